@@ -1,0 +1,27 @@
+#include "platform/Exceptions.h"
+
+#include <gtest/gtest.h>
+
+TEST(Exceptions, MessagesAreTheUserVisibleTexts)
+{
+    EXPECT_EQ(ConversionError(QStringLiteral(" 0.8")).message(),
+              QStringLiteral("' 0.8' is not a valid floating point value"));
+    EXPECT_EQ(ConversionError(QString()).message(),
+              QStringLiteral("'' is not a valid floating point value"));
+    EXPECT_EQ(FloatDivisionByZero().message(), QStringLiteral("Floating point division by zero"));
+    EXPECT_EQ(InvalidFloatOperation().message(), QStringLiteral("Invalid floating point operation"));
+    EXPECT_EQ(FloatOverflow().message(), QStringLiteral("Floating point overflow"));
+    EXPECT_EQ(ListIndexError(-1).message(), QStringLiteral("List index out of bounds (-1)"));
+}
+
+TEST(Exceptions, TypedTextIsNotReinterpretedAsAPlaceholder)
+{
+    EXPECT_EQ(ConversionError(QStringLiteral("%1%2")).message(),
+              QStringLiteral("'%1%2' is not a valid floating point value"));
+}
+
+TEST(Exceptions, WhatCarriesTheMessageAsUtf8)
+{
+    const ConversionError error(QStringLiteral("φ"));
+    EXPECT_STREQ(error.what(), "'φ' is not a valid floating point value");
+}
