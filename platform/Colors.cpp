@@ -32,6 +32,10 @@ QColor systemColor(TColor color)
         return palette.color(QPalette::Active, QPalette::ButtonText);
     case clBtnHighlight:
         return palette.color(QPalette::Active, QPalette::Light);
+    case cl3DDkShadow:
+        return palette.color(QPalette::Active, QPalette::Shadow);
+    case cl3DLight:
+        return palette.color(QPalette::Active, QPalette::Midlight);
     default:
         return palette.color(QPalette::Active, QPalette::Window);
     }

@@ -44,6 +44,9 @@ inline constexpr TColor clBtnFace = clSystemColor | 0x0F;
 inline constexpr TColor clBtnShadow = clSystemColor | 0x10;
 inline constexpr TColor clBtnText = clSystemColor | 0x12;
 inline constexpr TColor clBtnHighlight = clSystemColor | 0x14;
+// The inner ring of a three-dimensional edge: its darkest and its light side.
+inline constexpr TColor cl3DDkShadow = clSystemColor | 0x15;
+inline constexpr TColor cl3DLight = clSystemColor | 0x16;
 
 constexpr bool isSystemColor(TColor color)
 {

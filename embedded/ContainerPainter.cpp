@@ -1,0 +1,24 @@
+#include "embedded/ContainerPainter.h"
+
+#include "embedded/PictureRenderer.h"
+#include "platform/DrawEdge.h"
+
+#include <QPainter>
+
+QRect paintContainer(QPainter& painter, const QRect& bounds, const ContainerLook& look)
+{
+    painter.fillRect(bounds, toQColor(look.color));
+    // The edge fills the interior with the face colour, so the control's own
+    // colour does not show once the edge is drawn.
+    const QRect interior = DrawEdge(painter, bounds, edgeSunken, bfRect | bfMiddle);
+    if (look.picture == nullptr || interior.isEmpty())
+        return interior;
+
+    const QSize size =
+        pictureSizeInPixels(look.picture->extent, look.pixelsPerInchX, look.pixelsPerInchY);
+    painter.save();
+    painter.setClipRect(interior, Qt::IntersectClip);
+    drawVectorPicture(painter, *look.picture, QRect(interior.topLeft(), size));
+    painter.restore();
+    return interior;
+}

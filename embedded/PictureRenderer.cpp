@@ -1,0 +1,102 @@
+#include "embedded/PictureRenderer.h"
+
+#include <QPainter>
+#include <QString>
+
+#include <algorithm>
+
+namespace {
+
+constexpr long long kHundredthsMmPerInch = 2540;
+
+QString glyphText(char32_t character)
+{
+    return QString::fromUcs4(&character, 1);
+}
+
+} // namespace
+
+long long roundedMulDiv(long long value, long long numerator, long long denominator)
+{
+    const long long product = value * numerator;
+    long long quotient = product / denominator;
+    long long remainder = product % denominator;
+    if (remainder < 0) {
+        // Floor division, so the remainder lies in [0, denominator).
+        --quotient;
+        remainder += denominator;
+    }
+    const long long twice = 2 * remainder;
+    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
+        ++quotient;
+    return quotient;
+}
+
+QSize pictureSizeInPixels(QSize extent, int pixelsPerInchX, int pixelsPerInchY)
+{
+    return QSize(static_cast<int>(roundedMulDiv(extent.width(), pixelsPerInchX, kHundredthsMmPerInch)),
+                 static_cast<int>(roundedMulDiv(extent.height(), pixelsPerInchY, kHundredthsMmPerInch)));
+}
+
+PictureMapping::PictureMapping(QSize window, QRect target)
+    : window_(window)
+    , target_(target)
+{
+}
+
+bool PictureMapping::isValid() const
+{
+    return window_.width() > 0 && window_.height() > 0 && !target_.isEmpty();
+}
+
+int PictureMapping::x(int logicalX) const
+{
+    return target_.left()
+        + static_cast<int>(roundedMulDiv(logicalX, target_.width(), window_.width()));
+}
+
+int PictureMapping::y(int logicalY) const
+{
+    return target_.top()
+        + static_cast<int>(roundedMulDiv(logicalY, target_.height(), window_.height()));
+}
+
+int PictureMapping::height(int logicalHeight) const
+{
+    return static_cast<int>(roundedMulDiv(logicalHeight, target_.height(), window_.height()));
+}
+
+QFont pictureFont(GlyphSlant slant, int pixelSize)
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif, QFont::NoAntialias);
+    font.setPixelSize(std::max(1, pixelSize));
+    font.setWeight(QFont::Normal);
+    font.setItalic(slant == GlyphSlant::Italic);
+    return font;
+}
+
+void drawVectorPicture(QPainter& painter, const VectorPicture& picture, const QRect& target)
+{
+    const PictureMapping mapping(picture.window, target);
+    if (!mapping.isValid())
+        return;
+
+    painter.save();
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(Qt::black);
+    for (const PictureGlyph& glyph : picture.glyphs) {
+        painter.setFont(pictureFont(glyph.slant, mapping.height(glyph.emHeight)));
+        painter.drawText(QPoint(mapping.x(glyph.x), mapping.y(glyph.baseline)),
+                         glyphText(glyph.character));
+    }
+    for (const PictureRule& rule : picture.rules) {
+        // A pen thinner than a pixel still draws one pixel.
+        const int width = std::max(1, mapping.height(rule.penWidth));
+        const int left = mapping.x(std::min(rule.x0, rule.x1));
+        const int right = mapping.x(std::max(rule.x0, rule.x1));
+        const int top = mapping.y(rule.y) - width / 2;
+        painter.fillRect(QRect(left, top, right - left, width), Qt::black);
+    }
+    painter.restore();
+}
