@@ -1,0 +1,159 @@
+#include "embedded/EquationsPicture.h"
+#include "embedded/PictureRenderer.h"
+#include "tests/embedded/InkScan.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRawFont>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+constexpr unsigned kWhite = 0xFFFFFFu;
+
+QImage whiteImage(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kWhite);
+    return image;
+}
+
+} // namespace
+
+TEST(PictureRenderer, RoundingGoesToTheNearestIntegerHalvesToEven)
+{
+    EXPECT_EQ(roundedMulDiv(1271, 1, 2540), 1);
+    EXPECT_EQ(roundedMulDiv(1269, 1, 2540), 0);
+    EXPECT_EQ(roundedMulDiv(1270, 1, 2540), 0);
+    EXPECT_EQ(roundedMulDiv(3810, 1, 2540), 2);
+    EXPECT_EQ(roundedMulDiv(6350, 1, 2540), 2);
+    EXPECT_EQ(roundedMulDiv(-1270, 1, 2540), 0);
+    EXPECT_EQ(roundedMulDiv(-3810, 1, 2540), -2);
+    EXPECT_EQ(roundedMulDiv(-1271, 1, 2540), -1);
+    EXPECT_EQ(roundedMulDiv(0, 7, 3), 0);
+}
+
+TEST(PictureRenderer, PictureSizeFollowsThePixelDensity)
+{
+    const QSize extent = equationsPicture().extent;
+    EXPECT_EQ(pictureSizeInPixels(extent, 96, 96), QSize(433, 121));
+    EXPECT_EQ(pictureSizeInPixels(extent, 120, 120), QSize(541, 152));
+    // Width and height take their own density.
+    EXPECT_EQ(pictureSizeInPixels(extent, 120, 96), QSize(541, 121));
+    EXPECT_EQ(pictureSizeInPixels(QSize(0, 0), 96, 96), QSize(0, 0));
+}
+
+TEST(PictureRenderer, MappingScalesAndOffsetsEachAxis)
+{
+    const PictureMapping mapping(QSize(200, 100), QRect(10, 20, 100, 300));
+    ASSERT_TRUE(mapping.isValid());
+    EXPECT_EQ(mapping.x(0), 10);
+    EXPECT_EQ(mapping.x(200), 110);
+    EXPECT_EQ(mapping.x(3), 12);  // 1.5 rounds to 2
+    EXPECT_EQ(mapping.x(5), 12);  // 2.5 rounds to 2
+    EXPECT_EQ(mapping.y(50), 170);
+    EXPECT_EQ(mapping.height(10), 30);
+
+    EXPECT_FALSE(PictureMapping(QSize(0, 100), QRect(0, 0, 10, 10)).isValid());
+    EXPECT_FALSE(PictureMapping(QSize(100, 0), QRect(0, 0, 10, 10)).isValid());
+    EXPECT_FALSE(PictureMapping(QSize(100, 100), QRect(0, 0, 0, 10)).isValid());
+}
+
+TEST(PictureRenderer, NothingIsDrawnWithoutAWindowOrATarget)
+{
+    VectorPicture picture = equationsPicture();
+    QImage image = whiteImage(QSize(50, 50));
+    {
+        QPainter painter(&image);
+        drawVectorPicture(painter, picture, QRect(0, 0, 0, 0));
+        picture.window = QSize(0, 0);
+        drawVectorPicture(painter, picture, image.rect());
+    }
+    EXPECT_EQ(ink_scan::blackCount(image, image.rect()), 0);
+}
+
+TEST(PictureRenderer, RuleCoversItsMappedSpanAndPenWidth)
+{
+    // Window 100 x 100 onto 200 x 100 pixels at (4, 6): x doubles, y stays.
+    const VectorPicture picture{QSize(100, 100), QSize(), {}, {PictureRule{60, 10, 50, 10}}};
+    QImage image = whiteImage(QSize(220, 120));
+    {
+        QPainter painter(&image);
+        drawVectorPicture(painter, picture, QRect(4, 6, 200, 100));
+    }
+    const auto box = ink_scan::blackBox(image, image.rect());
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(*box, QRect(QPoint(24, 51), QPoint(123, 60)));
+    EXPECT_EQ(ink_scan::blackCount(image, image.rect()), 100 * 10);
+}
+
+TEST(PictureRenderer, ThinRuleStillDrawsOnePixel)
+{
+    const VectorPicture picture{QSize(1000, 1000), QSize(), {}, {PictureRule{0, 500, 500, 2}}};
+    QImage image = whiteImage(QSize(100, 100));
+    {
+        QPainter painter(&image);
+        drawVectorPicture(painter, picture, image.rect());
+    }
+    EXPECT_EQ(ink_scan::blackBox(image, image.rect()), QRect(0, 50, 50, 1));
+}
+
+TEST(PictureRenderer, GlyphSitsOnItsBaselineAtTheMappedEmHeight)
+{
+    // Window 200 x 200 onto 100 x 100 pixels: an em of 80 units is 40 pixels.
+    const VectorPicture picture{QSize(200, 200), QSize(), {PictureGlyph{U'H', GlyphSlant::Upright, 40, 160, 80}}, {}};
+    QImage image = whiteImage(QSize(110, 110));
+    {
+        QPainter painter(&image);
+        drawVectorPicture(painter, picture, QRect(5, 5, 100, 100));
+    }
+    const QFontMetrics metrics(pictureFont(GlyphSlant::Upright, 40));
+    const auto box = ink_scan::blackBox(image, image.rect());
+    ASSERT_TRUE(box.has_value());
+    // The flat bottom of H ends on the row above the baseline (5 + 80).
+    EXPECT_EQ(box->bottom(), 84);
+    EXPECT_NEAR(box->top(), 85 - metrics.capHeight(), 1);
+    EXPECT_NEAR(box->left(), 25 + metrics.leftBearing(QLatin1Char('H')), 1);
+}
+
+TEST(PictureRenderer, EveryCharacterOfTheEquationsIsInTheSerifFace)
+{
+    std::set<std::pair<char32_t, GlyphSlant>> seen;
+    for (const PictureGlyph& glyph : equationsPicture().glyphs) {
+        if (!seen.insert({glyph.character, glyph.slant}).second)
+            continue;
+        const QFont font = pictureFont(glyph.slant, 16);
+        EXPECT_TRUE(QFontMetrics(font).inFontUcs4(glyph.character))
+            << "U+" << std::hex << static_cast<unsigned>(glyph.character);
+        EXPECT_TRUE(QRawFont::fromFont(font).supportsCharacter(glyph.character))
+            << "U+" << std::hex << static_cast<unsigned>(glyph.character);
+    }
+    const QFontInfo info(pictureFont(GlyphSlant::Italic, 16));
+    EXPECT_TRUE(info.italic());
+    EXPECT_TRUE(info.family().contains(QStringLiteral("Serif")) || info.family().contains(QStringLiteral("Times")))
+        << info.family().toStdString();
+}
+
+TEST(PictureRenderer, PixelsDoNotDependOnTheImageResolution)
+{
+    // Fonts are set in pixels, so the device's own resolution must not scale them.
+    const VectorPicture picture = equationsPicture();
+    QImage normal = whiteImage(QSize(541, 152));
+    QImage dense = whiteImage(QSize(541, 152));
+    dense.setDotsPerMeterX(7559); // 192 dots per inch
+    dense.setDotsPerMeterY(7559);
+    {
+        QPainter painter(&normal);
+        drawVectorPicture(painter, picture, normal.rect());
+    }
+    {
+        QPainter painter(&dense);
+        drawVectorPicture(painter, picture, dense.rect());
+    }
+    EXPECT_GT(ink_scan::blackCount(normal, normal.rect()), 0);
+    EXPECT_EQ(normal, dense);
+}
