@@ -89,17 +89,15 @@ TEST(PictureRenderer, RuleCoversItsMappedSpanAndPenWidth)
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(*box, QRect(QPoint(24, 51), QPoint(123, 60)));
     EXPECT_EQ(ink_scan::blackCount(image, image.rect()), 100 * 10);
-}
 
-TEST(PictureRenderer, ThinRuleStillDrawsOnePixel)
-{
-    const VectorPicture picture{QSize(1000, 1000), QSize(), {}, {PictureRule{0, 500, 500, 2}}};
-    QImage image = whiteImage(QSize(100, 100));
+    // A pen thinner than a pixel still draws one pixel.
+    const VectorPicture thin{QSize(1000, 1000), QSize(), {}, {PictureRule{0, 500, 500, 2}}};
+    QImage thinImage = whiteImage(QSize(100, 100));
     {
-        QPainter painter(&image);
-        drawVectorPicture(painter, picture, image.rect());
+        QPainter painter(&thinImage);
+        drawVectorPicture(painter, thin, thinImage.rect());
     }
-    EXPECT_EQ(ink_scan::blackBox(image, image.rect()), QRect(0, 50, 50, 1));
+    EXPECT_EQ(ink_scan::blackBox(thinImage, thinImage.rect()), QRect(0, 50, 50, 1));
 }
 
 TEST(PictureRenderer, GlyphSitsOnItsBaselineAtTheMappedEmHeight)
