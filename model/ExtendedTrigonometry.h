@@ -1,0 +1,11 @@
+#pragma once
+
+// Sine and cosine of a double argument in extended precision (64-bit mantissa).
+// Arguments of magnitude 2^63 or more, infinities included, give 0: that is
+// where the processor's instructions give up reducing the argument.
+namespace model {
+
+long double extendedSine(double angle);
+long double extendedCosine(double angle);
+
+} // namespace model

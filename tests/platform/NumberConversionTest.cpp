@@ -1,0 +1,210 @@
+#include "platform/NumberConversion.h"
+
+#include "platform/Exceptions.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <string>
+
+using platform::decimalSeparatorOf;
+using platform::textToDouble;
+
+namespace {
+
+double convert(const QString& text, QChar separator = u'.')
+{
+    return textToDouble(text, separator);
+}
+
+bool refused(const QString& text, QChar separator = u'.')
+{
+    try {
+        textToDouble(text, separator);
+        return false;
+    } catch (const ConversionError& error) {
+        return error.message() == QStringLiteral("'%1' is not a valid floating point value").arg(text);
+    }
+}
+
+bool overflows(const QString& text)
+{
+    try {
+        textToDouble(text, u'.');
+        return false;
+    } catch (const FloatOverflow&) {
+        return true;
+    }
+}
+
+// The reference: the standard library's locale-free conversion of the same text.
+double reference(const std::string& text)
+{
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    EXPECT_EQ(error, std::errc()) << text;
+    EXPECT_EQ(end, text.data() + text.size()) << text;
+    return value;
+}
+
+} // namespace
+
+TEST(NumberConversion, AcceptsTheDocumentedForms)
+{
+    EXPECT_EQ(convert(QStringLiteral("0.8")), 0.8);
+    EXPECT_EQ(convert(QStringLiteral("10")), 10.0);
+    EXPECT_EQ(convert(QStringLiteral("  0.05   ")), 0.05);
+    EXPECT_EQ(convert(QStringLiteral("+7")), 7.0);
+    EXPECT_EQ(convert(QStringLiteral("-7")), -7.0);
+    EXPECT_EQ(convert(QStringLiteral("5.")), 5.0);
+    EXPECT_EQ(convert(QStringLiteral(".5")), 0.5);
+    EXPECT_EQ(convert(QStringLiteral("-.5")), -0.5);
+    EXPECT_EQ(convert(QStringLiteral("000123.4500")), 123.45);
+    EXPECT_EQ(convert(QStringLiteral("1E3")), 1000.0);
+    EXPECT_EQ(convert(QStringLiteral("2.5e-2")), 0.025);
+    EXPECT_EQ(convert(QStringLiteral("1e+2")), 100.0);
+    EXPECT_EQ(convert(QStringLiteral("3e0000000002")), 300.0) << "leading zeros of the exponent";
+}
+
+TEST(NumberConversion, ExponentLetterWithoutDigitsReadsAsZeroExponent)
+{
+    EXPECT_EQ(convert(QStringLiteral("1e")), 1.0);
+    EXPECT_EQ(convert(QStringLiteral("1e+")), 1.0);
+    EXPECT_EQ(convert(QStringLiteral("1E-")), 1.0);
+    EXPECT_EQ(convert(QStringLiteral("2.5e ")), 2.5);
+}
+
+TEST(NumberConversion, LoneSeparatorIsZero)
+{
+    const double zero = convert(QStringLiteral("."));
+    EXPECT_EQ(zero, 0.0);
+    EXPECT_FALSE(std::signbit(zero));
+    EXPECT_TRUE(std::signbit(convert(QStringLiteral("-."))));
+    EXPECT_EQ(convert(QStringLiteral(" +.e7 ")), 0.0);
+    EXPECT_TRUE(std::signbit(convert(QStringLiteral("-0"))));
+}
+
+TEST(NumberConversion, RefusesEverythingElseWithTheTextAsTyped)
+{
+    for (const char* text : {"", " ", "+", "-", " - ", "e5", "+e5", "\t1", "1\t", "1 2", "1..2",
+                             "1.2.", "--1", "+-1", "- 1", "1e5e", "1e++5", "0x10", "1,5",
+                             "1 000", "inf", "nan", "abc", "1a", "\xc2\xa0" "1", "\xd9\xa1"})
+        EXPECT_TRUE(refused(QString::fromUtf8(text))) << '"' << text << '"';
+    EXPECT_TRUE(refused(QStringLiteral("12").append(QChar(u'\0'))));
+}
+
+TEST(NumberConversion, MessageKeepsTheSpacesOfTheText)
+{
+    try {
+        textToDouble(QStringLiteral("  0.8x "), u'.');
+        FAIL() << "accepted";
+    } catch (const ConversionError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("'  0.8x ' is not a valid floating point value"));
+    }
+}
+
+TEST(NumberConversion, DecimalSeparatorIsTheGivenOne)
+{
+    EXPECT_EQ(convert(QStringLiteral("0,8"), u','), 0.8);
+    EXPECT_EQ(convert(QStringLiteral(",5e1"), u','), 5.0);
+    EXPECT_TRUE(refused(QStringLiteral("0.8"), u','));
+    EXPECT_TRUE(refused(QStringLiteral("0,8"), u'.'));
+    EXPECT_TRUE(refused(QStringLiteral("1.000,5"), u','));
+}
+
+TEST(NumberConversion, SeparatorComesFromTheLocale)
+{
+    EXPECT_EQ(decimalSeparatorOf(QLocale(QLocale::English, QLocale::UnitedStates)), QChar(u'.'));
+    EXPECT_EQ(decimalSeparatorOf(QLocale(QLocale::Czech, QLocale::CzechRepublic)), QChar(u','));
+    EXPECT_EQ(decimalSeparatorOf(QLocale::c()), QChar(u'.'));
+}
+
+TEST(NumberConversion, ExponentStopsReadingAt500)
+{
+    // Within the extended range but beyond the double range: fails when stored.
+    EXPECT_TRUE(overflows(QStringLiteral("1e400")));
+    EXPECT_TRUE(overflows(QStringLiteral("1e499")));
+    EXPECT_TRUE(overflows(QStringLiteral("1e500")));
+    EXPECT_TRUE(overflows(QStringLiteral("-1e999")));
+    EXPECT_TRUE(overflows(QStringLiteral("1e0000000499")));
+    // A digit after the one that reached 500 is not read, so the text does not end.
+    EXPECT_TRUE(refused(QStringLiteral("1e5000")));
+    EXPECT_TRUE(refused(QStringLiteral("1e5001")));
+    EXPECT_TRUE(refused(QStringLiteral("1e-5000")));
+    // 4999 is read whole (499 < 500 before the last digit) and leaves the extended range.
+    EXPECT_TRUE(refused(QStringLiteral("1e4999")));
+}
+
+TEST(NumberConversion, TheExtendedRangeDecidesBetweenRefusalAndOverflow)
+{
+    EXPECT_TRUE(overflows(QStringLiteral("1.18e4932")));
+    EXPECT_TRUE(overflows(QStringLiteral("1189731495357231765e4914"))) << "just below the limit";
+    EXPECT_TRUE(refused(QStringLiteral("1189731495357231766e4914"))) << "just above the limit";
+    EXPECT_TRUE(refused(QStringLiteral("2e4932")));
+    EXPECT_TRUE(refused(QStringLiteral("1") + QString(4933, u'0')));
+    EXPECT_TRUE(overflows(QStringLiteral("1") + QString(4932, u'0')));
+    // The value decides, not the digits: 10^5000 x 10^-4999 is 10.
+    EXPECT_EQ(convert(QStringLiteral("1") + QString(5000, u'0') + QStringLiteral("e-4999")), 10.0);
+    EXPECT_EQ(convert(QStringLiteral("0.") + QString(6000, u'3')), 1.0 / 3.0);
+}
+
+TEST(NumberConversion, DoubleRangeBoundaryIsRoundedCorrectly)
+{
+    EXPECT_EQ(convert(QStringLiteral("1.7976931348623157e308")), std::numeric_limits<double>::max());
+    EXPECT_EQ(convert(QStringLiteral("1.7976931348623158e308")), std::numeric_limits<double>::max());
+    EXPECT_TRUE(overflows(QStringLiteral("1.7976931348623159e308")));
+    EXPECT_TRUE(overflows(QStringLiteral("-1.8e308")));
+}
+
+TEST(NumberConversion, TinyValuesBecomeDenormalOrZeroSilently)
+{
+    EXPECT_EQ(convert(QStringLiteral("4.9406564584124654e-324")), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(std::fpclassify(convert(QStringLiteral("1e-310"))), FP_SUBNORMAL);
+    EXPECT_EQ(convert(QStringLiteral("2e-324")), 0.0);
+    EXPECT_EQ(convert(QStringLiteral("1e-400")), 0.0);
+    EXPECT_EQ(convert(QStringLiteral("1e-499")), 0.0);
+    EXPECT_TRUE(std::signbit(convert(QStringLiteral("-1e-499"))));
+    EXPECT_EQ(convert(QStringLiteral("0.") + QString(6000, u'0') + QStringLiteral("1")), 0.0);
+}
+
+TEST(NumberConversion, ResultsAreCorrectlyRounded)
+{
+    EXPECT_EQ(convert(QStringLiteral("0.1")), 0x1.999999999999ap-4);
+    EXPECT_EQ(convert(QStringLiteral("9.81")), 9.81);
+    // Halfway between two doubles: ties to the even one; a digit further up decides.
+    EXPECT_EQ(convert(QStringLiteral("9007199254740993")), 9007199254740992.0);
+    EXPECT_EQ(convert(QStringLiteral("9007199254740995")), 9007199254740996.0);
+    EXPECT_EQ(convert(QStringLiteral("9007199254740993.0000000000000000000001")), 9007199254740994.0);
+    EXPECT_EQ(convert(QStringLiteral("2.2250738585072011e-308")), 0x0.fffffffffffffp-1022);
+}
+
+TEST(NumberConversion, RandomNumbersMatchTheStandardConversion)
+{
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<int> digitCount(1, 25);
+    std::uniform_int_distribution<int> digit(0, 9);
+    // Kept small enough that every value is a normal double.
+    std::uniform_int_distribution<int> exponent(-280, 280);
+    std::bernoulli_distribution coin;
+    for (int i = 0; i < 20000; ++i) {
+        std::string integerPart;
+        std::string fractionPart;
+        for (int n = digitCount(random); n > 0; --n)
+            integerPart.push_back(static_cast<char>('0' + digit(random)));
+        for (int n = digitCount(random) - 1; n > 0; --n)
+            fractionPart.push_back(static_cast<char>('0' + digit(random)));
+        const std::string sign = coin(random) ? "-" : "";
+        const std::string exponentPart = coin(random) ? "e" + std::to_string(exponent(random)) : "";
+
+        const std::string dotted = sign + integerPart + "." + fractionPart + exponentPart;
+        const std::string commaText = sign + integerPart + "," + fractionPart + exponentPart;
+        const double expected = reference(dotted);
+        ASSERT_EQ(convert(QString::fromStdString(dotted)), expected) << dotted;
+        ASSERT_EQ(convert(QString::fromStdString(commaText), u','), expected) << commaText;
+    }
+}
