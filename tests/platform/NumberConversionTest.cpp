@@ -198,11 +198,17 @@ TEST(NumberConversion, RandomNumbersMatchTheStandardConversion)
             integerPart.push_back(static_cast<char>('0' + digit(random)));
         for (int n = digitCount(random) - 1; n > 0; --n)
             fractionPart.push_back(static_cast<char>('0' + digit(random)));
-        const std::string sign = coin(random) ? "-" : "";
-        const std::string exponentPart = coin(random) ? "e" + std::to_string(exponent(random)) : "";
+        std::string exponentPart;
+        if (coin(random))
+            exponentPart.append("e").append(std::to_string(exponent(random)));
+        const bool negative = coin(random);
+        const auto text = [&](char separator) {
+            std::string number(negative ? "-" : "");
+            return number.append(integerPart).append(1, separator).append(fractionPart).append(exponentPart);
+        };
 
-        const std::string dotted = sign + integerPart + "." + fractionPart + exponentPart;
-        const std::string commaText = sign + integerPart + "," + fractionPart + exponentPart;
+        const std::string dotted = text('.');
+        const std::string commaText = text(',');
         const double expected = reference(dotted);
         ASSERT_EQ(convert(QString::fromStdString(dotted)), expected) << dotted;
         ASSERT_EQ(convert(QString::fromStdString(commaText), u','), expected) << commaText;
