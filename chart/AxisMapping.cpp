@@ -1,0 +1,208 @@
+// The range of an axis and its mapping between values and pixels.
+#include "chart/Axis.h"
+
+#include "chart/AxisPanel.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Offsets at or beyond this many pixels do not fit an integer position.
+constexpr double integerGuard = 2147483647.0;
+// The narrowest range SetRange leaves.
+constexpr double minimumSpan = 1e-10;
+
+int ClampToInt(long long value)
+{
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+// Rounds halves to the even neighbour; values beyond the integer range stay at its ends.
+int RoundToInt(long double value)
+{
+    if (std::isnan(value))
+        return 0;
+    const long double rounded = std::nearbyint(value);
+    if (rounded <= INT_MIN)
+        return INT_MIN;
+    if (rounded >= INT_MAX)
+        return INT_MAX;
+    return static_cast<int>(rounded);
+}
+
+} // namespace
+
+double TCustomChartAxis::SeriesMinimum() const
+{
+    return isHorizontal_ ? owner_.ChartMinX(*this) : owner_.ChartMinY(*this);
+}
+
+double TCustomChartAxis::SeriesMaximum() const
+{
+    return isHorizontal_ ? owner_.ChartMaxX(*this) : owner_.ChartMaxY(*this);
+}
+
+void TCustomChartAxis::ComputeRange()
+{
+    // Automatic ends are written straight into the range, without checks or
+    // repaint requests: after a paint Minimum and Maximum show the range used.
+    if (automatic_ || automaticMaximum_)
+        maximum_ = SeriesMaximum();
+    if (automatic_ || automaticMinimum_)
+        minimum_ = SeriesMinimum();
+    rangeMax_ = maximum_;
+    rangeMin_ = minimum_;
+    rangeSpan_ = rangeMax_ - rangeMin_;
+}
+
+void TCustomChartAxis::ComputePixelPositions()
+{
+    const TChartRect& area = owner_.ChartArea();
+    const int base = isHorizontal_ ? area.left : area.top;
+    const long double length = isHorizontal_ ? owner_.ChartWidth() : owner_.ChartHeight();
+    pixelStart_ = ClampToInt(static_cast<long long>(base) + RoundToInt(length * 0.01L * startPosition_));
+    pixelEnd_ = ClampToInt(static_cast<long long>(base) + RoundToInt(length * 0.01L * endPosition_));
+    pixelSize_ = ClampToInt(static_cast<long long>(pixelEnd_) - pixelStart_);
+    pixelCenter_ = static_cast<int>((static_cast<long long>(pixelStart_) + pixelEnd_) / 2);
+}
+
+void TCustomChartAxis::RefitRangeToInset(const TChartRect& insets)
+{
+    const int oldStart = pixelStart_;
+    const int oldEnd = pixelEnd_;
+    pixelStart_ = ClampToInt(static_cast<long long>(pixelStart_) + (isHorizontal_ ? insets.left : insets.top));
+    pixelEnd_ = ClampToInt(static_cast<long long>(pixelEnd_) - (isHorizontal_ ? insets.right : insets.bottom));
+    pixelSize_ = ClampToInt(static_cast<long long>(pixelEnd_) - pixelStart_);
+
+    // Without insets the range stays exactly as it is; with insets that leave
+    // no pixels it stays too, rather than collapsing to 0 .. 0.
+    const bool refit = (pixelStart_ != oldStart || pixelEnd_ != oldEnd) && pixelSize_ >= 1;
+    const double a = refit ? PixelToValue(oldStart) : 0;
+    const double b = refit ? PixelToValue(oldEnd) : 0;
+    ComputePixelPositions();
+    if (refit) {
+        rangeMin_ = std::min(a, b);
+        rangeMax_ = std::max(a, b);
+        rangeSpan_ = rangeMax_ - rangeMin_;
+    }
+}
+
+int TCustomChartAxis::ValueToPixel(double value) const
+{
+    if (isDepth_)
+        return DepthValueToPixel(value);
+    return isHorizontal_ ? ValueToPixelX(value) : ValueToPixelY(value);
+}
+
+int TCustomChartAxis::ValueToPixelX(double value) const
+{
+    return MapValue(value, inverted_);
+}
+
+// Screen y grows downward, so a normal vertical axis counts from its end.
+int TCustomChartAxis::ValueToPixelY(double value) const
+{
+    return MapValue(value, !inverted_);
+}
+
+int TCustomChartAxis::MapValue(double value, bool fromEnd) const
+{
+    double offset;
+    if (logarithmic_) {
+        // Logarithms of a range that reaches 0 or below do not exist; such a
+        // range maps like a zero span.
+        if (!(rangeMin_ > 0 && rangeMax_ > 0))
+            return pixelCenter_;
+        const long double logMin = std::log(static_cast<long double>(rangeMin_));
+        const long double logSpan = std::log(static_cast<long double>(rangeMax_)) - logMin;
+        if (logSpan == 0)
+            return pixelCenter_;
+        offset = value <= 0 ? 0.0
+                            : static_cast<double>((std::log(static_cast<long double>(value)) - logMin)
+                                  * pixelSize_ / logSpan);
+    } else {
+        if (rangeSpan_ == 0)
+            return pixelCenter_;
+        offset = static_cast<double>((static_cast<long double>(value) - rangeMin_) * pixelSize_ / rangeSpan_);
+    }
+    return MapOffset(offset, fromEnd);
+}
+
+int TCustomChartAxis::MapOffset(double offset, bool fromEnd) const
+{
+    // Also catches NaN: a value that cannot be placed goes to the centre.
+    if (!(std::fabs(offset) < integerGuard))
+        return pixelCenter_;
+    const auto rounded = static_cast<long long>(std::nearbyint(offset));
+    return ClampToInt(fromEnd ? pixelEnd_ - rounded : pixelStart_ + rounded);
+}
+
+int TCustomChartAxis::DepthValueToPixel(double value) const
+{
+    const int depth = owner_.ChartDepth();
+    if (rangeSpan_ == 0)
+        return depth / 2;
+    const long double offset = inverted_ ? static_cast<long double>(rangeMax_) - value
+                                         : static_cast<long double>(value) - rangeMin_;
+    return RoundToInt(depth * offset / rangeSpan_);
+}
+
+double TCustomChartAxis::PixelToValue(int pixel) const
+{
+    if (pixelSize_ < 1)
+        return 0;
+    const long double offset = inverted_ ? static_cast<long double>(pixelEnd_) - pixel
+                                         : static_cast<long double>(pixel) - pixelStart_;
+    // A horizontal axis grows from its start, a vertical one from its end.
+    const double nearEnd = isHorizontal_ ? rangeMin_ : rangeMax_;
+    const double farEnd = isHorizontal_ ? rangeMax_ : rangeMin_;
+    if (logarithmic_ && rangeMin_ > 0 && rangeMax_ > 0) {
+        if (offset == 0)
+            return nearEnd;
+        if (offset == pixelSize_)
+            return farEnd;
+        const long double logNear = std::log(static_cast<long double>(nearEnd));
+        const long double logFar = std::log(static_cast<long double>(farEnd));
+        return static_cast<double>(std::exp(logNear + offset * (logFar - logNear) / pixelSize_));
+    }
+    const long double distance = offset * rangeSpan_ / pixelSize_;
+    return static_cast<double>(isHorizontal_ ? rangeMin_ + distance : rangeMax_ - distance);
+}
+
+void TCustomChartAxis::StoreRangeEnd(double& field, double value)
+{
+    if (field == value)
+        return;
+    field = value;
+    InvalidateChart();
+}
+
+void TCustomChartAxis::SetRange(double a, double b)
+{
+    automatic_ = false;
+    automaticMinimum_ = false;
+    automaticMaximum_ = false;
+    StoreRangeEnd(minimum_, std::min(a, b));
+    StoreRangeEnd(maximum_, std::max(a, b));
+    if (maximum_ - minimum_ < minimumSpan)
+        StoreRangeEnd(maximum_, minimum_ + minimumSpan);
+}
+
+void TCustomChartAxis::ScrollRange(double offset, bool checkLimits)
+{
+    if (checkLimits) {
+        // Scroll only towards data that lies beyond the range.
+        const bool towardsData = offset > 0 ? SeriesMaximum() > maximum_
+                                            : offset < 0 && SeriesMinimum() < minimum_;
+        if (!towardsData)
+            return;
+    }
+    automatic_ = false;
+    automaticMinimum_ = false;
+    automaticMaximum_ = false;
+    maximum_ += offset;
+    minimum_ += offset;
+    owner_.Repaint();
+}

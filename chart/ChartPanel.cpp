@@ -1,0 +1,149 @@
+#include "chart/ChartPanel.h"
+
+#include "chart/ChartConst.h"
+#include "chart/ChartExceptions.h"
+
+TCustomChartPanel::TCustomChartPanel()
+{
+    // Everything is set up: from now on changes reach the window.
+    repaintEnabled_ = true;
+}
+
+TCustomChartPanel::~TCustomChartPanel() = default;
+
+template <typename T>
+void TCustomChartPanel::Store(T& field, const T& value)
+{
+    if (field == value)
+        return;
+    field = value;
+    RequestRepaint();
+}
+
+int TCustomChartPanel::ClientWidth() const
+{
+    return host_ != nullptr ? host_->ClientWidth() : width_;
+}
+
+int TCustomChartPanel::ClientHeight() const
+{
+    return host_ != nullptr ? host_->ClientHeight() : height_;
+}
+
+void TCustomChartPanel::SetClientSize(int width, int height)
+{
+    if (width_ == width && height_ == height)
+        return;
+    width_ = width;
+    height_ = height;
+    RequestRepaint();
+}
+
+void TCustomChartPanel::SetChartArea(const TChartRect& area)
+{
+    chartArea_ = area;
+    NormalizeChartArea();
+}
+
+void TCustomChartPanel::NormalizeChartArea()
+{
+    TChartRect& r = chartArea_;
+    if (r.left < drawBounds_.left)
+        r.left = drawBounds_.left;
+    if (r.top < drawBounds_.top)
+        r.top = drawBounds_.top;
+    if (r.right < r.left)
+        r.right = r.left + 1;
+    else if (r.right == r.left)
+        r.right = r.left + ClientWidth();
+    if (r.bottom < r.top)
+        r.bottom = r.top + 1;
+    else if (r.bottom == r.top)
+        r.bottom = r.top + ClientHeight();
+    chartWidth_ = r.right - r.left;
+    chartHeight_ = r.bottom - r.top;
+    chartXCenter_ = (r.left + r.right) / 2;
+    chartYCenter_ = (r.top + r.bottom) / 2;
+}
+
+void TCustomChartPanel::SetMarginLeft(int value)
+{
+    Store(marginLeft_, value);
+}
+
+void TCustomChartPanel::SetMarginTop(int value)
+{
+    Store(marginTop_, value);
+}
+
+void TCustomChartPanel::SetMarginRight(int value)
+{
+    Store(marginRight_, value);
+}
+
+void TCustomChartPanel::SetMarginBottom(int value)
+{
+    Store(marginBottom_, value);
+}
+
+void TCustomChartPanel::SetColor(TColor value)
+{
+    Store(color_, value);
+}
+
+void TCustomChartPanel::SetView3D(bool value)
+{
+    Store(view3D_, value);
+}
+
+void TCustomChartPanel::SetChart3DPercent(int value)
+{
+    constexpr int lowest = 1;
+    constexpr int highest = 100;
+    if (value < lowest || value > highest) {
+        throw ChartException(ChartConst::Format(ChartConst::Chart3DPercentOutOfRange(),
+            {QString::number(lowest), QString::number(highest)}));
+    }
+    Store(chart3DPercent_, value);
+}
+
+void TCustomChartPanel::SetCursor(TCursor value)
+{
+    cursor_ = value;
+    ShowCursor(value);
+}
+
+void TCustomChartPanel::ShowCursor(TCursor cursor)
+{
+    currentCursor_ = cursor;
+    if (host_ != nullptr)
+        host_->SetWindowCursor(cursor);
+}
+
+void TCustomChartPanel::RequestRepaint()
+{
+    if (!repaintEnabled_)
+        return;
+    pictureStale_ = true;
+    ++repaintRequests_;
+    if (host_ != nullptr)
+        host_->InvalidateWindow();
+}
+
+void TCustomChartPanel::Repaint()
+{
+    RequestRepaint();
+    if (repaintEnabled_ && host_ != nullptr)
+        host_->RepaintNow();
+}
+
+void TCustomChartPanel::NotifySubObjectChanged()
+{
+    RequestRepaint();
+}
+
+void TCustomChartPanel::DisconnectHost()
+{
+    repaintEnabled_ = false;
+    host_ = nullptr;
+}
