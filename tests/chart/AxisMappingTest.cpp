@@ -176,6 +176,9 @@ TEST_F(AxisMappingTest, ScrollRangeWithLimitsMovesOnlyTowardsData)
     series->SetParentChart(&chart);
     series->AddPoint(0, 0);
     series->AddPoint(10, 0);
+    left.ScrollRange(1, false);
+    EXPECT_FALSE(left.Automatic());
+    EXPECT_EQ(left.Maximum(), 1);
     bottom.SetRange(2, 5);
 
     bottom.ScrollRange(1, true); // data up to 10 lies above 5
@@ -199,14 +202,6 @@ TEST_F(AxisMappingTest, ScrollRangeWithLimitsMovesOnlyTowardsData)
     EXPECT_EQ(bottom.Maximum(), 12.5);
     EXPECT_EQ(host.immediatePaints, 1);
     chart.SetHost(nullptr);
-}
-
-TEST_F(AxisMappingTest, ScrollRangeMakesAnAutomaticAxisManual)
-{
-    bottom.ScrollRange(1, false);
-    EXPECT_FALSE(bottom.Automatic());
-    EXPECT_FALSE(bottom.AutomaticMinimum());
-    EXPECT_EQ(bottom.Maximum(), 1);
 }
 
 TEST_F(AxisMappingTest, RefitRangeToInsetKeepsDataAwayFromTheEnds)

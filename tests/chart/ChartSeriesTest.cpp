@@ -43,35 +43,24 @@ protected:
 
 } // namespace
 
-TEST(Series, Defaults)
+TEST(Series, DefaultsAndValueLists)
 {
     const TChartSeries series;
-    EXPECT_TRUE(series.Active());
-    EXPECT_FALSE(series.ColorEachPoint());
-    EXPECT_EQ(series.Cursor(), crDefault);
     EXPECT_EQ(series.HorizAxis(), aBottomAxis);
     EXPECT_EQ(series.VertAxis(), aLeftAxis);
-    EXPECT_FALSE(series.Marks().Visible());
-    EXPECT_EQ(series.ParentChart(), nullptr);
-    EXPECT_EQ(series.DataSource(), nullptr);
-    EXPECT_EQ(series.PercentFormat(), QStringLiteral("##0.## %"));
     EXPECT_EQ(series.SeriesColor(), clDefault);
-    EXPECT_TRUE(series.ShowInLegend());
-    EXPECT_TRUE(series.Title().isEmpty());
+    EXPECT_EQ(series.PercentFormat(), QStringLiteral("##0.## %"));
     EXPECT_EQ(series.ValueFormat(), QStringLiteral("#,##0.###"));
-    EXPECT_EQ(series.ValuesLists().Count(), 2);
+    ASSERT_EQ(series.ValuesLists().Count(), 2);
     EXPECT_EQ(&series.ValuesLists()[0], &series.XValues());
+    EXPECT_EQ(&series.ValuesLists()[1], &series.YValues());
     EXPECT_EQ(series.XValues().Name(), QStringLiteral("X"));
     EXPECT_EQ(series.YValues().Name(), QStringLiteral("Y"));
     EXPECT_EQ(series.XValues().Order(), loAscending);
     EXPECT_EQ(series.YValues().Order(), loNone);
-    EXPECT_EQ(&series.MandatoryValueList(), &series.YValues());
     EXPECT_EQ(series.FirstVisibleIndex(), -1);
-    EXPECT_EQ(series.LastVisibleIndex(), -1);
     EXPECT_TRUE(series.ComputesVisibleRange());
     EXPECT_FALSE(series.DrawsBetweenPoints());
-    EXPECT_EQ(series.ZOrder(), -1);
-    EXPECT_EQ(series.RecalcOptions(), rOnAllChanges);
     EXPECT_EQ(series.MinX(), 0);
     EXPECT_EQ(series.MaxY(), 0);
 }

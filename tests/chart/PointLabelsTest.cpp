@@ -1,5 +1,4 @@
 #include "chart/PointLabels.h"
-#include "platform/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -46,16 +45,4 @@ TEST(PointLabels, FirstTextIntoAnEmptyList)
     labels.Clear();
     EXPECT_EQ(labels.Count(), 0);
     EXPECT_FALSE(labels.HasTexts());
-}
-
-TEST(PointLabels, IndexErrors)
-{
-    TPointLabels labels;
-    labels.Insert(0, QStringLiteral("a"));
-    EXPECT_THROW(labels.Insert(2, QString()), ListIndexError);
-    EXPECT_THROW(labels.Remove(1), ListIndexError);
-    EXPECT_THROW(labels.Set(-1, QStringLiteral("b")), ListIndexError);
-    EXPECT_THROW(labels.Exchange(0, 1), ListIndexError);
-    EXPECT_EQ(labels.Count(), 1);
-    EXPECT_EQ(labels.At(0), QStringLiteral("a"));
 }

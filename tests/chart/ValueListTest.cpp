@@ -191,16 +191,6 @@ TEST(ValueList, SortByOrderLeavesAnUnorderedListAlone)
     EXPECT_EQ(Values(list), (std::vector<double>{3, 1, 2}));
 }
 
-TEST(ValueList, FillWithIndicesStoresTheIndices)
-{
-    TChartValueList list(nullptr, QStringLiteral("Y"));
-    Fill(list, {7, 7, 7});
-    list.SetMultiplier(10);
-    list.FillWithIndices();
-    EXPECT_EQ(Values(list), (std::vector<double>{0, 10, 20}));
-    EXPECT_EQ(list.StoredValueAt(2), 2);
-}
-
 TEST(ValueList, AssignCopiesSettingsButNotValues)
 {
     TChartValueList source(nullptr, QStringLiteral("Y"));
