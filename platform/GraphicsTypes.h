@@ -19,6 +19,22 @@ enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBD
 
 enum class TFontStyle : unsigned { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
 
+// Whether text cells, the gaps of styled pens and hatched brushes get the
+// background colour (opaque) or leave what is there (transparent).
+enum TBackgroundMode { bkTransparent = 1, bkOpaque = 2 };
+
+// Text alignment flags: one horizontal value combined with one vertical value.
+// The anchor point of a text is its top-left corner with 0.
+namespace TextAlign {
+inline constexpr int Left = 0;
+inline constexpr int Right = 2;
+inline constexpr int Center = 6;
+inline constexpr int Top = 0;
+inline constexpr int Bottom = 8;
+inline constexpr int HorizontalMask = 6;
+inline constexpr int VerticalMask = 8;
+} // namespace TextAlign
+
 struct TPenData {
     TColor color = clBlack;
     int width = 1;

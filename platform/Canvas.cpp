@@ -1,0 +1,319 @@
+#include "platform/Canvas.h"
+
+#include "platform/RasterDirect.h"
+#include "platform/RasterLine.h"
+#include "platform/RasterRecipes.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+// Direct pixel writes keep to the 16.16 arithmetic of the line rule, which
+// holds for surfaces up to this size.
+constexpr int kMaxDirectSize = 16384;
+
+// Far enough beyond any surface to stand for "unbounded" in a clip rectangle.
+constexpr int kFar = 1 << 28;
+
+raster::PixelBox toPixelBox(const QRect& rect)
+{
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+// The pixels with the given coordinate along x (or y) greater than limit.
+QRect halfPlaneBeyond(bool alongX, int limit)
+{
+    const int first = static_cast<int>(std::clamp<long long>(limit + 1LL, -kFar, kFar));
+    return alongX ? QRect(QPoint(first, -kFar), QPoint(kFar, kFar))
+                  : QRect(QPoint(-kFar, first), QPoint(kFar, kFar));
+}
+
+} // namespace
+
+// What the canvas last set on its QPainter; an empty optional is "unknown".
+struct Canvas::PainterState {
+    std::optional<std::optional<QRect>> clip;
+    std::optional<QPen> pen;
+    std::optional<QBrush> brush;
+    std::optional<QPainter::CompositionMode> composition;
+    std::optional<bool> opaque;
+    QRgb background = 0;
+    std::optional<std::uint64_t> fontRevision;
+};
+
+Canvas::Canvas()
+    : applied_(std::make_unique<PainterState>())
+{
+}
+
+Canvas::~Canvas()
+{
+    endOwnPainter();
+}
+
+void Canvas::BindImage(QImage* image)
+{
+    Unbind();
+    image_ = image;
+}
+
+void Canvas::BindPainter(QPainter* painter)
+{
+    Unbind();
+    external_ = painter;
+    if (external_ != nullptr) {
+        external_->setRenderHint(QPainter::Antialiasing, false);
+        external_->setRenderHint(QPainter::TextAntialiasing, false);
+    }
+}
+
+void Canvas::Unbind()
+{
+    endOwnPainter();
+    forgetPainterState();
+    image_ = nullptr;
+    external_ = nullptr;
+}
+
+QRgb Canvas::Resolve(TColor color) const
+{
+    const QRgb rgb = toRgb(color);
+    if (!monochrome_)
+        return rgb;
+    return qGray(rgb) >= 128 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+}
+
+void Canvas::SetBackgroundMode(TBackgroundMode mode)
+{
+    realizeBrush();
+    backgroundMode_ = mode;
+}
+
+void Canvas::SetBackgroundColor(TColor color)
+{
+    realizeBrush();
+    backgroundColor_ = color;
+}
+
+void Canvas::SetTextAlignment(int flags)
+{
+    realizeBrush();
+    textAlignment_ = flags;
+}
+
+void Canvas::IntersectClipRect(int left, int top, int right, int bottom)
+{
+    realizeBrush();
+    const auto near = [](int value) { return std::clamp(value, -kFar, kFar); };
+    const QRect rect(QPoint(near(std::min(left, right)), near(std::min(top, bottom))),
+                     QPoint(near(std::max(left, right)) - 1, near(std::max(top, bottom)) - 1));
+    const QRect narrowed = clip_ ? clip_->intersected(rect) : rect;
+    // An empty clip is kept as an explicit empty rectangle: nothing shows.
+    clip_ = narrowed.isValid() ? narrowed : QRect(0, 0, 0, 0);
+}
+
+void Canvas::RemoveClip()
+{
+    realizeBrush();
+    clip_.reset();
+}
+
+void Canvas::MoveTo(int x, int y)
+{
+    realizeBrush();
+    penPos_ = QPoint(x, y);
+}
+
+void Canvas::LineTo(int x, int y)
+{
+    const QPoint points[] = {penPos_, QPoint(x, y)};
+    DrawLineStrip(points);
+}
+
+void Canvas::Polyline(std::span<const QPoint> points)
+{
+    realizeBrush();
+    segments(points, false);
+}
+
+void Canvas::DrawLineStrip(std::span<const QPoint> points)
+{
+    realizeBrush();
+    if (points.empty())
+        return;
+    segments(points, false);
+    penPos_ = points.back();
+}
+
+void Canvas::realizeBrush()
+{
+    if (!brush_.assigned_)
+        return;
+    brush_.assigned_ = false;
+    if (brush_.Style() == bsSolid) {
+        backgroundMode_ = bkOpaque;
+        backgroundColor_ = brush_.Color();
+    } else {
+        backgroundMode_ = bkTransparent;
+    }
+}
+
+QPainter* Canvas::painter()
+{
+    if (external_ != nullptr)
+        return external_;
+    if (image_ == nullptr)
+        return nullptr;
+    // A copy of the image shares its pixels until one side writes; end the
+    // painter so that beginning it again gives this canvas pixels of its own.
+    if (ownPainter_.isActive() && !image_->isDetached())
+        endOwnPainter();
+    if (!ownPainter_.isActive()) {
+        forgetPainterState();
+        if (!ownPainter_.begin(image_))
+            return nullptr;
+        ownPainter_.setRenderHint(QPainter::Antialiasing, false);
+        ownPainter_.setRenderHint(QPainter::TextAntialiasing, false);
+    }
+    return &ownPainter_;
+}
+
+void Canvas::endOwnPainter()
+{
+    if (ownPainter_.isActive())
+        ownPainter_.end();
+}
+
+void Canvas::forgetPainterState()
+{
+    *applied_ = PainterState();
+}
+
+bool Canvas::directLinesPossible() const
+{
+    const TPenData& pen = pen_.Data();
+    return image_ != nullptr && image_->format() == QImage::Format_RGB32
+           && image_->width() <= kMaxDirectSize && image_->height() <= kMaxDirectSize
+           && pen.width <= 1 && (pen.style == psSolid || pen.style == psInsideFrame)
+           && !pen.alternateDots && pen.mode == pmCopy;
+}
+
+void Canvas::prepareDirectWrite()
+{
+    // While the pixels are the image's own, the painter and the direct writes
+    // go to the same memory in the order they happen. A shared image is copied
+    // by bits(); the painter must not keep drawing into the old pixels.
+    if (ownPainter_.isActive() && !image_->isDetached())
+        endOwnPainter();
+}
+
+void Canvas::segments(std::span<const QPoint> points, bool closed)
+{
+    if (points.size() < 2 || !IsBound() || recipes::DrawsNothing(pen_.Data()))
+        return;
+    if (directLinesPossible()) {
+        prepareDirectWrite();
+        const QRect surface = image_->rect();
+        const QRect visible = clip_ ? clip_->intersected(surface) : surface;
+        if (visible.isEmpty())
+            return;
+        raster::DirectLineWriter writer(*image_, toPixelBox(visible), Resolve(pen_.Color()));
+        writer.strip(points);
+        if (closed)
+            writer.line(points.back(), points.front());
+        return;
+    }
+    QPainter* p = painter();
+    if (p == nullptr)
+        return;
+    for (std::size_t i = 1; i < points.size(); ++i)
+        lineThroughPainter(*p, points[i - 1], points[i]);
+    if (closed)
+        lineThroughPainter(*p, points.back(), points.front());
+}
+
+void Canvas::lineThroughPainter(QPainter& p, QPoint from, QPoint to)
+{
+    if (from == to)
+        return;
+    const TPenData& pen = pen_.Data();
+    const QRgb color = Resolve(pen.color);
+    applyComposition(p, recipes::Composition(pen.mode));
+    applyBackground(p, backgroundMode_ == bkOpaque && recipes::IsStyled(pen));
+    const raster::LineCourse course = raster::lineCourse(from, to);
+    if (pen.width > 1 || !course.reversed) {
+        applyPen(p, recipes::LinePen(pen, color));
+        applyClip(p, clip_);
+        p.drawLine(from, to);
+        return;
+    }
+    // QPainter draws a line from its lower end whatever its direction, so a
+    // reversed line would set its end point and not its start point. Clip away
+    // the end point's row (column) and set the start point; the dash pattern
+    // is shifted by one so that it still starts at the start point.
+    applyPen(p, recipes::LinePen(pen, color, 1));
+    const QRect keep = halfPlaneBeyond(course.alongX, course.alongX ? to.x() : to.y());
+    applyClip(p, clip_ ? clip_->intersected(keep) : keep);
+    p.drawLine(from, to);
+    p.drawPoint(from);
+}
+
+void Canvas::applyClip(QPainter& p, const std::optional<QRect>& clip)
+{
+    if (applied_->clip && *applied_->clip == clip)
+        return;
+    if (clip)
+        p.setClipRect(*clip, Qt::ReplaceClip);
+    else
+        p.setClipping(false);
+    applied_->clip = clip;
+}
+
+void Canvas::applyPen(QPainter& p, const QPen& pen)
+{
+    if (applied_->pen && *applied_->pen == pen)
+        return;
+    p.setPen(pen);
+    applied_->pen = pen;
+}
+
+void Canvas::applyBrush(QPainter& p, const QBrush& brush)
+{
+    if (applied_->brush && *applied_->brush == brush)
+        return;
+    p.setBrush(brush);
+    applied_->brush = brush;
+}
+
+void Canvas::applyComposition(QPainter& p, QPainter::CompositionMode mode)
+{
+    if (applied_->composition == mode)
+        return;
+    p.setCompositionMode(mode);
+    applied_->composition = mode;
+}
+
+void Canvas::applyBackground(QPainter& p, bool opaque)
+{
+    const QRgb background = Resolve(backgroundColor_);
+    if (applied_->opaque == opaque && (!opaque || applied_->background == background))
+        return;
+    p.setBackgroundMode(opaque ? Qt::OpaqueMode : Qt::TransparentMode);
+    if (opaque)
+        p.setBackground(QColor::fromRgb(background));
+    applied_->opaque = opaque;
+    applied_->background = background;
+}
+
+
+void Canvas::applyFont(QPainter& p)
+{
+    if (applied_->fontRevision == font_.Revision())
+        return;
+    p.setFont(qfont());
+    applied_->fontRevision = font_.Revision();
+}
+
+} // namespace platform

@@ -1,0 +1,181 @@
+#pragma once
+
+#include "platform/GraphicsTypes.h"
+#include "platform/RasterTools.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+
+namespace platform {
+
+// A drawing surface with the classic raster rules, on top of QPainter.
+//
+// A canvas draws either into a QImage it is bound to (Format_RGB32 for the
+// fast line path; other formats QPainter can paint on work through QPainter)
+// or through a QPainter someone else began, such as a widget's paint event.
+// Unbound, it draws nothing but still measures text.
+//
+// State: the pen, brush and font (see RasterTools.h; a brush assignment sets
+// the background for the next operation), the pen position, the background
+// mode and colour, the text alignment and a clip rectangle (or none).
+// Coordinates are pixels; rectangles are given by their corners with the right
+// column and bottom row left out, and corners may come in either order.
+//
+// Pixel rules:
+// - Lines: a one-pixel pen sets the pixels QPainter's aliased cosmetic line
+//   sets (platform/RasterLine.h), never the end point, whatever the direction;
+//   a line to the current position draws nothing. Wider pens are solid, with
+//   round caps. Styled one-pixel pens follow the dash patterns of
+//   RasterRecipes.h; with an opaque background their gaps take the background
+//   colour, with a transparent one they stay as they are.
+// - FillRect copies the brush into [left, right) x [top, bottom), whatever the
+//   pen mode. Rectangle outlines the same box with the pen (one-pixel pen: its
+//   outer ring of pixels) and fills the inside with the brush; a clear pen
+//   fills the whole box, a clear brush leaves the inside alone.
+// - Ellipse and Arc use the ellipse inscribed in that box. Arc runs counter-
+//   clockwise on the screen from the ray through its third point to the ray
+//   through its fourth (a full ellipse when both rays coincide).
+// - The pen mode (copy, not-xor, ...) applies to lines and to the outline and
+//   fill of shapes; text, FillRect and Draw always copy.
+// - Text is placed by the corner or edge the alignment names (top-left with
+//   0); its cell is TextWidth x TextHeight (ascent + descent). An opaque
+//   background fills the cell with the background colour first.
+// - The clip rectangle only ever narrows: each new one is intersected with the
+//   one set; RemoveClip lifts it.
+//
+// Solid one-pixel lines in copy mode on an RGB32 image write their pixels
+// directly instead of going through QPainter, with the same result. The canvas
+// keeps its QPainter on a bound image active between operations and ends it
+// before the image would be drawn into from two places; a copy of the bound
+// image taken at any time keeps the pixels it had.
+class Canvas {
+public:
+    Canvas();
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    // Targets. Binding replaces the previous target; the state (pen, brush,
+    // font, position, background, alignment, clip) stays with the canvas.
+    void BindImage(QImage* image);
+    void BindPainter(QPainter* painter);
+    void Unbind();
+    bool IsBound() const { return image_ != nullptr || external_ != nullptr; }
+    // The bound image, or null.
+    QImage* BoundImage() const { return image_; }
+
+    // A monochrome canvas draws every colour as black or white, whichever is nearer.
+    bool Monochrome() const { return monochrome_; }
+    void SetMonochrome(bool value) { monochrome_ = value; }
+    // The colour a TColor is drawn with on this canvas.
+    QRgb Resolve(TColor color) const;
+
+    CanvasPen& Pen() { return pen_; }
+    const CanvasPen& Pen() const { return pen_; }
+    CanvasBrush& Brush() { return brush_; }
+    const CanvasBrush& Brush() const { return brush_; }
+    CanvasFont& Font() { return font_; }
+    const CanvasFont& Font() const { return font_; }
+
+    QPoint PenPos() const { return penPos_; }
+
+    TBackgroundMode BackgroundMode() const { return backgroundMode_; }
+    void SetBackgroundMode(TBackgroundMode mode);
+    TColor BackgroundColor() const { return backgroundColor_; }
+    void SetBackgroundColor(TColor color);
+    // TextAlign flags.
+    int TextAlignment() const { return textAlignment_; }
+    void SetTextAlignment(int flags);
+
+    // Narrows the clip to its intersection with the rectangle.
+    void IntersectClipRect(int left, int top, int right, int bottom);
+    void RemoveClip();
+    // The clip rectangle (right and bottom inclusive, as QRect has them), or none.
+    const std::optional<QRect>& ClipRect() const { return clip_; }
+
+    void FillRect(int left, int top, int right, int bottom);
+    void Rectangle(int x0, int y0, int x1, int y1);
+    void Ellipse(int x0, int y0, int x1, int y1);
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    // The lines from each point to the next; the pen position stays.
+    void Polyline(std::span<const QPoint> points);
+    // MoveTo(first point), then LineTo to each further one.
+    void DrawLineStrip(std::span<const QPoint> points);
+    // The closed outline in the pen, the inside (odd-even rule) in the brush.
+    void Polygon(std::span<const QPoint> points);
+    void TextOut(int x, int y, const QString& text);
+    // The text turned about (x, y) by angle degrees counter-clockwise.
+    void TextOutRotated(int x, int y, double angle, const QString& text);
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+    // Block copy of the whole image with its top-left corner at (x, y).
+    void Draw(int x, int y, const QImage& image);
+
+private:
+    struct PainterState;
+
+    // The QPainter to draw with, begun on the bound image when needed; null
+    // when there is nothing to draw on.
+    QPainter* painter();
+    void endOwnPainter();
+    void forgetPainterState();
+    // Takes the background from the brush if it was assigned since the last operation.
+    void realizeBrush();
+    bool directLinesPossible() const;
+    void prepareDirectWrite();
+
+    void applyClip(QPainter& p, const std::optional<QRect>& clip);
+    void applyPen(QPainter& p, const QPen& pen);
+    void applyBrush(QPainter& p, const QBrush& brush);
+    void applyComposition(QPainter& p, QPainter::CompositionMode mode);
+    void applyBackground(QPainter& p, bool opaque);
+    void applyFont(QPainter& p);
+
+    // The lines between consecutive points (and back to the first when closed).
+    void segments(std::span<const QPoint> points, bool closed);
+    void lineThroughPainter(QPainter& p, QPoint from, QPoint to);
+    // Fills the area with the brush (after the background for hatched brushes
+    // on an opaque background) in the given composition.
+    void fillArea(QPainter& p, QPainter::CompositionMode mode,
+                  const std::function<void(QPainter&)>& drawShape);
+    void outlineBox(int left, int top, int right, int bottom);
+    // Draws the text cell at (x, y) in the painter's current coordinates.
+    void textCell(QPainter& p, int x, int y, const QString& text);
+
+    const QFont& qfont() const;
+    const QFontMetrics& metrics() const;
+
+    QImage* image_ = nullptr;
+    QPainter* external_ = nullptr;
+    QPainter ownPainter_;
+    std::unique_ptr<PainterState> applied_;
+
+    CanvasPen pen_;
+    CanvasBrush brush_;
+    CanvasFont font_;
+    QPoint penPos_;
+    TBackgroundMode backgroundMode_ = bkOpaque;
+    TColor backgroundColor_ = clWhite;
+    int textAlignment_ = TextAlign::Left | TextAlign::Top;
+    std::optional<QRect> clip_;
+    bool monochrome_ = false;
+
+    mutable std::uint64_t fontRevision_ = ~std::uint64_t{0};
+    mutable std::optional<QFont> qfont_;
+    mutable std::optional<QFontMetrics> metrics_;
+};
+
+} // namespace platform

@@ -1,0 +1,195 @@
+// The canvas's filled and outlined shapes and its block copy.
+#include "platform/Canvas.h"
+
+#include "platform/RasterRecipes.h"
+
+#include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace platform {
+
+namespace {
+
+struct Box {
+    int left;
+    int top;
+    int right;
+    int bottom;
+
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool empty() const { return right <= left || bottom <= top; }
+    // The box QPainter's outline of [left, right) x [top, bottom) is drawn on.
+    QRect outlineRect() const { return QRect(left, top, width() - 1, height() - 1); }
+};
+
+Box normalized(int x0, int y0, int x1, int y1)
+{
+    return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
+}
+
+// The direction from (cx, cy) to (x, y) in degrees counter-clockwise from the
+// positive x axis, as seen on the screen (y grows downwards).
+double screenAngle(double cx, double cy, int x, int y)
+{
+    return std::atan2(-(y - cy), x - cx) * 180.0 / std::numbers::pi;
+}
+
+} // namespace
+
+void Canvas::FillRect(int left, int top, int right, int bottom)
+{
+    realizeBrush();
+    const Box box = normalized(left, top, right, bottom);
+    if (box.empty() || brush_.Style() == bsClear)
+        return;
+    QPainter* p = painter();
+    if (p == nullptr)
+        return;
+    applyClip(*p, clip_);
+    const QRect rect(box.left, box.top, box.width(), box.height());
+    fillArea(*p, QPainter::CompositionMode_SourceOver, [&](QPainter& q) { q.drawRect(rect); });
+}
+
+void Canvas::Rectangle(int x0, int y0, int x1, int y1)
+{
+    realizeBrush();
+    const Box box = normalized(x0, y0, x1, y1);
+    const TPenData& pen = pen_.Data();
+    if (box.empty() || pen.mode == pmNop)
+        return;
+    QPainter* p = painter();
+    if (p == nullptr)
+        return;
+    applyClip(*p, clip_);
+    const QPainter::CompositionMode mode = recipes::Composition(pen.mode);
+    if (pen.style == psClear) {
+        const QRect whole(box.left, box.top, box.width(), box.height());
+        fillArea(*p, mode, [&](QPainter& q) { q.drawRect(whole); });
+        return;
+    }
+    const QRect inside(box.left + 1, box.top + 1, box.width() - 2, box.height() - 2);
+    if (!inside.isEmpty())
+        fillArea(*p, mode, [&](QPainter& q) { q.drawRect(inside); });
+    if (pen.width > 1) {
+        applyComposition(*p, mode);
+        applyBackground(*p, false);
+        applyPen(*p, recipes::LinePen(pen, Resolve(pen.color)));
+        applyBrush(*p, Qt::NoBrush);
+        p->drawRect(box.outlineRect());
+        return;
+    }
+    outlineBox(box.left, box.top, box.right, box.bottom);
+}
+
+void Canvas::outlineBox(int left, int top, int right, int bottom)
+{
+    // Each pixel of the ring once, so that xor-like modes stay reversible.
+    if (bottom - top == 1) {
+        const QPoint row[] = {{left, top}, {right, top}};
+        segments(row, false);
+    } else if (right - left == 1) {
+        const QPoint column[] = {{left, top}, {left, bottom}};
+        segments(column, false);
+    } else {
+        const QPoint ring[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
+        segments(ring, true);
+    }
+}
+
+void Canvas::Ellipse(int x0, int y0, int x1, int y1)
+{
+    realizeBrush();
+    const Box box = normalized(x0, y0, x1, y1);
+    const TPenData& pen = pen_.Data();
+    if (box.empty() || pen.mode == pmNop)
+        return;
+    QPainter* p = painter();
+    if (p == nullptr)
+        return;
+    applyClip(*p, clip_);
+    const QPainter::CompositionMode mode = recipes::Composition(pen.mode);
+    const QRect shape = box.outlineRect();
+    fillArea(*p, mode, [&](QPainter& q) { q.drawEllipse(shape); });
+    if (pen.style == psClear)
+        return;
+    applyComposition(*p, mode);
+    applyBackground(*p, backgroundMode_ == bkOpaque && recipes::IsStyled(pen));
+    applyPen(*p, recipes::LinePen(pen, Resolve(pen.color)));
+    applyBrush(*p, Qt::NoBrush);
+    p->drawEllipse(shape);
+}
+
+void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    realizeBrush();
+    const Box box = normalized(x1, y1, x2, y2);
+    const TPenData& pen = pen_.Data();
+    if (box.empty() || recipes::DrawsNothing(pen))
+        return;
+    QPainter* p = painter();
+    if (p == nullptr)
+        return;
+    const double cx = (box.left + box.right) / 2.0;
+    const double cy = (box.top + box.bottom) / 2.0;
+    const double start = screenAngle(cx, cy, x3, y3);
+    double span = screenAngle(cx, cy, x4, y4) - start;
+    while (span <= 0)
+        span += 360.0;
+    applyClip(*p, clip_);
+    applyComposition(*p, recipes::Composition(pen.mode));
+    applyBackground(*p, backgroundMode_ == bkOpaque && recipes::IsStyled(pen));
+    applyPen(*p, recipes::LinePen(pen, Resolve(pen.color)));
+    applyBrush(*p, Qt::NoBrush);
+    p->drawArc(box.outlineRect(), static_cast<int>(std::lround(start * 16)),
+               static_cast<int>(std::lround(span * 16)));
+}
+
+void Canvas::Polygon(std::span<const QPoint> points)
+{
+    realizeBrush();
+    const TPenData& pen = pen_.Data();
+    if (points.size() < 2 || pen.mode == pmNop)
+        return;
+    QPainter* p = painter();
+    if (p == nullptr)
+        return;
+    applyClip(*p, clip_);
+    const QPolygon polygon(QList<QPoint>(points.begin(), points.end()));
+    fillArea(*p, recipes::Composition(pen.mode),
+             [&](QPainter& q) { q.drawPolygon(polygon, Qt::OddEvenFill); });
+    segments(points, true);
+}
+
+void Canvas::fillArea(QPainter& p, QPainter::CompositionMode mode,
+                      const std::function<void(QPainter&)>& drawShape)
+{
+    const TBrushData& brush = brush_.Data();
+    if (brush.style == bsClear)
+        return;
+    applyComposition(p, mode);
+    applyBackground(p, false);
+    applyPen(p, Qt::NoPen);
+    if (brush.style != bsSolid && backgroundMode_ == bkOpaque) {
+        applyBrush(p, QBrush(QColor::fromRgb(Resolve(backgroundColor_))));
+        drawShape(p);
+    }
+    applyBrush(p, QBrush(QColor::fromRgb(Resolve(brush.color)), recipes::BrushPattern(brush.style)));
+    drawShape(p);
+}
+
+void Canvas::Draw(int x, int y, const QImage& image)
+{
+    realizeBrush();
+    QPainter* p = painter();
+    if (p == nullptr || image.isNull())
+        return;
+    applyClip(*p, clip_);
+    applyComposition(*p, QPainter::CompositionMode_Source);
+    p->drawImage(QPoint(x, y), image);
+}
+
+} // namespace platform

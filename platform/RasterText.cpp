@@ -1,0 +1,95 @@
+// The canvas's text output and text measuring.
+#include "platform/Canvas.h"
+
+#include "platform/Fonts.h"
+
+#include <cmath>
+
+namespace platform {
+
+int Canvas::TextWidth(const QString& text) const
+{
+    return metrics().horizontalAdvance(text);
+}
+
+int Canvas::TextHeight(const QString&) const
+{
+    return metrics().ascent() + metrics().descent();
+}
+
+void Canvas::TextOut(int x, int y, const QString& text)
+{
+    realizeBrush();
+    QPainter* p = painter();
+    if (p == nullptr)
+        return;
+    applyClip(*p, clip_);
+    textCell(*p, x, y, text);
+}
+
+void Canvas::TextOutRotated(int x, int y, double angle, const QString& text)
+{
+    realizeBrush();
+    QPainter* p = painter();
+    if (p == nullptr)
+        return;
+    // Turning by a whole number of quarter turns must stay exact, so the angle
+    // is brought into [0, 360) first: 450 degrees draws as 90.
+    double turn = std::fmod(angle, 360.0);
+    if (turn < 0)
+        turn += 360.0;
+    applyClip(*p, clip_);
+    p->save();
+    p->translate(x, y);
+    p->rotate(-turn);
+    textCell(*p, 0, 0, text);
+    p->restore();
+    forgetPainterState();
+}
+
+void Canvas::textCell(QPainter& p, int x, int y, const QString& text)
+{
+    const QFontMetrics& m = metrics();
+    const int width = m.horizontalAdvance(text);
+    const int height = m.ascent() + m.descent();
+    int left = x;
+    switch (textAlignment_ & TextAlign::HorizontalMask) {
+    case TextAlign::Center:
+        left = x - width / 2;
+        break;
+    case TextAlign::Right:
+        left = x - width;
+        break;
+    default:
+        break;
+    }
+    const int top = (textAlignment_ & TextAlign::Bottom) != 0 ? y - height : y;
+    applyComposition(p, QPainter::CompositionMode_SourceOver);
+    applyBackground(p, false);
+    if (backgroundMode_ == bkOpaque && width > 0) {
+        applyPen(p, Qt::NoPen);
+        applyBrush(p, QBrush(QColor::fromRgb(Resolve(backgroundColor_))));
+        p.drawRect(QRect(left, top, width, height));
+    }
+    applyFont(p);
+    applyPen(p, QPen(QColor::fromRgb(Resolve(font_.Color()))));
+    p.drawText(left, top + m.ascent(), text);
+}
+
+const QFont& Canvas::qfont() const
+{
+    if (fontRevision_ != font_.Revision() || !qfont_) {
+        qfont_ = ToQFont(font_.Data());
+        metrics_.emplace(*qfont_);
+        fontRevision_ = font_.Revision();
+    }
+    return *qfont_;
+}
+
+const QFontMetrics& Canvas::metrics() const
+{
+    qfont();
+    return *metrics_;
+}
+
+} // namespace platform
