@@ -124,6 +124,10 @@ public:
     // Block copy of the whole image with its top-left corner at (x, y).
     void Draw(int x, int y, const QImage& image);
 
+    // True when lines drawn now would be written straight into the image:
+    // a solid one-pixel pen in copy mode on a bound RGB32 image.
+    bool DrawsLinesDirectly() const { return directLinesPossible(); }
+
 private:
     struct PainterState;
 

@@ -144,7 +144,11 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
     applyBackground(*p, backgroundMode_ == bkOpaque && recipes::IsStyled(pen));
     applyPen(*p, recipes::LinePen(pen, Resolve(pen.color)));
     applyBrush(*p, Qt::NoBrush);
-    p->drawArc(box.outlineRect(), static_cast<int>(std::lround(start * 16)),
+    // The ellipse through the centres of the box's edge pixels: both halves
+    // of a circle then keep to the box's columns left .. right - 1 and rows
+    // top .. bottom - 1, as the filled ellipse does.
+    const QRectF throughPixelCentres(box.left + 0.5, box.top + 0.5, box.width() - 1, box.height() - 1);
+    p->drawArc(throughPixelCentres, static_cast<int>(std::lround(start * 16)),
                static_cast<int>(std::lround(span * 16)));
 }
 

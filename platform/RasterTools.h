@@ -9,6 +9,8 @@
 
 namespace platform {
 
+// Setting any pen value other than AlternateDots turns the alternate-dots pen
+// back into an ordinary one.
 class CanvasPen {
 public:
     TColor Color() const { return data_.color; }
@@ -18,14 +20,20 @@ public:
     bool AlternateDots() const { return data_.alternateDots; }
     const TPenData& Data() const { return data_; }
 
-    void SetColor(TColor value) { data_.color = value; }
-    void SetWidth(int value) { data_.width = value; }
-    void SetStyle(TPenStyle value) { data_.style = value; }
-    void SetMode(TPenMode value) { data_.mode = value; }
+    void SetColor(TColor value) { ordinary().color = value; }
+    void SetWidth(int value) { ordinary().width = value; }
+    void SetStyle(TPenStyle value) { ordinary().style = value; }
+    void SetMode(TPenMode value) { ordinary().mode = value; }
     void SetAlternateDots(bool value) { data_.alternateDots = value; }
     void Assign(const TPenData& value) { data_ = value; }
 
 private:
+    TPenData& ordinary()
+    {
+        data_.alternateDots = false;
+        return data_;
+    }
+
     TPenData data_;
 };
 

@@ -1,0 +1,239 @@
+#include "chart/ChartCanvas.h"
+
+TChartCanvas3D::TChartCanvas3D(platform::Canvas* target)
+    : target_(target)
+{
+}
+
+TChartCanvas3D::~TChartCanvas3D() = default;
+
+void TChartCanvas3D::SetTarget(platform::Canvas* target)
+{
+    target_ = target;
+}
+
+void TChartCanvas3D::SetUseOffscreenBuffer(bool value)
+{
+    useOffscreenBuffer_ = value;
+    if (!value && bitmap_)
+        dropBitmap();
+}
+
+void TChartCanvas3D::SetMonochrome(bool value)
+{
+    if (monochrome_ == value)
+        return;
+    monochrome_ = value;
+    if (bitmap_)
+        dropBitmap();
+    dirty_ = true;
+}
+
+void TChartCanvas3D::dropBitmap()
+{
+    if (target_ == &bitmap_->GetCanvas())
+        target_ = nullptr;
+    bitmap_.reset();
+    dirty_ = true;
+}
+
+TChartRect TChartCanvas3D::BeginDrawing(platform::Canvas* target, const TView3DOptions* options,
+                                        TColor, bool is3D, const TChartRect& rect)
+{
+    bounds_ = rect;
+    view3DOptions_ = options;
+    is3D_ = is3D;
+    if (!useOffscreenBuffer_) {
+        SetTarget(target);
+        return rect;
+    }
+    const int width = rect.Width();
+    const int height = rect.Height();
+    if (bitmap_ && (bitmap_->Width() != width || bitmap_->Height() != height))
+        bitmap_.reset();
+    if (!bitmap_)
+        bitmap_ = std::make_unique<platform::RasterBitmap>(width, height, monochrome_);
+    SetTarget(&bitmap_->GetCanvas());
+    return TChartRect{0, 0, width, height};
+}
+
+void TChartCanvas3D::EndDrawing(platform::Canvas* target, platform::Canvas* windowCanvas,
+                                const TChartRect& rect)
+{
+    if (useOffscreenBuffer_ && bitmap_ && target != nullptr) {
+        CopyBufferTo(rect.left, rect.top, *target);
+        dirty_ = false;
+    }
+    SetTarget(windowCanvas);
+}
+
+bool TChartCanvas3D::RedrawFromBuffer()
+{
+    if (dirty_ || !bitmap_ || target_ == nullptr)
+        return false;
+    CopyBufferTo(0, 0, *target_);
+    return true;
+}
+
+void TChartCanvas3D::CopyBufferTo(int x, int y, platform::Canvas& canvas)
+{
+    if (bitmap_)
+        canvas.Draw(x, y, bitmap_->Image());
+}
+
+void TChartCanvas3D::SetBackgroundColor(TColor color)
+{
+    current().SetBackgroundColor(color);
+}
+
+void TChartCanvas3D::SetBackgroundMode(TBackgroundMode mode)
+{
+    current().SetBackgroundMode(mode);
+}
+
+void TChartCanvas3D::SetTextAlignment(int flags)
+{
+    current().SetTextAlignment(flags);
+}
+
+void TChartCanvas3D::FillRectangle(const TChartRect& rect)
+{
+    current().FillRect(rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void TChartCanvas3D::MovePenTo(int x, int y)
+{
+    current().MoveTo(x, y);
+}
+
+void TChartCanvas3D::DrawLineTo(int x, int y)
+{
+    current().LineTo(x, y);
+}
+
+void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1)
+{
+    current().MoveTo(x0, y0);
+    current().LineTo(x1, y1);
+}
+
+void TChartCanvas3D::DrawHorizontalLine(int x0, int x1, int y)
+{
+    DrawLine(x0, y, x1, y);
+}
+
+void TChartCanvas3D::DrawVerticalLine(int x, int y0, int y1)
+{
+    DrawLine(x, y0, x, y1);
+}
+
+void TChartCanvas3D::DrawLineStrip(std::span<const QPoint> points)
+{
+    current().DrawLineStrip(points);
+}
+
+void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1)
+{
+    current().Rectangle(x0, y0, x1, y1);
+}
+
+void TChartCanvas3D::DrawRectangle(const TChartRect& rect)
+{
+    DrawRectangle(rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void TChartCanvas3D::DrawPolygon(std::span<const QPoint> points)
+{
+    current().Polygon(points);
+}
+
+void TChartCanvas3D::DrawTextAt(int x, int y, const QString& text)
+{
+    current().TextOut(x, y, text);
+}
+
+void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& text)
+{
+    Brush().SetStyle(bsClear);
+    if (angle > 360)
+        angle -= 360;
+    current().TextOutRotated(x, y, angle, text);
+}
+
+int TChartCanvas3D::TextWidth(const QString& text) const
+{
+    return current().TextWidth(text);
+}
+
+int TChartCanvas3D::TextHeight(const QString& text) const
+{
+    return current().TextHeight(text);
+}
+
+int TChartCanvas3D::FontHeight() const
+{
+    return TextHeight(QStringLiteral("W"));
+}
+
+void TChartCanvas3D::ClipRectangle(const TChartRect& rect)
+{
+    current().IntersectClipRect(rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void TChartCanvas3D::RemoveClipping()
+{
+    current().RemoveClip();
+}
+
+void TChartCanvas3D::MovePenTo(int x, int y, int)
+{
+    MovePenTo(x, y);
+}
+
+void TChartCanvas3D::DrawLineTo(int x, int y, int)
+{
+    DrawLineTo(x, y);
+}
+
+void TChartCanvas3D::DrawHorizontalLine(int x0, int x1, int y, int)
+{
+    DrawHorizontalLine(x0, x1, y);
+}
+
+void TChartCanvas3D::DrawVerticalLine(int x, int y0, int y1, int)
+{
+    DrawVerticalLine(x, y0, y1);
+}
+
+void TChartCanvas3D::ApplyVisiblePen(const TChartPen& pen)
+{
+    platform::CanvasPen& canvasPen = Pen();
+    if (!pen.Visible()) {
+        canvasPen.SetStyle(psClear);
+        return;
+    }
+    if (pen.SmallDots() && pen.Width() == 1) {
+        TPenData dots = canvasPen.Data();
+        dots.color = pen.Color();
+        dots.width = 1;
+        dots.style = psSolid;
+        dots.alternateDots = true;
+        canvasPen.Assign(dots);
+        return;
+    }
+    canvasPen.Assign(pen.Data());
+}
+
+void TChartCanvas3D::ResetCanvasState()
+{
+    platform::Canvas& canvas = current();
+    canvas.Pen().SetColor(clBlack);
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetStyle(psSolid);
+    canvas.Brush().SetColor(clWhite);
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Font().SetColor(clBlack);
+    canvas.Font().SetSize(10);
+    canvas.SetBackgroundColor(clWhite);
+    canvas.SetBackgroundMode(bkTransparent);
+}

@@ -1,0 +1,305 @@
+// One-pixel lines: the direct pixel path against QPainter, and the end-point rule.
+#include "platform/Canvas.h"
+#include "platform/RasterLine.h"
+
+#include "tests/support/TestImages.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace {
+
+using platform::Canvas;
+
+QImage whiteImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+// A distinct colour per segment, so that the order of overlapping segments shows.
+TColor segmentColor(std::size_t index)
+{
+    return static_cast<TColor>((index * 2654435761u) & 0x7F7F7Fu);
+}
+
+// Draws the same strips once through the direct path (canvas bound to the
+// image) and once through QPainter (canvas bound to a painter on a twin image).
+struct TwinCanvases {
+    TwinCanvases(int width, int height)
+        : direct(whiteImage(width, height)),
+          painted(whiteImage(width, height)),
+          painter(&painted)
+    {
+        fast.BindImage(&direct);
+        general.BindPainter(&painter);
+    }
+
+    void clip(const QRect& rect)
+    {
+        for (Canvas* canvas : {&fast, &general})
+            canvas->IntersectClipRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1);
+    }
+    void removeClip()
+    {
+        fast.RemoveClip();
+        general.RemoveClip();
+    }
+    void strip(const std::vector<QPoint>& points, TColor color)
+    {
+        for (Canvas* canvas : {&fast, &general}) {
+            canvas->Pen().SetColor(color);
+            canvas->DrawLineStrip(points);
+        }
+    }
+    // Index of the first differing pixel as "x,y", or empty when equal.
+    std::string firstDifference()
+    {
+        painter.end();
+        for (int y = 0; y < direct.height(); ++y)
+            for (int x = 0; x < direct.width(); ++x)
+                if (direct.pixel(x, y) != painted.pixel(x, y))
+                    return std::to_string(x) + "," + std::to_string(y);
+        return {};
+    }
+
+    QImage direct;
+    QImage painted;
+    QPainter painter;
+    Canvas fast;
+    Canvas general;
+};
+
+class RandomSegments {
+public:
+    explicit RandomSegments(unsigned seed, int width, int height)
+        : rng_(seed), width_(width), height_(height)
+    {
+    }
+
+    // Endpoints of every kind: near each other, anywhere around the surface,
+    // far outside it and near the limits of int.
+    QPoint point(const QPoint& near)
+    {
+        switch (pick(0, 9)) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+            return near + QPoint(pick(-5, 5), pick(-5, 5));
+        case 4:
+        case 5:
+        case 6:
+            return {pick(-30, width_ + 30), pick(-30, height_ + 30)};
+        case 7:
+            return {pick(-100000, 100000), pick(-100000, 100000)};
+        case 8:
+            return {pick(-3000, 3000), pick(-3000, 3000)};
+        default:
+            return {pick(INT_MIN, INT_MAX), pick(INT_MIN, INT_MAX)};
+        }
+    }
+
+    std::vector<QPoint> strip(std::size_t length)
+    {
+        std::vector<QPoint> points{{pick(0, width_), pick(0, height_)}};
+        while (points.size() < length)
+            points.push_back(point(points.back()));
+        return points;
+    }
+
+    QRect clip()
+    {
+        const QPoint a(pick(-20, width_ + 20), pick(-20, height_ + 20));
+        const QPoint b(pick(-20, width_ + 20), pick(-20, height_ + 20));
+        return QRect(a, b).normalized();
+    }
+
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
+
+private:
+    std::mt19937 rng_;
+    int width_;
+    int height_;
+};
+
+TEST(CanvasLineRule, DirectPathSetsTheSamePixelsAsQPainter)
+{
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        TwinCanvases twins(97, 61);
+        ASSERT_TRUE(twins.fast.DrawsLinesDirectly());
+        ASSERT_FALSE(twins.general.DrawsLinesDirectly());
+        RandomSegments random(seed, 97, 61);
+        for (std::size_t i = 0; i < 400; ++i) {
+            if (i % 40 == 0) {
+                twins.removeClip();
+                if (seed % 2 == 0)
+                    twins.clip(random.clip());
+            }
+            twins.strip(random.strip(static_cast<std::size_t>(random.pick(2, 6))), segmentColor(i));
+        }
+        EXPECT_EQ(twins.firstDifference(), "") << "seed " << seed;
+    }
+}
+
+TEST(CanvasLineRule, PendulumStripsMatchQPainterOnTheChartSurface)
+{
+    TwinCanvases twins(498, 690);
+    twins.clip(QRect(QPoint(16, 29), QPoint(482, 660)));
+    for (int run = 0; run < 6; ++run) {
+        std::vector<QPoint> points;
+        for (int i = 0; i < 800; ++i) {
+            const double t = i * 0.01;
+            const double swing = 15 * std::exp(-0.05 * run * t) * std::cos(3.1 * t + run);
+            points.emplace_back(static_cast<int>(std::lround(15 + t * 156 - run * 40)),
+                                static_cast<int>(std::lround(345 - swing * 21 * (1 + run))));
+        }
+        twins.strip(points, segmentColor(static_cast<std::size_t>(run)));
+    }
+    EXPECT_EQ(twins.firstDifference(), "");
+}
+
+TEST(CanvasLineRule, ChainIsTheSameInBothDirectionsWithoutTheEndPoint)
+{
+    RandomSegments random(77, 64, 48);
+    for (int i = 0; i < 3000; ++i) {
+        const QPoint a(random.pick(0, 63), random.pick(0, 47));
+        const QPoint b(random.pick(-40, 103), random.pick(-40, 87));
+        if (a == b)
+            continue;
+        QImage forward = whiteImage(64, 48);
+        QImage backward = whiteImage(64, 48);
+        Canvas canvas;
+        canvas.BindImage(&forward);
+        canvas.MoveTo(a.x(), a.y());
+        canvas.LineTo(b.x(), b.y());
+        canvas.BindImage(&backward);
+        canvas.MoveTo(b.x(), b.y());
+        canvas.LineTo(a.x(), a.y());
+        canvas.Unbind();
+
+        ASSERT_EQ(testing_support::rgbAt(forward, a.x(), a.y()), 0u) << "start not set";
+        ASSERT_NE(testing_support::rgbAt(backward, a.x(), a.y()), 0u) << "end set";
+        if (forward.rect().contains(b)) {
+            ASSERT_NE(testing_support::rgbAt(forward, b.x(), b.y()), 0u) << "end set";
+            ASSERT_EQ(testing_support::rgbAt(backward, b.x(), b.y()), 0u) << "start not set";
+            forward.setPixel(b, qRgb(0, 0, 0));
+        }
+        backward.setPixel(a, qRgb(0, 0, 0));
+        ASSERT_EQ(forward, backward) << "line " << a.x() << "," << a.y() << " - " << b.x() << "," << b.y();
+    }
+}
+
+TEST(CanvasLineRule, ForwardLinesAreQPaintersOwnLines)
+{
+    RandomSegments random(5, 80, 60);
+    for (int i = 0; i < 500; ++i) {
+        const QPoint a(random.pick(-10, 90), random.pick(-10, 70));
+        const QPoint b = random.point(a);
+        if (platform::raster::lineCourse(a, b).reversed)
+            continue;
+        QImage ours = whiteImage(80, 60);
+        QImage qts = whiteImage(80, 60);
+        {
+            Canvas canvas;
+            canvas.BindImage(&ours);
+            canvas.MoveTo(a.x(), a.y());
+            canvas.LineTo(b.x(), b.y());
+        }
+        if (a != b) {
+            QPainter painter(&qts);
+            painter.setPen(QPen(Qt::black, 0, Qt::SolidLine, Qt::FlatCap));
+            painter.drawLine(a, b);
+        }
+        ASSERT_EQ(ours, qts) << a.x() << "," << a.y() << " - " << b.x() << "," << b.y();
+    }
+}
+
+TEST(CanvasLineRule, EndPointIsLeftOutInEveryDirectionAndAZeroLineDrawsNothing)
+{
+    const QPoint centre(10, 10);
+    const QPoint ends[] = {{18, 10}, {2, 10}, {10, 18}, {10, 2}, {16, 16}, {4, 4},
+                           {16, 4}, {4, 16}, {17, 13}, {3, 7}, {12, 3}, {8, 17}};
+    for (const QPoint& end : ends) {
+        QImage image = whiteImage(21, 21);
+        Canvas canvas;
+        canvas.BindImage(&image);
+        canvas.MoveTo(centre.x(), centre.y());
+        canvas.LineTo(end.x(), end.y());
+        EXPECT_EQ(canvas.PenPos(), end);
+        EXPECT_EQ(testing_support::rgbAt(image, centre.x(), centre.y()), 0u) << end.x() << "," << end.y();
+        EXPECT_EQ(testing_support::rgbAt(image, end.x(), end.y()), 0xFFFFFFu) << end.x() << "," << end.y();
+        const int major = std::max(std::abs(end.x() - centre.x()), std::abs(end.y() - centre.y()));
+        EXPECT_EQ(testing_support::countPixelsNot(image, 0xFFFFFF, 0, 0, 21, 21), major);
+    }
+    QImage image = whiteImage(8, 8);
+    Canvas canvas;
+    canvas.BindImage(&image);
+    canvas.MoveTo(3, 3);
+    canvas.LineTo(3, 3);
+    EXPECT_EQ(testing_support::countPixelsNot(image, 0xFFFFFF, 0, 0, 8, 8), 0);
+}
+
+TEST(CanvasLineRule, ReversedDottedLineStartsItsPatternAtTheStartPoint)
+{
+    QImage image = whiteImage(24, 4);
+    Canvas canvas;
+    canvas.BindImage(&image);
+    canvas.Pen().SetStyle(psDot);
+    canvas.SetBackgroundMode(bkTransparent);
+    canvas.MoveTo(1, 1);
+    canvas.LineTo(21, 1);
+    canvas.MoveTo(20, 2);
+    canvas.LineTo(0, 2);
+    canvas.Unbind();
+    std::string forward;
+    std::string backward;
+    for (int x = 0; x < 24; ++x) {
+        forward += testing_support::rgbAt(image, x, 1) == 0 ? '#' : '.';
+        backward += testing_support::rgbAt(image, x, 2) == 0 ? '#' : '.';
+    }
+    EXPECT_EQ(forward, ".###...###...###...##...");
+    EXPECT_EQ(backward, ".##...###...###...###...");
+}
+
+// Pixels written directly and pixels drawn by the canvas's QPainter land in
+// the image in the order they were drawn, and a copy of the image taken in
+// between keeps what it had.
+TEST(CanvasLineRule, DirectWritesKeepOrderWithPainterDrawingAndCopies)
+{
+    QImage image = whiteImage(30, 30);
+    Canvas canvas;
+    canvas.BindImage(&image);
+    canvas.Brush().SetColor(clBlue);
+    canvas.FillRect(0, 0, 30, 30);
+    canvas.Pen().SetColor(clRed);
+    canvas.MoveTo(0, 5);
+    canvas.LineTo(30, 5);
+    const QImage snapshot = image;
+    canvas.Brush().SetColor(clLime);
+    canvas.FillRect(0, 0, 10, 30);
+    canvas.MoveTo(0, 20);
+    canvas.LineTo(30, 20);
+    const QImage second = image;
+    canvas.FillRect(25, 0, 30, 30);
+    canvas.Unbind();
+
+    EXPECT_EQ(testing_support::rgbAt(image, 5, 5), 0x00FF00u);
+    EXPECT_EQ(testing_support::rgbAt(image, 15, 5), 0xFF0000u);
+    EXPECT_EQ(testing_support::rgbAt(image, 5, 20), 0xFF0000u);
+    EXPECT_EQ(testing_support::rgbAt(image, 27, 20), 0x00FF00u);
+    EXPECT_EQ(testing_support::rgbAt(image, 15, 10), 0x0000FFu);
+
+    EXPECT_EQ(testing_support::rgbAt(snapshot, 5, 5), 0xFF0000u);
+    EXPECT_EQ(testing_support::rgbAt(snapshot, 5, 20), 0x0000FFu);
+    EXPECT_EQ(testing_support::rgbAt(second, 27, 20), 0xFF0000u);
+}
+
+} // namespace
