@@ -1,0 +1,231 @@
+// Text on the canvas: font sizes, measuring, placement, alignment, background, rotation.
+#include "platform/Canvas.h"
+#include "platform/Fonts.h"
+
+#include "tests/support/TestImages.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::Canvas;
+using testing_support::countPixelsNot;
+using testing_support::rgbAt;
+
+constexpr unsigned kWhite = 0xFFFFFF;
+constexpr unsigned kYellow = 0xFFFF00;
+const QString kText = QStringLiteral("Kyvadlo 15");
+
+struct Surface {
+    explicit Surface(int width = 120, int height = 80)
+        : image(width, height, QImage::Format_RGB32)
+    {
+        image.fill(Qt::white);
+        canvas.BindImage(&image);
+        canvas.Brush().SetStyle(bsClear);
+    }
+    QImage image;
+    Canvas canvas;
+};
+
+// The smallest rectangle holding every pixel not of the background.
+QRect inkBounds(const QImage& image, unsigned background = kWhite)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (rgbAt(image, x, y) != background)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+TEST(CanvasFonts, PointSizesBecomePixelsAtTheFontsPixelsPerInch)
+{
+    TFontData font;
+    EXPECT_EQ(platform::FontPixelSize(font), 11);
+    font.size = 10;
+    EXPECT_EQ(platform::FontPixelSize(font), 13);
+    font.size = 9;
+    EXPECT_EQ(platform::FontPixelSize(font), 12);
+    font.pixelsPerInch = 120;
+    EXPECT_EQ(platform::FontPixelSize(font), 15);
+    font.pixelHeight = -20;
+    EXPECT_EQ(platform::FontPixelSize(font), 20);
+    font.pixelHeight = 0;
+    font.size = 0;
+    EXPECT_EQ(platform::FontPixelSize(font), 1) << "never a font without height";
+
+    EXPECT_EQ(platform::MulDiv(7, 3, 2), 11);
+    EXPECT_EQ(platform::MulDiv(-7, 3, 2), -11);
+    EXPECT_EQ(platform::MulDiv(5, 1, -2), -3);
+    EXPECT_EQ(platform::MulDiv(1, 1, 0), -1);
+    EXPECT_EQ(platform::MulDiv(1 << 30, 8, 1), -1);
+}
+
+TEST(CanvasFonts, QtFontCarriesFaceSizeAndStyles)
+{
+    TFontData data;
+    data.name = QStringLiteral("Times New Roman");
+    data.styles = static_cast<unsigned>(TFontStyle::Bold) | static_cast<unsigned>(TFontStyle::Underline);
+    const QFont font = platform::ToQFont(data);
+    EXPECT_EQ(font.family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(font.pixelSize(), 11);
+    EXPECT_TRUE(font.bold());
+    EXPECT_TRUE(font.underline());
+    EXPECT_FALSE(font.italic());
+    EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
+}
+
+TEST(CanvasText, MeasuresAdvanceAndAscentPlusDescent)
+{
+    Canvas canvas;
+    const QFontMetrics metrics(platform::ToQFont(canvas.Font().Data()));
+    EXPECT_EQ(canvas.TextHeight(kText), metrics.ascent() + metrics.descent());
+    EXPECT_EQ(canvas.TextHeight(QString()), canvas.TextHeight(QStringLiteral("W")));
+    EXPECT_EQ(canvas.TextWidth(kText), metrics.horizontalAdvance(kText));
+    EXPECT_EQ(canvas.TextWidth(QString()), 0);
+    const int small = canvas.TextWidth(kText);
+    canvas.Font().SetSize(16);
+    EXPECT_GT(canvas.TextWidth(kText), small) << "a new size is measured at once";
+}
+
+TEST(CanvasText, IsPlacedByItsTopLeftCornerInTheFontColour)
+{
+    Surface s;
+    s.canvas.Font().SetColor(clRed);
+    s.canvas.TextOut(20, 30, kText);
+    const QRect ink = inkBounds(s.image);
+    const QRect cell(20, 30, s.canvas.TextWidth(kText), s.canvas.TextHeight(kText));
+    EXPECT_TRUE(cell.contains(ink)) << "ink outside the text cell";
+
+    // The same glyphs as QPainter's text with its baseline at the ascent.
+    QImage reference(120, 80, QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    {
+        QPainter painter(&reference);
+        painter.setFont(platform::ToQFont(s.canvas.Font().Data()));
+        painter.setPen(QColor(Qt::red));
+        painter.drawText(20, 30 + QFontMetrics(painter.font()).ascent(), kText);
+    }
+    s.canvas.Unbind();
+    EXPECT_EQ(s.image, reference);
+}
+
+TEST(CanvasText, AlignmentFlagsMoveTheAnchorToTheNamedEdge)
+{
+    Surface left;
+    left.canvas.TextOut(30, 20, kText);
+    const int width = left.canvas.TextWidth(kText);
+    const int height = left.canvas.TextHeight(kText);
+    left.canvas.Unbind();
+
+    const struct {
+        int flags;
+        int x;
+        int y;
+    } cases[] = {
+        {TextAlign::Right, 30 + width, 20},
+        {TextAlign::Center, 30 + width / 2, 20},
+        {TextAlign::Left | TextAlign::Bottom, 30, 20 + height},
+        {TextAlign::Right | TextAlign::Bottom, 30 + width, 20 + height},
+    };
+    for (const auto& c : cases) {
+        Surface s;
+        s.canvas.SetTextAlignment(c.flags);
+        s.canvas.TextOut(c.x, c.y, kText);
+        s.canvas.Unbind();
+        EXPECT_EQ(s.image, left.image) << "flags " << c.flags;
+    }
+}
+
+TEST(CanvasText, OpaqueBackgroundFillsTheCellAndTransparentLeavesIt)
+{
+    Surface opaque;
+    opaque.canvas.SetBackgroundMode(bkOpaque);
+    opaque.canvas.SetBackgroundColor(clYellow);
+    opaque.canvas.TextOut(10, 10, kText);
+    const int width = opaque.canvas.TextWidth(kText);
+    const int height = opaque.canvas.TextHeight(kText);
+    const int ink = countPixelsNot(opaque.image, kYellow, 10, 10, 10 + width, 10 + height);
+    EXPECT_GT(ink, 0);
+    EXPECT_EQ(countPixelsNot(opaque.image, 0x000000, 10, 10, 10 + width, 10 + height),
+              width * height - ink);
+    EXPECT_EQ(countPixelsNot(opaque.image, kWhite, 0, 0, 120, 80), width * height);
+
+    Surface transparent;
+    transparent.canvas.SetBackgroundMode(bkTransparent);
+    transparent.canvas.SetBackgroundColor(clYellow);
+    transparent.canvas.TextOut(10, 10, kText);
+    EXPECT_EQ(countPixelsNot(transparent.image, kWhite, 0, 0, 120, 80), ink);
+}
+
+TEST(CanvasText, BrushAssignmentSetsTheBackgroundForTheNextOperation)
+{
+    Surface s;
+    s.canvas.Brush().SetColor(clYellow);
+    s.canvas.Brush().SetStyle(bsSolid);
+    s.canvas.TextOut(5, 5, kText);
+    EXPECT_EQ(s.canvas.BackgroundMode(), bkOpaque);
+    EXPECT_EQ(s.canvas.BackgroundColor(), clYellow);
+    EXPECT_EQ(rgbAt(s.image, 5, 5), kYellow) << "a solid brush gives an opaque background";
+
+    s.canvas.Brush().SetStyle(bsClear);
+    s.canvas.TextOut(5, 40, kText);
+    EXPECT_EQ(s.canvas.BackgroundMode(), bkTransparent);
+    EXPECT_EQ(rgbAt(s.image, 5, 40), kWhite) << "a clear brush gives text without a box";
+
+    s.canvas.Brush().SetStyle(bsClear);
+    s.canvas.SetBackgroundMode(bkOpaque);
+    s.canvas.TextOut(5, 60, kText);
+    EXPECT_EQ(rgbAt(s.image, 5, 60), kYellow) << "an explicit mode set after the brush wins";
+}
+
+TEST(CanvasText, RotatedTextRunsUpwardsAndTurnsAreTakenModulo360)
+{
+    Surface quarter(80, 120);
+    quarter.canvas.TextOutRotated(30, 100, 90, kText);
+    const int width = quarter.canvas.TextWidth(kText);
+    const int height = quarter.canvas.TextHeight(kText);
+    quarter.canvas.Unbind();
+    const QRect ink = inkBounds(quarter.image);
+    EXPECT_TRUE(QRect(30, 100 - width, height, width + 1).contains(ink));
+    EXPECT_GT(ink.height(), width / 2) << "the text runs along y";
+
+    for (const double angle : {450.0, -270.0, 810.0}) {
+        Surface again(80, 120);
+        again.canvas.TextOutRotated(30, 100, angle, kText);
+        again.canvas.Unbind();
+        EXPECT_EQ(again.image, quarter.image) << angle;
+    }
+
+    Surface level(120, 80);
+    level.canvas.TextOutRotated(10, 20, 0, kText);
+    Surface plain(120, 80);
+    plain.canvas.TextOut(10, 20, kText);
+    level.canvas.Unbind();
+    plain.canvas.Unbind();
+    EXPECT_EQ(level.image, plain.image);
+}
+
+TEST(CanvasText, RotatedTextKeepsAlignmentAndOpaqueCellInItsOwnDirection)
+{
+    Surface s(80, 120);
+    s.canvas.SetBackgroundMode(bkOpaque);
+    s.canvas.SetBackgroundColor(clYellow);
+    s.canvas.SetTextAlignment(TextAlign::Center | TextAlign::Bottom);
+    s.canvas.TextOutRotated(40, 60, 90, kText);
+    const int width = s.canvas.TextWidth(kText);
+    const int height = s.canvas.TextHeight(kText);
+    s.canvas.Unbind();
+    // Centred on y = 60 with the cell's bottom edge on x = 40, that is, left of it.
+    const QRect cell = inkBounds(s.image);
+    EXPECT_EQ(cell.right(), 39);
+    EXPECT_EQ(cell.left(), 40 - height);
+    EXPECT_EQ(cell.height(), width);
+    EXPECT_LE(std::abs(cell.center().y() - 60), 1);
+}
+
+} // namespace
