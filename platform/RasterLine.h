@@ -2,6 +2,7 @@
 
 #include <QPoint>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
@@ -185,6 +186,45 @@ void traceQtLine(QPoint a, QPoint b, int surfaceWidth, int surfaceHeight, Plot&&
                           detail::toFixed26(y2), plot);
 }
 
+namespace detail {
+
+// traceCanvasLine for endpoints that need no coarse clipping, in integers:
+// the 26.6 endpoints are whole pixels, so the first pixel of the step is the
+// lower end itself and the 16.16 slope is (d_minor << 16) / d_major.
+template <typename Plot>
+void traceNearCanvasLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
+{
+    const int dx = b.x() - a.x();
+    const int dy = b.y() - a.y();
+    const bool alongX = !(std::abs(dx) < std::abs(dy));
+    const int major = alongX ? dx : dy;
+    const bool reversed = major < 0;
+    const QPoint lower = reversed ? b : a;
+    const int steps = major < 0 ? -major : major;
+    const int minorDelta = reversed ? -(alongX ? dy : dx) : (alongX ? dy : dx);
+    const int inc = steps > 1 ? (minorDelta * 65536) / steps : 0;
+    int minor = (alongX ? lower.y() : lower.x()) * 65536 + (inc > 0 ? inc >> 1 : 0);
+    int along = alongX ? lower.x() : lower.y();
+    const int end = along + steps;
+    if (reversed) {
+        // Leave out the end point's row (column), the first one stepped.
+        ++along;
+        minor += inc;
+    }
+    const bool inside = box.contains(std::min(a.x(), b.x()), std::min(a.y(), b.y()))
+                        && box.contains(std::max(a.x(), b.x()), std::max(a.y(), b.y()));
+    for (; along < end; ++along, minor += inc) {
+        const int x = alongX ? along : minor >> 16;
+        const int y = alongX ? minor >> 16 : along;
+        if (inside || box.contains(x, y))
+            plot(x, y);
+    }
+    if (reversed && box.contains(a.x(), a.y()))
+        plot(a.x(), a.y());
+}
+
+} // namespace detail
+
 // The canvas's line from a to b: the pixels of traceQtLine, with the end point
 // left out and the start point set also when the line runs backwards. Only
 // pixels inside box are plotted; box must lie within the surface. A line whose
@@ -195,6 +235,13 @@ void traceCanvasLine(QPoint a, QPoint b, int surfaceWidth, int surfaceHeight, co
 {
     if (a == b)
         return;
+    const auto nearSurface = [&](QPoint p) {
+        return p.x() >= -1 && p.x() <= surfaceWidth + 1 && p.y() >= -1 && p.y() <= surfaceHeight + 1;
+    };
+    if (nearSurface(a) && nearSurface(b)) {
+        detail::traceNearCanvasLine(a, b, box, plot);
+        return;
+    }
     const LineCourse course = lineCourse(a, b);
     if (!course.reversed) {
         traceQtLine(a, b, surfaceWidth, surfaceHeight, [&](int x, int y) {

@@ -1,0 +1,138 @@
+// One million line segments of pendulum-like runs into the chart's 498 x 690
+// picture, clipped to its plot area: the canvas's direct pixel path against
+// the same lines through QPainter.
+#include "platform/Canvas.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 498;
+constexpr int kHeight = 690;
+constexpr int kSegments = 1'000'000;
+const QRect kPlotArea(QPoint(16, 29), QPoint(482, 660));
+
+// Damped swings across the plot area, one sweep per run, as the fast line
+// series draws them (consecutive points on the same pixel already left out).
+std::vector<QPoint> pendulumStrip()
+{
+    std::vector<QPoint> points;
+    points.reserve(kSegments + 1);
+    for (int run = 0; points.size() <= static_cast<std::size_t>(kSegments); ++run) {
+        const double amplitude = 5.0 + run % 30;
+        for (int i = 0; i < 2000 && points.size() <= static_cast<std::size_t>(kSegments); ++i) {
+            const double t = i * 0.0015;
+            const QPoint p(15 + static_cast<int>(std::lround(t * 156)),
+                           345 - static_cast<int>(std::lround(amplitude * 21 * std::exp(-0.02 * t)
+                                                              * std::cos(3.5 * t + run * 0.1))));
+            if (points.empty() || points.back() != p)
+                points.push_back(p);
+        }
+    }
+    return points;
+}
+
+const std::vector<QPoint>& strip()
+{
+    static const std::vector<QPoint> points = pendulumStrip();
+    return points;
+}
+
+QImage blankPicture()
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+void clipToPlotArea(platform::Canvas& canvas)
+{
+    canvas.IntersectClipRect(kPlotArea.left(), kPlotArea.top(), kPlotArea.right() + 1,
+                             kPlotArea.bottom() + 1);
+    canvas.Pen().SetColor(clRed);
+}
+
+void BM_StripDirect(benchmark::State& state)
+{
+    QImage image = blankPicture();
+    platform::Canvas canvas;
+    canvas.BindImage(&image);
+    clipToPlotArea(canvas);
+    for (auto _ : state) {
+        canvas.DrawLineStrip(strip());
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strip().size() - 1));
+}
+BENCHMARK(BM_StripDirect)->Unit(benchmark::kMillisecond);
+
+void BM_LineToDirect(benchmark::State& state)
+{
+    QImage image = blankPicture();
+    platform::Canvas canvas;
+    canvas.BindImage(&image);
+    clipToPlotArea(canvas);
+    for (auto _ : state) {
+        canvas.MoveTo(strip().front().x(), strip().front().y());
+        for (std::size_t i = 1; i < strip().size(); ++i)
+            canvas.LineTo(strip()[i].x(), strip()[i].y());
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strip().size() - 1));
+}
+BENCHMARK(BM_LineToDirect)->Unit(benchmark::kMillisecond);
+
+// The same pixels through the canvas's QPainter path.
+void BM_StripThroughPainter(benchmark::State& state)
+{
+    QImage image = blankPicture();
+    QPainter painter(&image);
+    platform::Canvas canvas;
+    canvas.BindPainter(&painter);
+    clipToPlotArea(canvas);
+    for (auto _ : state) {
+        canvas.DrawLineStrip(strip());
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strip().size() - 1));
+}
+BENCHMARK(BM_StripThroughPainter)->Unit(benchmark::kMillisecond);
+
+// QPainter's own line per segment, without the end-point rule: the floor of
+// what any QPainter-based path can cost.
+void BM_PlainQPainterLines(benchmark::State& state)
+{
+    QImage image = blankPicture();
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::red, 0, Qt::SolidLine, Qt::FlatCap));
+    painter.setClipRect(kPlotArea);
+    for (auto _ : state) {
+        for (std::size_t i = 1; i < strip().size(); ++i)
+            painter.drawLine(strip()[i - 1], strip()[i]);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strip().size() - 1));
+}
+BENCHMARK(BM_PlainQPainterLines)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
