@@ -48,37 +48,20 @@ TEST(CanvasFonts, PointSizesBecomePixelsAtTheFontsPixelsPerInch)
     EXPECT_EQ(platform::FontPixelSize(font), 11);
     font.size = 10;
     EXPECT_EQ(platform::FontPixelSize(font), 13);
-    font.size = 9;
-    EXPECT_EQ(platform::FontPixelSize(font), 12);
     font.pixelsPerInch = 120;
-    EXPECT_EQ(platform::FontPixelSize(font), 15);
+    EXPECT_EQ(platform::FontPixelSize(font), 17);
     font.pixelHeight = -20;
     EXPECT_EQ(platform::FontPixelSize(font), 20);
-    font.pixelHeight = 0;
+    font = TFontData{};
     font.size = 0;
     EXPECT_EQ(platform::FontPixelSize(font), 1) << "never a font without height";
 
-    EXPECT_EQ(platform::MulDiv(7, 3, 2), 11);
+    EXPECT_EQ(platform::MulDiv(7, 3, 2), 11) << "halves away from zero";
     EXPECT_EQ(platform::MulDiv(-7, 3, 2), -11);
     EXPECT_EQ(platform::MulDiv(5, 1, -2), -3);
     EXPECT_EQ(platform::MulDiv(1, 1, 0), -1);
     EXPECT_EQ(platform::MulDiv(1 << 30, 8, 1), -1);
 }
-
-TEST(CanvasFonts, QtFontCarriesFaceSizeAndStyles)
-{
-    TFontData data;
-    data.name = QStringLiteral("Times New Roman");
-    data.styles = static_cast<unsigned>(TFontStyle::Bold) | static_cast<unsigned>(TFontStyle::Underline);
-    const QFont font = platform::ToQFont(data);
-    EXPECT_EQ(font.family(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(font.pixelSize(), 11);
-    EXPECT_TRUE(font.bold());
-    EXPECT_TRUE(font.underline());
-    EXPECT_FALSE(font.italic());
-    EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
-}
-
 TEST(CanvasText, MeasuresAdvanceAndAscentPlusDescent)
 {
     Canvas canvas;
