@@ -1,0 +1,24 @@
+#include "app/ErrorBox.h"
+
+#include "platform/ErrorText.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+void ErrorBox::ShowFailure(const QString& message)
+{
+    const QString caption = platform::applicationTitle(QCoreApplication::applicationFilePath());
+    Present(caption, platform::errorBoxText(message));
+}
+
+MessageErrorBox::MessageErrorBox(QWidget* owner)
+    : owner_(owner)
+{
+}
+
+void MessageErrorBox::Present(const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, owner_.data());
+    box.setObjectName(QStringLiteral("ErrorBox"));
+    box.exec();
+}

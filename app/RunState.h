@@ -1,0 +1,36 @@
+#pragma once
+
+#include "chart/ChartSeries.h"
+#include "platform/Colors.h"
+#include "platform/Exceptions.h"
+
+#include <QPointer>
+
+#include <array>
+
+// The table of per-run series has room for this many runs between two uses of "Clear".
+inline constexpr int SeriesSlotCount = 257;
+
+// What the handlers of the main window share about the runs: one instance for
+// the whole program, used by every handler and every nested run.
+struct RunState {
+    // Extra sleep per animation frame in milliseconds: 0, or 50 with "pomalu".
+    int Delay = 0;
+    // The slot of the current run's series; -1 when there is none.
+    int SeriesIndex = 0;
+    // Set by "Stop"; a run ends at the end of the pass that finds it set.
+    bool StopFlag = false;
+    // Slot i holds the series of the (i+1)-th run since the last "Clear". The
+    // window owns the series; a slot whose series is gone reads as null.
+    std::array<QPointer<TChartSeries>, SeriesSlotCount> SeriesSlots{};
+};
+
+// The colour of the run in a slot: red, green, blue, black, then red again.
+// The index is 0 or more.
+TColor CurveColor(int seriesIndex);
+
+// "Start" with every slot taken since the last "Clear".
+class SeriesSlotsFull : public KyvadloError {
+public:
+    SeriesSlotsFull();
+};

@@ -1,0 +1,92 @@
+#include "app/Unit1.h"
+
+#include "app/ImageControl.h"
+#include "chart/Chart.h"
+#include "embedded/OleContainer.h"
+#include "platform/NumberConversion.h"
+#include "platform/RunLoop.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <utility>
+
+TForm1::TForm1(platform::RunLoop& runLoop, ErrorBox* errorBox, LocaleSource systemLocale)
+    : runLoop_(runLoop)
+    , ownErrorBox_(errorBox == nullptr ? std::make_unique<MessageErrorBox>(this) : nullptr)
+    , errorBox_(errorBox == nullptr ? *ownErrorBox_ : *errorBox)
+    , systemLocale_(systemLocale ? std::move(systemLocale) : LocaleSource([] { return QLocale::system(); }))
+{
+    ReadSystemLocale();
+    CreateControls();
+    ConnectHandlers();
+    HandleEvent([this] { FormCreate(this); });
+}
+
+// The series are children of the window and go with it; the chart, which
+// references them, detaches or destroys them on its own.
+TForm1::~TForm1() = default;
+
+template <typename Handler>
+void TForm1::HandleEvent(Handler&& handler)
+{
+    RunHandler(errorBox_, std::forward<Handler>(handler));
+    if (runDepth_ == 0 && quitPending_) {
+        quitPending_ = false;
+        EndProgram();
+    }
+}
+
+void TForm1::ConnectHandlers()
+{
+    connect(Button1, &QPushButton::clicked, this, [this] { HandleEvent([this] { Button1Click(Button1); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { HandleEvent([this] { Button2Click(Button2); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { HandleEvent([this] { Button3Click(Button3); }); });
+    connect(CheckBox1, &QCheckBox::toggled, this,
+            [this] { HandleEvent([this] { CheckBox1Click(CheckBox1); }); });
+}
+
+void TForm1::ShowFailure(const QString& message)
+{
+    errorBox_.ShowFailure(message);
+}
+
+// Ending the event loop while a run is going on would also end at once every
+// modal loop started afterwards, the error box's included, so the request
+// waits until the outermost run has returned. Either way the window stays and
+// the run goes on.
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (runDepth_ > 0)
+        quitPending_ = true;
+    else
+        EndProgram();
+}
+
+// Ends the application's event loop. QCoreApplication::quit would first ask
+// every window to close, which this one refuses.
+void TForm1::EndProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        ReadSystemLocale();
+    QWidget::changeEvent(event);
+}
+
+void TForm1::ReadSystemLocale()
+{
+    decimalSeparator_ = platform::decimalSeparatorOf(systemLocale_());
+}
+
+double TForm1::ReadNumber(const QLineEdit& edit) const
+{
+    return platform::textToDouble(edit.text(), decimalSeparator_);
+}

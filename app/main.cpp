@@ -1,0 +1,17 @@
+// Kyvadlo: a simulator of a physical (compound) pendulum with one window.
+#include "app/Application.h"
+#include "app/Unit1.h"
+#include "platform/RunLoop.h"
+
+int main(int argc, char** argv)
+{
+    KyvadloApplication application(argc, argv);
+    platform::SystemRunLoop runLoop;
+    TForm1 form(runLoop);
+    application.SetFailureReport([&form](const QString& message) { form.ShowFailure(message); });
+    form.show();
+    const int exitCode = QApplication::exec();
+    // The window goes before the application object: nothing may report to it then.
+    application.SetFailureReport({});
+    return exitCode;
+}

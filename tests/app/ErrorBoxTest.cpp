@@ -1,0 +1,32 @@
+#include "AppTestSupport.h"
+
+#include "chart/ChartExceptions.h"
+
+#include <stdexcept>
+
+using app_testing::RecordingErrorBox;
+
+TEST(ErrorBox, FailureLeavingAHandlerIsShownAndGoesNoFurther)
+{
+    RecordingErrorBox box;
+    bool after = false;
+    RunHandler(box, [&] {
+        throw AxisException(QStringLiteral("Axis minimum value must be <= maximum"));
+        after = true;
+    });
+    EXPECT_FALSE(after);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, QStringLiteral("Axis minimum value must be <= maximum."));
+    EXPECT_EQ(box.shown[0].caption, QStringLiteral("App_tests"));
+
+    // Messages that end in a character sorting up to "." keep their end.
+    RunHandler(box, [] { throw ListIndexError(5); });
+    EXPECT_EQ(box.shown.back().text, QStringLiteral("List index out of bounds (5)"));
+
+    // Failures of the standard library reach the user too.
+    RunHandler(box, [] { throw std::length_error("vector too long"); });
+    EXPECT_EQ(box.shown.back().text, QStringLiteral("vector too long."));
+
+    RunHandler(box, [] {});
+    EXPECT_EQ(box.shown.size(), 3u) << "nothing shown without a failure";
+}

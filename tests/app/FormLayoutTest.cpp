@@ -1,0 +1,189 @@
+#include "AppTestSupport.h"
+
+#include "app/ImageControl.h"
+#include "app/WindowFonts.h"
+#include "chart/Chart.h"
+#include "embedded/OleContainer.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using app_testing::FormFixture;
+
+namespace {
+
+struct Placement {
+    const char* name;
+    const char* parent;
+    QRect geometry;
+};
+
+// Left, top, width, height in the parent's client area.
+const Placement layoutTable[] = {
+    {"Panel1", "Form1", {0, 0, 1092, 692}},
+    {"Chart1", "Panel1", {593, 1, 498, 690}},
+    {"Panel2", "Panel1", {1, 1, 592, 690}},
+    {"Image1", "Panel2", {208, 16, 377, 673}},
+    {"GroupBox1", "Panel2", {8, 16, 193, 681}},
+    {"Label1", "GroupBox1", {24, 40, 52, 13}},
+    {"Label3", "GroupBox1", {24, 80, 43, 13}},
+    {"Label2", "GroupBox1", {24, 144, 12, 13}},
+    {"Edit1", "GroupBox1", {112, 40, 57, 21}},
+    {"Edit3", "GroupBox1", {112, 72, 57, 21}},
+    {"Edit2", "GroupBox1", {112, 136, 57, 21}},
+    {"Button1", "GroupBox1", {16, 256, 75, 25}},
+    {"Button2", "GroupBox1", {16, 288, 75, 25}},
+    {"Button3", "GroupBox1", {16, 336, 75, 25}},
+    {"CheckBox1", "GroupBox1", {120, 256, 57, 17}},
+    {"tlumene", "GroupBox1", {16, 376, 161, 169}},
+};
+
+} // namespace
+
+class FormLayout : public FormFixture {
+protected:
+    QWidget* Control(const char* name) const
+    {
+        return form->findChild<QWidget*>(QString::fromLatin1(name));
+    }
+};
+
+TEST_F(FormLayout, WindowOpensWhereDesignedWithItsCaption)
+{
+    EXPECT_EQ(form->pos(), QPoint(565, 218));
+    EXPECT_EQ(form->size(), QSize(1092, 692)) << "client area";
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Fyzické kyvadlo"));
+}
+
+TEST_F(FormLayout, EveryControlHasItsParentAndGeometry)
+{
+    for (const Placement& placement : layoutTable) {
+        SCOPED_TRACE(placement.name);
+        QWidget* const control = Control(placement.name);
+        ASSERT_NE(control, nullptr);
+        ASSERT_NE(control->parentWidget(), nullptr);
+        EXPECT_EQ(control->parentWidget()->objectName(), QString::fromLatin1(placement.parent));
+        EXPECT_EQ(control->geometry(), placement.geometry);
+        EXPECT_TRUE(control->isVisibleTo(form.get()));
+    }
+    // The chart occupies x = 593 to 1090 of Panel1, inside its one-pixel bevel.
+    EXPECT_EQ(form->Chart1->geometry().right(), 1090);
+}
+
+TEST_F(FormLayout, TextsStatesAndHandlersAsDesigned)
+{
+    EXPECT_EQ(form->GroupBox1->title(), QStringLiteral("Setup"));
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("délka a [m]"));
+    EXPECT_EQ(form->Label3->text(), QStringLiteral("J [kg.m2]"));
+    EXPECT_EQ(form->Edit1->text(), QStringLiteral("0.8"));
+    EXPECT_EQ(form->Edit2->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->Edit3->text(), QStringLiteral("0.05"));
+    EXPECT_EQ(form->Button1->text(), QStringLiteral("Start"));
+    EXPECT_EQ(form->Button2->text(), QStringLiteral("Stop"));
+    EXPECT_EQ(form->Button3->text(), QStringLiteral("Clear"));
+    EXPECT_EQ(form->CheckBox1->text(), QStringLiteral("pomalu"));
+    EXPECT_FALSE(form->CheckBox1->isChecked());
+
+    for (QWidget* control : {static_cast<QWidget*>(form->Edit1), static_cast<QWidget*>(form->Edit2),
+                             static_cast<QWidget*>(form->Edit3), static_cast<QWidget*>(form->Button1),
+                             static_cast<QWidget*>(form->Button2), static_cast<QWidget*>(form->Button3),
+                             static_cast<QWidget*>(form->CheckBox1)})
+        EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+    EXPECT_FALSE(form->tlumene->isEnabled());
+    EXPECT_TRUE(form->tlumene->HasPicture()) << "the equations";
+    EXPECT_EQ(form->tlumene->Color(), clWhite);
+
+    EXPECT_FALSE(form->Image1->HasBitmap()) << "no picture before the first Start";
+    EXPECT_EQ(form->Run().SeriesIndex, -1) << "FormCreate has run";
+}
+
+TEST_F(FormLayout, FontsAreElevenPixelsWithPhiBesideTheAngle)
+{
+    const QFont windowFont = form->font();
+    EXPECT_EQ(windowFont.pixelSize(), window_fonts::PixelHeight);
+    EXPECT_FALSE(windowFont.bold());
+    const QString face = QFontInfo(windowFont).family();
+    EXPECT_TRUE(face == "MS Sans Serif" || face == "Microsoft Sans Serif" || face == "Liberation Sans"
+                || face == "Arial" || face == "DejaVu Sans")
+        << face.toStdString();
+    EXPECT_EQ(form->Edit1->font().pixelSize(), window_fonts::PixelHeight) << "inherited";
+
+    const QString phi = form->Label2->text();
+    if (phi == QStringLiteral("j0")) {
+        EXPECT_EQ(form->Label2->font().family(), QStringLiteral("Symbol"));
+    } else {
+        ASSERT_EQ(phi.size(), 2);
+        EXPECT_TRUE(phi[0] == QChar(0x03D5) || phi[0] == QChar(0x03C6)) << phi.toStdString();
+        EXPECT_EQ(phi[1], u'0');
+        EXPECT_TRUE(QFontMetrics(form->Label2->font()).inFont(phi[0])) << "drawable in its font";
+    }
+    EXPECT_EQ(form->Label2->font().pixelSize(), window_fonts::PixelHeight);
+}
+
+TEST_F(FormLayout, ChartIsSetUpForTheRuns)
+{
+    TChart& chart = *form->Chart1;
+    EXPECT_EQ(chart.Title().Text(), QStringList{QStringLiteral("Graf")});
+    EXPECT_EQ(chart.BottomAxis().Title().Caption(), QStringLiteral("t [s]"));
+    EXPECT_EQ(chart.LeftAxis().Title().Caption(), QStringLiteral("fi [°]"));
+    EXPECT_FALSE(chart.Legend().Visible());
+    EXPECT_FALSE(chart.View3D());
+    EXPECT_EQ(chart.BackWall().Brush().Color(), clWhite);
+    EXPECT_EQ(chart.BackWall().Brush().Style(), bsClear);
+    EXPECT_EQ(chart.NumberOfSeries(), 0);
+}
+
+TEST_F(FormLayout, TabGoesThroughTheGroupWithTheFieldForJLast)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(QApplication::focusWidget(), form->Edit1) << "first focus";
+
+    const QWidget* const expected[] = {form->Edit2, form->Button1, form->Button2,
+                                       form->Button3, form->CheckBox1, form->Edit3};
+    for (const QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next)
+            << "expected " << next->objectName().toStdString() << ", got "
+            << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString()
+                                            : std::string("nothing"));
+    }
+}
+
+TEST_F(FormLayout, ResizingGivesTheChartWhatTheInputPanelDoesNotKeep)
+{
+    const QRect groupBefore = form->GroupBox1->geometry();
+    const QRect imageBefore = form->Image1->geometry();
+
+    form->resize(1300, 800);
+    EXPECT_EQ(form->Panel1->geometry(), QRect(0, 0, 1300, 800));
+    EXPECT_EQ(form->Panel2->geometry(), QRect(1, 1, 592, 798));
+    EXPECT_EQ(form->Chart1->geometry(), QRect(593, 1, 706, 798));
+
+    form->resize(900, 600);
+    EXPECT_EQ(form->Panel2->geometry(), QRect(1, 1, 592, 598));
+    EXPECT_EQ(form->Chart1->geometry(), QRect(593, 1, 306, 598));
+
+    EXPECT_EQ(form->GroupBox1->geometry(), groupBefore);
+    EXPECT_EQ(form->Image1->geometry(), imageBefore);
+}
+
+TEST_F(FormLayout, DecimalSeparatorFollowsTheSystemLocale)
+{
+    EXPECT_EQ(form->DecimalSeparator(), u'.');
+
+    systemLocale = QLocale(QLocale::Czech, QLocale::Czechia);
+    EXPECT_EQ(form->DecimalSeparator(), u'.') << "read only at start and on a change";
+    QEvent change(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(form.get(), &change);
+    EXPECT_EQ(form->DecimalSeparator(), u',');
+
+    CreateForm(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(form->DecimalSeparator(), u',') << "read at start";
+}

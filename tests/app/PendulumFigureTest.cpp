@@ -1,0 +1,194 @@
+#include "app/PendulumFigure.h"
+#include "platform/RasterBitmap.h"
+#include "tests/support/TestImages.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+using testing_support::rgbAt;
+
+namespace {
+
+constexpr unsigned White = 0xFFFFFF;
+constexpr unsigned Black = 0x000000;
+constexpr unsigned Red = 0xFF0000; // as QRgb: red in the high byte
+constexpr int ImageWidth = 377;
+constexpr int ImageHeight = 673;
+
+// The extent of the pixels of one colour in a rectangle of the image.
+struct Extent {
+    int left = 0;
+    int top = 0;
+    int right = 0;  // inclusive
+    int bottom = 0; // inclusive
+};
+
+std::optional<Extent> ExtentOf(const QImage& image, unsigned rgb, int x0 = 0, int y0 = 0, int x1 = ImageWidth,
+                               int y1 = ImageHeight)
+{
+    std::optional<Extent> extent;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            if (rgbAt(image, x, y) != rgb)
+                continue;
+            if (!extent) {
+                extent = Extent{x, y, x, y};
+                continue;
+            }
+            extent->left = std::min(extent->left, x);
+            extent->right = std::max(extent->right, x);
+            extent->top = std::min(extent->top, y);
+            extent->bottom = std::max(extent->bottom, y);
+        }
+    }
+    return extent;
+}
+
+// One frame on a fresh white bitmap of the image control's size.
+QImage Frame(int length, double fi, int x = 200, int y = 100)
+{
+    platform::RasterBitmap bitmap(ImageWidth, ImageHeight, false);
+    figure::DrawPendulum(bitmap.GetCanvas(), x, y, length, fi);
+    return bitmap.Image().copy();
+}
+
+double Radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180.0;
+}
+
+} // namespace
+
+TEST(PendulumFigure, UprightBodyIsAStadiumAroundTheVerticalAxis)
+{
+    const QImage image = Frame(320, 0.0);
+    const auto outline = ExtentOf(image, Black);
+    ASSERT_TRUE(outline);
+    EXPECT_EQ(outline->left, 150);
+    EXPECT_EQ(outline->right, 250) << "the right side is the line x = 250";
+    EXPECT_EQ(outline->top, 50);
+    // The lower arc's box is (150, 370)-(250, 470) with its bottom row left out.
+    EXPECT_EQ(outline->bottom, 469);
+
+    // The sides run from the pivot's row to the centre of mass's row.
+    for (int y = 100; y < 420; y += 40) {
+        EXPECT_EQ(rgbAt(image, 150, y), Black) << y;
+        EXPECT_EQ(rgbAt(image, 250, y), Black) << y;
+    }
+
+    // The centre line: vertical from the pivot down to the centre of mass.
+    for (int y = 100; y < 420; ++y)
+        ASSERT_EQ(rgbAt(image, 200, y), Red) << y;
+    const auto red = ExtentOf(image, Red);
+    ASSERT_TRUE(red);
+    EXPECT_EQ(red->left, 196) << "the dots are 4 pixels in radius";
+    EXPECT_EQ(red->right, 203);
+    EXPECT_EQ(red->top, 96);
+    EXPECT_EQ(red->bottom, 423);
+
+    // The dots are filled white, and the centre line is drawn after them:
+    // above the pivot the dot is white inside, below it the line shows.
+    EXPECT_EQ(rgbAt(image, 200, 98), White);
+    EXPECT_EQ(rgbAt(image, 200, 102), Red);
+    EXPECT_EQ(rgbAt(image, 200, 96), Red) << "dot outline";
+    EXPECT_EQ(rgbAt(image, 200, 422), White) << "below the end of the line, inside the dot";
+}
+
+TEST(PendulumFigure, BarLengthRoundsHalvesToEven)
+{
+    EXPECT_EQ(figure::BarLength(0.8), 320);
+    EXPECT_EQ(figure::BarLength(1.0 / 32.0), 12) << "12.5";
+    EXPECT_EQ(figure::BarLength(3.0 / 32.0), 38) << "37.5";
+    EXPECT_EQ(figure::BarLength(-1.0 / 32.0), -12);
+    EXPECT_EQ(figure::BarLength(0.0), 0);
+}
+
+TEST(PendulumFigure, LengthsBeyondAnyWindowAreHeldAtTheLongestBar)
+{
+    EXPECT_EQ(figure::BarLength(1e300), figure::LongestBar);
+    EXPECT_EQ(figure::BarLength(-1e300), -figure::LongestBar);
+    EXPECT_EQ(figure::BarLength(1e4), figure::LongestBar);
+
+    // Such a bar still runs straight down from the pivot through the bitmap.
+    const QImage image = Frame(figure::BarLength(1e300), 0.0);
+    for (int y = 100; y < ImageHeight; y += 16)
+        EXPECT_EQ(rgbAt(image, 200, y), Red) << y;
+    EXPECT_EQ(rgbAt(image, 150, ImageHeight - 1), Black);
+    EXPECT_EQ(rgbAt(image, 250, ImageHeight - 1), Black);
+}
+
+TEST(PendulumFigure, DefaultFirstFrameHangsLeftOfThePivot)
+{
+    // The angle after the first step of the default run: about -9.84 degrees.
+    const double fi = Radians(-9.84);
+    const QImage image = Frame(figure::BarLength(0.8), fi);
+
+    // The centre-of-mass dot near (145, 415): only the dot reaches below and
+    // left of its centre, since the centre line comes from the upper right.
+    const auto dot = ExtentOf(image, Red, 120, 390, 170, 440);
+    ASSERT_TRUE(dot);
+    EXPECT_NEAR(dot->left + 4, 145, 1);
+    EXPECT_NEAR(dot->bottom - 3, 415, 1);
+
+    const auto outline = ExtentOf(image, Black);
+    ASSERT_TRUE(outline);
+    EXPECT_NEAR(outline->bottom, 465, 2);
+    EXPECT_LT(outline->left, 100) << "the lower end swings out to the left";
+}
+
+TEST(PendulumFigure, NegativeLengthDrawsTheBarUpwards)
+{
+    const QImage image = Frame(-320, 0.0);
+    EXPECT_EQ(rgbAt(image, 200, 60), Red);
+    EXPECT_EQ(rgbAt(image, 200, 0), Red) << "runs off the top edge";
+    EXPECT_EQ(rgbAt(image, 200, 150), White) << "nothing hangs below the pivot";
+    EXPECT_EQ(testing_support::countPixelsNot(image, White, 0, 160, ImageWidth, ImageHeight), 0);
+}
+
+TEST(PendulumFigure, WideSwingsAreClippedAtTheBitmapEdges)
+{
+    // Horizontal to the right: the centre of mass lies at x = 520, beyond the
+    // 377 pixels of the bitmap; the bar crosses its right edge.
+    const QImage right = Frame(320, Radians(90));
+    ASSERT_EQ(right.size(), QSize(ImageWidth, ImageHeight));
+    EXPECT_EQ(rgbAt(right, ImageWidth - 1, 100), Red) << "centre line at the edge";
+    EXPECT_EQ(rgbAt(right, ImageWidth - 1, 50), Black) << "upper side at the edge";
+    EXPECT_EQ(rgbAt(right, ImageWidth - 1, 150), Black) << "lower side at the edge";
+
+    // Horizontal to the left: the body leaves through x = 0.
+    const QImage left = Frame(320, Radians(-90));
+    EXPECT_EQ(rgbAt(left, 0, 100), Red);
+    EXPECT_EQ(rgbAt(left, 0, 50), Black);
+    EXPECT_EQ(rgbAt(left, 0, 150), Black);
+
+    // A long bar hanging straight down leaves through the bottom row.
+    const QImage low = Frame(figure::BarLength(1.5), 0.0);
+    EXPECT_EQ(rgbAt(low, 200, ImageHeight - 1), Red);
+    EXPECT_EQ(rgbAt(low, 150, ImageHeight - 1), Black);
+}
+
+TEST(PendulumFigure, AnglesBeyondReductionCollapseTheBodyOntoThePivot)
+{
+    // Sine and cosine of such angles count as 0: B coincides with the pivot,
+    // both arcs become the whole circle around it and the sides vanish.
+    const QImage image = Frame(320, 1e300);
+    const auto outline = ExtentOf(image, Black);
+    ASSERT_TRUE(outline);
+    EXPECT_EQ(outline->top, 50);
+    EXPECT_LE(outline->bottom, 149);
+    EXPECT_EQ(testing_support::countPixelsNot(image, White, 0, 160, ImageWidth, ImageHeight), 0);
+}
+
+TEST(PendulumFigure, PixelRoundingIsOfTheWholeSum)
+{
+    EXPECT_EQ(figure::RoundToPixel(2.5L), 2);
+    EXPECT_EQ(figure::RoundToPixel(3.5L), 4);
+    EXPECT_EQ(figure::RoundToPixel(-2.5L), -2);
+    EXPECT_EQ(figure::RoundToPixel(0x1p62L), 1 << 30) << "held, not wrapped";
+    EXPECT_EQ(figure::RoundToPixel(-0x1p62L), -(1 << 30));
+}
