@@ -68,6 +68,9 @@ public:
 
     // Targets. Binding replaces the previous target; the state (pen, brush,
     // font, position, background, alignment, clip) stays with the canvas.
+    // A bound image must outlive the binding. A bound painter must stay
+    // active while bound, and the canvas sets its pen, brush, clip and modes
+    // as it needs them.
     void BindImage(QImage* image);
     void BindPainter(QPainter* painter);
     void Unbind();
@@ -90,6 +93,8 @@ public:
 
     QPoint PenPos() const { return penPos_; }
 
+    // The background as last set; a brush assigned since then changes it at
+    // the next operation.
     TBackgroundMode BackgroundMode() const { return backgroundMode_; }
     void SetBackgroundMode(TBackgroundMode mode);
     TColor BackgroundColor() const { return backgroundColor_; }

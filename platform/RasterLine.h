@@ -213,11 +213,20 @@ void traceNearCanvasLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
     }
     const bool inside = box.contains(std::min(a.x(), b.x()), std::min(a.y(), b.y()))
                         && box.contains(std::max(a.x(), b.x()), std::max(a.y(), b.y()));
-    for (; along < end; ++along, minor += inc) {
-        const int x = alongX ? along : minor >> 16;
-        const int y = alongX ? minor >> 16 : along;
-        if (inside || box.contains(x, y))
-            plot(x, y);
+    if (inside) {
+        if (alongX)
+            for (; along < end; ++along, minor += inc)
+                plot(along, minor >> 16);
+        else
+            for (; along < end; ++along, minor += inc)
+                plot(minor >> 16, along);
+    } else {
+        for (; along < end; ++along, minor += inc) {
+            const int x = alongX ? along : minor >> 16;
+            const int y = alongX ? minor >> 16 : along;
+            if (box.contains(x, y))
+                plot(x, y);
+        }
     }
     if (reversed && box.contains(a.x(), a.y()))
         plot(a.x(), a.y());
