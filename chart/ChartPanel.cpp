@@ -4,6 +4,7 @@
 #include "chart/ChartExceptions.h"
 
 TCustomChartPanel::TCustomChartPanel()
+    : canvas_(std::make_unique<TChartCanvas3D>(nullptr))
 {
     // Everything is set up: from now on changes reach the window.
     repaintEnabled_ = true;
@@ -113,6 +114,18 @@ void TCustomChartPanel::SetCursor(TCursor value)
     ShowCursor(value);
 }
 
+void TCustomChartPanel::SetWindowCanvas(platform::Canvas* canvas)
+{
+    windowCanvas_ = canvas;
+    canvas_->SetTarget(canvas);
+}
+
+void TCustomChartPanel::SelectChartFont(TChartFont& font)
+{
+    font.SetPixelsPerInch(canvas_->Font().PixelsPerInch());
+    canvas_->Font().Assign(font.Data());
+}
+
 void TCustomChartPanel::ShowCursor(TCursor cursor)
 {
     currentCursor_ = cursor;
@@ -124,7 +137,7 @@ void TCustomChartPanel::RequestRepaint()
 {
     if (!repaintEnabled_)
         return;
-    pictureStale_ = true;
+    canvas_->MarkDirty();
     ++repaintRequests_;
     if (host_ != nullptr)
         host_->InvalidateWindow();

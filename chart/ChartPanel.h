@@ -1,8 +1,13 @@
 #pragma once
 
+#include "chart/ChartCanvas.h"
 #include "chart/ChartHost.h"
+#include "chart/ChartPen.h"
 #include "chart/ChartRect.h"
+#include "platform/Canvas.h"
 #include "platform/Colors.h"
+
+#include <memory>
 
 // The chart's panel level: the rectangles of the current paint, the margins,
 // the view settings and the one road by which any change reaches the window,
@@ -17,6 +22,16 @@ public:
     // The window that shows the chart; null draws into nothing but images.
     ChartHost* Host() const { return host_; }
     void SetHost(ChartHost* host) { host_ = host; }
+
+    // The one canvas through which the chart, its axes and its series draw.
+    TChartCanvas3D& Canvas() { return *canvas_; }
+    const TChartCanvas3D& Canvas() const { return *canvas_; }
+    // The window's own canvas (not owned): the canvas target outside painting
+    // and where a finished picture is copied. Null until a window provides one.
+    platform::Canvas* WindowCanvas() const { return windowCanvas_; }
+    void SetWindowCanvas(platform::Canvas* canvas);
+    // Makes the font the canvas font, at the canvas font's pixels per inch.
+    virtual void SelectChartFont(TChartFont& font);
 
     // The client size: the host's, or the size given with SetClientSize
     // (400 x 250 at first) without a host.
@@ -81,9 +96,9 @@ public:
     void SetRepaintEnabled(bool value) { repaintEnabled_ = value; }
     // How many repaint requests were made (and not disabled) so far.
     long long RepaintRequestCount() const { return repaintRequests_; }
-    // True from a repaint request until a paint has made a new picture.
-    bool PictureStale() const { return pictureStale_; }
-    void MarkPictureCurrent() { pictureStale_ = false; }
+    // True from a repaint request until a paint has made a new picture (the
+    // canvas's dirty flag).
+    bool PictureStale() const { return canvas_->Dirty(); }
 
 protected:
     // Cuts the chart off its window before the chart's parts go: nothing is
@@ -95,6 +110,8 @@ private:
     void Store(T& field, const T& value);
 
     ChartHost* host_ = nullptr;
+    platform::Canvas* windowCanvas_ = nullptr;
+    std::unique_ptr<TChartCanvas3D> canvas_;
     int width_ = 400;
     int height_ = 250;
     TChartRect drawBounds_;
@@ -115,7 +132,6 @@ private:
     bool loading_ = false;
     bool repaintEnabled_ = false;
     long long repaintRequests_ = 0;
-    bool pictureStale_ = true;
 };
 
 // How the mouse may scroll the chart.

@@ -19,12 +19,29 @@ TEST(ChartPanel, Defaults)
     EXPECT_EQ(chart.Page(), 1);
 }
 
+namespace {
+
+// Makes the chart's kept picture current, as a finished buffered paint does.
+void finishBufferedPaint(TCustomAxisPanel& chart, platform::Canvas& window)
+{
+    const TChartRect bounds{0, 0, 8, 8};
+    chart.Canvas().BeginDrawing(&window, nullptr, clWhite, false, bounds);
+    chart.Canvas().EndDrawing(&window, &window, bounds);
+}
+
+} // namespace
+
 TEST(ChartPanel, RepaintRequestsMarkThePictureAndInvalidateTheWindow)
 {
     FakeChartHost host;
     TCustomAxisPanel chart;
+    QImage windowImage(8, 8, QImage::Format_RGB32);
+    platform::Canvas window;
+    window.BindImage(&windowImage);
+    chart.SetWindowCanvas(&window);
     chart.SetHost(&host);
-    chart.MarkPictureCurrent();
+    finishBufferedPaint(chart, window);
+    EXPECT_FALSE(chart.PictureStale());
     chart.RequestRepaint();
     EXPECT_TRUE(chart.PictureStale());
     EXPECT_EQ(host.invalidations, 1);
@@ -34,7 +51,7 @@ TEST(ChartPanel, RepaintRequestsMarkThePictureAndInvalidateTheWindow)
     EXPECT_EQ(host.immediatePaints, 1);
     EXPECT_EQ(chart.RepaintRequestCount(), 2);
 
-    chart.MarkPictureCurrent();
+    finishBufferedPaint(chart, window);
     chart.SetRepaintEnabled(false);
     chart.RequestRepaint();
     chart.Repaint();
