@@ -184,6 +184,30 @@ public:
     // that lies beyond the range.
     void ScrollRange(double offset, bool checkLimits);
 
+    // Labels and drawing. Text is measured in the chart canvas's current font.
+    // The value distance between neighbouring value labels: the smallest step
+    // on the 1-2-5 ladder (starting from Increment when set) at which the
+    // labels of RangeMin and RangeMax, widened by LabelsSeparation, fit the
+    // axis length; at least 1e-12.
+    double ComputeLabelStep() const;
+    // The text of a value label: AxisValuesFormat with the chart's number
+    // separators, then the chart's OnGetAxisLabel handler, then the blanks
+    // turned into line breaks when LabelsMultiLine is set. Date-time axes are
+    // labelled with numbers as well.
+    QString FormatAxisValue(double value) const;
+    // What the labels show: LabelStyle, or for talAuto what the active series
+    // on the axis offer (point labels, else values; nothing without series).
+    TAxisLabelStyle ResolveLabelStyle() const;
+    // Layout: takes the band that title, labels and ticks need from the side
+    // of rect where the axis stands and sets TitlePos and LabelsPos; with
+    // measure False leaves rect alone and places line, labels and title
+    // outward from its edge.
+    void ClaimAxisSpace(TChartRect& rect, bool measure);
+    // Paints the axis through the chart canvas: title, labels, axis line,
+    // ticks, grid, inner ticks, minor ticks and minor grid. placeLine first
+    // puts the line on the chart rectangle's edge.
+    void DrawAxis(bool placeLine);
+
     // Whether the first active series on this axis has date-time values.
     bool IsDateTimeAxis() const;
     // Whether the point lies on the drawn axis: along its pixel span, across

@@ -3,6 +3,7 @@
 #include "chart/Axis.h"
 #include "chart/ChartPanel.h"
 #include "chart/ChartSeries.h"
+#include "chart/NumberFormat.h"
 
 #include <functional>
 #include <memory>
@@ -88,6 +89,38 @@ public:
     // The highest z-order of the series; 0 without series.
     int HighestZOrder() const;
 
+    // The separators the axes write numbers with; a change requests a repaint.
+    // The system locale's at first.
+    const TNumberSeparators& NumberSeparators() const { return numberSeparators_; }
+    void SetNumberSeparators(const TNumberSeparators& value)
+    {
+        if (numberSeparators_ == value)
+            return;
+        numberSeparators_ = value;
+        RequestRepaint();
+    }
+
+    // The thickness of the wall beside an axis; 0 in two dimensions.
+    virtual int WallSizeForAxis(const TCustomChartAxis& /*axis*/) const { return 0; }
+    // Whether the picture goes to a printer (white texts are then written black).
+    virtual bool IsPrinting() const { return false; }
+    // The width of the widest line of the point labels of the active series,
+    // in the canvas font; 0 without labels. A point's mark text is its label.
+    int MaxPointLabelWidth() const;
+
+    // Label handlers. OnGetAxisLabel may change the text of a label: value
+    // labels come with no series and index -1, series texts with their series
+    // and point index.
+    std::function<void(const TCustomChartAxis& sender, TChartSeries* series, int valueIndex, QString& labelText)>
+        OnGetAxisLabel;
+    // OnGetNextAxisLabel supplies the values of an axis's value labels: it is
+    // called with the indexes 0, 1, 2, ... and the value of the last call
+    // (RangeMin at first), with stop set. Clearing stop places a label at the
+    // value it leaves; leaving stop set ends the labels, and at index 0 lets
+    // the axis place its own.
+    std::function<void(const TCustomChartAxis& sender, int labelIndex, double& labelValue, bool& stop)>
+        OnGetNextAxisLabel;
+
     // Drawing events, raised by the paint.
     std::function<void(TCustomAxisPanel& sender)> OnBeforeDrawAxes;
     std::function<void(TCustomAxisPanel& sender)> OnBeforeDrawSeries;
@@ -129,4 +162,5 @@ private:
     bool scaleLastPage_ = true;
     int chartDepth_ = 0;
     bool destroying_ = false;
+    TNumberSeparators numberSeparators_ = TNumberSeparators::FromSystemLocale();
 };

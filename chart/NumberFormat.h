@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// The decimal and thousands separators numbers are written with. The program
+// takes them from the user's locale; a format string names them as '.' and ','.
+struct TNumberSeparators {
+    QChar decimal = QLatin1Char('.');
+    QChar thousands = QLatin1Char(',');
+
+    // The system locale's separators; "." and "," stand in for a separator
+    // that is not a single character.
+    static TNumberSeparators FromSystemLocale();
+
+    friend bool operator==(const TNumberSeparators&, const TNumberSeparators&) = default;
+};
+
+// Writes a value with a number format string.
+//
+// The format language: '0' is a digit that is always written, '#' a digit
+// written only when it is significant, '.' the place of the decimal separator
+// (the digit places after it are the decimals), ',' among the integer digit
+// places asks for thousands separators, "E+0" / "E-0" (or 'e') a decimal
+// exponent with at least as many digits as zeros follow (with "E+" a '+' for
+// positive exponents). Text in single or double quotes and every other
+// character are written as they stand. Up to three sections separated by ';'
+// serve positive values, negative values (written without a sign of their
+// own) and values that round to zero.
+//
+// The value is expanded to 18 significant digits and then rounded at the last
+// decimal place of the format, halves away from zero. Trailing zero decimals
+// beyond the '0' places are dropped, and the decimal separator with them when
+// no decimal is left. A value that rounds to zero carries no sign. Values of
+// more than 18 integer digits, infinities, NaN and an empty format are
+// written in the general format with 15 significant digits.
+QString FormatNumber(const QString& format, double value, const TNumberSeparators& separators);
+
+// The general format: up to `precision` significant digits without trailing
+// zeros, in plain notation while the decimal exponent lies between -4 and
+// `precision`, else as mantissa and exponent ("1.5E20", "2E-7"). Infinities
+// are "INF" and "-INF", NaN is "NAN".
+QString FormatGeneral(double value, int precision, QChar decimalSeparator);
