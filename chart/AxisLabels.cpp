@@ -27,8 +27,10 @@ int LabelSizeAlongAxis(const TCustomChartAxis& axis, const TChartCanvas3D& canva
 // The larger of the sizes of the labels of both range ends.
 int LabelExtent(const TCustomChartAxis& axis, const TChartCanvas3D& canvas)
 {
-    return std::max(LabelSizeAlongAxis(axis, canvas, axis.FormatAxisValue(axis.RangeMax())),
-                    LabelSizeAlongAxis(axis, canvas, axis.FormatAxisValue(axis.RangeMin())));
+    // In this order: a label handler sees the top of the range first.
+    const int high = LabelSizeAlongAxis(axis, canvas, axis.FormatAxisValue(axis.RangeMax()));
+    const int low = LabelSizeAlongAxis(axis, canvas, axis.FormatAxisValue(axis.RangeMin()));
+    return std::max(high, low);
 }
 
 } // namespace

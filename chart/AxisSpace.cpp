@@ -91,9 +91,9 @@ int MaxValueLabelWidth(const TCustomChartAxis& axis)
         high = std::trunc(high / step) * step;
     }
     const TChartCanvas3D& canvas = chart.Canvas();
-    return std::max(WidestLineWidth(canvas, axis.FormatAxisValue(high)),
-                    WidestLineWidth(canvas, axis.FormatAxisValue(low)))
-        + canvas.TextWidth(QStringLiteral(" "));
+    const int highWidth = WidestLineWidth(canvas, axis.FormatAxisValue(high));
+    const int lowWidth = WidestLineWidth(canvas, axis.FormatAxisValue(low));
+    return std::max(highWidth, lowWidth) + canvas.TextWidth(QStringLiteral(" "));
 }
 
 // The thickness of the band of a text beside the axis: fixed when not 0;
