@@ -8,7 +8,8 @@
 #include <QRect>
 #include <QString>
 
-#include <functional>
+#include <algorithm>
+#include <vector>
 
 // A chart panel that draws into an image through its canvas, with the steps
 // of a paint that concern the axes: ranges, the bands the shown axes claim,
@@ -161,15 +162,13 @@ inline Ink ReferenceInk(const TChartFont& font, const QString& text, int x, int 
     return InkOf(picture, picture.rect());
 }
 
-// The columns (horizontal: false) or rows of a line across the picture that
-// have the colour.
-inline std::vector<int> PositionsWithColour(const QImage& image, int fixed, bool alongRow, QRgb colour)
+// The columns of row y that have the colour.
+inline std::vector<int> RowPositions(const QImage& image, int y, QRgb colour)
 {
     std::vector<int> positions;
-    const int length = alongRow ? image.width() : image.height();
-    for (int i = 0; i < length; ++i) {
-        if (At(image, alongRow ? i : fixed, alongRow ? fixed : i) == colour)
-            positions.push_back(i);
+    for (int x = 0; x < image.width(); ++x) {
+        if (At(image, x, y) == colour)
+            positions.push_back(x);
     }
     return positions;
 }
