@@ -191,8 +191,8 @@ void AxisPainter::DrawSeriesTextLabels()
     }
 
     bool drawnBefore = false;
-    int previous = 0;
-    int previousHalf = 0;
+    long long previous = 0;
+    long long previousHalf = 0;
     const int separation = axis_.LabelsSeparation();
     for (int index = first; index <= last; ++index) {
         TChartSeries* source = nullptr;
@@ -218,10 +218,10 @@ void AxisPainter::DrawSeriesTextLabels()
             ticks_.push_back({p, value});
         if (!axis_.Labels())
             continue;
-        const int size = LabelSizeAlongAxis(text);
-        int half = size / 2;
+        const long long size = LabelSizeAlongAxis(text);
+        long long half = size / 2;
         if (separation != 0 && drawnBefore) {
-            half = (size + static_cast<int>(std::trunc(size * 0.02 * separation))) / 2;
+            half = (size + static_cast<long long>(std::trunc(size * 0.02 * separation))) / 2;
             const bool clears = p < previous ? p + half <= previous - previousHalf : p - half >= previous + previousHalf;
             if (!clears)
                 continue;

@@ -49,6 +49,8 @@ int ShiftByPositionPercent(const TCustomChartAxis& axis, int position, const TCh
         return position;
     const double across = axis.IsHorizontal() ? rect.Height() : rect.Width();
     const double shift = std::nearbyint(percent * 0.01 * across);
+    if (!std::isfinite(shift))
+        return position;
     // Percentages that put the line millions of pixels away are kept within
     // the integers instead of overflowing.
     const int c = static_cast<int>(std::clamp(shift, -1e9, 1e9)) * (axis.IsFarSide() ? -1 : 1);

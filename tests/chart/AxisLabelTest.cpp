@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 TEST(AxisLabel, ValueTextsUseTheChartsSeparatorsAndItsLabelHandler)
 {
@@ -165,4 +166,8 @@ TEST(AxisLabel, PlacementOutsideAGivenRectangleAndThePositionShift)
     left.ClaimAxisSpace(rect, false);
     EXPECT_EQ(left.AxisLinePos(), 10 + 30);
     EXPECT_EQ(left.LabelsPos(), 10 + 30 - 6);
+    // A percentage that is no number moves nothing.
+    left.SetPositionPercent(std::numeric_limits<double>::quiet_NaN());
+    left.ClaimAxisSpace(rect, false);
+    EXPECT_EQ(left.AxisLinePos(), 10);
 }
