@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QPoint WindowPosition(565, 218);
@@ -39,6 +41,14 @@ Control* Place(Control* control, const QString& name, const QRect& geometry)
     control->setObjectName(name);
     control->setGeometry(geometry);
     return control;
+}
+
+// Labels size themselves to their text. The layout's sizes are those of its
+// own face; a wider stand-in face widens the label instead of cutting the text.
+void FitToText(QLabel& label)
+{
+    const QSize needed = label.sizeHint();
+    label.resize(std::max(label.width(), needed.width()), std::max(label.height(), needed.height()));
 }
 
 } // namespace
@@ -65,9 +75,9 @@ void TForm1::CreateControls()
     Panel2 = CreatePanel(Panel1, QStringLiteral("Panel2"));
     Panel2->setFixedWidth(InputPanelWidth);
 
-    // Both children stay inside Panel1's one-pixel bevel.
+    // The frame keeps both children inside its one-pixel bevel.
     auto* panelLayout = new QHBoxLayout(Panel1);
-    panelLayout->setContentsMargins(1, 1, 1, 1);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->setSpacing(0);
     panelLayout->addWidget(Panel2);
     panelLayout->addWidget(Chart1, 1);
@@ -94,6 +104,8 @@ void TForm1::CreateInputGroup()
     const window_fonts::LabelFace phi = window_fonts::PhiLabel(font());
     Label2 = Place(new QLabel(phi.text, group), QStringLiteral("Label2"), QRect(24, 144, 12, 13));
     Label2->setFont(phi.font);
+    for (QLabel* label : {Label1, Label2, Label3})
+        FitToText(*label);
 
     Edit1 = Place(new QLineEdit(QStringLiteral("0.8"), group), QStringLiteral("Edit1"),
                   QRect(112, 40, 57, 21));

@@ -10,8 +10,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QPushButton>
 
+#include <exception>
 #include <utility>
 
 TForm1::TForm1(platform::RunLoop& runLoop, ErrorBox* errorBox, LocaleSource systemLocale)
@@ -47,6 +49,25 @@ void TForm1::ConnectHandlers()
     connect(Button3, &QPushButton::clicked, this, [this] { HandleEvent([this] { Button3Click(Button3); }); });
     connect(CheckBox1, &QCheckBox::toggled, this,
             [this] { HandleEvent([this] { CheckBox1Click(CheckBox1); }); });
+    Chart1->OnPaintError = [this](const std::exception& failure) {
+        ReportPaintFailure(QString::fromUtf8(failure.what()));
+    };
+}
+
+// A box cannot open inside a paint, so it opens right after it. A picture that
+// cannot be painted fails again on every repaint: one box at a time is enough.
+void TForm1::ReportPaintFailure(const QString& message)
+{
+    if (paintFailureQueued_)
+        return;
+    paintFailureQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, message] {
+            ShowFailure(message);
+            paintFailureQueued_ = false;
+        },
+        Qt::QueuedConnection);
 }
 
 void TForm1::ShowFailure(const QString& message)

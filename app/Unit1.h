@@ -112,6 +112,7 @@ private:
     void HandleEvent(Handler&& handler);
 
     void EndProgram();
+    void ReportPaintFailure(const QString& message);
     void ReadSystemLocale();
     double ReadNumber(const QLineEdit& edit) const;
 
@@ -133,4 +134,5 @@ private:
     model::PendulumState pendulum_;
     int runDepth_ = 0;
     bool quitPending_ = false;
+    bool paintFailureQueued_ = false;
 };

@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 
+#include "chart/Chart.h"
 #include "chart/ChartExceptions.h"
 
 #include <stdexcept>
@@ -17,7 +18,7 @@ TEST(ErrorBox, FailureLeavingAHandlerIsShownAndGoesNoFurther)
     EXPECT_FALSE(after);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, QStringLiteral("Axis minimum value must be <= maximum."));
-    EXPECT_EQ(box.shown[0].caption, QStringLiteral("App_tests"));
+    EXPECT_EQ(box.shown[0].caption, QStringLiteral("app_tests"));
 
     // Messages that end in a character sorting up to "." keep their end.
     RunHandler(box, [] { throw ListIndexError(5); });
@@ -29,4 +30,31 @@ TEST(ErrorBox, FailureLeavingAHandlerIsShownAndGoesNoFurther)
 
     RunHandler(box, [] {});
     EXPECT_EQ(box.shown.size(), 3u) << "nothing shown without a failure";
+}
+
+class PaintFailure : public app_testing::FormFixture {};
+
+TEST_F(PaintFailure, ChartThatCannotPaintShowsOneBoxAfterThePaint)
+{
+    TChart& chart = *form->Chart1;
+    int paints = 0;
+    chart.OnBeforeDrawAxes = [&](TCustomAxisPanel&) {
+        ++paints;
+        throw ChartException(QStringLiteral("Cannot draw"));
+    };
+    for (int i = 0; i < 3; ++i) {
+        chart.RequestRepaint();
+        chart.repaint();
+    }
+    EXPECT_EQ(paints, 3);
+    EXPECT_TRUE(errors.shown.empty()) << "no box inside a paint";
+
+    QCoreApplication::processEvents();
+    EXPECT_EQ(errors.Texts(), std::vector<QString>{QStringLiteral("Cannot draw.")});
+
+    chart.OnBeforeDrawAxes = nullptr;
+    chart.RequestRepaint();
+    chart.repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(errors.shown.size(), 1u);
 }

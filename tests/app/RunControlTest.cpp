@@ -116,7 +116,7 @@ TEST_F(RunControl, CommaLocaleRefusesTheDefaultLengthAndLeavesAnEmptySeries)
 
     ASSERT_EQ(errors.shown.size(), 1u);
     EXPECT_EQ(errors.shown[0].text, QStringLiteral("'0.8' is not a valid floating point value."));
-    EXPECT_EQ(errors.shown[0].caption, QStringLiteral("App_tests")) << "the executable's name";
+    EXPECT_EQ(errors.shown[0].caption, QStringLiteral("app_tests")) << "the executable's name";
     ASSERT_EQ(SeriesCount(), 1) << "the series was made before the fields were read";
     EXPECT_EQ(Series(0).PointCount(), 0);
     EXPECT_EQ(Series(0).SeriesColor(), clRed);
@@ -133,8 +133,11 @@ TEST_F(RunControl, CommaLocaleRefusesTheDefaultLengthAndLeavesAnEmptySeries)
 
     // The same run with the locale's separator.
     form->Edit1->setText(QStringLiteral("0,8"));
+    form->Edit3->setText(QStringLiteral("0,05"));
     RunPasses(2);
-    EXPECT_EQ(SeriesCount(), 2);
+    EXPECT_EQ(errors.shown.size(), 1u);
+    ASSERT_EQ(SeriesCount(), 2);
+    ASSERT_EQ(Series(1).PointCount(), 2);
     EXPECT_EQ(Series(1).YValueAt(0), model::chartDegrees(DefaultRunAfterSteps(2).Fi));
 }
 
