@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <memory>
+#include <span>
 #include <vector>
 
 class TChartSeries;
@@ -60,6 +61,8 @@ public:
     int IndexOfValue(double value) const;
     // The stored value without Multiplier.
     double StoredValueAt(int index) const;
+    // All stored values, without Multiplier, for reading many at once.
+    std::span<const double> StoredValues() const { return values_; }
     // Exchanges two values of this list only.
     void Exchange(int a, int b);
 

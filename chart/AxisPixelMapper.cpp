@@ -1,0 +1,104 @@
+#include "chart/AxisPixelMapper.h"
+
+#include <emmintrin.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Rounds to the nearest integer in the current rounding mode (halves to even
+// by default), as std::nearbyint does, in one instruction. The value is first
+// bounded to +-limit (NaN to -limit), so the result always fits.
+long long RoundToNearest(double value, double limit)
+{
+    const __m128d bounded = _mm_min_sd(_mm_max_sd(_mm_set_sd(value), _mm_set_sd(-limit)), _mm_set_sd(limit));
+    return _mm_cvtsd_si64(bounded);
+}
+
+int ClampToInt(long long value)
+{
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+} // namespace
+
+AxisPixelMapper::AxisPixelMapper(const TCustomChartAxis& axis, bool horizontal)
+    : axis_(axis)
+    , horizontal_(horizontal)
+    , linear_(!axis.Logarithmic() && axis.RangeSpan() != 0)
+    , rangeMin_(axis.RangeMin())
+    , scale_(linear_ ? axis.PixelSize() / axis.RangeSpan() : 0)
+{
+    // Screen y grows downward: a normal vertical mapping counts from the end.
+    const bool fromEnd = horizontal ? axis.Inverted() : !axis.Inverted();
+    base_ = fromEnd ? axis.PixelEnd() : axis.PixelStart();
+    direction_ = fromEnd ? -1 : 1;
+}
+
+int AxisPixelMapper::Exact(double value) const
+{
+    return horizontal_ ? axis_.ValueToPixelX(value) : axis_.ValueToPixelY(value);
+}
+
+int AxisPixelMapper::Map(double value) const
+{
+    if (linear_) {
+        const double offset = (value - rangeMin_) * scale_;
+        const long long rounded = RoundToNearest(offset, offsetLimit);
+        if (std::fabs(offset - static_cast<double>(rounded)) < safeDistance && std::fabs(offset) < offsetLimit)
+            return ClampToInt(base_ + direction_ * rounded);
+    }
+    return Exact(value);
+}
+
+void AxisPixelMapper::MapAll(std::span<const double> stored, double multiplier, std::span<int> pixels) const
+{
+    const std::size_t count = std::min(stored.size(), pixels.size());
+    const double* values = stored.data();
+    int* out = pixels.data();
+    // Two values at a time while every sum base +- offset fits an int.
+    std::size_t i = 0;
+    if (linear_ && base_ >= -packedLimit && base_ <= packedLimit)
+        i = MapPairs(values, multiplier, out, count);
+    for (; i < count; ++i)
+        out[i] = Map(values[i] * multiplier);
+}
+
+std::size_t AxisPixelMapper::MapPairs(const double* values, double multiplier, int* out, std::size_t count) const
+{
+    const __m128d factor = _mm_set1_pd(multiplier);
+    const __m128d rangeMin = _mm_set1_pd(rangeMin_);
+    const __m128d scale = _mm_set1_pd(scale_);
+    const __m128d high = _mm_set1_pd(packedLimit);
+    const __m128d low = _mm_set1_pd(-packedLimit);
+    const __m128d safe = _mm_set1_pd(safeDistance);
+    const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7FFFFFFFFFFFFFFF));
+    const __m128i base = _mm_set1_epi32(static_cast<int>(base_));
+    // (r ^ sign) - sign is r, or -r when sign is all ones.
+    const __m128i sign = _mm_set1_epi32(direction_ < 0 ? -1 : 0);
+
+    doubtful_.clear();
+    std::size_t i = 0;
+    for (; i + 2 <= count; i += 2) {
+        const __m128d offset = _mm_mul_pd(_mm_sub_pd(_mm_mul_pd(_mm_loadu_pd(values + i), factor), rangeMin), scale);
+        // Bounded first (NaN becomes the lower bound), so the conversion fits.
+        const __m128d bounded = _mm_min_pd(_mm_max_pd(offset, low), high);
+        const __m128i rounded = _mm_cvtpd_epi32(bounded);
+        const __m128d distance = _mm_and_pd(_mm_sub_pd(offset, _mm_cvtepi32_pd(rounded)), magnitude);
+        const __m128d sure = _mm_and_pd(_mm_cmplt_pd(distance, safe), _mm_cmplt_pd(_mm_and_pd(offset, magnitude), high));
+        const __m128i pixel = _mm_add_epi32(base, _mm_sub_epi32(_mm_xor_si128(rounded, sign), sign));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), pixel);
+        const int sureMask = _mm_movemask_pd(sure);
+        if (sureMask != 3) [[unlikely]] {
+            if (!(sureMask & 1))
+                doubtful_.push_back(i);
+            if (!(sureMask & 2))
+                doubtful_.push_back(i + 1);
+        }
+    }
+    for (const std::size_t d : doubtful_)
+        out[d] = Exact(values[d] * multiplier);
+    return i;
+}

@@ -1,0 +1,129 @@
+#include "chart/Chart.h"
+
+#include "chart/ChartCanvas.h"
+
+#include <QCursor>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+Qt::CursorShape ToQtCursor(TCursor cursor)
+{
+    switch (cursor) {
+    case crNone:
+        return Qt::BlankCursor;
+    case crCross:
+        return Qt::CrossCursor;
+    case crIBeam:
+        return Qt::IBeamCursor;
+    case crSizeNESW:
+        return Qt::SizeBDiagCursor;
+    case crSizeNS:
+        return Qt::SizeVerCursor;
+    case crSizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case crSizeWE:
+        return Qt::SizeHorCursor;
+    case crUpArrow:
+        return Qt::UpArrowCursor;
+    case crHourGlass:
+        return Qt::WaitCursor;
+    case crNo:
+        return Qt::ForbiddenCursor;
+    case crAppStart:
+        return Qt::BusyCursor;
+    case crHelp:
+        return Qt::WhatsThisCursor;
+    case crHandPoint:
+        return Qt::PointingHandCursor;
+    case crSizeAll:
+        return Qt::SizeAllCursor;
+    default:
+        // crArrow and shapes this chart does not know.
+        return Qt::ArrowCursor;
+    }
+}
+
+} // namespace
+
+TChart::TChart(QWidget* parent)
+    : QWidget(parent)
+{
+    // The surface covers the whole client area at every paint.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    MakeSurface();
+    SetWindowCanvas(&surfaceCanvas_);
+    SetHost(this);
+}
+
+TChart::~TChart()
+{
+    // The chart's parts outlive this level: cut them off the window first.
+    SetHost(nullptr);
+    SetWindowCanvas(nullptr);
+}
+
+void TChart::MakeSurface()
+{
+    surfaceCanvas_.Unbind();
+    surface_ = QImage(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
+    surface_.fill(toQColor(Color()));
+    surfaceCanvas_.BindImage(&surface_);
+}
+
+void TChart::paintEvent(QPaintEvent* /*event*/)
+{
+    if (answerPending_ && width() > 0 && height() > 0) {
+        answerPending_ = false;
+        // No exception may leave a Qt event handler; the window keeps what it showed.
+        try {
+            HandlePaint();
+        } catch (const std::exception& error) {
+            if (OnPaintError)
+                OnPaintError(error);
+            else
+                qWarning("Chart paint failed: %s", error.what());
+        }
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, surface_);
+}
+
+void TChart::resizeEvent(QResizeEvent* /*event*/)
+{
+    MakeSurface();
+    answerPending_ = true;
+    RequestRepaint();
+}
+
+void TChart::moveEvent(QMoveEvent* /*event*/)
+{
+    RequestRepaint();
+}
+
+void TChart::InvalidateWindow()
+{
+    answerPending_ = true;
+    update();
+}
+
+void TChart::RepaintNow()
+{
+    repaint();
+}
+
+void TChart::FlushWindow()
+{
+    update();
+}
+
+void TChart::SetWindowCursor(TCursor cursor)
+{
+    if (cursor == crDefault)
+        unsetCursor();
+    else
+        setCursor(ToQtCursor(cursor));
+}

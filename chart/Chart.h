@@ -1,0 +1,57 @@
+#pragma once
+
+#include "chart/ChartHost.h"
+#include "chart/CustomChart.h"
+#include "platform/Canvas.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <exception>
+#include <functional>
+
+// The chart control: a Qt widget that shows a TCustomChart.
+//
+// The widget keeps a window surface, a QImage of its client size that stands
+// for what the window shows; the chart's window canvas is bound to it. A paint
+// after a repaint request or a resize lets the chart answer (copy its kept
+// picture or render anew onto the surface); every paint then shows the
+// surface with one drawImage. Drawing that goes straight to the window
+// outside a paint (the zoom rubber band, segments of series that do not
+// repaint) lands on the surface and only schedules a paint that shows it.
+class TChart : public QWidget, public TCustomChart, private ChartHost {
+    Q_OBJECT
+
+public:
+    explicit TChart(QWidget* parent = nullptr);
+    ~TChart() override;
+
+    // What the window shows (after the next paint event).
+    const QImage& WindowSurface() const { return surface_; }
+
+    int ClientWidth() const override { return width(); }
+    int ClientHeight() const override { return height(); }
+
+    // Told about a failure of a paint (a handler of a drawing event that
+    // throws, a value that cannot be computed); the window keeps its picture.
+    std::function<void(const std::exception& error)> OnPaintError;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    // ChartHost.
+    void InvalidateWindow() override;
+    void RepaintNow() override;
+    void FlushWindow() override;
+    void SetWindowCursor(TCursor cursor) override;
+
+    void MakeSurface();
+
+    QImage surface_;
+    platform::Canvas surfaceCanvas_;
+    // The chart asked for a new picture (or the size changed) since the last paint.
+    bool answerPending_ = true;
+};

@@ -1,0 +1,57 @@
+// Leaving out the segments of fast line series that later drawing covers:
+// series drawn later lie on top, and a plain one-pixel line drawn again over
+// its own colour changes nothing. Each left-out segment would only have set
+// pixels that end up the same without it, so the picture stays the one that
+// drawing every segment gives, at a fraction of the pixel writes when many
+// points fall on the same pixels.
+#include "chart/ChartCanvas.h"
+#include "chart/CustomChart.h"
+#include "chart/FastLineSeries.h"
+
+#include <algorithm>
+
+namespace {
+
+// Handlers around a series' drawing may draw or change anything, so with
+// them every segment is drawn as it comes.
+bool HasDrawingHandlers(const TChartSeries& series)
+{
+    return series.BeforeDrawValues != nullptr || series.AfterDrawValues != nullptr;
+}
+
+} // namespace
+
+std::vector<TFastLineSeries*> TCustomChart::HideCoveredSegments(const std::vector<TChartSeries*>& series)
+{
+    std::vector<TFastLineSeries*> prepared;
+    if (std::any_of(series.begin(), series.end(), [](const TChartSeries* s) { return HasDrawingHandlers(*s); }))
+        return prepared;
+    // The lines' pixels depend on the size of the surface they are drawn on,
+    // which is known for the canvas's own bitmap: the drawing area.
+    if (!Canvas().UseOffscreenBuffer())
+        return prepared;
+
+    // The pixels series can set: the drawing area, within the series clip.
+    const TChartRect& bounds = DrawBounds();
+    TChartRect box = bounds;
+    if (ClipPoints()) {
+        const TChartRect& area = ChartArea();
+        box = {std::max(bounds.left, area.left + 1), std::max(bounds.top, area.top + 1),
+            std::min(bounds.right, area.right), std::min(bounds.bottom, area.bottom - 1)};
+    }
+    coverage_.Reset(bounds.Width(), bounds.Height(), box.left, box.top, box.right, box.bottom);
+
+    // From the series drawn last to the first: what a later series or an
+    // earlier segment of the same series sets is known when a segment is judged.
+    for (auto s = series.rbegin(); s != series.rend(); ++s) {
+        auto* line = dynamic_cast<TFastLineSeries*>(*s);
+        if (line == nullptr || !line->Active() || !line->CanHideSegments())
+            continue;
+        line->ComputeVisibleRange();
+        if (line->FirstVisibleIndex() < 0)
+            continue;
+        line->PrepareStrip(coverage_);
+        prepared.push_back(line);
+    }
+    return prepared;
+}

@@ -1,0 +1,78 @@
+// The back wall, the series clipped inside it, and the zoom rubber band.
+#include "chart/ChartCanvas.h"
+#include "chart/CustomChart.h"
+
+void TCustomChart::PaintWalls()
+{
+    ApplyWallStyle(backWall_);
+    const TChartRect& area = ChartArea();
+    // The outline runs on the chart rectangle's own edge pixels, right column
+    // and bottom row included.
+    Canvas().DrawRectangle(area.left, area.top, area.right + 1, area.bottom + 1);
+}
+
+void TCustomChart::ApplyWallStyle(const TChartWall& wall)
+{
+    Canvas().ApplyVisiblePen(wall.Pen());
+    if (wall.Color() == clDefault && wall.Brush().Style() == bsSolid)
+        Canvas().Brush().SetStyle(bsClear);
+    else
+        ApplyFillStyle(wall.Color(), wall.Brush().Style(), wall.Brush().Color());
+}
+
+void TCustomChart::ApplyFillStyle(TColor color, TBrushStyle style, TColor backgroundColor)
+{
+    TChartCanvas3D& canvas = Canvas();
+    // Hatching in the background's own colour would not show.
+    if (style != bsSolid && color == backgroundColor)
+        color = backgroundColor == clBlack ? clWhite : clBlack;
+    canvas.Brush().Assign({color, style});
+    if (style == bsSolid) {
+        canvas.SetBackgroundMode(bkTransparent);
+    } else {
+        canvas.SetBackgroundMode(bkOpaque);
+        canvas.SetBackgroundColor(fromQColor(toQColor(backgroundColor)));
+    }
+}
+
+void TCustomChart::DrawOneSeries(TChartSeries& series)
+{
+    series.ComputeVisibleRange();
+    if (series.FirstVisibleIndex() == -1)
+        return;
+    series.DoBeforeDrawValues();
+    if (ClipPoints())
+        ClipSeriesArea();
+    series.DrawAllPoints();
+    ReleaseClip();
+    series.DoAfterDrawValues();
+}
+
+void TCustomChart::ClipSeriesArea()
+{
+    const TChartRect& area = ChartArea();
+    // Inside the wall's outline; the bottom edge of the clip is exclusive, so
+    // the row just above the outline's bottom row stays clear.
+    Canvas().ClipRectangle({area.left + 1, area.top + 1, area.right, area.bottom - 1});
+    clipped_ = true;
+}
+
+void TCustomChart::ReleaseClip()
+{
+    if (!clipped_)
+        return;
+    Canvas().RemoveClipping();
+    clipped_ = false;
+}
+
+void TCustomChart::DrawZoomRectangle()
+{
+    TChartCanvas3D& canvas = Canvas();
+    const TColor panel = fromQColor(toQColor(Color()));
+    canvas.Pen().Assign({panel == clWhite ? clBlack : panel, 1, psSolid, pmNotXor});
+    canvas.Brush().SetStyle(bsClear);
+    canvas.DrawRectangle(zoomDrag.x0, zoomDrag.y0, zoomDrag.x1, zoomDrag.y1);
+    // Outside a paint the band goes straight onto the window.
+    if (canvas.Target() == WindowCanvas() && Host() != nullptr)
+        Host()->FlushWindow();
+}

@@ -1,0 +1,78 @@
+#include "chart/ChartTitle.h"
+
+#include "chart/ChartPanel.h"
+
+TChartTitle::TChartTitle(TCustomChartPanel& chart)
+    : TChartFontObject(nullptr)
+    , chart_(chart)
+{
+    // Blue from the start: the colour is part of the default, not a change.
+    Font().SetColor(clBlue);
+    const auto changed = [&chart] { chart.NotifySubObjectChanged(); };
+    Font().OnChange = changed;
+    brush_.OnChange = changed;
+    frame_.OnChange = changed;
+}
+
+template <typename T>
+void TChartTitle::Store(T& field, const T& value)
+{
+    if (field == value)
+        return;
+    field = value;
+    chart_.RequestRepaint();
+}
+
+void TChartTitle::SetText(const QStringList& lines)
+{
+    if (text_ == lines)
+        return;
+    text_ = lines;
+    chart_.NotifySubObjectChanged();
+}
+
+void TChartTitle::AddLine(const QString& line)
+{
+    text_.append(line);
+    chart_.NotifySubObjectChanged();
+}
+
+void TChartTitle::ClearText()
+{
+    if (text_.isEmpty())
+        return;
+    text_.clear();
+    chart_.NotifySubObjectChanged();
+}
+
+void TChartTitle::SetVisible(bool value)
+{
+    Store(visible_, value);
+}
+
+void TChartTitle::SetAlignment(TAlignment value)
+{
+    Store(alignment_, value);
+}
+
+void TChartTitle::SetAdjustFrame(bool value)
+{
+    Store(adjustFrame_, value);
+}
+
+void TChartTitle::SetColor(TColor value)
+{
+    Store(color_, value);
+}
+
+void TChartTitle::Assign(const TChartTitle& source)
+{
+    SetText(source.text_);
+    SetVisible(source.visible_);
+    SetAlignment(source.alignment_);
+    SetAdjustFrame(source.adjustFrame_);
+    SetColor(source.color_);
+    brush_.Assign(source.brush_);
+    frame_.Assign(source.frame_);
+    SetFont(source.Font());
+}

@@ -1,0 +1,44 @@
+#include "chart/ChartWall.h"
+
+#include "chart/ChartPanel.h"
+
+TChartWall::TChartWall(TCustomChartPanel& chart)
+    : chart_(chart)
+{
+    const auto changed = [&chart] { chart.NotifySubObjectChanged(); };
+    brush_.OnChange = changed;
+    pen_.OnChange = changed;
+}
+
+template <typename T>
+void TChartWall::Store(T& field, const T& value)
+{
+    if (field == value)
+        return;
+    field = value;
+    chart_.RequestRepaint();
+}
+
+void TChartWall::SetColor(TColor value)
+{
+    Store(color_, value);
+}
+
+void TChartWall::SetSize(int value)
+{
+    Store(size_, value);
+}
+
+void TChartWall::SetDark3D(bool value)
+{
+    Store(dark3D_, value);
+}
+
+void TChartWall::Assign(const TChartWall& source)
+{
+    SetColor(source.color_);
+    brush_.Assign(source.brush_);
+    pen_.Assign(source.pen_);
+    SetSize(source.size_);
+    SetDark3D(source.dark3D_);
+}

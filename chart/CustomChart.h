@@ -1,0 +1,156 @@
+#pragma once
+
+#include "chart/AxisPanel.h"
+#include "chart/ChartLegend.h"
+#include "chart/ChartTitle.h"
+#include "chart/ChartWall.h"
+#include "chart/LineCoverage.h"
+
+#include <vector>
+
+class TFastLineSeries;
+
+namespace platform {
+class Canvas;
+}
+
+// A mouse drag: where it began (x0, y0) and the last mouse position (x1, y1),
+// in client pixels.
+struct TChartDrag {
+    bool active = false;
+    int x0 = 0;
+    int y0 = 0;
+    int x1 = 0;
+    int y1 = 0;
+
+    // Both corners at (x, y), active.
+    void Start(int x, int y)
+    {
+        active = true;
+        x0 = x1 = x;
+        y0 = y1 = y;
+    }
+};
+
+// How a bevel of the control's border looks.
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+
+// The chart control without its window: titles, walls and legend, and the
+// whole paint. A paint draws the complete picture anew, in a fixed order:
+// panel background and bevels, title and foot, the axes' layout, the back
+// wall, the axes, then each series, clipped to the chart rectangle. It draws
+// into the canvas's off-screen bitmap and copies it to the window in one
+// block; a paint with nothing changed only copies the kept bitmap again.
+class TCustomChart : public TCustomAxisPanel {
+public:
+    TCustomChart();
+    ~TCustomChart() override;
+
+    // The text blocks above and below the plot.
+    TChartTitle& Title() { return title_; }
+    const TChartTitle& Title() const { return title_; }
+    void SetTitle(const TChartTitle& title) { title_.Assign(title); }
+    TChartTitle& Foot() { return foot_; }
+    const TChartTitle& Foot() const { return foot_; }
+    void SetFoot(const TChartTitle& foot) { foot_.Assign(foot); }
+
+    // The back wall outlines the chart rectangle; its brush is clear at first.
+    TChartWall& BackWall() { return backWall_; }
+    const TChartWall& BackWall() const { return backWall_; }
+    void SetBackWall(const TChartWall& wall) { backWall_.Assign(wall); }
+    // The side walls of the 3D view.
+    TChartWall& LeftWall() { return leftWall_; }
+    const TChartWall& LeftWall() const { return leftWall_; }
+    void SetLeftWall(const TChartWall& wall) { leftWall_.Assign(wall); }
+    TChartWall& BottomWall() { return bottomWall_; }
+    const TChartWall& BottomWall() const { return bottomWall_; }
+    void SetBottomWall(const TChartWall& wall) { bottomWall_.Assign(wall); }
+    TChartLegend& Legend() { return legend_; }
+    const TChartLegend& Legend() const { return legend_; }
+
+    // The back wall's pen.
+    TChartPen& Frame() { return backWall_.Pen(); }
+    const TChartPen& Frame() const { return backWall_.Pen(); }
+    void SetFrame(const TChartPen& pen) { backWall_.Pen().Assign(pen); }
+    // The back wall's colour. Set on a chart shown in a window (and not being
+    // loaded), it also makes the back wall's brush solid.
+    TColor BackColor() const override { return backWall_.Color(); }
+    void SetBackColor(TColor value);
+
+    // The control's border: outer bevel, a band of BorderWidth pixels in
+    // Color, inner bevel. BorderWidth is also added to every margin.
+    TBevelCut BevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(TBevelCut value);
+    TBevelCut BevelInner() const { return bevelInner_; }
+    void SetBevelInner(TBevelCut value);
+    int BevelWidth() const { return bevelWidth_; }
+    void SetBevelWidth(int value);
+    int BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int value);
+
+    // Draws the kept bitmap into a black-and-white one.
+    bool Monochrome() const;
+    void SetMonochrome(bool value);
+
+    // Answers the window's paint request: copies the kept picture when it is
+    // current, otherwise draws a new one onto the window canvas.
+    void HandlePaint();
+    // Draws one complete picture for rect of target.
+    virtual void RenderToCanvas(platform::Canvas* target, const TChartRect& rect);
+    // The picture, step by step, into the prepared canvas.
+    virtual void RenderChart(const TChartRect& bounds);
+
+    // Steps of the picture.
+    virtual void PaintPanel(const TChartRect& rect);
+    virtual void FillBackground(const TChartRect& rect);
+    virtual void DrawPanelBevels(const TChartRect& rect);
+    // width nested one-pixel frames inside r, top and left edges in one colour,
+    // right and bottom in the other; r shrinks by width on every side.
+    void DrawBevelFrame(TChartRect& r, TColor topColor, TColor bottomColor, int width);
+    virtual void DrawTitles();
+    // Draws the block at the top or bottom of the chart rectangle and moves
+    // that edge of the chart rectangle past it.
+    void DrawTitleBlock(TChartTitle& title, bool atTop);
+    virtual void LayoutAxes();
+    virtual void ApplySeriesInsets();
+    virtual void PaintWalls();
+    void ApplyWallStyle(const TChartWall& wall);
+    void ApplyFillStyle(TColor color, TBrushStyle style, TColor backgroundColor);
+    void DrawOneSeries(TChartSeries& series);
+    // Clips to the inside of the back wall's outline.
+    void ClipSeriesArea();
+    void ReleaseClip();
+    // The zoom drag's rubber band, inverting: drawn twice it is gone.
+    void DrawZoomRectangle();
+
+    // The mouse drags in progress: the zoom rubber band and the scroll.
+    TChartDrag zoomDrag;
+    TChartDrag scrollDrag;
+
+    // Fixed settings of the chart.
+    static constexpr bool axesBehindSeries = true;
+    static constexpr int titleGap = 5;
+
+private:
+    template <typename T>
+    void Store(T& field, const T& value);
+    void DrawAxes();
+    // Works out the strips of the fast line series about to be drawn and
+    // leaves out the segments that later drawing covers; returns the series
+    // whose strips are prepared.
+    std::vector<TFastLineSeries*> HideCoveredSegments(const std::vector<TChartSeries*>& series);
+    void DrawTitleLine(const TChartTitle& title, const QString& line, int left, int right, int y, int wWidth);
+
+    TChartTitle title_;
+    TChartTitle foot_;
+    TChartWall backWall_;
+    TChartWall leftWall_;
+    TChartLegend legend_;
+    TChartWall bottomWall_;
+    TBevelCut bevelOuter_ = bvRaised;
+    TBevelCut bevelInner_ = bvNone;
+    int bevelWidth_ = 1;
+    int borderWidth_ = 0;
+    bool clipped_ = false;
+    TLineCoverage coverage_;
+};

@@ -1,0 +1,255 @@
+#include "chart/FastLineSeries.h"
+
+#include "chart/AxisPanel.h"
+#include "chart/AxisPixelMapper.h"
+#include "chart/ChartCanvas.h"
+#include "chart/LineCoverage.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// Whether p lies on the segment from a to b, with no tolerance: collinear and
+// within the segment's box.
+bool IsOnSegment(QPoint a, QPoint b, QPoint p)
+{
+    const std::int64_t cross = static_cast<std::int64_t>(b.x() - a.x()) * (p.y() - a.y())
+        - static_cast<std::int64_t>(b.y() - a.y()) * (p.x() - a.x());
+    if (cross != 0)
+        return false;
+    const auto between = [](int v, int e1, int e2) { return e1 <= e2 ? e1 <= v && v <= e2 : e2 <= v && v <= e1; };
+    return between(p.x(), a.x(), b.x()) && between(p.y(), a.y(), b.y());
+}
+
+} // namespace
+
+TFastLineSeries::TFastLineSeries(QObject* owner)
+    : TChartSeries(owner)
+{
+    linePen_.OnChange = [this] { LinePenChanged(); };
+    // The point after the visible stretch is kept, so the segment leaving the
+    // plot on the right is drawn.
+    SetDrawsBetweenPoints(true);
+}
+
+void TFastLineSeries::SetSeriesColor(TColor value)
+{
+    TChartSeries::SetSeriesColor(value);
+    linePen_.SetColor(value);
+}
+
+void TFastLineSeries::SetLinePen(const TChartPen& pen)
+{
+    linePen_.Assign(pen);
+    SetSeriesColor(linePen_.Color());
+}
+
+void TFastLineSeries::LinePenChanged()
+{
+    // A colour given to the pen directly becomes the series colour too.
+    if (linePen_.Color() != SeriesColor())
+        SetSeriesColor(linePen_.Color());
+    PenChanged();
+}
+
+void TFastLineSeries::PrepareLinePen()
+{
+    TCustomAxisPanel* chart = ParentChart();
+    if (chart == nullptr)
+        return;
+    TChartCanvas3D& canvas = chart->Canvas();
+    canvas.ApplyVisiblePen(linePen_);
+    canvas.Brush().SetStyle(bsClear);
+}
+
+void TFastLineSeries::DrawAllPoints()
+{
+    if (ParentChart() == nullptr || FirstVisibleIndex() < 0)
+        return;
+    PrepareLinePen();
+    if (!stripPrepared_)
+        CollectStrip(nullptr);
+    stripPrepared_ = false;
+    DrawRuns(ParentChart()->Canvas());
+}
+
+bool TFastLineSeries::CanHideSegments() const
+{
+    return linePen_.Visible() && linePen_.Style() == psSolid && linePen_.Width() == 1
+        && linePen_.Mode() == pmCopy && !linePen_.SmallDots();
+}
+
+void TFastLineSeries::PrepareStrip(TLineCoverage& coverage)
+{
+    if (ParentChart() == nullptr || FirstVisibleIndex() < 0)
+        return;
+    CollectStrip(&coverage);
+    stripPrepared_ = true;
+}
+
+void TFastLineSeries::DrawRuns(TChartCanvas3D& canvas)
+{
+    const std::span<const QPoint> points(runPoints_);
+    std::size_t start = 0;
+    for (const std::size_t end : runEnds_) {
+        if (end - start > 1)
+            canvas.DrawLineStrip(points.subspan(start, end - start));
+        start = end;
+    }
+    // The pen rests on the last point, as after drawing every segment.
+    canvas.MovePenTo(lastPixelX_, lastPixelY_);
+}
+
+double TFastLineSeries::XValueAt(int index) const
+{
+    return TChartSeries::XValueAt(index);
+}
+
+double TFastLineSeries::YValueAt(int index) const
+{
+    return TChartSeries::YValueAt(index);
+}
+
+int TFastLineSeries::PointPixelX(int index) const
+{
+    return TChartSeries::PointPixelX(index);
+}
+
+int TFastLineSeries::PointPixelY(int index) const
+{
+    return TChartSeries::PointPixelY(index);
+}
+
+void TFastLineSeries::CollectStrip(TLineCoverage* coverage)
+{
+    const int first = FirstVisibleIndex();
+    const int last = LastVisibleIndex();
+    // The point before the first visible one starts the entering segment.
+    const auto from = static_cast<std::size_t>(first > 0 ? first - 1 : first);
+    const auto count = static_cast<std::size_t>(last) + 1 - from;
+
+    runPoints_.clear();
+    runEnds_.clear();
+    if (coverage == nullptr)
+        runPoints_.reserve(count);
+    bool runOpen = false;
+    QPoint lastDrawn;
+    // The segment from the point drawn last to p: kept in the current run,
+    // or, when coverage holds its pixels, left out, which ends the run.
+    const auto segmentTo = [&](QPoint p) {
+        if (coverage != nullptr && coverage->Covers(lastDrawn, p)) {
+            if (runOpen)
+                runEnds_.push_back(runPoints_.size());
+            runOpen = false;
+        } else {
+            if (!runOpen)
+                runPoints_.push_back(lastDrawn);
+            runOpen = true;
+            runPoints_.push_back(p);
+            if (coverage != nullptr)
+                coverage->Add(lastDrawn, p);
+        }
+        lastDrawn = p;
+    };
+
+    // PointPixelX and PointPixelY of every point, in bulk, a block at a time
+    // so that the pixels stay in the cache until the strip takes them.
+    const AxisPixelMapper toX(*GetHorizAxis(), true);
+    const AxisPixelMapper toY(*GetVertAxis(), false);
+    const TChartValueList& xs = XValues();
+    const TChartValueList& ys = YValues();
+    const std::span<const double> xValues = xs.StoredValues().subspan(from, count);
+    const std::span<const double> yValues = ys.StoredValues().subspan(from, count);
+    constexpr std::size_t blockSize = 1024;
+    std::array<int, blockSize> xPixels;
+    std::array<int, blockSize> yPixels;
+    for (std::size_t start = 0; start < count; start += blockSize) {
+        const std::size_t size = std::min(blockSize, count - start);
+        toX.MapAll(xValues.subspan(start, size), xs.Multiplier(), xPixels);
+        toY.MapAll(yValues.subspan(start, size), ys.Multiplier(), yPixels);
+        std::size_t i = 0;
+        if (start == 0) {
+            // The first visible point is always drawn: it never compares with
+            // the pixel left over from an earlier paint.
+            lastDrawn = QPoint(xPixels[0], yPixels[0]);
+            i = 1;
+            if (first > 0) {
+                segmentTo(QPoint(xPixels[1], yPixels[1]));
+                i = 2;
+            }
+        }
+        // After it, a point on the pixel drawn last is left out.
+        for (; i < size; ++i) {
+            const QPoint pixel(xPixels[i], yPixels[i]);
+            if (pixel != lastDrawn)
+                segmentTo(pixel);
+        }
+    }
+    if (runOpen)
+        runEnds_.push_back(runPoints_.size());
+    lastPixelX_ = lastDrawn.x();
+    lastPixelY_ = lastDrawn.y();
+}
+
+void TFastLineSeries::DrawPoint(int index)
+{
+    TCustomAxisPanel* chart = ParentChart();
+    if (chart == nullptr)
+        return;
+    TChartCanvas3D& canvas = chart->Canvas();
+    const int x = PointPixelX(index);
+    const int y = PointPixelY(index);
+    if (index == FirstVisibleIndex()) {
+        if (index > 0)
+            canvas.DrawLine(PointPixelX(index - 1), PointPixelY(index - 1), x, y);
+        else
+            canvas.MovePenTo(x, y);
+    } else {
+        if (x == lastPixelX_ && y == lastPixelY_)
+            return;
+        canvas.DrawLineTo(x, y);
+    }
+    lastPixelX_ = x;
+    lastPixelY_ = y;
+}
+
+void TFastLineSeries::NotifyPointAdded(TChartSeries& sender, int index)
+{
+    if (autoRepaint_) {
+        TChartSeries::NotifyPointAdded(sender, index);
+        return;
+    }
+    TCustomAxisPanel* chart = ParentChart();
+    if (chart == nullptr)
+        return;
+    // Straight onto the window: a plain copy of the pen, no clipping, and the
+    // kept picture stays as it is; the next paint draws all points again.
+    TChartCanvas3D& canvas = chart->Canvas();
+    canvas.Pen().Assign(linePen_.Data());
+    const int previous = index > 0 ? index - 1 : 0;
+    canvas.MovePenTo(PointPixelX(previous), PointPixelY(previous));
+    DrawPoint(index);
+    if (chart->Host() != nullptr)
+        chart->Host()->FlushWindow();
+}
+
+int TFastLineSeries::HitTest(int x, int y) const
+{
+    const int first = FirstVisibleIndex();
+    const int last = LastVisibleIndex();
+    if (first < 0 || last < 0 || ParentChart() == nullptr)
+        return -1;
+    const QPoint mouse(x, y);
+    QPoint previous;
+    for (int i = first; i <= last; ++i) {
+        const QPoint pixel(PointPixelX(i), PointPixelY(i));
+        if (pixel == mouse)
+            return i;
+        if (i > first && IsOnSegment(previous, pixel, mouse))
+            return i - 1;
+        previous = pixel;
+    }
+    return -1;
+}

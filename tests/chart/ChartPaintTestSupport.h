@@ -1,0 +1,97 @@
+#pragma once
+
+#include "chart/CustomChart.h"
+#include "chart/FastLineSeries.h"
+#include "model/AngleConversion.h"
+#include "model/PendulumState.h"
+#include "platform/Canvas.h"
+#include "platform/Colors.h"
+
+#include <QImage>
+#include <QPointF>
+#include <QRgb>
+
+#include <vector>
+
+// The samples of one run of the default pendulum (a = 0.8 m, J = 0.05 kg m^2),
+// as the run loop takes them: (time before the step's time advance, angle in
+// degrees after the step).
+inline std::vector<QPointF> PendulumRun(double startDegrees, int count)
+{
+    model::PendulumState state;
+    state.Length = 0.8;
+    state.Fi0 = model::startAngleFromDegrees(startDegrees);
+    state.TimeStep = model::standardTimeStep;
+    state.Mass = model::standardMass;
+    state.Gravity = model::standardGravity;
+    state.Fi = state.Fi0;
+    state.Inertia = 0.05;
+    state.AdvanceStep();
+    std::vector<QPointF> samples;
+    samples.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        state.AdvanceStep();
+        samples.emplace_back(state.Time, model::chartDegrees(state.Fi));
+        state.Time += state.TimeStep;
+    }
+    return samples;
+}
+
+// A chart set up as the main window sets up its chart (498 x 690, title
+// "Graf", axis titles, no legend, flat, clear back wall), painting into an
+// image that stands for its window.
+struct ConfiguredChart {
+    static constexpr int width = 498;
+    static constexpr int height = 690;
+
+    ConfiguredChart()
+    {
+        window.fill(Qt::black);
+        windowCanvas.BindImage(&window);
+        chart.SetWindowCanvas(&windowCanvas);
+        chart.SetClientSize(width, height);
+        chart.BackWall().Brush().SetColor(clWhite);
+        chart.BackWall().Brush().SetStyle(bsClear);
+        chart.Title().SetText({QStringLiteral("Graf")});
+        chart.BottomAxis().Title().SetCaption(QStringLiteral("t [s]"));
+        chart.LeftAxis().Title().SetCaption(QStringLiteral("fi [°]"));
+        chart.Legend().SetVisible(false);
+        chart.SetView3D(false);
+    }
+
+    // A series attached to the chart, which destroys it.
+    TFastLineSeries& AddSeries(TColor color, const std::vector<QPointF>& points = {})
+    {
+        auto* series = new TFastLineSeries;
+        series->SetSeriesColor(color);
+        for (const QPointF& p : points)
+            series->AddPoint(p.x(), p.y());
+        series->SetParentChart(&chart);
+        return *series;
+    }
+
+    // The axes as "Start" sets them.
+    void SetStartRanges()
+    {
+        chart.LeftAxis().SetRange(-15, 15);
+        chart.BottomAxis().SetRange(0, 3);
+    }
+
+    // Answers a paint request and gives what the window shows.
+    const QImage& Paint()
+    {
+        chart.HandlePaint();
+        return window;
+    }
+
+    // Declared in this order so that the chart goes first and the image last.
+    QImage window{width, height, QImage::Format_RGB32};
+    platform::Canvas windowCanvas;
+    TCustomChart chart;
+};
+
+// The colour a TColor is drawn with, without alpha.
+inline QRgb Drawn(TColor color)
+{
+    return toRgb(color) & 0xFFFFFFu;
+}

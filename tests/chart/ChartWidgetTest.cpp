@@ -1,0 +1,174 @@
+// The chart control as a real widget under the offscreen platform.
+#include "chart/Chart.h"
+#include "chart/ChartCanvas.h"
+#include "chart/FastLineSeries.h"
+#include "platform/Exceptions.h"
+#include "tests/chart/ChartPaintTestSupport.h"
+#include "tests/support/TestImages.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A chart widget configured like the main window's, shown, with its renders counted.
+class ShownChart {
+public:
+    ShownChart()
+        : chart(std::make_unique<TChart>())
+    {
+        chart->resize(ConfiguredChart::width, ConfiguredChart::height);
+        chart->BackWall().Brush().SetColor(clWhite);
+        chart->BackWall().Brush().SetStyle(bsClear);
+        chart->Title().SetText({QStringLiteral("Graf")});
+        chart->BottomAxis().Title().SetCaption(QStringLiteral("t [s]"));
+        chart->LeftAxis().Title().SetCaption(QStringLiteral("fi [°]"));
+        chart->Legend().SetVisible(false);
+        chart->SetView3D(false);
+        chart->OnAfterDraw = [this](TCustomAxisPanel&) { ++renders; };
+        chart->show();
+        Settle();
+    }
+
+    static void Settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    TFastLineSeries& AddRun(TColor color, double startDegrees, int count)
+    {
+        auto* series = new TFastLineSeries(chart.get());
+        series->SetSeriesColor(color);
+        for (const QPointF& p : PendulumRun(startDegrees, count))
+            series->AddPoint(p.x(), p.y());
+        series->SetParentChart(chart.get());
+        return *series;
+    }
+
+    std::unique_ptr<TChart> chart;
+    int renders = 0;
+};
+
+} // namespace
+
+TEST(ChartWidget, SeveralRequestsGiveOnePaint)
+{
+    ShownChart shown;
+    ASSERT_EQ(shown.renders, 1);
+    for (int i = 0; i < 5; ++i)
+        shown.chart->RequestRepaint();
+    shown.chart->Title().SetText({QStringLiteral("Other")});
+    ShownChart::Settle();
+    EXPECT_EQ(shown.renders, 2);
+    EXPECT_FALSE(shown.chart->PictureStale());
+}
+
+TEST(ChartWidget, AnExposeWithoutAChangeOnlyShowsTheSurface)
+{
+    ShownChart shown;
+    const QImage before = shown.chart->WindowSurface().copy();
+    shown.chart->repaint();
+    shown.chart->update();
+    ShownChart::Settle();
+    EXPECT_EQ(shown.renders, 1);
+    EXPECT_EQ(shown.chart->grab().toImage().convertToFormat(QImage::Format_RGB32), before);
+}
+
+TEST(ChartWidget, AResizeRendersAPictureOfTheNewSize)
+{
+    ShownChart shown;
+    shown.chart->resize(300, 200);
+    ShownChart::Settle();
+    EXPECT_EQ(shown.renders, 2);
+    EXPECT_EQ(shown.chart->WindowSurface().size(), QSize(300, 200));
+    ASSERT_NE(shown.chart->Canvas().Bitmap(), nullptr);
+    EXPECT_EQ(shown.chart->Canvas().Bitmap()->Width(), 300);
+    EXPECT_EQ(shown.chart->Canvas().Bitmap()->Height(), 200);
+    EXPECT_EQ(shown.chart->Title().BlockRect().left, 9);
+}
+
+TEST(ChartWidget, ASeriesWithoutAutoRepaintShowsItsSegmentsWithoutARender)
+{
+    ShownChart shown;
+    shown.chart->LeftAxis().SetRange(-15, 15);
+    shown.chart->BottomAxis().SetRange(0, 3);
+    TFastLineSeries& series = shown.AddRun(clRed, 10, 100);
+    ShownChart::Settle();
+    const int renders = shown.renders;
+    const QImage before = shown.chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    series.SetAutoRepaint(false);
+    for (const QPointF& p : PendulumRun(-10, 250))
+        if (p.x() > 1)
+            series.AddPoint(p.x(), p.y());
+    ShownChart::Settle();
+    EXPECT_EQ(shown.renders, renders);
+    const QImage after = shown.chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(after, before);
+    EXPECT_EQ(after, shown.chart->WindowSurface());
+}
+
+TEST(ChartWidget, CursorsMapToQtShapes)
+{
+    ShownChart shown;
+    shown.chart->SetCursor(crCross);
+    EXPECT_EQ(shown.chart->cursor().shape(), Qt::CrossCursor);
+    shown.chart->SetCursor(crHandPoint);
+    EXPECT_EQ(shown.chart->cursor().shape(), Qt::PointingHandCursor);
+    shown.chart->SetCursor(crDefault);
+    EXPECT_EQ(shown.chart->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(ChartWidget, APaintFailureIsReportedAndTheWindowKeepsItsPicture)
+{
+    ShownChart shown;
+    QString reported;
+    shown.chart->OnPaintError = [&](const std::exception& error) { reported = QString::fromUtf8(error.what()); };
+    shown.chart->OnBeforeDrawSeries = [](TCustomAxisPanel&) { throw KyvadloError(QStringLiteral("broken")); };
+    shown.chart->RequestRepaint();
+    ShownChart::Settle();
+    EXPECT_EQ(reported, QStringLiteral("broken"));
+    EXPECT_TRUE(shown.chart->PictureStale());
+}
+
+TEST(ChartWidget, DestroyingTheWidgetWithSeriesAttachedIsClean)
+{
+    ShownChart shown;
+    TFastLineSeries& owned = shown.AddRun(clRed, 10, 50);
+    auto* unowned = new TFastLineSeries;
+    unowned->SetParentChart(shown.chart.get());
+    EXPECT_EQ(shown.chart->NumberOfSeries(), 2);
+    (void)owned;
+    shown.chart.reset();
+}
+
+TEST(ChartWidget, ThreeRunsLookLikeThreeSwingingLines)
+{
+    ShownChart shown;
+    shown.chart->LeftAxis().SetRange(-15, 15);
+    shown.AddRun(clRed, 10, 1000);
+    shown.AddRun(clGreen, 5, 1000);
+    shown.AddRun(clBlue, -12, 1000);
+    ShownChart::Settle();
+    const QImage picture = shown.chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    testing_support::saveScreenshot(picture, QStringLiteral("chart_three_runs"));
+
+    // Each run shows, inside the chart rectangle only (the blue title aside).
+    const TChartRect area = shown.chart->ChartArea();
+    const TChartRect title = shown.chart->Title().BlockRect();
+    for (TColor color : {clRed, clGreen, clBlue}) {
+        int inside = 0;
+        int outside = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (testing_support::rgbAt(picture, x, y) == Drawn(color) && !title.Contains(x, y))
+                    (area.Contains(x, y) ? inside : outside) += 1;
+        EXPECT_GT(inside, 1000) << color;
+        EXPECT_EQ(outside, 0) << color;
+    }
+}
