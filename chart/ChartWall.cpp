@@ -10,6 +10,13 @@ TChartWall::TChartWall(TCustomChartPanel& chart)
     pen_.OnChange = changed;
 }
 
+void TChartWall::InitBrushStyle(TBrushStyle style)
+{
+    const std::function<void()> changed = std::move(brush_.OnChange);
+    brush_.SetStyle(style);
+    brush_.OnChange = changed;
+}
+
 template <typename T>
 void TChartWall::Store(T& field, const T& value)
 {

@@ -33,8 +33,10 @@ public:
     // Copies colour, brush, pen, size and Dark3D.
     void Assign(const TChartWall& source);
 
-    // The starting colour, set while the chart makes its walls; no repaint.
+    // The starting colour and brush style, set while the chart makes its
+    // walls; no repaint.
     void InitColor(TColor value) { color_ = value; }
+    void InitBrushStyle(TBrushStyle style);
 
 private:
     template <typename T>

@@ -13,7 +13,7 @@ TCustomChart::TCustomChart()
     , bottomWall_(*this)
 {
     // The back wall only outlines the chart rectangle; the panel shows through.
-    backWall_.Brush().SetStyle(bsClear);
+    backWall_.InitBrushStyle(bsClear);
     leftWall_.InitColor(0x80FFFF);
     bottomWall_.InitColor(clWhite);
 }

@@ -61,6 +61,9 @@ void TFastLineSeries::PrepareLinePen()
         return;
     TChartCanvas3D& canvas = chart->Canvas();
     canvas.ApplyVisiblePen(linePen_);
+    // A printer draws a styled one-pixel pen as a cosmetic one.
+    if (chart->IsPrinting() && canvas.Pen().Style() != psSolid && canvas.Pen().Width() == 1)
+        canvas.Pen().SetWidth(0);
     canvas.Brush().SetStyle(bsClear);
 }
 
