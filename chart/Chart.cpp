@@ -54,6 +54,8 @@ TChart::TChart(QWidget* parent)
 {
     // The surface covers the whole client area at every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moves without a button pressed decide the cursor over the series.
+    setMouseTracking(true);
     MakeSurface();
     SetWindowCanvas(&surfaceCanvas_);
     SetHost(this);

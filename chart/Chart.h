@@ -35,11 +35,21 @@ public:
     // Told about a failure of a paint (a handler of a drawing event that
     // throws, a value that cannot be computed); the window keeps its picture.
     std::function<void(const std::exception& error)> OnPaintError;
+    // Told about a failure of the mouse handling (a handler of a mouse or
+    // zoom event that throws); the action ends where it failed.
+    std::function<void(const std::exception& error)> OnMouseError;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    // The mouse reaches the chart's mouse handling here, in client pixels.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     // ChartHost.
@@ -49,9 +59,14 @@ private:
     void SetWindowCursor(TCursor cursor) override;
 
     void MakeSurface();
+    // Runs a mouse action; a failure goes to OnMouseError.
+    template <typename Action>
+    void ForwardMouse(Action&& action);
 
     QImage surface_;
     platform::Canvas surfaceCanvas_;
     // The chart asked for a new picture (or the size changed) since the last paint.
     bool answerPending_ = true;
+    // Wheel turns that do not yet make a whole notch.
+    int wheelRemainder_ = 0;
 };

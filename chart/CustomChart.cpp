@@ -140,6 +140,7 @@ void TCustomChart::RenderChart(const TChartRect& bounds)
     discardPrepared();
     if (AxisVisible() && !axesBehindSeries)
         DrawAxes();
+    NoteZoomBandPainted();
     if (zoomDrag.active)
         DrawZoomRectangle();
     Canvas().ResetCanvasState();

@@ -2,6 +2,7 @@
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartLegend.h"
+#include "chart/ChartMouse.h"
 #include "chart/ChartTitle.h"
 #include "chart/ChartWall.h"
 #include "chart/LineCoverage.h"
@@ -131,6 +132,65 @@ public:
     static constexpr bool axesBehindSeries = true;
     static constexpr int titleGap = 5;
 
+    // Mouse zoom and scrolling, in client pixels. A left drag from the top
+    // left to the bottom right zooms the four side axes to the rectangle, the
+    // other way round it undoes the zooms and scrolls; a right drag scrolls
+    // the axes; a wheel notch scrolls the vertical axes. Each Handle... first
+    // raises the control's own mouse event.
+    void HandleMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    void HandleMouseMove(TShiftState shift, int x, int y);
+    void HandleMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    void HandleMouseWheel(bool towardsUser, TShiftState shift, int x, int y);
+    // The mouse left the window: the scroll drag ends, the chart's cursor is back.
+    void HandleMouseLeave();
+    // The part under (x, y) as the last paint laid the chart out.
+    TChartClickedPart FindClickedPart(int x, int y) const;
+    // Starts a zoom or scroll drag at (x, y) when the button (and keys) ask
+    // for one and it is allowed; answers whether one started.
+    bool BeginZoomOrScroll(TMouseButton button, TShiftState shift, int x, int y);
+    void ZoomToRectangle();
+    void ApplyZoom(const TChartZoomTargets& targets);
+    // One step of an animated zoom: a third of the way to the target.
+    void ZoomStep(TCustomChartAxis& axis, double targetMinimum, double targetMaximum);
+    // Back to the ranges from before the first zoom or scroll.
+    void UndoZoom();
+    void RememberAxisRanges();
+    void RestoreAxisRanges();
+    // Scrolls the axes that run in the direction by the values between the
+    // pixels; answers whether panning that way is allowed (and so scrolled).
+    bool ScrollAxesByDrag(bool horizontal, int fromPixel, int toPixel);
+    void ScrollOneAxis(TCustomChartAxis& axis, int fromPixel, int toPixel);
+    void ScrollVerticalAxesByWheel(bool towardsUser);
+    bool Zoomed() const { return mouse_.zoomed; }
+    bool RangesRestored() const { return mouse_.rangesRestored; }
+    const TChartRangeMemo& RememberedRanges() const { return mouse_.rememberedRanges; }
+    bool ClickConsumed() const { return mouse_.clickConsumed; }
+    void SetClickConsumed(bool value) { mouse_.clickConsumed = value; }
+
+    TChartNotifyEvent OnZoom;
+    TChartNotifyEvent OnUndoZoom;
+    TChartNotifyEvent OnScroll;
+    TChartAllowScrollEvent OnAllowScroll;
+    TChartClickAxisEvent OnClickAxis;
+    TChartClickSeriesEvent OnClickSeries;
+    TChartMouseEvent OnClickLegend;
+    TChartMouseEvent OnClickBackground;
+    // The control's own mouse events.
+    TChartMouseEvent OnMouseDown;
+    TChartMouseMoveEvent OnMouseMove;
+    TChartMouseEvent OnMouseUp;
+    TChartMouseMoveEvent OnMouseWheelDown;
+    TChartMouseMoveEvent OnMouseWheelUp;
+
+    // Fixed settings of the mouse handling.
+    static constexpr TMouseButton zoomButton = mbLeft;
+    static constexpr TMouseButton scrollButton = mbRight;
+    static constexpr TShiftState zoomShiftKeys = ssNone;
+    static constexpr TShiftState scrollShiftKeys = ssNone;
+    static constexpr double zoomAnimationDivisor = 3.0;
+    // A zoom drag must be longer than this both ways.
+    static constexpr int minimumZoomDrag = 16;
+
 private:
     template <typename T>
     void Store(T& field, const T& value);
@@ -140,6 +200,10 @@ private:
     // whose strips are prepared.
     std::vector<TFastLineSeries*> HideCoveredSegments(const std::vector<TChartSeries*>& series);
     void DrawTitleLine(const TChartTitle& title, const QString& line, int left, int right, int y, int wWidth);
+    // Mouse handling helpers (ChartMouse.cpp).
+    void NoteZoomBandPainted();
+    void ShowCursorAt(int x, int y);
+    bool RaiseClick(const TChartMouseEvent& handler, TMouseButton button, TShiftState shift, int x, int y);
 
     TChartTitle title_;
     TChartTitle foot_;
@@ -153,4 +217,5 @@ private:
     int borderWidth_ = 0;
     bool clipped_ = false;
     TLineCoverage coverage_;
+    TChartMouseState mouse_;
 };

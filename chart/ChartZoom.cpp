@@ -1,0 +1,102 @@
+// Zooming the chart's side axes to a rectangle, and undoing it.
+#include "chart/CustomChart.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+TAxisRangeMemo RangeOf(const TCustomChartAxis& axis)
+{
+    return {axis.Automatic(), axis.AutomaticMinimum(), axis.AutomaticMaximum(), axis.Minimum(), axis.Maximum()};
+}
+
+// A manual range is set first, because setting a range clears the automatic
+// flags; the flags then come back as they were, one-sided ones included.
+void RestoreRange(TCustomChartAxis& axis, const TAxisRangeMemo& memo)
+{
+    if (!memo.automatic)
+        axis.SetRange(memo.minimum, memo.maximum);
+    axis.SetAutomatic(memo.automatic);
+    axis.SetAutomaticMinimum(memo.automaticMinimum);
+    axis.SetAutomaticMaximum(memo.automaticMaximum);
+}
+
+} // namespace
+
+void TCustomChart::ZoomToRectangle()
+{
+    if (zoomDrag.x0 > zoomDrag.x1)
+        std::swap(zoomDrag.x0, zoomDrag.x1);
+    if (zoomDrag.y0 > zoomDrag.y1)
+        std::swap(zoomDrag.y0, zoomDrag.y1);
+    const auto across = [this](const TCustomChartAxis& axis) -> TAxisZoomTarget {
+        return {axis.PixelToValue(zoomDrag.x0), axis.PixelToValue(zoomDrag.x1)};
+    };
+    // Screen y grows downwards: the lower edge holds the smaller values.
+    const auto upDown = [this](const TCustomChartAxis& axis) -> TAxisZoomTarget {
+        return {axis.PixelToValue(zoomDrag.y1), axis.PixelToValue(zoomDrag.y0)};
+    };
+    ApplyZoom({.left = upDown(LeftAxis()),
+        .right = upDown(RightAxis()),
+        .top = across(TopAxis()),
+        .bottom = across(BottomAxis())});
+}
+
+void TCustomChart::ApplyZoom(const TChartZoomTargets& targets)
+{
+    if (mouse_.rangesRestored) {
+        RememberAxisRanges();
+        mouse_.rangesRestored = false;
+    }
+    if (AnimatedZoom()) {
+        for (int step = 1; step < AnimatedZoomSteps(); ++step) {
+            ZoomStep(LeftAxis(), targets.left.minimum, targets.left.maximum);
+            ZoomStep(RightAxis(), targets.right.minimum, targets.right.maximum);
+            ZoomStep(TopAxis(), targets.top.minimum, targets.top.maximum);
+            ZoomStep(BottomAxis(), targets.bottom.minimum, targets.bottom.maximum);
+            Repaint();
+        }
+    }
+    LeftAxis().SetRange(targets.left.minimum, targets.left.maximum);
+    RightAxis().SetRange(targets.right.minimum, targets.right.maximum);
+    TopAxis().SetRange(targets.top.minimum, targets.top.maximum);
+    BottomAxis().SetRange(targets.bottom.minimum, targets.bottom.maximum);
+    mouse_.zoomed = true;
+    if (OnZoom)
+        OnZoom(*this);
+}
+
+void TCustomChart::ZoomStep(TCustomChartAxis& axis, double targetMinimum, double targetMaximum)
+{
+    const double minimum = axis.Minimum();
+    const double maximum = axis.Maximum();
+    axis.SetRange(minimum + (targetMinimum - minimum) / zoomAnimationDivisor,
+                  maximum - (maximum - targetMaximum) / zoomAnimationDivisor);
+}
+
+void TCustomChart::UndoZoom()
+{
+    if (!mouse_.rangesRestored) {
+        RestoreAxisRanges();
+        mouse_.rangesRestored = true;
+    }
+    if (OnUndoZoom)
+        OnUndoZoom(*this);
+    RequestRepaint();
+    mouse_.zoomed = false;
+}
+
+void TCustomChart::RememberAxisRanges()
+{
+    mouse_.rememberedRanges = {RangeOf(TopAxis()), RangeOf(BottomAxis()), RangeOf(LeftAxis()), RangeOf(RightAxis())};
+}
+
+void TCustomChart::RestoreAxisRanges()
+{
+    const TChartRangeMemo& memo = mouse_.rememberedRanges;
+    RestoreRange(TopAxis(), memo.top);
+    RestoreRange(BottomAxis(), memo.bottom);
+    RestoreRange(LeftAxis(), memo.left);
+    RestoreRange(RightAxis(), memo.right);
+}

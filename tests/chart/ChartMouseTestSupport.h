@@ -1,0 +1,102 @@
+#pragma once
+
+#include "chart/Chart.h"
+#include "chart/FastLineSeries.h"
+#include "tests/chart/ChartPaintTestSupport.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <memory>
+
+namespace mouse_testing {
+
+// The range of an axis as its setters left it.
+struct Range {
+    bool automatic;
+    double minimum;
+    double maximum;
+    friend bool operator==(const Range&, const Range&) = default;
+};
+
+inline Range RangeOf(const TCustomChartAxis& axis)
+{
+    return {axis.Automatic(), axis.Minimum(), axis.Maximum()};
+}
+
+inline std::ostream& operator<<(std::ostream& out, const Range& range)
+{
+    return out << (range.automatic ? "automatic " : "manual ") << range.minimum << " .. " << range.maximum;
+}
+
+// The chart widget configured like the main window's, shown on the offscreen
+// screen, with one run plotted on the ranges "Start" sets, and its renders counted.
+class ShownRunChart {
+public:
+    ShownRunChart()
+        : chart(std::make_unique<TChart>())
+    {
+        chart->resize(ConfiguredChart::width, ConfiguredChart::height);
+        chart->BackWall().Brush().SetColor(clWhite);
+        chart->BackWall().Brush().SetStyle(bsClear);
+        chart->Title().SetText({QStringLiteral("Graf")});
+        chart->BottomAxis().Title().SetCaption(QStringLiteral("t [s]"));
+        chart->LeftAxis().Title().SetCaption(QStringLiteral("fi [°]"));
+        chart->Legend().SetVisible(false);
+        chart->SetView3D(false);
+        chart->OnAfterDraw = [this](TCustomAxisPanel&) { ++renders; };
+        chart->show();
+        Settle();
+    }
+
+    // Plots a run of the default pendulum on the axes as "Start" sets them.
+    TFastLineSeries& ShowRun(int count = 250)
+    {
+        auto* series = new TFastLineSeries(chart.get());
+        series->SetSeriesColor(clRed);
+        for (const QPointF& p : PendulumRun(10.0, count))
+            series->AddPoint(p.x(), p.y());
+        series->SetParentChart(chart.get());
+        chart->BottomAxis().SetRange(0, 3);
+        chart->LeftAxis().SetRange(-15, 15);
+        Settle();
+        return *series;
+    }
+
+    static void Settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    void Press(Qt::MouseButton button, QPoint at) { QTest::mousePress(chart.get(), button, {}, at); }
+    // A move with the pressed button held.
+    void MoveTo(QPoint at) { QTest::mouseMove(chart.get(), at); }
+    void Release(Qt::MouseButton button, QPoint at) { QTest::mouseRelease(chart.get(), button, {}, at); }
+    void Drag(Qt::MouseButton button, QPoint from, QPoint to)
+    {
+        Press(button, from);
+        MoveTo(to);
+        Release(button, to);
+    }
+    // A move with no button held, as mouse tracking delivers it.
+    void Hover(QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, chart->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(chart.get(), &move);
+    }
+    // Wheel turns in eighths of a degree; negative turns go towards the user.
+    void Wheel(int angleDelta, QPoint at)
+    {
+        QWheelEvent wheel(at, chart->mapToGlobal(at), QPoint(), QPoint(0, angleDelta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(chart.get(), &wheel);
+    }
+
+    std::unique_ptr<TChart> chart;
+    int renders = 0;
+};
+
+} // namespace mouse_testing
