@@ -69,7 +69,12 @@ void TFastLineSeries::PrepareLinePen()
 
 void TFastLineSeries::DrawAllPoints()
 {
-    if (ParentChart() == nullptr || FirstVisibleIndex() < 0)
+    if (ParentChart() == nullptr)
+        return;
+    // A range left over from before points were removed is worked out anew.
+    if (LastVisibleIndex() >= PointCount())
+        ComputeVisibleRange();
+    if (FirstVisibleIndex() < 0)
         return;
     PrepareLinePen();
     if (!stripPrepared_)

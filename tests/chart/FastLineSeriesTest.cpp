@@ -134,6 +134,20 @@ TEST(FastLineSeries, RepeatedPixelsAreSkippedAndOnePointDrawsNothing)
     EXPECT_GT(CountColor(skipped, Drawn(clRed)), 0);
 }
 
+TEST(FastLineSeries, DrawingWithAVisibleRangeFromBeforeADeletionStaysInTheList)
+{
+    ConfiguredChart configured;
+    configured.SetStartRanges();
+    TFastLineSeries& series = configured.AddSeries(clRed, {{0, 0}, {1, 5}, {2, -5}, {2.5, 0}});
+    configured.Paint();
+    ASSERT_EQ(series.LastVisibleIndex(), 3);
+    series.DeletePoint(3);
+    series.DeletePoint(2);
+    series.DrawAllPoints();
+    EXPECT_EQ(series.LastVisibleIndex(), 1);
+    EXPECT_EQ(series.LastPixelX(), configured.chart.BottomAxis().ValueToPixelX(1));
+}
+
 TEST(FastLineSeries, AnInvisiblePenDrawsNothingButThePointsStillCount)
 {
     ConfiguredChart configured;
