@@ -22,8 +22,8 @@ TForm1::TForm1(platform::RunLoop& runLoop, ErrorBox* errorBox, LocaleSource syst
     , errorBox_(errorBox == nullptr ? *ownErrorBox_ : *errorBox)
     , systemLocale_(systemLocale ? std::move(systemLocale) : LocaleSource([] { return QLocale::system(); }))
 {
-    ReadSystemLocale();
     CreateControls();
+    ReadSystemLocale();
     ConnectHandlers();
     HandleEvent([this] { FormCreate(this); });
 }
@@ -52,6 +52,9 @@ void TForm1::ConnectHandlers()
     Chart1->OnPaintError = [this](const std::exception& failure) {
         ReportPaintFailure(QString::fromUtf8(failure.what()));
     };
+    // A failure in the chart's mouse handling happens outside any paint: the
+    // box can open at once.
+    Chart1->OnMouseError = [this](const std::exception& failure) { ShowFailure(QString::fromUtf8(failure.what())); };
 }
 
 // A box cannot open inside a paint, so it opens right after it. A picture that
@@ -102,9 +105,12 @@ void TForm1::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+// The edit fields and the chart's axis labels follow the locale's separators.
 void TForm1::ReadSystemLocale()
 {
-    decimalSeparator_ = platform::decimalSeparatorOf(systemLocale_());
+    const QLocale locale = systemLocale_();
+    decimalSeparator_ = platform::decimalSeparatorOf(locale);
+    Chart1->SetNumberSeparators(TNumberSeparators::FromLocale(locale));
 }
 
 double TForm1::ReadNumber(const QLineEdit& edit) const

@@ -11,7 +11,11 @@
 
 TNumberSeparators TNumberSeparators::FromSystemLocale()
 {
-    const QLocale locale = QLocale::system();
+    return FromLocale(QLocale::system());
+}
+
+TNumberSeparators TNumberSeparators::FromLocale(const QLocale& locale)
+{
     const QString decimal = locale.decimalPoint();
     const QString thousands = locale.groupSeparator();
     TNumberSeparators result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QLocale>
 #include <QString>
 
 // The decimal and thousands separators numbers are written with. The program
@@ -12,6 +13,7 @@ struct TNumberSeparators {
     // The system locale's separators; "." and "," stand in for a separator
     // that is not a single character.
     static TNumberSeparators FromSystemLocale();
+    static TNumberSeparators FromLocale(const QLocale& locale);
 
     friend bool operator==(const TNumberSeparators&, const TNumberSeparators&) = default;
 };

@@ -157,16 +157,20 @@ TEST_F(FormLayout, ResizingGivesTheChartWhatTheInputPanelDoesNotKeep)
     EXPECT_EQ(form->Image1->geometry(), imageBefore);
 }
 
-TEST_F(FormLayout, DecimalSeparatorFollowsTheSystemLocale)
+TEST_F(FormLayout, SeparatorsOfFieldsAndChartFollowTheSystemLocale)
 {
     EXPECT_EQ(form->DecimalSeparator(), u'.');
+    EXPECT_EQ(form->Chart1->NumberSeparators().decimal, u'.');
 
     systemLocale = QLocale(QLocale::Czech, QLocale::Czechia);
     EXPECT_EQ(form->DecimalSeparator(), u'.') << "read only at start and on a change";
     QEvent change(QEvent::LocaleChange);
     QCoreApplication::sendEvent(form.get(), &change);
     EXPECT_EQ(form->DecimalSeparator(), u',');
+    EXPECT_EQ(form->Chart1->NumberSeparators().decimal, u',');
+    EXPECT_EQ(form->Chart1->NumberSeparators().thousands, QChar(0x00A0));
 
     CreateForm(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(form->DecimalSeparator(), u',') << "read at start";
+    EXPECT_EQ(form->Chart1->NumberSeparators().thousands, u'.');
 }
