@@ -3,8 +3,10 @@
 #include "platform/RasterDirect.h"
 #include "platform/RasterLine.h"
 #include "platform/RasterRecipes.h"
+#include "platform/RasterVectorUnit.h"
 
 #include <algorithm>
+#include <array>
 
 namespace platform {
 
@@ -147,6 +149,17 @@ void Canvas::DrawLineStrip(std::span<const QPoint> points)
     penPos_ = points.back();
 }
 
+void Canvas::DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
+{
+    realizeBrush();
+    if (ends.empty())
+        return;
+    stripSegments(points, ends);
+    const std::size_t end = std::min(ends.back(), points.size());
+    if (end > 0)
+        penPos_ = points[end - 1];
+}
+
 void Canvas::realizeBrush()
 {
     if (!brush_.assigned_)
@@ -209,20 +222,55 @@ void Canvas::prepareDirectWrite()
         endOwnPainter();
 }
 
+QRect Canvas::directWriteArea() const
+{
+    const QRect surface = image_->rect();
+    return clip_ ? clip_->intersected(surface) : surface;
+}
+
+void Canvas::stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends)
+{
+    if (!IsBound() || recipes::DrawsNothing(pen_.Data()))
+        return;
+    const auto eachStrip = [&](auto&& draw) {
+        std::size_t start = 0;
+        for (std::size_t end : ends) {
+            end = std::min(end, points.size());
+            if (end > start + 1)
+                draw(points.subspan(start, end - start));
+            start = std::max(start, end);
+        }
+    };
+    if (directLinesPossible()) {
+        prepareDirectWrite();
+        const QRect visible = directWriteArea();
+        if (visible.isEmpty())
+            return;
+        raster::ClearUpperVectorHalves();
+        raster::DirectLineWriter writer(*image_, toPixelBox(visible), Resolve(pen_.Color()));
+        eachStrip([&](std::span<const QPoint> strip) { writer.strip(strip); });
+        return;
+    }
+    eachStrip([&](std::span<const QPoint> strip) { segments(strip, false); });
+}
+
 void Canvas::segments(std::span<const QPoint> points, bool closed)
 {
     if (points.size() < 2 || !IsBound() || recipes::DrawsNothing(pen_.Data()))
         return;
     if (directLinesPossible()) {
         prepareDirectWrite();
-        const QRect surface = image_->rect();
-        const QRect visible = clip_ ? clip_->intersected(surface) : surface;
+        const QRect visible = directWriteArea();
         if (visible.isEmpty())
             return;
         raster::DirectLineWriter writer(*image_, toPixelBox(visible), Resolve(pen_.Color()));
         writer.strip(points);
         if (closed)
             writer.line(points.back(), points.front());
+        return;
+    }
+    if (directDashesPossible()) {
+        dashedSegments(points, closed);
         return;
     }
     QPainter* p = painter();
@@ -232,6 +280,41 @@ void Canvas::segments(std::span<const QPoint> points, bool closed)
         lineThroughPainter(*p, points[i - 1], points[i]);
     if (closed)
         lineThroughPainter(*p, points.back(), points.front());
+}
+
+bool Canvas::directDashesPossible() const
+{
+    const TPenData& pen = pen_.Data();
+    return image_ != nullptr && image_->format() == QImage::Format_RGB32 && image_->width() <= kMaxDirectSize
+           && image_->height() <= kMaxDirectSize && recipes::IsStyled(pen) && pen.mode == pmCopy
+           && backgroundMode_ != bkOpaque;
+}
+
+void Canvas::dashedSegments(std::span<const QPoint> points, bool closed)
+{
+    prepareDirectWrite();
+    const QRect visible = directWriteArea();
+    if (visible.isEmpty())
+        return;
+    std::array<int, 8> lengths{};
+    const QList<qreal> pattern = recipes::DashPattern(pen_.Data());
+    const std::size_t count = std::min<std::size_t>(pattern.size(), lengths.size());
+    for (std::size_t i = 0; i < count; ++i)
+        lengths[i] = static_cast<int>(pattern[static_cast<qsizetype>(i)]);
+    raster::ClearUpperVectorHalves();
+    raster::DirectLineWriter writer(*image_, toPixelBox(visible), Resolve(pen_.Color()));
+    // Lines the writer does not take go through QPainter, whose pixels they are.
+    const auto line = [&](QPoint from, QPoint to) {
+        if (writer.takesDashed(from, to)) {
+            writer.dashedLine(from, to, std::span<const int>(lengths.data(), count));
+        } else if (QPainter* p = painter()) {
+            lineThroughPainter(*p, from, to);
+        }
+    };
+    for (std::size_t i = 1; i < points.size(); ++i)
+        line(points[i - 1], points[i]);
+    if (closed)
+        line(points.back(), points.front());
 }
 
 void Canvas::lineThroughPainter(QPainter& p, QPoint from, QPoint to)

@@ -75,6 +75,10 @@ public:
     void BindPainter(QPainter* painter);
     void Unbind();
     bool IsBound() const { return image_ != nullptr || external_ != nullptr; }
+    // Ends the QPainter the canvas keeps active on its bound image, so that
+    // copies of the image share its pixels instead of copying them at once
+    // (the next drawing begins a new one).
+    void ReleasePainter() { endOwnPainter(); }
     // The bound image, or null.
     QImage* BoundImage() const { return image_; }
 
@@ -119,6 +123,9 @@ public:
     void Polyline(std::span<const QPoint> points);
     // MoveTo(first point), then LineTo to each further one.
     void DrawLineStrip(std::span<const QPoint> points);
+    // DrawLineStrip of each strip in turn: ends[i] is where strip i ends in
+    // points (strip 0 starts at 0, strip i at ends[i - 1]).
+    void DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
     // The closed outline in the pen, the inside (odd-even rule) in the brush.
     void Polygon(std::span<const QPoint> points);
     void TextOut(int x, int y, const QString& text);
@@ -144,6 +151,13 @@ private:
     // Takes the background from the brush if it was assigned since the last operation.
     void realizeBrush();
     bool directLinesPossible() const;
+    // True when the dashed lines drawn now may be written straight into the
+    // image: a one-pixel dash pattern in copy mode on a bound RGB32 image,
+    // gaps left as they are (transparent background).
+    bool directDashesPossible() const;
+    // The lines between consecutive points in the dash pattern, straight into
+    // the image where the line rule allows it, the rest through QPainter.
+    void dashedSegments(std::span<const QPoint> points, bool closed);
     void prepareDirectWrite();
 
     void applyClip(QPainter& p, const std::optional<QRect>& clip);
@@ -155,6 +169,11 @@ private:
 
     // The lines between consecutive points (and back to the first when closed).
     void segments(std::span<const QPoint> points, bool closed);
+    // The lines of each strip; ends as for DrawLineStrips.
+    void stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends);
+    // The part of the bound image lines may be written to directly; empty
+    // when nothing shows.
+    QRect directWriteArea() const;
     void lineThroughPainter(QPainter& p, QPoint from, QPoint to);
     // Fills the area with the brush (after the background for hatched brushes
     // on an opaque background) in the given composition.

@@ -188,6 +188,15 @@ void Canvas::fillArea(QPainter& p, QPainter::CompositionMode mode,
 void Canvas::Draw(int x, int y, const QImage& image)
 {
     realizeBrush();
+    // An image that replaces every pixel of the bound one is shared rather
+    // than copied: the bound image holds the same pixels either way, and
+    // the first drawing into either side gives it pixels of its own.
+    if (image_ != nullptr && x == 0 && y == 0 && !image.isNull() && image.size() == image_->size()
+        && image.format() == image_->format() && (!clip_ || clip_->contains(image_->rect()))) {
+        endOwnPainter();
+        *image_ = image;
+        return;
+    }
     QPainter* p = painter();
     if (p == nullptr || image.isNull())
         return;

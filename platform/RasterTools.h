@@ -93,11 +93,21 @@ public:
     std::uint64_t Revision() const { return revision_; }
 
 private:
+    // Setting the glyphs the font already has (as every label of a chart
+    // does) keeps the revision, so the canvas keeps its font objects.
     template <typename Edit>
     void change(Edit edit)
     {
+        const TFontData before = data_;
         edit();
-        ++revision_;
+        if (!sameGlyphs(before, data_))
+            ++revision_;
+    }
+
+    static bool sameGlyphs(const TFontData& a, const TFontData& b)
+    {
+        return a.name == b.name && a.size == b.size && a.pixelHeight == b.pixelHeight && a.styles == b.styles
+               && a.pixelsPerInch == b.pixelsPerInch;
     }
 
     TFontData data_;

@@ -149,6 +149,70 @@ TEST(CanvasLineRule, DirectPathSetsTheSamePixelsAsQPainter)
     }
 }
 
+// Dashed and dotted lines are written directly when they run right or down
+// within reach of the surface; every other one goes through QPainter. Both
+// must give QPainter's pixels, gaps left alone.
+TEST(CanvasLineRule, DashedLinesMatchQPainterInEveryStyleAndDirection)
+{
+    const int width = 83;
+    const int height = 57;
+    for (const TPenStyle style : {psDash, psDot, psDashDot, psDashDotDot, psSolid}) {
+        for (const bool dots : {false, true}) {
+            TwinCanvases twins(width, height);
+            for (Canvas* canvas : {&twins.fast, &twins.general}) {
+                canvas->Pen().SetStyle(style);
+                canvas->Pen().SetAlternateDots(dots);
+                canvas->SetBackgroundMode(bkTransparent);
+            }
+            RandomSegments random(static_cast<unsigned>(style) * 2 + (dots ? 1 : 0), width, height);
+            for (std::size_t i = 0; i < 300; ++i) {
+                if (i % 50 == 0) {
+                    twins.removeClip();
+                    if (i % 100 == 50)
+                        twins.clip(random.clip());
+                }
+                const QPoint from(random.pick(-3, width + 3), random.pick(-3, height + 3));
+                // Lengths from nothing to beyond the surface, both ways, and
+                // now and then an end far away.
+                int length = random.pick(-120, 120);
+                if (random.pick(0, 9) == 0)
+                    length *= 1000;
+                const QPoint to = random.pick(0, 1) == 0 ? QPoint(from.x() + length, from.y())
+                                                         : QPoint(from.x(), from.y() + length);
+                for (Canvas* canvas : {&twins.fast, &twins.general}) {
+                    canvas->Pen().SetColor(segmentColor(i));
+                    // The colour resets the alternate dots; set them again.
+                    canvas->Pen().SetStyle(style);
+                    canvas->Pen().SetAlternateDots(dots);
+                    canvas->MoveTo(from.x(), from.y());
+                    canvas->LineTo(to.x(), to.y());
+                }
+            }
+            EXPECT_EQ(twins.firstDifference(), "") << "style " << style << " dots " << dots;
+        }
+    }
+}
+
+// The grid of a chart: dotted lines across the chart rectangle, drawn as a
+// strip of separate lines, over a clip.
+TEST(CanvasLineRule, DottedGridMatchesQPainter)
+{
+    TwinCanvases twins(498, 690);
+    twins.clip(QRect(QPoint(16, 29), QPoint(482, 660)));
+    for (Canvas* canvas : {&twins.fast, &twins.general}) {
+        canvas->Pen().SetStyle(psDot);
+        canvas->Pen().SetColor(clGray);
+        canvas->SetBackgroundMode(bkTransparent);
+        for (int x = 15; x < 483; x += 37)
+            canvas->Polyline(std::vector<QPoint>{{x, 28}, {x, 662}});
+        for (int y = 28; y < 663; y += 21) {
+            const QPoint row[] = {{15, y}, {483, y}, {483, y + 1}, {15, y + 1}};
+            canvas->DrawLineStrip(row);
+        }
+    }
+    EXPECT_EQ(twins.firstDifference(), "");
+}
+
 TEST(CanvasLineRule, PendulumStripsMatchQPainterOnTheChartSurface)
 {
     TwinCanvases twins(498, 690);
