@@ -1,6 +1,8 @@
 #include "chart/AxisPixelMapper.h"
 
-#include <emmintrin.h>
+#include "platform/RasterVectorUnit.h"
+
+#include <immintrin.h>
 
 #include <algorithm>
 #include <climits>
@@ -22,11 +24,22 @@ int ClampToInt(long long value)
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
+bool HasWideVectors()
+{
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool available = __builtin_cpu_supports("avx2");
+    return available;
+#else
+    return false;
+#endif
+}
+
 } // namespace
 
-AxisPixelMapper::AxisPixelMapper(const TCustomChartAxis& axis, bool horizontal)
+AxisPixelMapper::AxisPixelMapper(const TCustomChartAxis& axis, bool horizontal, bool wideVectors)
     : axis_(axis)
     , horizontal_(horizontal)
+    , wideVectors_(wideVectors && HasWideVectors())
     , linear_(!axis.Logarithmic() && axis.RangeSpan() != 0)
     , rangeMin_(axis.RangeMin())
     , scale_(linear_ ? axis.PixelSize() / axis.RangeSpan() : 0)
@@ -58,15 +71,67 @@ void AxisPixelMapper::MapAll(std::span<const double> stored, double multiplier, 
     const std::size_t count = std::min(stored.size(), pixels.size());
     const double* values = stored.data();
     int* out = pixels.data();
-    // Two values at a time while every sum base +- offset fits an int.
+    // Several values at a time while every sum base +- offset fits an int.
     std::size_t i = 0;
-    if (linear_ && base_ >= -packedLimit && base_ <= packedLimit)
-        i = MapPairs(values, multiplier, out, count);
+    if (linear_ && base_ >= -packedLimit && base_ <= packedLimit) {
+        platform::raster::ClearUpperVectorHalves();
+        doubtful_.clear();
+        if (wideVectors_)
+            i = MapQuads(values, multiplier, out, i, count);
+        i = MapPairs(values, multiplier, out, i, count);
+        for (const std::size_t d : doubtful_)
+            out[d] = Exact(values[d] * multiplier);
+    }
     for (; i < count; ++i)
         out[i] = Map(values[i] * multiplier);
 }
 
-std::size_t AxisPixelMapper::MapPairs(const double* values, double multiplier, int* out, std::size_t count) const
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// The same arithmetic as MapPairs, four values wide: the same products,
+// differences and roundings, so the same pixels and the same doubts.
+__attribute__((target("avx2"))) std::size_t AxisPixelMapper::MapQuads(const double* values, double multiplier,
+                                                                      int* out, std::size_t begin,
+                                                                      std::size_t count) const
+{
+    const __m256d factor = _mm256_set1_pd(multiplier);
+    const __m256d rangeMin = _mm256_set1_pd(rangeMin_);
+    const __m256d scale = _mm256_set1_pd(scale_);
+    const __m256d high = _mm256_set1_pd(packedLimit);
+    const __m256d low = _mm256_set1_pd(-packedLimit);
+    const __m256d safe = _mm256_set1_pd(safeDistance);
+    const __m256d magnitude = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7FFFFFFFFFFFFFFF));
+    const __m128i base = _mm_set1_epi32(static_cast<int>(base_));
+    const __m128i sign = _mm_set1_epi32(direction_ < 0 ? -1 : 0);
+
+    std::size_t i = begin;
+    for (; i + 4 <= count; i += 4) {
+        const __m256d offset =
+            _mm256_mul_pd(_mm256_sub_pd(_mm256_mul_pd(_mm256_loadu_pd(values + i), factor), rangeMin), scale);
+        const __m256d bounded = _mm256_min_pd(_mm256_max_pd(offset, low), high);
+        const __m128i rounded = _mm256_cvtpd_epi32(bounded);
+        const __m256d distance = _mm256_and_pd(_mm256_sub_pd(offset, _mm256_cvtepi32_pd(rounded)), magnitude);
+        const __m256d sure = _mm256_and_pd(_mm256_cmp_pd(distance, safe, _CMP_LT_OQ),
+                                           _mm256_cmp_pd(_mm256_and_pd(offset, magnitude), high, _CMP_LT_OQ));
+        const __m128i pixel = _mm_add_epi32(base, _mm_sub_epi32(_mm_xor_si128(rounded, sign), sign));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), pixel);
+        const int sureMask = _mm256_movemask_pd(sure);
+        if (sureMask != 15) [[unlikely]] {
+            for (std::size_t lane = 0; lane < 4; ++lane)
+                if (!(sureMask & (1 << lane)))
+                    doubtful_.push_back(i + lane);
+        }
+    }
+    return i;
+}
+#else
+std::size_t AxisPixelMapper::MapQuads(const double*, double, int*, std::size_t begin, std::size_t) const
+{
+    return begin;
+}
+#endif
+
+std::size_t AxisPixelMapper::MapPairs(const double* values, double multiplier, int* out, std::size_t begin,
+                                      std::size_t count) const
 {
     const __m128d factor = _mm_set1_pd(multiplier);
     const __m128d rangeMin = _mm_set1_pd(rangeMin_);
@@ -79,8 +144,7 @@ std::size_t AxisPixelMapper::MapPairs(const double* values, double multiplier, i
     // (r ^ sign) - sign is r, or -r when sign is all ones.
     const __m128i sign = _mm_set1_epi32(direction_ < 0 ? -1 : 0);
 
-    doubtful_.clear();
-    std::size_t i = 0;
+    std::size_t i = begin;
     for (; i + 2 <= count; i += 2) {
         const __m128d offset = _mm_mul_pd(_mm_sub_pd(_mm_mul_pd(_mm_loadu_pd(values + i), factor), rangeMin), scale);
         // Bounded first (NaN becomes the lower bound), so the conversion fits.
@@ -98,7 +162,5 @@ std::size_t AxisPixelMapper::MapPairs(const double* values, double multiplier, i
                 doubtful_.push_back(i + 1);
         }
     }
-    for (const std::size_t d : doubtful_)
-        out[d] = Exact(values[d] * multiplier);
     return i;
 }

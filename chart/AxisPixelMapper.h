@@ -17,8 +17,11 @@
 class AxisPixelMapper {
 public:
     // horizontal: map as ValueToPixelX; otherwise as ValueToPixelY. The axis
-    // must keep its range and pixels while the mapper is used.
-    AxisPixelMapper(const TCustomChartAxis& axis, bool horizontal);
+    // must keep its range and pixels while the mapper is used. MapAll works
+    // on four values at a time where the processor has the wide vector
+    // instructions, unless wideVectors is false (two at a time then, with
+    // the same results).
+    AxisPixelMapper(const TCustomChartAxis& axis, bool horizontal, bool wideVectors = true);
 
     int Map(double value) const;
     // pixels[i] := Map(stored[i] * multiplier), the value a list reads.
@@ -35,12 +38,18 @@ private:
     static constexpr double packedLimit = 1 << 29;
 
     int Exact(double value) const;
-    // Maps the leading pairs of values with packed arithmetic; returns how
-    // many values it mapped.
-    std::size_t MapPairs(const double* values, double multiplier, int* out, std::size_t count) const;
+    // Map the values from index begin on in groups of four (two) with packed
+    // arithmetic, as far as whole groups go; return the index after the last
+    // value mapped. Values whose rounding is in doubt are noted in doubtful_
+    // for the axis to map.
+    std::size_t MapQuads(const double* values, double multiplier, int* out, std::size_t begin,
+                         std::size_t count) const;
+    std::size_t MapPairs(const double* values, double multiplier, int* out, std::size_t begin,
+                         std::size_t count) const;
 
     const TCustomChartAxis& axis_;
     bool horizontal_;
+    bool wideVectors_;
     bool linear_;
     double rangeMin_;
     double scale_;

@@ -1,5 +1,7 @@
 #include "chart/ChartCanvas.h"
 
+#include <algorithm>
+
 TChartCanvas3D::TChartCanvas3D(platform::Canvas* target)
     : target_(target)
 {
@@ -77,8 +79,12 @@ bool TChartCanvas3D::RedrawFromBuffer()
 
 void TChartCanvas3D::CopyBufferTo(int x, int y, platform::Canvas& canvas)
 {
-    if (bitmap_)
-        canvas.Draw(x, y, bitmap_->Image());
+    if (!bitmap_)
+        return;
+    // A target of the bitmap's size then takes its pixels without copying
+    // them; the next paint draws into new ones (see FillRectangle).
+    bitmap_->GetCanvas().ReleasePainter();
+    canvas.Draw(x, y, bitmap_->Image());
 }
 
 void TChartCanvas3D::SetBackgroundColor(TColor color)
@@ -98,6 +104,12 @@ void TChartCanvas3D::SetTextAlignment(int flags)
 
 void TChartCanvas3D::FillRectangle(const TChartRect& rect)
 {
+    // A solid fill of the whole bitmap, unclipped, sets every pixel: the old
+    // ones need not be copied away from the window surface that shares them.
+    if (bitmap_ && target_ == &bitmap_->GetCanvas() && target_->Brush().Style() == bsSolid && !target_->ClipRect()
+        && std::min(rect.left, rect.right) <= 0 && std::min(rect.top, rect.bottom) <= 0
+        && std::max(rect.left, rect.right) >= bitmap_->Width() && std::max(rect.top, rect.bottom) >= bitmap_->Height())
+        bitmap_->DiscardSharedPixels();
     current().FillRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
@@ -130,6 +142,11 @@ void TChartCanvas3D::DrawVerticalLine(int x, int y0, int y1)
 void TChartCanvas3D::DrawLineStrip(std::span<const QPoint> points)
 {
     current().DrawLineStrip(points);
+}
+
+void TChartCanvas3D::DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
+{
+    current().DrawLineStrips(points, ends);
 }
 
 void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1)

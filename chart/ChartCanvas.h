@@ -90,6 +90,9 @@ public:
     // MovePenTo the first point, then DrawLineTo each further one, with the
     // same pixels but through the fast line path where the pen allows it.
     void DrawLineStrip(std::span<const QPoint> points);
+    // DrawLineStrip of each strip in turn: ends[i] is where strip i ends in
+    // points (strip 0 starts at 0, strip i at ends[i - 1]).
+    void DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
     // Outline in the pen, inside in the brush; x1 and y1 exclusive.
     void DrawRectangle(int x0, int y0, int x1, int y1);
     void DrawRectangle(const TChartRect& rect);

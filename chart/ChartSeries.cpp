@@ -4,6 +4,7 @@
 #include "chart/ChartConst.h"
 #include "chart/ChartExceptions.h"
 #include "platform/Exceptions.h"
+#include "platform/RasterVectorUnit.h"
 
 #include <algorithm>
 #include <memory>
@@ -388,25 +389,31 @@ void TChartSeries::ComputeVisibleRange()
     const int lowPixel = xOrdered ? (inverted ? area.right : area.left) : (inverted ? area.top : area.bottom);
     const int highPixel = xOrdered ? (inverted ? area.left : area.right) : (inverted ? area.bottom : area.top);
 
+    // The values as the list reads them, scanned in place.
+    platform::raster::ClearUpperVectorHalves();
+    const double* const stored = ordered.StoredValues().data();
+    const double multiplier = ordered.Multiplier();
+    const auto valueAt = [stored, multiplier](int index) { return stored[index] * multiplier; };
+
     const double low = axis->PixelToValue(lowPixel);
     int first = 0;
-    while (ordered.ValueAt(first) < low) {
+    while (valueAt(first) < low) {
         if (++first > lastIndex)
             return;
     }
     firstVisibleIndex_ = first;
 
     const double high = axis->PixelToValue(highPixel);
-    if (ordered.LastValue() <= high) {
+    if (valueAt(lastIndex) <= high) {
         lastVisibleIndex_ = lastIndex;
         return;
     }
     // The first point at or beyond the high end; a series that draws segments
     // keeps it, so that the segment leaving the plot is drawn.
     int last = first;
-    while (last < lastIndex && ordered.ValueAt(last) < high)
+    while (last < lastIndex && valueAt(last) < high)
         ++last;
-    if (!drawBetweenPoints_ && ordered.ValueAt(last) > high)
+    if (!drawBetweenPoints_ && valueAt(last) > high)
         --last;
     lastVisibleIndex_ = last;
 }

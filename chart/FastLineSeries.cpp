@@ -4,6 +4,7 @@
 #include "chart/AxisPixelMapper.h"
 #include "chart/ChartCanvas.h"
 #include "chart/LineCoverage.h"
+#include "platform/RasterVectorUnit.h"
 
 #include <algorithm>
 #include <array>
@@ -99,13 +100,7 @@ void TFastLineSeries::PrepareStrip(TLineCoverage& coverage)
 
 void TFastLineSeries::DrawRuns(TChartCanvas3D& canvas)
 {
-    const std::span<const QPoint> points(runPoints_);
-    std::size_t start = 0;
-    for (const std::size_t end : runEnds_) {
-        if (end - start > 1)
-            canvas.DrawLineStrip(points.subspan(start, end - start));
-        start = end;
-    }
+    canvas.DrawLineStrips(strip_.Points(), strip_.Ends());
     // The pen rests on the last point, as after drawing every segment.
     canvas.MovePenTo(lastPixelX_, lastPixelY_);
 }
@@ -137,30 +132,7 @@ void TFastLineSeries::CollectStrip(TLineCoverage* coverage)
     // The point before the first visible one starts the entering segment.
     const auto from = static_cast<std::size_t>(first > 0 ? first - 1 : first);
     const auto count = static_cast<std::size_t>(last) + 1 - from;
-
-    runPoints_.clear();
-    runEnds_.clear();
-    if (coverage == nullptr)
-        runPoints_.reserve(count);
-    bool runOpen = false;
-    QPoint lastDrawn;
-    // The segment from the point drawn last to p: kept in the current run,
-    // or, when coverage holds its pixels, left out, which ends the run.
-    const auto segmentTo = [&](QPoint p) {
-        if (coverage != nullptr && coverage->Covers(lastDrawn, p)) {
-            if (runOpen)
-                runEnds_.push_back(runPoints_.size());
-            runOpen = false;
-        } else {
-            if (!runOpen)
-                runPoints_.push_back(lastDrawn);
-            runOpen = true;
-            runPoints_.push_back(p);
-            if (coverage != nullptr)
-                coverage->Add(lastDrawn, p);
-        }
-        lastDrawn = p;
-    };
+    platform::raster::ClearUpperVectorHalves();
 
     // PointPixelX and PointPixelY of every point, in bulk, a block at a time
     // so that the pixels stay in the cache until the strip takes them.
@@ -179,26 +151,20 @@ void TFastLineSeries::CollectStrip(TLineCoverage* coverage)
         toY.MapAll(yValues.subspan(start, size), ys.Multiplier(), yPixels);
         std::size_t i = 0;
         if (start == 0) {
-            // The first visible point is always drawn: it never compares with
-            // the pixel left over from an earlier paint.
-            lastDrawn = QPoint(xPixels[0], yPixels[0]);
+            // The first point starts the line: it never compares with the
+            // pixel left over from an earlier paint.
+            strip_.Start(QPoint(xPixels[0], yPixels[0]), CanHideSegments(), coverage);
+            if (coverage == nullptr)
+                strip_.Reserve(count);
             i = 1;
-            if (first > 0) {
-                segmentTo(QPoint(xPixels[1], yPixels[1]));
-                i = 2;
-            }
         }
         // After it, a point on the pixel drawn last is left out.
-        for (; i < size; ++i) {
-            const QPoint pixel(xPixels[i], yPixels[i]);
-            if (pixel != lastDrawn)
-                segmentTo(pixel);
-        }
+        strip_.AddAll(std::span<const int>(xPixels).subspan(i, size - i),
+                      std::span<const int>(yPixels).subspan(i, size - i));
     }
-    if (runOpen)
-        runEnds_.push_back(runPoints_.size());
-    lastPixelX_ = lastDrawn.x();
-    lastPixelY_ = lastDrawn.y();
+    strip_.Finish();
+    lastPixelX_ = strip_.Last().x();
+    lastPixelY_ = strip_.Last().y();
 }
 
 void TFastLineSeries::DrawPoint(int index)

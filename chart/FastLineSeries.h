@@ -2,14 +2,9 @@
 
 #include "chart/ChartPen.h"
 #include "chart/ChartSeries.h"
-
-#include <QPoint>
-
-#include <cstddef>
-#include <vector>
+#include "chart/LineStripBuilder.h"
 
 class TChartCanvas3D;
-class TLineCoverage;
 
 // The series every run plots: a polyline through its points in X order,
 // drawn with one pen, without point symbols, point colours or fill. A point
@@ -79,8 +74,9 @@ public:
 private:
     void LinePenChanged();
     // The pixels of the visible points with the repeats left out, starting
-    // with the point before the first visible one when there is one, as runs
-    // of segments to draw; with coverage, without the covered segments.
+    // with the point before the first visible one when there is one, as
+    // strips to draw; a plain pen's segments up and down one column merged,
+    // and with coverage, without the covered segments.
     void CollectStrip(TLineCoverage* coverage);
     void DrawRuns(TChartCanvas3D& canvas);
 
@@ -88,9 +84,7 @@ private:
     bool autoRepaint_ = true;
     int lastPixelX_ = 0;
     int lastPixelY_ = 0;
-    // The points of the runs to draw, one run after another, and where each
-    // run ends in it.
-    std::vector<QPoint> runPoints_;
-    std::vector<std::size_t> runEnds_;
+    // The strips to draw.
+    TLineStripBuilder strip_;
     bool stripPrepared_ = false;
 };

@@ -1,6 +1,7 @@
 #include "chart/ValueList.h"
 
 #include "chart/ChartSeries.h"
+#include "chart/ValueStatistics.h"
 #include "platform/Exceptions.h"
 
 #include <algorithm>
@@ -138,6 +139,14 @@ void TChartValueList::RotateValues()
 {
     if (values_.empty())
         return;
+    // The statistics stay as they were before the rotation. Once one pair has
+    // been read since the last change, both count as read, so the other pair
+    // is taken from the values in their old order too (the first of equal
+    // extremes and the rounding of the sums depend on it).
+    if (extremesDirty_ != sumsDirty_) {
+        LowestValue();
+        ValueSum();
+    }
     std::rotate(values_.begin(), values_.begin() + 1, values_.end());
 }
 
@@ -155,52 +164,47 @@ int TChartValueList::IndexOfValue(double value) const
     return -1;
 }
 
-void TChartValueList::RecomputeStatistics() const
+void TChartValueList::RecomputeExtremes() const
 {
-    if (values_.empty()) {
-        lowest_ = highest_ = sum_ = absoluteSum_ = 0;
-    } else {
-        const double first = ValueAt(0);
-        lowest_ = highest_ = sum_ = first;
-        absoluteSum_ = std::fabs(first);
-        for (int i = 1; i < ValueCount(); ++i) {
-            const double v = ValueAt(i);
-            if (v < lowest_)
-                lowest_ = v;
-            else if (v > highest_)
-                highest_ = v;
-            sum_ += v;
-            absoluteSum_ += std::fabs(v);
-        }
-    }
-    statsDirty_ = false;
+    const ValueExtremes extremes = ScanExtremes(values_, multiplier_);
+    lowest_ = extremes.lowest;
+    highest_ = extremes.highest;
+    extremesDirty_ = false;
+}
+
+void TChartValueList::RecomputeSums() const
+{
+    const ValueSums sums = ScanSums(values_, multiplier_);
+    sum_ = sums.sum;
+    absoluteSum_ = sums.absoluteSum;
+    sumsDirty_ = false;
 }
 
 double TChartValueList::LowestValue() const
 {
-    if (statsDirty_)
-        RecomputeStatistics();
+    if (extremesDirty_)
+        RecomputeExtremes();
     return lowest_;
 }
 
 double TChartValueList::HighestValue() const
 {
-    if (statsDirty_)
-        RecomputeStatistics();
+    if (extremesDirty_)
+        RecomputeExtremes();
     return highest_;
 }
 
 double TChartValueList::ValueSum() const
 {
-    if (statsDirty_)
-        RecomputeStatistics();
+    if (sumsDirty_)
+        RecomputeSums();
     return sum_;
 }
 
 double TChartValueList::AbsoluteSum() const
 {
-    if (statsDirty_)
-        RecomputeStatistics();
+    if (sumsDirty_)
+        RecomputeSums();
     return absoluteSum_;
 }
 

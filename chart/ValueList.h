@@ -14,7 +14,8 @@ enum TChartListOrder { loNone, loAscending, loDescending };
 // One coordinate of the points of a series (the X values, the Y values).
 // Values are stored as given; every read returns the stored value times
 // Multiplier. Lowest, highest and the sums are cached and recomputed over all
-// values at the first read after a change.
+// values at the first read after a change: the extremes at the first read of
+// either, the sums at the first read of either, each pair in one pass.
 class TChartValueList {
 public:
     // owner may be null for a list that belongs to no series; such a list
@@ -70,7 +71,8 @@ public:
     double HighestValue() const;
     double ValueSum() const;
     double AbsoluteSum() const;
-    bool StatisticsDirty() const { return statsDirty_; }
+    // True until a statistic is read after a change.
+    bool StatisticsDirty() const { return extremesDirty_ && sumsDirty_; }
 
     // Reorders all points of the owner series (or this list's values when it
     // has no owner) by this list's values, following Order.
@@ -89,8 +91,9 @@ public:
 private:
     void CheckIndex(int index) const;
     void CheckInsertIndex(int index) const;
-    void RecomputeStatistics() const;
-    void MarkChanged() { statsDirty_ = true; }
+    void RecomputeExtremes() const;
+    void RecomputeSums() const;
+    void MarkChanged() { extremesDirty_ = sumsDirty_ = true; }
     int CompareAt(int a, int b) const;
     void QuickSort(int left, int right);
     void SwapPoints(int a, int b);
@@ -108,7 +111,8 @@ private:
     mutable double sum_ = 0;
     mutable double absoluteSum_ = 0;
     QString valueSource_;
-    mutable bool statsDirty_ = true;
+    mutable bool extremesDirty_ = true;
+    mutable bool sumsDirty_ = true;
 };
 
 // The value lists of a series in creation order: 0 is X, 1 is Y, further

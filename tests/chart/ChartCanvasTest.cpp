@@ -91,6 +91,52 @@ TEST(ChartCanvasBuffer, BitmapIsKeptWhileTheSizeStaysAndMadeAnewWhenItChanges)
     chart.EndDrawing(&window.canvas, &window.canvas, {0, 0, 80, 50});
 }
 
+TEST(ChartCanvasBuffer, WindowAndKeptPictureStayApartAfterTheCopy)
+{
+    Window window(60, 40);
+    TChartCanvas3D chart(&window.canvas);
+    paintFilled(chart, window, window.client(), clRed);
+    const auto countNot = [](const QImage& image, unsigned rgb, int left, int right) {
+        return countPixelsNot(image, rgb, left, 0, right, 40);
+    };
+
+    // Drawing onto the window outside a paint leaves the kept picture alone,
+    // which then restores the window.
+    window.canvas.Pen().SetColor(clBlack);
+    window.canvas.MoveTo(0, 10);
+    window.canvas.LineTo(60, 10);
+    EXPECT_EQ(countNot(window.image, kRed, 0, 60), 60);
+    EXPECT_EQ(countNot(chart.Bitmap()->Image(), kRed, 0, 60), 0);
+    EXPECT_TRUE(chart.RedrawFromBuffer());
+    EXPECT_EQ(countNot(window.image, kRed, 0, 60), 0);
+
+    // While the next paint draws, the window keeps the last picture.
+    chart.MarkDirty();
+    const TChartRect bounds = chart.BeginDrawing(&window.canvas, nullptr, clBtnFace, false, window.client());
+    chart.Brush().Assign({clBlue, bsSolid});
+    chart.FillRectangle(bounds);
+    chart.ClipRectangle({0, 0, 30, 40});
+    chart.Brush().Assign({clLime, bsSolid});
+    chart.FillRectangle(bounds);
+    chart.RemoveClipping();
+    EXPECT_EQ(countNot(window.image, kRed, 0, 60), 0);
+    chart.EndDrawing(&window.canvas, &window.canvas, window.client());
+    EXPECT_EQ(countNot(window.image, 0x00FF00, 0, 30), 0);
+    EXPECT_EQ(countNot(window.image, 0x0000FF, 30, 60), 0);
+
+    // A fill of the whole picture under a clip keeps the last picture's
+    // pixels outside the clip.
+    chart.MarkDirty();
+    chart.BeginDrawing(&window.canvas, nullptr, clBtnFace, false, window.client());
+    chart.ClipRectangle({0, 0, 30, 40});
+    chart.Brush().Assign({clBlack, bsSolid});
+    chart.FillRectangle(bounds);
+    chart.RemoveClipping();
+    chart.EndDrawing(&window.canvas, &window.canvas, window.client());
+    EXPECT_EQ(countNot(window.image, kBlack, 0, 30), 0);
+    EXPECT_EQ(countNot(window.image, 0x0000FF, 30, 60), 0);
+}
+
 TEST(ChartCanvasBuffer, EndDrawingCopiesToTheRectanglesCorner)
 {
     Window window(60, 40);
@@ -229,6 +275,31 @@ TEST(ChartCanvasLines, StripHasThePixelsOfMovePenToAndDrawLineTo)
         strip.canvas.Unbind();
         EXPECT_EQ(one.image, strip.image) << "style " << style;
         EXPECT_EQ(countPixelsNot(one.image, kWhite, 0, 0, 2, 80), 0);
+
+        // The same points cut into strips that share their joints draw the
+        // same; strips of one point draw nothing; the pen ends on the last point.
+        Window strips(90, 80);
+        TChartCanvas3D byStrips(&strips.canvas);
+        byStrips.Pen().SetStyle(style);
+        byStrips.ClipRectangle({2, 3, 85, 77});
+        std::vector<QPoint> cut;
+        std::vector<std::size_t> ends;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            cut.push_back(points[i]);
+            if (i % 7 == 6 && i + 1 < points.size()) {
+                ends.push_back(cut.size());
+                cut.push_back(points[i]);
+                cut.push_back({500, 500});
+                ends.push_back(cut.size() - 1);
+                ends.push_back(cut.size());
+                cut.push_back(points[i]);
+            }
+        }
+        ends.push_back(cut.size());
+        byStrips.DrawLineStrips(cut, ends);
+        EXPECT_EQ(strips.canvas.PenPos(), points.back());
+        strips.canvas.Unbind();
+        EXPECT_EQ(strips.image, strip.image) << "style " << style;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -143,6 +144,28 @@ TEST(ValueList, RotateMovesTheFirstValueToTheEndAndKeepsTheStatistics)
     TChartValueList empty(nullptr, QStringLiteral("Y"));
     empty.RotateValues();
     EXPECT_EQ(empty.ValueCount(), 0);
+}
+
+TEST(ValueList, StatisticsReadBeforeARotationAreThoseOfTheOldOrder)
+{
+    // Added in this order the ones vanish in the rounding; after the
+    // rotation they would not.
+    TChartValueList sums(nullptr, QStringLiteral("Y"));
+    Fill(sums, {1e16, 1, 1});
+    EXPECT_EQ(sums.HighestValue(), 1e16);
+    sums.RotateValues();
+    EXPECT_FALSE(sums.StatisticsDirty());
+    EXPECT_EQ(sums.ValueSum(), 1e16);
+
+    // Of equal extremes the first one counts: 0 before -0.
+    TChartValueList zeros(nullptr, QStringLiteral("Y"));
+    Fill(zeros, {0.0, -0.0, 1});
+    EXPECT_EQ(zeros.AbsoluteSum(), 1);
+    zeros.RotateValues();
+    EXPECT_FALSE(std::signbit(zeros.LowestValue()));
+    zeros.SetValueAt(2, 1);
+    EXPECT_TRUE(zeros.StatisticsDirty());
+    EXPECT_TRUE(std::signbit(zeros.LowestValue()));
 }
 
 TEST(ValueList, IndexErrorsNameTheIndexAndChangeNothing)

@@ -1,0 +1,168 @@
+// The fast way a paint draws fast line series (pixels in bulk, segments that
+// later drawing covers left out, the segments of a column merged, lines
+// written straight into the bitmap) against drawing every segment of every
+// series one by one through the canvas: the pictures must be the same.
+#include "tests/chart/ChartPaintTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace {
+
+// Draws its visible points as the chart asks, one DrawPoint each.
+class PointByPointSeries : public TFastLineSeries {
+public:
+    void DrawAllPoints() override
+    {
+        if (ParentChart() == nullptr)
+            return;
+        if (LastVisibleIndex() >= PointCount())
+            ComputeVisibleRange();
+        if (FirstVisibleIndex() < 0)
+            return;
+        PrepareLinePen();
+        for (int i = FirstVisibleIndex(); i <= LastVisibleIndex(); ++i)
+            DrawPoint(i);
+    }
+};
+
+struct Line {
+    TColor color;
+    std::vector<QPointF> points;
+    // Changes to the series after it is made (its pen, its activity).
+    std::function<void(TFastLineSeries&)> adjust;
+};
+
+// Adds the lines to a chart as the given kind of series and paints it.
+template <typename Series>
+QImage Paint(ConfiguredChart& configured, const std::vector<Line>& lines,
+             const std::function<void(TCustomChart&)>& setUp)
+{
+    for (const Line& line : lines) {
+        auto* series = new Series;
+        series->SetSeriesColor(line.color);
+        for (const QPointF& p : line.points)
+            series->AddPoint(p.x(), p.y());
+        if (line.adjust)
+            line.adjust(*series);
+        series->SetParentChart(&configured.chart);
+    }
+    setUp(configured.chart);
+    return configured.Paint().copy();
+}
+
+void ExpectSamePicture(const std::vector<Line>& lines, const std::function<void(TCustomChart&)>& setUp,
+                       const char* scene)
+{
+    ConfiguredChart fast;
+    ConfiguredChart reference;
+    const QImage fastPicture = Paint<TFastLineSeries>(fast, lines, setUp);
+    const QImage referencePicture = Paint<PointByPointSeries>(reference, lines, setUp);
+    EXPECT_EQ(fastPicture, referencePicture) << scene;
+    // And again, over the picture the first paint left.
+    fast.chart.RequestRepaint();
+    EXPECT_EQ(fast.Paint(), referencePicture) << scene << ", second paint";
+}
+
+std::vector<QPointF> RandomWalk(unsigned seed, double from, double to, double step, double spread)
+{
+    std::mt19937 random(seed);
+    std::normal_distribution<double> move(0, spread);
+    std::uniform_int_distribution<int> rare(0, 199);
+    std::vector<QPointF> points;
+    double y = 0;
+    for (double x = from; x < to; x += step) {
+        y += move(random);
+        if (rare(random) == 0)
+            y = move(random) * 1e6; // a jump far beyond the range
+        points.emplace_back(x, y);
+    }
+    return points;
+}
+
+const auto timeAxisAutomatic = [](TCustomChart& chart) {
+    chart.LeftAxis().SetRange(-15, 15);
+    chart.BottomAxis().SetAutomatic(true);
+};
+
+} // namespace
+
+TEST(FastLinePicture, DenseRunsAsTheProgramPlotsThem)
+{
+    ExpectSamePicture({{clRed, PendulumRun(10, 100'000), {}}}, timeAxisAutomatic, "one run of 10^5 points");
+    ExpectSamePicture({{clRed, PendulumRun(10, 20'000), {}},
+                       {clGreen, PendulumRun(14, 12'000), {}},
+                       {clBlue, PendulumRun(-6, 30'000), {}},
+                       {clBlack, PendulumRun(10, 20'000), {}}},
+                      timeAxisAutomatic, "four runs over each other");
+    // The start of a run: few points per column, the time axis at 0 .. 3.
+    ExpectSamePicture({{clRed, PendulumRun(10, 250), {}}, {clGreen, PendulumRun(20, 400), {}}},
+                      [](TCustomChart& chart) {
+                          chart.LeftAxis().SetRange(-15, 15);
+                          chart.BottomAxis().SetRange(0, 3);
+                      },
+                      "sparse start of two runs, one beyond the angle axis");
+    // Lines whose last points step up and down one column in view: the last
+    // point is not drawn unless the line passed it before.
+    ExpectSamePicture({{clRed, {{0, 0}, {1, -5}, {1, 8}, {1, 12}}, {}},
+                       {clGreen, {{0.5, 1}, {1.5, -5}, {1.5, 8}, {1.5, 2}}, {}},
+                       {clBlue, {{0.2, -9}, {1.2, -4}, {1.2, -10}}, {}}},
+                      [](TCustomChart& chart) {
+                          chart.LeftAxis().SetRange(-15, 15);
+                          chart.BottomAxis().SetRange(0, 2);
+                      },
+                      "lines ending on column steps");
+}
+
+TEST(FastLinePicture, ZoomedClippedAndTurnedRanges)
+{
+    const std::vector<Line> lines{{clTeal, RandomWalk(3, -50, 150, 0.01, 0.4), {}},
+                                  {clRed, PendulumRun(10, 15'000), {}},
+                                  {clNavy, RandomWalk(4, 0, 120, 0.37, 3), {}}};
+    ExpectSamePicture(lines, timeAxisAutomatic, "whole range");
+    ExpectSamePicture(lines,
+                      [](TCustomChart& chart) {
+                          chart.LeftAxis().SetRange(-2, 3);
+                          chart.BottomAxis().SetRange(20, 23.5);
+                      },
+                      "zoomed in");
+    ExpectSamePicture(lines,
+                      [](TCustomChart& chart) {
+                          chart.LeftAxis().SetRange(-15, 15);
+                          chart.BottomAxis().SetRange(40, 140);
+                          chart.BottomAxis().SetInverted(true);
+                          chart.LeftAxis().SetInverted(true);
+                      },
+                      "inverted axes");
+    ExpectSamePicture(lines,
+                      [](TCustomChart& chart) {
+                          chart.LeftAxis().SetRange(-5, 5);
+                          chart.BottomAxis().SetRange(10, 60);
+                          chart.SetClipPoints(false);
+                      },
+                      "without clipping");
+}
+
+TEST(FastLinePicture, PensThatCannotLeaveSegmentsOutAmongPlainOnes)
+{
+    const auto pen = [](TPenStyle style, int width, TPenMode mode) {
+        return [=](TFastLineSeries& series) {
+            series.LinePen().SetStyle(style);
+            series.LinePen().SetWidth(width);
+            series.LinePen().SetMode(mode);
+        };
+    };
+    ExpectSamePicture({{clRed, PendulumRun(10, 8'000), {}},
+                       {clFuchsia, RandomWalk(5, 0, 80, 0.01, 0.3), pen(psSolid, 1, pmNotXor)},
+                       {clGreen, PendulumRun(12, 8'000), pen(psDot, 1, pmCopy)},
+                       {clOlive, PendulumRun(-7, 5'000), pen(psSolid, 2, pmCopy)},
+                       {clBlue, RandomWalk(6, 0, 80, 0.05, 1), {}},
+                       {clNavy, PendulumRun(5, 8'000), [](TFastLineSeries& s) { s.SetActive(false); }},
+                       {clBlack, PendulumRun(3, 8'000), [](TFastLineSeries& s) { s.LinePen().SetVisible(false); }},
+                       {clMaroon, PendulumRun(9, 8'000), {}}},
+                      timeAxisAutomatic, "mixed pens");
+}
