@@ -1,5 +1,6 @@
 // What the axes cost in every paint: label texts, label values, and the
 // layout and drawing of the program's two axes.
+#include "bench/GuiBenchmarkMain.h"
 #include "chart/AxisLabelValues.h"
 #include "chart/AxisPanel.h"
 #include "chart/NumberFormat.h"
@@ -83,13 +84,5 @@ BENCHMARK(LayOutAndDrawProgramAxes)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv)
 {
     // Text measuring and drawing need the font database of a GUI application.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks<QGuiApplication>(argc, argv);
 }

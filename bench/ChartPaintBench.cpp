@@ -1,97 +1,47 @@
 // Full repaints of the configured 498 x 690 chart holding default pendulum
 // runs (a = 0.8 m, J = 0.05 kg m^2, start 10 degrees, dt = 0.01 s), and a
 // repaint with nothing changed.
-#include "chart/ChartCanvas.h"
-#include "chart/CustomChart.h"
-#include "chart/FastLineSeries.h"
-#include "model/AngleConversion.h"
-#include "model/PendulumState.h"
-#include "platform/Canvas.h"
+#include "bench/GuiBenchmarkMain.h"
+#include "tests/chart/ChartPaintTestSupport.h"
 
 #include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
 
-constexpr int kWidth = 498;
-constexpr int kHeight = 690;
-
-struct Sample {
-    double time;
-    double degrees;
-};
-
-// The samples a run of the default pendulum records, as the run loop takes them.
-std::vector<Sample> PendulumRun(int count)
-{
-    model::PendulumState state;
-    state.Length = 0.8;
-    state.Fi0 = model::startAngleFromDegrees(10);
-    state.TimeStep = model::standardTimeStep;
-    state.Mass = model::standardMass;
-    state.Gravity = model::standardGravity;
-    state.Fi = state.Fi0;
-    state.Inertia = 0.05;
-    state.AdvanceStep();
-    std::vector<Sample> samples;
-    samples.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        state.AdvanceStep();
-        samples.push_back({state.Time, model::chartDegrees(state.Fi)});
-        state.Time += state.TimeStep;
-    }
-    return samples;
-}
-
 // The chart as the main window configures it, with the deflection axis at
-// -15 .. 15 as a run sets it and the time axis automatic, painting into an
-// image that stands for its window.
+// -15 .. 15 as a run sets it and the time axis automatic, holding the same
+// run seriesCount times.
 class BenchChart {
 public:
-    BenchChart(int seriesCount, int pointsPerSeries)
+    // varied: start angles spread over 1 .. 15 degrees, so that no line
+    // hides another; otherwise the same default run every time.
+    BenchChart(int seriesCount, int pointsPerSeries, bool varied = false)
     {
-        windowCanvas_.BindImage(&window_);
-        chart_.SetWindowCanvas(&windowCanvas_);
-        chart_.SetClientSize(kWidth, kHeight);
-        chart_.BackWall().Brush().SetColor(clWhite);
-        chart_.BackWall().Brush().SetStyle(bsClear);
-        chart_.Title().SetText({QStringLiteral("Graf")});
-        chart_.BottomAxis().Title().SetCaption(QStringLiteral("t [s]"));
-        chart_.LeftAxis().Title().SetCaption(QStringLiteral("fi [°]"));
-        chart_.Legend().SetVisible(false);
-        chart_.SetView3D(false);
-        chart_.LeftAxis().SetRange(-15, 15);
-        chart_.BottomAxis().SetAutomatic(true);
-
-        const std::vector<Sample> run = PendulumRun(pointsPerSeries);
-        for (int s = 0; s < seriesCount; ++s) {
-            auto* series = new TFastLineSeries;
-            for (const Sample& sample : run)
-                series->AddPoint(sample.time, sample.degrees);
-            series->SetParentChart(&chart_);
-        }
-        chart_.HandlePaint();
+        configured_.chart.LeftAxis().SetRange(-15, 15);
+        configured_.chart.BottomAxis().SetAutomatic(true);
+        const std::vector<QPointF> run = PendulumRun(10, pointsPerSeries);
+        for (int s = 0; s < seriesCount; ++s)
+            configured_.AddSeries(clRed, varied ? PendulumRun(1 + 14.0 * s / seriesCount, pointsPerSeries) : run);
+        configured_.Paint();
     }
 
     void FullRepaint()
     {
-        chart_.RequestRepaint();
-        chart_.HandlePaint();
+        configured_.chart.RequestRepaint();
+        configured_.Paint();
     }
 
-    void UnchangedRepaint() { chart_.HandlePaint(); }
+    void UnchangedRepaint() { configured_.Paint(); }
 
-    const QImage& Window() const { return window_; }
+    const QImage& Window() const { return configured_.window; }
 
 private:
-    QImage window_{kWidth, kHeight, QImage::Format_RGB32};
-    platform::Canvas windowCanvas_;
-    TCustomChart chart_;
+    ConfiguredChart configured_;
 };
 
 void BM_FullRepaint100SeriesOf10000(benchmark::State& state)
@@ -104,6 +54,21 @@ void BM_FullRepaint100SeriesOf10000(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 1'000'000);
 }
 BENCHMARK(BM_FullRepaint100SeriesOf10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same with runs that differ, where every line shows.
+void BM_FullRepaint100DifferentSeriesOf10000(benchmark::State& state)
+{
+    BenchChart chart(100, 10'000, true);
+    for (auto _ : state) {
+        chart.FullRepaint();
+        benchmark::DoNotOptimize(chart.Window().constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * 1'000'000);
+}
+BENCHMARK(BM_FullRepaint100DifferentSeriesOf10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_FullRepaintOneSeriesOfAMillion(benchmark::State& state)
 {
@@ -149,13 +114,5 @@ BENCHMARK(BM_RepaintUnchanged)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks<QGuiApplication>(argc, argv);
 }

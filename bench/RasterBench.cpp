@@ -1,6 +1,7 @@
 // One million line segments of pendulum-like runs into the chart's 498 x 690
 // picture, clipped to its plot area: the canvas's direct pixel path against
 // the same lines through QPainter.
+#include "bench/GuiBenchmarkMain.h"
 #include "platform/Canvas.h"
 
 #include <QGuiApplication>
@@ -126,13 +127,5 @@ BENCHMARK(BM_PlainQPainterLines)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -6,6 +6,7 @@
 #include "app/ImageControl.h"
 #include "app/PendulumFigure.h"
 #include "app/Unit1.h"
+#include "bench/GuiBenchmarkMain.h"
 #include "chart/Chart.h"
 #include "platform/Canvas.h"
 #include "platform/RasterBitmap.h"
@@ -158,13 +159,5 @@ BENCHMARK(BM_ImageRepaint)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks<QApplication>(argc, argv);
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include <benchmark/benchmark.h>
+
+// The main function of a benchmark program that needs a Qt application
+// (fonts, images, widgets): on the offscreen platform unless the environment
+// names another one, then Google Benchmark with its usual options.
+template <typename Application>
+int RunGuiBenchmarks(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Application application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
