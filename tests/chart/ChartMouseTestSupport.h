@@ -39,13 +39,7 @@ public:
         : chart(std::make_unique<TChart>())
     {
         chart->resize(ConfiguredChart::width, ConfiguredChart::height);
-        chart->BackWall().Brush().SetColor(clWhite);
-        chart->BackWall().Brush().SetStyle(bsClear);
-        chart->Title().SetText({QStringLiteral("Graf")});
-        chart->BottomAxis().Title().SetCaption(QStringLiteral("t [s]"));
-        chart->LeftAxis().Title().SetCaption(QStringLiteral("fi [°]"));
-        chart->Legend().SetVisible(false);
-        chart->SetView3D(false);
+        ConfigureAsMainWindowChart(*chart);
         chart->OnAfterDraw = [this](TCustomAxisPanel&) { ++renders; };
         chart->show();
         Settle();

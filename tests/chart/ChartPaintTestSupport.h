@@ -37,6 +37,19 @@ inline std::vector<QPointF> PendulumRun(double startDegrees, int count)
     return samples;
 }
 
+// What the main window sets on its chart: title "Graf", axis titles, no
+// legend, flat, clear back wall.
+inline void ConfigureAsMainWindowChart(TCustomChart& chart)
+{
+    chart.BackWall().Brush().SetColor(clWhite);
+    chart.BackWall().Brush().SetStyle(bsClear);
+    chart.Title().SetText({QStringLiteral("Graf")});
+    chart.BottomAxis().Title().SetCaption(QStringLiteral("t [s]"));
+    chart.LeftAxis().Title().SetCaption(QStringLiteral("fi [°]"));
+    chart.Legend().SetVisible(false);
+    chart.SetView3D(false);
+}
+
 // A chart set up as the main window sets up its chart (498 x 690, title
 // "Graf", axis titles, no legend, flat, clear back wall), painting into an
 // image that stands for its window.
@@ -50,13 +63,7 @@ struct ConfiguredChart {
         windowCanvas.BindImage(&window);
         chart.SetWindowCanvas(&windowCanvas);
         chart.SetClientSize(width, height);
-        chart.BackWall().Brush().SetColor(clWhite);
-        chart.BackWall().Brush().SetStyle(bsClear);
-        chart.Title().SetText({QStringLiteral("Graf")});
-        chart.BottomAxis().Title().SetCaption(QStringLiteral("t [s]"));
-        chart.LeftAxis().Title().SetCaption(QStringLiteral("fi [°]"));
-        chart.Legend().SetVisible(false);
-        chart.SetView3D(false);
+        ConfigureAsMainWindowChart(chart);
     }
 
     // A series attached to the chart, which destroys it.
