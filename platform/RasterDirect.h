@@ -51,10 +51,7 @@ public:
     bool takesDashed(QPoint from, QPoint to) const
     {
         const bool along = (from.y() == to.y() && from.x() < to.x()) || (from.x() == to.x() && from.y() < to.y());
-        const auto near = [this](QPoint p) {
-            return p.x() >= -1 && p.x() <= width_ + 1 && p.y() >= -1 && p.y() <= height_ + 1;
-        };
-        return along && near(from) && near(to);
+        return along && nearSurface(from, width_, height_) && nearSurface(to, width_, height_);
     }
 
     // A line that takesDashed, in a one-pixel dash pattern: the pixels of the

@@ -60,6 +60,13 @@ constexpr LineCourse lineCourse(QPoint a, QPoint b)
     return {alongX, alongX ? dx < 0 : dy < 0};
 }
 
+// Whether a point lies at most one pixel beyond a surface of the given size:
+// such endpoints are left where they are by step 1 of the rule.
+constexpr bool nearSurface(QPoint p, int surfaceWidth, int surfaceHeight)
+{
+    return p.x() >= -1 && p.x() <= surfaceWidth + 1 && p.y() >= -1 && p.y() <= surfaceHeight + 1;
+}
+
 namespace detail {
 
 inline int toFixed26(double value)
@@ -169,10 +176,7 @@ void stepFixedLine(int x1, int y1, int x2, int y2, Plot&& plot)
 template <typename Plot>
 void traceQtLine(QPoint a, QPoint b, int surfaceWidth, int surfaceHeight, Plot&& plot)
 {
-    const auto nearSurface = [&](QPoint p) {
-        return p.x() >= -1 && p.x() <= surfaceWidth + 1 && p.y() >= -1 && p.y() <= surfaceHeight + 1;
-    };
-    if (nearSurface(a) && nearSurface(b)) {
+    if (nearSurface(a, surfaceWidth, surfaceHeight) && nearSurface(b, surfaceWidth, surfaceHeight)) {
         detail::stepFixedLine(a.x() * 64, a.y() * 64, b.x() * 64, b.y() * 64, plot);
         return;
     }
@@ -244,10 +248,7 @@ void traceCanvasLine(QPoint a, QPoint b, int surfaceWidth, int surfaceHeight, co
 {
     if (a == b)
         return;
-    const auto nearSurface = [&](QPoint p) {
-        return p.x() >= -1 && p.x() <= surfaceWidth + 1 && p.y() >= -1 && p.y() <= surfaceHeight + 1;
-    };
-    if (nearSurface(a) && nearSurface(b)) {
+    if (nearSurface(a, surfaceWidth, surfaceHeight) && nearSurface(b, surfaceWidth, surfaceHeight)) {
         detail::traceNearCanvasLine(a, b, box, plot);
         return;
     }
