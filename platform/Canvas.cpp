@@ -32,6 +32,17 @@ QRect halfPlaneBeyond(bool alongX, int limit)
                   : QRect(QPoint(-kFar, first), QPoint(kFar, kFar));
 }
 
+// draw(from, to) for the lines between consecutive points, and back to the
+// first one when closed.
+template <typename Draw>
+void forEachSegment(std::span<const QPoint> points, bool closed, Draw&& draw)
+{
+    for (std::size_t i = 1; i < points.size(); ++i)
+        draw(points[i - 1], points[i]);
+    if (closed)
+        draw(points.back(), points.front());
+}
+
 } // namespace
 
 // What the canvas last set on its QPainter; an empty optional is "unknown".
@@ -204,28 +215,31 @@ void Canvas::forgetPainterState()
     *applied_ = PainterState();
 }
 
-bool Canvas::directLinesPossible() const
+bool Canvas::directCopyPossible() const
 {
-    const TPenData& pen = pen_.Data();
-    return image_ != nullptr && image_->format() == QImage::Format_RGB32
-           && image_->width() <= kMaxDirectSize && image_->height() <= kMaxDirectSize
-           && pen.width <= 1 && (pen.style == psSolid || pen.style == psInsideFrame)
-           && !pen.alternateDots && pen.mode == pmCopy;
+    return image_ != nullptr && image_->format() == QImage::Format_RGB32 && image_->width() <= kMaxDirectSize
+           && image_->height() <= kMaxDirectSize && pen_.Mode() == pmCopy;
 }
 
-void Canvas::prepareDirectWrite()
+bool Canvas::DrawsLinesDirectly() const
+{
+    const TPenData& pen = pen_.Data();
+    return directCopyPossible() && pen.width <= 1 && (pen.style == psSolid || pen.style == psInsideFrame)
+           && !pen.alternateDots;
+}
+
+std::optional<raster::DirectLineWriter> Canvas::directWriter()
 {
     // While the pixels are the image's own, the painter and the direct writes
     // go to the same memory in the order they happen. A shared image is copied
     // by bits(); the painter must not keep drawing into the old pixels.
     if (ownPainter_.isActive() && !image_->isDetached())
         endOwnPainter();
-}
-
-QRect Canvas::directWriteArea() const
-{
     const QRect surface = image_->rect();
-    return clip_ ? clip_->intersected(surface) : surface;
+    const QRect visible = clip_ ? clip_->intersected(surface) : surface;
+    if (visible.isEmpty())
+        return std::nullopt;
+    return raster::DirectLineWriter(*image_, toPixelBox(visible), Resolve(pen_.Color()));
 }
 
 void Canvas::stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends)
@@ -241,14 +255,12 @@ void Canvas::stripSegments(std::span<const QPoint> points, std::span<const std::
             start = std::max(start, end);
         }
     };
-    if (directLinesPossible()) {
-        prepareDirectWrite();
-        const QRect visible = directWriteArea();
-        if (visible.isEmpty())
+    if (DrawsLinesDirectly()) {
+        std::optional<raster::DirectLineWriter> writer = directWriter();
+        if (!writer)
             return;
         raster::ClearUpperVectorHalves();
-        raster::DirectLineWriter writer(*image_, toPixelBox(visible), Resolve(pen_.Color()));
-        eachStrip([&](std::span<const QPoint> strip) { writer.strip(strip); });
+        eachStrip([&](std::span<const QPoint> strip) { writer->strip(strip); });
         return;
     }
     eachStrip([&](std::span<const QPoint> strip) { segments(strip, false); });
@@ -258,15 +270,9 @@ void Canvas::segments(std::span<const QPoint> points, bool closed)
 {
     if (points.size() < 2 || !IsBound() || recipes::DrawsNothing(pen_.Data()))
         return;
-    if (directLinesPossible()) {
-        prepareDirectWrite();
-        const QRect visible = directWriteArea();
-        if (visible.isEmpty())
-            return;
-        raster::DirectLineWriter writer(*image_, toPixelBox(visible), Resolve(pen_.Color()));
-        writer.strip(points);
-        if (closed)
-            writer.line(points.back(), points.front());
+    if (DrawsLinesDirectly()) {
+        if (std::optional<raster::DirectLineWriter> writer = directWriter())
+            forEachSegment(points, closed, [&](QPoint from, QPoint to) { writer->line(from, to); });
         return;
     }
     if (directDashesPossible()) {
@@ -276,25 +282,18 @@ void Canvas::segments(std::span<const QPoint> points, bool closed)
     QPainter* p = painter();
     if (p == nullptr)
         return;
-    for (std::size_t i = 1; i < points.size(); ++i)
-        lineThroughPainter(*p, points[i - 1], points[i]);
-    if (closed)
-        lineThroughPainter(*p, points.back(), points.front());
+    forEachSegment(points, closed, [&](QPoint from, QPoint to) { lineThroughPainter(*p, from, to); });
 }
 
 bool Canvas::directDashesPossible() const
 {
-    const TPenData& pen = pen_.Data();
-    return image_ != nullptr && image_->format() == QImage::Format_RGB32 && image_->width() <= kMaxDirectSize
-           && image_->height() <= kMaxDirectSize && recipes::IsStyled(pen) && pen.mode == pmCopy
-           && backgroundMode_ != bkOpaque;
+    return directCopyPossible() && recipes::IsStyled(pen_.Data()) && backgroundMode_ != bkOpaque;
 }
 
 void Canvas::dashedSegments(std::span<const QPoint> points, bool closed)
 {
-    prepareDirectWrite();
-    const QRect visible = directWriteArea();
-    if (visible.isEmpty())
+    std::optional<raster::DirectLineWriter> writer = directWriter();
+    if (!writer)
         return;
     std::array<int, 8> lengths{};
     const QList<qreal> pattern = recipes::DashPattern(pen_.Data());
@@ -302,19 +301,14 @@ void Canvas::dashedSegments(std::span<const QPoint> points, bool closed)
     for (std::size_t i = 0; i < count; ++i)
         lengths[i] = static_cast<int>(pattern[static_cast<qsizetype>(i)]);
     raster::ClearUpperVectorHalves();
-    raster::DirectLineWriter writer(*image_, toPixelBox(visible), Resolve(pen_.Color()));
     // Lines the writer does not take go through QPainter, whose pixels they are.
-    const auto line = [&](QPoint from, QPoint to) {
-        if (writer.takesDashed(from, to)) {
-            writer.dashedLine(from, to, std::span<const int>(lengths.data(), count));
+    forEachSegment(points, closed, [&](QPoint from, QPoint to) {
+        if (writer->takesDashed(from, to)) {
+            writer->dashedLine(from, to, std::span<const int>(lengths.data(), count));
         } else if (QPainter* p = painter()) {
             lineThroughPainter(*p, from, to);
         }
-    };
-    for (std::size_t i = 1; i < points.size(); ++i)
-        line(points[i - 1], points[i]);
-    if (closed)
-        line(points.back(), points.front());
+    });
 }
 
 void Canvas::lineThroughPainter(QPainter& p, QPoint from, QPoint to)

@@ -19,6 +19,10 @@
 
 namespace platform {
 
+namespace raster {
+class DirectLineWriter;
+}
+
 // A drawing surface with the classic raster rules, on top of QPainter.
 //
 // A canvas draws either into a QImage it is bound to (Format_RGB32 for the
@@ -138,7 +142,7 @@ public:
 
     // True when lines drawn now would be written straight into the image:
     // a solid one-pixel pen in copy mode on a bound RGB32 image.
-    bool DrawsLinesDirectly() const { return directLinesPossible(); }
+    bool DrawsLinesDirectly() const;
 
 private:
     struct PainterState;
@@ -150,7 +154,9 @@ private:
     void forgetPainterState();
     // Takes the background from the brush if it was assigned since the last operation.
     void realizeBrush();
-    bool directLinesPossible() const;
+    // True when the pen's pixels may be written straight into the image: a
+    // bound RGB32 image within the size of the line rule, a pen in copy mode.
+    bool directCopyPossible() const;
     // True when the dashed lines drawn now may be written straight into the
     // image: a one-pixel dash pattern in copy mode on a bound RGB32 image,
     // gaps left as they are (transparent background).
@@ -158,7 +164,10 @@ private:
     // The lines between consecutive points in the dash pattern, straight into
     // the image where the line rule allows it, the rest through QPainter.
     void dashedSegments(std::span<const QPoint> points, bool closed);
-    void prepareDirectWrite();
+    // A writer into the part of the bound image lines may be written to
+    // directly, in the pen colour; none when nothing shows. Ends the painter
+    // first when the image shares its pixels with a copy.
+    std::optional<raster::DirectLineWriter> directWriter();
 
     void applyClip(QPainter& p, const std::optional<QRect>& clip);
     void applyPen(QPainter& p, const QPen& pen);
@@ -171,9 +180,6 @@ private:
     void segments(std::span<const QPoint> points, bool closed);
     // The lines of each strip; ends as for DrawLineStrips.
     void stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends);
-    // The part of the bound image lines may be written to directly; empty
-    // when nothing shows.
-    QRect directWriteArea() const;
     void lineThroughPainter(QPainter& p, QPoint from, QPoint to);
     // Fills the area with the brush (after the background for hatched brushes
     // on an opaque background) in the given composition.
