@@ -204,6 +204,14 @@ QPainter* Canvas::painter()
     return &ownPainter_;
 }
 
+QPainter* Canvas::clippedPainter()
+{
+    QPainter* p = painter();
+    if (p != nullptr)
+        applyClip(*p, clip_);
+    return p;
+}
+
 void Canvas::endOwnPainter()
 {
     if (ownPainter_.isActive())

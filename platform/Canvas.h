@@ -150,6 +150,8 @@ private:
     // The QPainter to draw with, begun on the bound image when needed; null
     // when there is nothing to draw on.
     QPainter* painter();
+    // painter() with the canvas's clip rectangle applied.
+    QPainter* clippedPainter();
     void endOwnPainter();
     void forgetPainterState();
     // Takes the background from the brush if it was assigned since the last operation.
@@ -185,6 +187,9 @@ private:
     // on an opaque background) in the given composition.
     void fillArea(QPainter& p, QPainter::CompositionMode mode,
                   const std::function<void(QPainter&)>& drawShape);
+    // Sets the painter up to outline shapes with the pen: its mode, the
+    // background for the gaps of a styled pen, no fill.
+    void applyOutlinePen(QPainter& p);
     void outlineBox(int left, int top, int right, int bottom);
     // Draws the text cell at (x, y) in the painter's current coordinates.
     void textCell(QPainter& p, int x, int y, const QString& text);

@@ -46,10 +46,9 @@ void Canvas::FillRect(int left, int top, int right, int bottom)
     const Box box = normalized(left, top, right, bottom);
     if (box.empty() || brush_.Style() == bsClear)
         return;
-    QPainter* p = painter();
+    QPainter* p = clippedPainter();
     if (p == nullptr)
         return;
-    applyClip(*p, clip_);
     const QRect rect(box.left, box.top, box.width(), box.height());
     fillArea(*p, QPainter::CompositionMode_SourceOver, [&](QPainter& q) { q.drawRect(rect); });
 }
@@ -61,10 +60,9 @@ void Canvas::Rectangle(int x0, int y0, int x1, int y1)
     const TPenData& pen = pen_.Data();
     if (box.empty() || pen.mode == pmNop)
         return;
-    QPainter* p = painter();
+    QPainter* p = clippedPainter();
     if (p == nullptr)
         return;
-    applyClip(*p, clip_);
     const QPainter::CompositionMode mode = recipes::Composition(pen.mode);
     if (pen.style == psClear) {
         const QRect whole(box.left, box.top, box.width(), box.height());
@@ -75,10 +73,7 @@ void Canvas::Rectangle(int x0, int y0, int x1, int y1)
     if (!inside.isEmpty())
         fillArea(*p, mode, [&](QPainter& q) { q.drawRect(inside); });
     if (pen.width > 1) {
-        applyComposition(*p, mode);
-        applyBackground(*p, false);
-        applyPen(*p, recipes::LinePen(pen, Resolve(pen.color)));
-        applyBrush(*p, Qt::NoBrush);
+        applyOutlinePen(*p);
         p->drawRect(box.outlineRect());
         return;
     }
@@ -107,19 +102,15 @@ void Canvas::Ellipse(int x0, int y0, int x1, int y1)
     const TPenData& pen = pen_.Data();
     if (box.empty() || pen.mode == pmNop)
         return;
-    QPainter* p = painter();
+    QPainter* p = clippedPainter();
     if (p == nullptr)
         return;
-    applyClip(*p, clip_);
     const QPainter::CompositionMode mode = recipes::Composition(pen.mode);
     const QRect shape = box.outlineRect();
     fillArea(*p, mode, [&](QPainter& q) { q.drawEllipse(shape); });
     if (pen.style == psClear)
         return;
-    applyComposition(*p, mode);
-    applyBackground(*p, backgroundMode_ == bkOpaque && recipes::IsStyled(pen));
-    applyPen(*p, recipes::LinePen(pen, Resolve(pen.color)));
-    applyBrush(*p, Qt::NoBrush);
+    applyOutlinePen(*p);
     p->drawEllipse(shape);
 }
 
@@ -127,10 +118,9 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     realizeBrush();
     const Box box = normalized(x1, y1, x2, y2);
-    const TPenData& pen = pen_.Data();
-    if (box.empty() || recipes::DrawsNothing(pen))
+    if (box.empty() || recipes::DrawsNothing(pen_.Data()))
         return;
-    QPainter* p = painter();
+    QPainter* p = clippedPainter();
     if (p == nullptr)
         return;
     const double cx = (box.left + box.right) / 2.0;
@@ -139,11 +129,7 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
     double span = screenAngle(cx, cy, x4, y4) - start;
     while (span <= 0)
         span += 360.0;
-    applyClip(*p, clip_);
-    applyComposition(*p, recipes::Composition(pen.mode));
-    applyBackground(*p, backgroundMode_ == bkOpaque && recipes::IsStyled(pen));
-    applyPen(*p, recipes::LinePen(pen, Resolve(pen.color)));
-    applyBrush(*p, Qt::NoBrush);
+    applyOutlinePen(*p);
     // The ellipse through the centres of the box's edge pixels: both halves
     // of a circle then keep to the box's columns left .. right - 1 and rows
     // top .. bottom - 1, as the filled ellipse does.
@@ -158,14 +144,22 @@ void Canvas::Polygon(std::span<const QPoint> points)
     const TPenData& pen = pen_.Data();
     if (points.size() < 2 || pen.mode == pmNop)
         return;
-    QPainter* p = painter();
+    QPainter* p = clippedPainter();
     if (p == nullptr)
         return;
-    applyClip(*p, clip_);
     const QPolygon polygon(QList<QPoint>(points.begin(), points.end()));
     fillArea(*p, recipes::Composition(pen.mode),
              [&](QPainter& q) { q.drawPolygon(polygon, Qt::OddEvenFill); });
     segments(points, true);
+}
+
+void Canvas::applyOutlinePen(QPainter& p)
+{
+    const TPenData& pen = pen_.Data();
+    applyComposition(p, recipes::Composition(pen.mode));
+    applyBackground(p, backgroundMode_ == bkOpaque && recipes::IsStyled(pen));
+    applyPen(p, recipes::LinePen(pen, Resolve(pen.color)));
+    applyBrush(p, Qt::NoBrush);
 }
 
 void Canvas::fillArea(QPainter& p, QPainter::CompositionMode mode,

@@ -20,17 +20,16 @@ int Canvas::TextHeight(const QString&) const
 void Canvas::TextOut(int x, int y, const QString& text)
 {
     realizeBrush();
-    QPainter* p = painter();
+    QPainter* p = clippedPainter();
     if (p == nullptr)
         return;
-    applyClip(*p, clip_);
     textCell(*p, x, y, text);
 }
 
 void Canvas::TextOutRotated(int x, int y, double angle, const QString& text)
 {
     realizeBrush();
-    QPainter* p = painter();
+    QPainter* p = clippedPainter();
     if (p == nullptr)
         return;
     // Turning by a whole number of quarter turns must stay exact, so the angle
@@ -38,7 +37,6 @@ void Canvas::TextOutRotated(int x, int y, double angle, const QString& text)
     double turn = std::fmod(angle, 360.0);
     if (turn < 0)
         turn += 360.0;
-    applyClip(*p, clip_);
     p->save();
     p->translate(x, y);
     p->rotate(-turn);
