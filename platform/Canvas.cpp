@@ -6,7 +6,6 @@
 #include "platform/RasterVectorUnit.h"
 
 #include <algorithm>
-#include <array>
 
 namespace platform {
 
@@ -303,16 +302,12 @@ void Canvas::dashedSegments(std::span<const QPoint> points, bool closed)
     std::optional<raster::DirectLineWriter> writer = directWriter();
     if (!writer)
         return;
-    std::array<int, 8> lengths{};
-    const QList<qreal> pattern = recipes::DashPattern(pen_.Data());
-    const std::size_t count = std::min<std::size_t>(pattern.size(), lengths.size());
-    for (std::size_t i = 0; i < count; ++i)
-        lengths[i] = static_cast<int>(pattern[static_cast<qsizetype>(i)]);
+    const std::span<const int> pattern = recipes::DashPattern(pen_.Data());
     raster::ClearUpperVectorHalves();
     // Lines the writer does not take go through QPainter, whose pixels they are.
     forEachSegment(points, closed, [&](QPoint from, QPoint to) {
         if (writer->takesDashed(from, to)) {
-            writer->dashedLine(from, to, std::span<const int>(lengths.data(), count));
+            writer->dashedLine(from, to, pattern);
         } else if (QPainter* p = painter()) {
             lineThroughPainter(*p, from, to);
         }

@@ -1,22 +1,29 @@
 #include "platform/RasterRecipes.h"
 
+#include <QList>
+
 namespace platform::recipes {
 
-QList<qreal> DashPattern(const TPenData& pen)
+std::span<const int> DashPattern(const TPenData& pen)
 {
+    static constexpr int alternateDots[] = {1, 1};
+    static constexpr int dash[] = {18, 6};
+    static constexpr int dot[] = {3, 3};
+    static constexpr int dashDot[] = {9, 6, 3, 6};
+    static constexpr int dashDotDot[] = {9, 3, 3, 3, 3, 3};
     if (pen.width > 1)
         return {};
     if (pen.alternateDots)
-        return {1, 1};
+        return alternateDots;
     switch (pen.style) {
     case psDash:
-        return {18, 6};
+        return dash;
     case psDot:
-        return {3, 3};
+        return dot;
     case psDashDot:
-        return {9, 6, 3, 6};
+        return dashDot;
     case psDashDotDot:
-        return {9, 3, 3, 3, 3, 3};
+        return dashDotDot;
     default:
         return {};
     }
@@ -29,7 +36,7 @@ bool DrawsNothing(const TPenData& pen)
 
 bool IsStyled(const TPenData& pen)
 {
-    return !DashPattern(pen).isEmpty();
+    return !DashPattern(pen).empty();
 }
 
 QPen LinePen(const TPenData& pen, QRgb color, qreal dashOffset)
@@ -40,9 +47,9 @@ QPen LinePen(const TPenData& pen, QRgb color, qreal dashOffset)
         return wide;
     }
     QPen cosmetic(qcolor, 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    const QList<qreal> pattern = DashPattern(pen);
-    if (!pattern.isEmpty()) {
-        cosmetic.setDashPattern(pattern);
+    const std::span<const int> pattern = DashPattern(pen);
+    if (!pattern.empty()) {
+        cosmetic.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
         cosmetic.setDashOffset(dashOffset);
     }
     return cosmetic;

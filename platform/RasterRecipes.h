@@ -2,9 +2,10 @@
 
 #include "platform/GraphicsTypes.h"
 
-#include <QList>
 #include <QPainter>
 #include <QPen>
+
+#include <span>
 
 // How the canvas's pens, brushes and pen modes become QPainter state. All the
 // QPainter settings behind the raster rules are made here.
@@ -15,7 +16,7 @@ namespace platform::recipes {
 //   psDash 18 on, 6 off; psDot 3 on, 3 off; psDashDot 9, 6, 3, 6;
 //   psDashDotDot 9, 3, 3, 3, 3, 3; the alternate-dots pen 1 on, 1 off.
 // Empty for solid pens. Pens wider than one pixel are always solid.
-QList<qreal> DashPattern(const TPenData& pen);
+std::span<const int> DashPattern(const TPenData& pen);
 
 // True for a pen that draws nothing (psClear, or pmNop).
 bool DrawsNothing(const TPenData& pen);
