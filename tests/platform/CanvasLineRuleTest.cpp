@@ -2,6 +2,7 @@
 #include "platform/Canvas.h"
 #include "platform/RasterLine.h"
 
+#include "tests/platform/CanvasSurface.h"
 #include "tests/support/TestImages.h"
 
 #include <QPainter>
@@ -15,6 +16,7 @@
 
 namespace {
 
+using canvas_testing::Surface;
 using platform::Canvas;
 
 QImage whiteImage(int width, int height)
@@ -22,6 +24,16 @@ QImage whiteImage(int width, int height)
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
+}
+
+// A white image of the given size with the canvas's line from a to b on it.
+QImage canvasLine(int width, int height, QPoint a, QPoint b)
+{
+    Surface s(width, height);
+    s.canvas.MoveTo(a.x(), a.y());
+    s.canvas.LineTo(b.x(), b.y());
+    s.canvas.Unbind();
+    return s.image;
 }
 
 // A distinct colour per segment, so that the order of overlapping segments shows.
@@ -238,16 +250,8 @@ TEST(CanvasLineRule, ChainIsTheSameInBothDirectionsWithoutTheEndPoint)
         const QPoint b(random.pick(-40, 103), random.pick(-40, 87));
         if (a == b)
             continue;
-        QImage forward = whiteImage(64, 48);
-        QImage backward = whiteImage(64, 48);
-        Canvas canvas;
-        canvas.BindImage(&forward);
-        canvas.MoveTo(a.x(), a.y());
-        canvas.LineTo(b.x(), b.y());
-        canvas.BindImage(&backward);
-        canvas.MoveTo(b.x(), b.y());
-        canvas.LineTo(a.x(), a.y());
-        canvas.Unbind();
+        QImage forward = canvasLine(64, 48, a, b);
+        QImage backward = canvasLine(64, 48, b, a);
 
         ASSERT_EQ(testing_support::rgbAt(forward, a.x(), a.y()), 0u) << "start not set";
         ASSERT_NE(testing_support::rgbAt(backward, a.x(), a.y()), 0u) << "end set";
@@ -269,14 +273,8 @@ TEST(CanvasLineRule, ForwardLinesAreQPaintersOwnLines)
         const QPoint b = random.point(a);
         if (platform::raster::lineCourse(a, b).reversed)
             continue;
-        QImage ours = whiteImage(80, 60);
+        const QImage ours = canvasLine(80, 60, a, b);
         QImage qts = whiteImage(80, 60);
-        {
-            Canvas canvas;
-            canvas.BindImage(&ours);
-            canvas.MoveTo(a.x(), a.y());
-            canvas.LineTo(b.x(), b.y());
-        }
         if (a != b) {
             QPainter painter(&qts);
             painter.setPen(QPen(Qt::black, 0, Qt::SolidLine, Qt::FlatCap));
@@ -292,45 +290,30 @@ TEST(CanvasLineRule, EndPointIsLeftOutInEveryDirectionAndAZeroLineDrawsNothing)
     const QPoint ends[] = {{18, 10}, {2, 10}, {10, 18}, {10, 2}, {16, 16}, {4, 4},
                            {16, 4}, {4, 16}, {17, 13}, {3, 7}, {12, 3}, {8, 17}};
     for (const QPoint& end : ends) {
-        QImage image = whiteImage(21, 21);
-        Canvas canvas;
-        canvas.BindImage(&image);
-        canvas.MoveTo(centre.x(), centre.y());
-        canvas.LineTo(end.x(), end.y());
-        EXPECT_EQ(canvas.PenPos(), end);
-        EXPECT_EQ(testing_support::rgbAt(image, centre.x(), centre.y()), 0u) << end.x() << "," << end.y();
-        EXPECT_EQ(testing_support::rgbAt(image, end.x(), end.y()), 0xFFFFFFu) << end.x() << "," << end.y();
+        Surface s(21, 21);
+        s.canvas.MoveTo(centre.x(), centre.y());
+        s.canvas.LineTo(end.x(), end.y());
+        EXPECT_EQ(s.canvas.PenPos(), end);
+        EXPECT_EQ(testing_support::rgbAt(s.image, centre.x(), centre.y()), 0u) << end.x() << "," << end.y();
+        EXPECT_EQ(testing_support::rgbAt(s.image, end.x(), end.y()), 0xFFFFFFu) << end.x() << "," << end.y();
         const int major = std::max(std::abs(end.x() - centre.x()), std::abs(end.y() - centre.y()));
-        EXPECT_EQ(testing_support::countPixelsNot(image, 0xFFFFFF, 0, 0, 21, 21), major);
+        EXPECT_EQ(testing_support::countPixelsNot(s.image, 0xFFFFFF, 0, 0, 21, 21), major);
     }
-    QImage image = whiteImage(8, 8);
-    Canvas canvas;
-    canvas.BindImage(&image);
-    canvas.MoveTo(3, 3);
-    canvas.LineTo(3, 3);
-    EXPECT_EQ(testing_support::countPixelsNot(image, 0xFFFFFF, 0, 0, 8, 8), 0);
+    EXPECT_EQ(testing_support::countPixelsNot(canvasLine(8, 8, QPoint(3, 3), QPoint(3, 3)), 0xFFFFFF, 0, 0, 8, 8), 0);
 }
 
 TEST(CanvasLineRule, ReversedDottedLineStartsItsPatternAtTheStartPoint)
 {
-    QImage image = whiteImage(24, 4);
-    Canvas canvas;
-    canvas.BindImage(&image);
-    canvas.Pen().SetStyle(psDot);
-    canvas.SetBackgroundMode(bkTransparent);
-    canvas.MoveTo(1, 1);
-    canvas.LineTo(21, 1);
-    canvas.MoveTo(20, 2);
-    canvas.LineTo(0, 2);
-    canvas.Unbind();
-    std::string forward;
-    std::string backward;
-    for (int x = 0; x < 24; ++x) {
-        forward += testing_support::rgbAt(image, x, 1) == 0 ? '#' : '.';
-        backward += testing_support::rgbAt(image, x, 2) == 0 ? '#' : '.';
-    }
-    EXPECT_EQ(forward, ".###...###...###...##...");
-    EXPECT_EQ(backward, ".##...###...###...###...");
+    Surface s(24, 4);
+    s.canvas.Pen().SetStyle(psDot);
+    s.canvas.SetBackgroundMode(bkTransparent);
+    s.canvas.MoveTo(1, 1);
+    s.canvas.LineTo(21, 1);
+    s.canvas.MoveTo(20, 2);
+    s.canvas.LineTo(0, 2);
+    s.canvas.Unbind();
+    EXPECT_EQ(s.row(1, 0, 24), ".###...###...###...##...");
+    EXPECT_EQ(s.row(2, 0, 24), ".##...###...###...###...");
 }
 
 // Pixels written directly and pixels drawn by the canvas's QPainter land in

@@ -1,16 +1,17 @@
 // Shapes, pen modes, styles, clipping and block copies of the canvas, on pixels.
 #include "platform/Canvas.h"
 
+#include "tests/platform/CanvasSurface.h"
 #include "tests/support/TestImages.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 #include <vector>
 
 namespace {
 
+using canvas_testing::Surface;
 using platform::Canvas;
 using testing_support::countPixelsNot;
 using testing_support::rgbAt;
@@ -19,36 +20,6 @@ constexpr unsigned kWhite = 0xFFFFFF;
 constexpr unsigned kBlack = 0x000000;
 constexpr unsigned kRed = 0xFF0000;
 constexpr unsigned kGreen = 0x008000;
-
-// An image of the given colour with a canvas bound to it.
-struct Surface {
-    Surface(int width, int height, unsigned color = kWhite)
-        : image(width, height, QImage::Format_RGB32)
-    {
-        image.fill(QColor::fromRgb(color));
-        canvas.BindImage(&image);
-    }
-
-    // One character per pixel of row y, columns x0 .. x1 - 1: '#' where the
-    // pixel has the colour, '.' elsewhere.
-    std::string row(int y, int x0, int x1, unsigned color = kBlack) const
-    {
-        std::string text;
-        for (int x = x0; x < x1; ++x)
-            text += rgbAt(image, x, y) == color ? '#' : '.';
-        return text;
-    }
-    std::string column(int x, int y0, int y1, unsigned color = kBlack) const
-    {
-        std::string text;
-        for (int y = y0; y < y1; ++y)
-            text += rgbAt(image, x, y) == color ? '#' : '.';
-        return text;
-    }
-
-    QImage image;
-    Canvas canvas;
-};
 
 // A background where every pixel differs, so that drawing twice in an
 // inverting mode shows any pixel hit an odd number of times.

@@ -2,6 +2,7 @@
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
 
+#include "tests/platform/CanvasSurface.h"
 #include "tests/support/TestImages.h"
 
 #include <QFontMetrics>
@@ -19,16 +20,13 @@ constexpr unsigned kWhite = 0xFFFFFF;
 constexpr unsigned kYellow = 0xFFFF00;
 const QString kText = QStringLiteral("Kyvadlo 15");
 
-struct Surface {
+// A white surface whose canvas starts with a clear brush: text without a box.
+struct Surface : canvas_testing::Surface {
     explicit Surface(int width = 120, int height = 80)
-        : image(width, height, QImage::Format_RGB32)
+        : canvas_testing::Surface(width, height)
     {
-        image.fill(Qt::white);
-        canvas.BindImage(&image);
         canvas.Brush().SetStyle(bsClear);
     }
-    QImage image;
-    Canvas canvas;
 };
 
 // The smallest rectangle holding every pixel not of the background.
