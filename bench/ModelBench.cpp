@@ -2,6 +2,7 @@
 #include "model/AngleConversion.h"
 #include "model/ExtendedTrigonometry.h"
 #include "model/PendulumState.h"
+#include "tests/model/PendulumTestSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,18 +10,7 @@
 
 namespace {
 
-model::PendulumState defaultPendulum()
-{
-    model::PendulumState state;
-    state.Length = 0.8;
-    state.Fi0 = model::startAngleFromDegrees(10.0);
-    state.TimeStep = model::standardTimeStep;
-    state.Mass = model::standardMass;
-    state.Gravity = model::standardGravity;
-    state.Fi = state.Fi0;
-    state.Inertia = 0.05;
-    return state;
-}
+using model_testing::defaultPendulum;
 
 void AdvanceStep(benchmark::State& loop)
 {
