@@ -377,8 +377,9 @@ void Canvas::applyComposition(QPainter& p, QPainter::CompositionMode mode)
 
 void Canvas::applyBackground(QPainter& p, bool opaque)
 {
-    const QRgb background = Resolve(backgroundColor_);
-    if (applied_->opaque == opaque && (!opaque || applied_->background == background))
+    // Only an opaque background needs its colour resolved.
+    const QRgb background = opaque ? Resolve(backgroundColor_) : 0;
+    if (applied_->opaque == opaque && applied_->background == background)
         return;
     p.setBackgroundMode(opaque ? Qt::OpaqueMode : Qt::TransparentMode);
     if (opaque)
