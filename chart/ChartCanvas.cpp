@@ -39,12 +39,8 @@ void TChartCanvas3D::dropBitmap()
     dirty_ = true;
 }
 
-TChartRect TChartCanvas3D::BeginDrawing(platform::Canvas* target, const TView3DOptions* options,
-                                        TColor, bool is3D, const TChartRect& rect)
+TChartRect TChartCanvas3D::BeginDrawing(platform::Canvas* target, const TChartRect& rect)
 {
-    bounds_ = rect;
-    view3DOptions_ = options;
-    is3D_ = is3D;
     if (!useOffscreenBuffer_) {
         SetTarget(target);
         return rect;
@@ -159,11 +155,6 @@ void TChartCanvas3D::DrawRectangle(const TChartRect& rect)
     DrawRectangle(rect.left, rect.top, rect.right, rect.bottom);
 }
 
-void TChartCanvas3D::DrawPolygon(std::span<const QPoint> points)
-{
-    current().Polygon(points);
-}
-
 void TChartCanvas3D::DrawTextAt(int x, int y, const QString& text)
 {
     current().TextOut(x, y, text);
@@ -200,26 +191,6 @@ void TChartCanvas3D::ClipRectangle(const TChartRect& rect)
 void TChartCanvas3D::RemoveClipping()
 {
     current().RemoveClip();
-}
-
-void TChartCanvas3D::MovePenTo(int x, int y, int)
-{
-    MovePenTo(x, y);
-}
-
-void TChartCanvas3D::DrawLineTo(int x, int y, int)
-{
-    DrawLineTo(x, y);
-}
-
-void TChartCanvas3D::DrawHorizontalLine(int x0, int x1, int y, int)
-{
-    DrawHorizontalLine(x0, x1, y);
-}
-
-void TChartCanvas3D::DrawVerticalLine(int x, int y0, int y1, int)
-{
-    DrawVerticalLine(x, y0, y1);
 }
 
 void TChartCanvas3D::ApplyVisiblePen(const TChartPen& pen)

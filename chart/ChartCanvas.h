@@ -11,8 +11,6 @@
 #include <memory>
 #include <span>
 
-class TView3DOptions;
-
 // The one canvas through which a chart, its axes and its series draw.
 //
 // It draws on a target, a platform::Canvas it does not own: outside painting
@@ -26,8 +24,7 @@ class TView3DOptions;
 // The off-screen bitmap is kept between paints: a paint with nothing changed
 // (dirty False) only copies it to the window. It is made again when the paint
 // size changes, and dropped when the buffer is turned off or the monochrome
-// flag changes. Only flat drawing is provided; the depth arguments of the
-// depth-taking operations are ignored.
+// flag changes. Only flat drawing is provided.
 class TChartCanvas3D {
 public:
     // The canvas starts with the given target (the chart window's canvas).
@@ -56,16 +53,10 @@ public:
     // The off-screen bitmap; null before the first buffered paint.
     const platform::RasterBitmap* Bitmap() const { return bitmap_.get(); }
 
-    // What the current paint was prepared with.
-    const TChartRect& Bounds() const { return bounds_; }
-    const TView3DOptions* View3DOptions() const { return view3DOptions_; }
-    bool Is3D() const { return is3D_; }
-
     // Prepares a paint of rect on target and returns the rectangle to draw
     // in: (0, 0, width, height) of the off-screen bitmap, or rect itself when
     // drawing straight onto the target.
-    TChartRect BeginDrawing(platform::Canvas* target, const TView3DOptions* options, TColor backColor,
-                            bool is3D, const TChartRect& rect);
+    TChartRect BeginDrawing(platform::Canvas* target, const TChartRect& rect);
     // Copies a buffered picture to target at rect's top-left corner (the
     // picture is then current), and makes windowCanvas the target again.
     void EndDrawing(platform::Canvas* target, platform::Canvas* windowCanvas, const TChartRect& rect);
@@ -80,7 +71,6 @@ public:
     // TextAlign flags; the chart sets them back to 0 after use.
     void SetTextAlignment(int flags);
     void FillRectangle(const TChartRect& rect);
-    void EraseBackground(const TChartRect& rect) { FillRectangle(rect); }
     void MovePenTo(int x, int y);
     // A line from the pen position; (x, y) itself is not drawn.
     void DrawLineTo(int x, int y);
@@ -96,7 +86,6 @@ public:
     // Outline in the pen, inside in the brush; x1 and y1 exclusive.
     void DrawRectangle(int x0, int y0, int x1, int y1);
     void DrawRectangle(const TChartRect& rect);
-    void DrawPolygon(std::span<const QPoint> points);
     // The text in the font's colour, placed by the text alignment.
     void DrawTextAt(int x, int y, const QString& text);
     // The text turned by angle degrees counter-clockwise about (x, y), with a
@@ -109,12 +98,6 @@ public:
     // Narrows the clip to its intersection with rect.
     void ClipRectangle(const TChartRect& rect);
     void RemoveClipping();
-
-    // The depth-taking forms; in flat drawing the depth is ignored.
-    void MovePenTo(int x, int y, int z);
-    void DrawLineTo(int x, int y, int z);
-    void DrawHorizontalLine(int x0, int x1, int y, int z);
-    void DrawVerticalLine(int x, int y0, int y1, int z);
 
     // Makes the chart pen the canvas pen: an invisible one clears the pen
     // style; a visible one with SmallDots and width 1 becomes the alternate-
@@ -136,7 +119,4 @@ private:
     bool dirty_ = true;
     bool monochrome_ = false;
     std::unique_ptr<platform::RasterBitmap> bitmap_;
-    TChartRect bounds_;
-    const TView3DOptions* view3DOptions_ = nullptr;
-    bool is3D_ = false;
 };

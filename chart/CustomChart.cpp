@@ -85,7 +85,7 @@ void TCustomChart::RenderToCanvas(platform::Canvas* target, const TChartRect& re
     if (rect.Width() <= 0 || rect.Height() <= 0)
         return;
     TChartCanvas3D& canvas = Canvas();
-    SetDrawBounds(canvas.BeginDrawing(target, nullptr, Color(), View3D(), rect));
+    SetDrawBounds(canvas.BeginDrawing(target, rect));
     try {
         const TChartRect& bounds = DrawBounds();
         const int w = bounds.Width();

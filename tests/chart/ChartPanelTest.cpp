@@ -25,7 +25,7 @@ namespace {
 void finishBufferedPaint(TCustomAxisPanel& chart, platform::Canvas& window)
 {
     const TChartRect bounds{0, 0, 8, 8};
-    chart.Canvas().BeginDrawing(&window, nullptr, clWhite, false, bounds);
+    chart.Canvas().BeginDrawing(&window, bounds);
     chart.Canvas().EndDrawing(&window, &window, bounds);
 }
 
