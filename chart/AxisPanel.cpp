@@ -87,43 +87,34 @@ void TCustomAxisPanel::CheckDataSource(TChartSeries& series)
     series.CopyAllPointsFrom(*source);
 }
 
-template <typename T>
-void TCustomAxisPanel::Store(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
 void TCustomAxisPanel::SetAxisVisible(bool value)
 {
-    Store(axisVisible_, value);
+    StoreSetting(axisVisible_, value);
 }
 
 void TCustomAxisPanel::SetClipPoints(bool value)
 {
-    Store(clipPoints_, value);
+    StoreSetting(clipPoints_, value);
 }
 
 void TCustomAxisPanel::SetView3DWalls(bool value)
 {
-    Store(view3DWalls_, value);
+    StoreSetting(view3DWalls_, value);
 }
 
 void TCustomAxisPanel::SetPage(int value)
 {
-    Store(page_, value);
+    StoreSetting(page_, value);
 }
 
 void TCustomAxisPanel::SetMaxPointsPerPage(int value)
 {
-    Store(maxPointsPerPage_, value);
+    StoreSetting(maxPointsPerPage_, value);
 }
 
 void TCustomAxisPanel::SetScaleLastPage(bool value)
 {
-    Store(scaleLastPage_, value);
+    StoreSetting(scaleLastPage_, value);
 }
 
 bool TCustomAxisPanel::AxisIsShown(const TCustomChartAxis& axis) const

@@ -92,13 +92,7 @@ public:
     // The separators the axes write numbers with; a change requests a repaint.
     // The system locale's at first.
     const TNumberSeparators& NumberSeparators() const { return numberSeparators_; }
-    void SetNumberSeparators(const TNumberSeparators& value)
-    {
-        if (numberSeparators_ == value)
-            return;
-        numberSeparators_ = value;
-        RequestRepaint();
-    }
+    void SetNumberSeparators(const TNumberSeparators& value) { StoreSetting(numberSeparators_, value); }
 
     // The thickness of the wall beside an axis; 0 in two dimensions.
     virtual int WallSizeForAxis(const TCustomChartAxis& /*axis*/) const { return 0; }
@@ -144,8 +138,6 @@ private:
     double DepthRange(const TCustomChartAxis& axis, RangeEnd end) const;
     double PagedRange(const TChartSeries& series, RangeEnd end) const;
     bool ActiveSeriesUses(const TCustomChartAxis& axis) const;
-    template <typename T>
-    void Store(T& field, const T& value);
 
     TChartSeriesList seriesList_;
     std::vector<TCustomChartAxis*> axisList_;

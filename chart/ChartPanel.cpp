@@ -12,15 +12,6 @@ TCustomChartPanel::TCustomChartPanel()
 
 TCustomChartPanel::~TCustomChartPanel() = default;
 
-template <typename T>
-void TCustomChartPanel::Store(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
 int TCustomChartPanel::ClientWidth() const
 {
     return host_ != nullptr ? host_->ClientWidth() : width_;
@@ -69,32 +60,32 @@ void TCustomChartPanel::NormalizeChartArea()
 
 void TCustomChartPanel::SetMarginLeft(int value)
 {
-    Store(marginLeft_, value);
+    StoreSetting(marginLeft_, value);
 }
 
 void TCustomChartPanel::SetMarginTop(int value)
 {
-    Store(marginTop_, value);
+    StoreSetting(marginTop_, value);
 }
 
 void TCustomChartPanel::SetMarginRight(int value)
 {
-    Store(marginRight_, value);
+    StoreSetting(marginRight_, value);
 }
 
 void TCustomChartPanel::SetMarginBottom(int value)
 {
-    Store(marginBottom_, value);
+    StoreSetting(marginBottom_, value);
 }
 
 void TCustomChartPanel::SetColor(TColor value)
 {
-    Store(color_, value);
+    StoreSetting(color_, value);
 }
 
 void TCustomChartPanel::SetView3D(bool value)
 {
-    Store(view3D_, value);
+    StoreSetting(view3D_, value);
 }
 
 void TCustomChartPanel::SetChart3DPercent(int value)
@@ -105,7 +96,7 @@ void TCustomChartPanel::SetChart3DPercent(int value)
         throw ChartException(ChartConst::Format(ChartConst::Chart3DPercentOutOfRange(),
             {QString::number(lowest), QString::number(highest)}));
     }
-    Store(chart3DPercent_, value);
+    StoreSetting(chart3DPercent_, value);
 }
 
 void TCustomChartPanel::SetCursor(TCursor value)

@@ -89,6 +89,16 @@ public:
     void RequestRepaint();
     // RequestRepaint, then has the host paint at once.
     void Repaint();
+    // Stores a setting of the chart or of one of its parts; a value that
+    // differs from the stored one requests a repaint.
+    template <typename T>
+    void StoreSetting(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        RequestRepaint();
+    }
     // A pen, brush, font or other owned object changed.
     virtual void NotifySubObjectChanged();
 
@@ -106,9 +116,6 @@ protected:
     void DisconnectHost();
 
 private:
-    template <typename T>
-    void Store(T& field, const T& value);
-
     ChartHost* host_ = nullptr;
     platform::Canvas* windowCanvas_ = nullptr;
     std::unique_ptr<TChartCanvas3D> canvas_;

@@ -14,15 +14,6 @@ TChartTitle::TChartTitle(TCustomChartPanel& chart)
     frame_.OnChange = changed;
 }
 
-template <typename T>
-void TChartTitle::Store(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    chart_.RequestRepaint();
-}
-
 void TChartTitle::SetText(const QStringList& lines)
 {
     if (text_ == lines)
@@ -47,22 +38,22 @@ void TChartTitle::ClearText()
 
 void TChartTitle::SetVisible(bool value)
 {
-    Store(visible_, value);
+    chart_.StoreSetting(visible_, value);
 }
 
 void TChartTitle::SetAlignment(TAlignment value)
 {
-    Store(alignment_, value);
+    chart_.StoreSetting(alignment_, value);
 }
 
 void TChartTitle::SetAdjustFrame(bool value)
 {
-    Store(adjustFrame_, value);
+    chart_.StoreSetting(adjustFrame_, value);
 }
 
 void TChartTitle::SetColor(TColor value)
 {
-    Store(color_, value);
+    chart_.StoreSetting(color_, value);
 }
 
 void TChartTitle::Assign(const TChartTitle& source)

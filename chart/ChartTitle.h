@@ -50,9 +50,6 @@ public:
     void SetBlockRect(const TChartRect& rect) { blockRect_ = rect; }
 
 private:
-    template <typename T>
-    void Store(T& field, const T& value);
-
     TCustomChartPanel& chart_;
     QStringList text_;
     bool visible_ = true;

@@ -17,28 +17,19 @@ void TChartWall::InitBrushStyle(TBrushStyle style)
     brush_.OnChange = changed;
 }
 
-template <typename T>
-void TChartWall::Store(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    chart_.RequestRepaint();
-}
-
 void TChartWall::SetColor(TColor value)
 {
-    Store(color_, value);
+    chart_.StoreSetting(color_, value);
 }
 
 void TChartWall::SetSize(int value)
 {
-    Store(size_, value);
+    chart_.StoreSetting(size_, value);
 }
 
 void TChartWall::SetDark3D(bool value)
 {
-    Store(dark3D_, value);
+    chart_.StoreSetting(dark3D_, value);
 }
 
 void TChartWall::Assign(const TChartWall& source)

@@ -39,9 +39,6 @@ public:
     void InitBrushStyle(TBrushStyle style);
 
 private:
-    template <typename T>
-    void Store(T& field, const T& value);
-
     TCustomChartPanel& chart_;
     TColor color_ = clDefault;
     TChartBrush brush_;

@@ -23,15 +23,6 @@ TCustomChart::TCustomChart()
 // this level's parts from then on.
 TCustomChart::~TCustomChart() = default;
 
-template <typename T>
-void TCustomChart::Store(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
 void TCustomChart::SetBackColor(TColor value)
 {
     backWall_.SetColor(value);
@@ -41,22 +32,22 @@ void TCustomChart::SetBackColor(TColor value)
 
 void TCustomChart::SetBevelOuter(TBevelCut value)
 {
-    Store(bevelOuter_, value);
+    StoreSetting(bevelOuter_, value);
 }
 
 void TCustomChart::SetBevelInner(TBevelCut value)
 {
-    Store(bevelInner_, value);
+    StoreSetting(bevelInner_, value);
 }
 
 void TCustomChart::SetBevelWidth(int value)
 {
-    Store(bevelWidth_, value);
+    StoreSetting(bevelWidth_, value);
 }
 
 void TCustomChart::SetBorderWidth(int value)
 {
-    Store(borderWidth_, value);
+    StoreSetting(borderWidth_, value);
 }
 
 bool TCustomChart::Monochrome() const

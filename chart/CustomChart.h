@@ -192,8 +192,6 @@ public:
     static constexpr int minimumZoomDrag = 16;
 
 private:
-    template <typename T>
-    void Store(T& field, const T& value);
     void DrawAxes();
     // Works out the strips of the fast line series about to be drawn and
     // leaves out the segments that later drawing covers; returns the series
