@@ -1,19 +1,19 @@
 #pragma once
 
-#include "chart/AxisPanel.h"
 #include "chart/ChartSeries.h"
+#include "chart/CustomChart.h"
 #include "platform/Canvas.h"
 
 #include <QImage>
 #include <QRect>
 #include <QString>
 
-#include <algorithm>
 #include <vector>
 
-// A chart panel that draws into an image through its canvas, with the steps
-// of a paint that concern the axes: ranges, the bands the shown axes claim,
-// their pixels and their drawing. Two-dimensional, like the program's chart.
+// A chart that draws into an image through its canvas, with the steps of a
+// paint that concern the axes: the chart's own layout of the axes (ranges,
+// the bands the shown axes claim, their pixels) and their drawing.
+// Two-dimensional, like the program's chart.
 class AxisRig {
 public:
     explicit AxisRig(int width = 420, int height = 320)
@@ -49,22 +49,7 @@ public:
     TChartRect LayOut(const TChartRect& area)
     {
         chart.SetChartArea(area);
-        for (TCustomChartAxis* axis : chart.AxisList())
-            axis->ComputeRange();
-        TChartRect remaining = chart.ChartArea();
-        for (TCustomChartAxis* axis : chart.AxisList()) {
-            if (!chart.AxisIsShown(*axis))
-                continue;
-            TChartRect claimed = remaining;
-            axis->ClaimAxisSpace(claimed, true);
-            const TChartRect both{std::max(claimed.left, remaining.left), std::max(claimed.top, remaining.top),
-                std::min(claimed.right, remaining.right), std::min(claimed.bottom, remaining.bottom)};
-            if (both.Width() > 0 && both.Height() > 0)
-                remaining = both;
-        }
-        chart.SetChartArea(remaining);
-        for (TCustomChartAxis* axis : chart.AxisList())
-            axis->ComputePixelPositions();
+        chart.LayoutAxes();
         return chart.ChartArea();
     }
 
@@ -99,7 +84,7 @@ private:
     platform::Canvas window_;
 
 public:
-    TCustomAxisPanel chart;
+    TCustomChart chart;
 };
 
 // Pixel helpers for axis pictures.
