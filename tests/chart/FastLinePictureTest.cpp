@@ -13,20 +13,14 @@
 
 namespace {
 
-// Draws its visible points as the chart asks, one DrawPoint each.
+// Draws the visible points the chart has just worked out as a series
+// without a fast path does: in the line pen, one DrawPoint each.
 class PointByPointSeries : public TFastLineSeries {
 public:
     void DrawAllPoints() override
     {
-        if (ParentChart() == nullptr)
-            return;
-        if (LastVisibleIndex() >= PointCount())
-            ComputeVisibleRange();
-        if (FirstVisibleIndex() < 0)
-            return;
         PrepareLinePen();
-        for (int i = FirstVisibleIndex(); i <= LastVisibleIndex(); ++i)
-            DrawPoint(i);
+        TChartSeries::DrawAllPoints();
     }
 };
 
