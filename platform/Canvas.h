@@ -83,8 +83,6 @@ public:
     // copies of the image share its pixels instead of copying them at once
     // (the next drawing begins a new one).
     void ReleasePainter() { endOwnPainter(); }
-    // The bound image, or null.
-    QImage* BoundImage() const { return image_; }
 
     // A monochrome canvas draws every colour as black or white, whichever is nearer.
     bool Monochrome() const { return monochrome_; }

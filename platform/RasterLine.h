@@ -42,7 +42,6 @@ struct PixelBox {
     {
         return x >= left && x < right && y >= top && y < bottom;
     }
-    constexpr bool empty() const { return right <= left || bottom <= top; }
 };
 
 // How a line from a to b runs: along x (|dx| >= |dy|) or y, and whether it
