@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <span>
 
 using testing_support::rgbAt;
 
@@ -39,16 +40,28 @@ struct LineProbe {
 };
 
 // Bottom row of the black pixels in a line's probe columns, searched in the
-// rows just above its expected baseline.
-std::optional<int> inkBottom(const QImage& image, const LineProbe& probe, double scale, int top)
+// rows just above its expected baseline, for a picture drawn at (2, 2).
+std::optional<int> inkBottom(const QImage& image, const LineProbe& probe, double scale)
 {
     const int left = 2 + static_cast<int>(probe.logicalLeft * scale);
     const int right = 2 + static_cast<int>(probe.logicalRight * scale);
-    const int baseline = top + probe.baselineRow;
+    const int baseline = 2 + probe.baselineRow;
     const auto box = ink_scan::blackBox(image, QRect(QPoint(left, baseline - 12), QPoint(right, baseline + 2)));
     if (!box)
         return std::nullopt;
     return box->bottom();
+}
+
+// Every line's probe glyph ends on the row above its baseline, or at most two
+// rows higher, in a picture drawn at the interior's corner (2, 2).
+void expectLinesOnTheirBaselines(const QImage& image, std::span<const LineProbe> lines, double scale)
+{
+    for (const LineProbe& line : lines) {
+        const auto bottom = inkBottom(image, line, scale);
+        ASSERT_TRUE(bottom.has_value()) << "line with baseline " << line.baselineRow;
+        EXPECT_GE(*bottom, 2 + line.baselineRow - 2) << line.baselineRow;
+        EXPECT_LE(*bottom, 2 + line.baselineRow) << line.baselineRow;
+    }
 }
 
 } // namespace
@@ -117,12 +130,7 @@ TEST(ContainerPainter, EquationsAt96PixelsPerInch)
         {412, 520, 96},  // dt of φ = φ + ω·dt
         {12, 60, 117},   // t of t = t + dt
     }};
-    for (const LineProbe& line : lines) {
-        const auto bottom = inkBottom(image, line, scale, 2);
-        ASSERT_TRUE(bottom.has_value()) << "line with baseline " << line.baselineRow;
-        EXPECT_GE(*bottom, 2 + line.baselineRow - 2) << line.baselineRow;
-        EXPECT_LE(*bottom, 2 + line.baselineRow) << line.baselineRow;
-    }
+    expectLinesOnTheirBaselines(image, lines, scale);
 
     // The bar of M / J: logical x 170 to 281 at y 268, one pixel thick.
     const int barRow = 2 + 43;
@@ -154,12 +162,7 @@ TEST(ContainerPainter, EquationsAt120PixelsPerInchStillShowEveryLine)
     const std::array<LineProbe, 5> lines{{
         {17, 130, 18}, {10, 85, 59}, {9, 100, 97}, {412, 520, 120}, {12, 60, 147},
     }};
-    for (const LineProbe& line : lines) {
-        const auto bottom = inkBottom(image, line, scale, 2);
-        ASSERT_TRUE(bottom.has_value()) << "line with baseline " << line.baselineRow;
-        EXPECT_GE(*bottom, 2 + line.baselineRow - 2) << line.baselineRow;
-        EXPECT_LE(*bottom, 2 + line.baselineRow) << line.baselineRow;
-    }
+    expectLinesOnTheirBaselines(image, lines, scale);
 }
 
 TEST(ContainerPainter, PictureLargerThanTheInteriorIsClipped)
