@@ -58,8 +58,9 @@ class DirectLineWriter;
 // - The clip rectangle only ever narrows: each new one is intersected with the
 //   one set; RemoveClip lifts it.
 //
-// Solid one-pixel lines in copy mode on an RGB32 image write their pixels
-// directly instead of going through QPainter, with the same result. The canvas
+// Solid one-pixel lines in copy mode on an RGB32 image, and dashed ones over a
+// transparent background that run right or down, write their pixels directly
+// instead of going through QPainter, with the same result. The canvas
 // keeps its QPainter on a bound image active between operations and ends it
 // before the image would be drawn into from two places; a copy of the bound
 // image taken at any time keeps the pixels it had.

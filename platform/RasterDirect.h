@@ -9,13 +9,14 @@
 
 namespace platform::raster {
 
-// Writes solid one-pixel lines straight into the pixels of a Format_RGB32
-// image, by the rule of traceCanvasLine: the same pixels QPainter would set
-// for the same lines through the canvas, without a call per segment.
+// Writes one-pixel lines, solid ones and the dashed ones it takes, straight
+// into the pixels of a Format_RGB32 image, by the rule of traceCanvasLine:
+// the same pixels QPainter would set for the same lines through the canvas,
+// without a call per segment.
 //
-// The caller makes sure that no QPainter can write into another copy of the
-// pixels meanwhile (see Canvas); the image must be detached before the writer
-// is made, so that bits() does not copy it.
+// Making the writer gives the image pixels of its own (bits()); the caller
+// makes sure that no QPainter keeps drawing into the pixels the image shared
+// before (see Canvas).
 class DirectLineWriter {
 public:
     DirectLineWriter(QImage& image, const PixelBox& box, QRgb color)
