@@ -53,7 +53,7 @@ QImage blankPicture()
     return image;
 }
 
-void clipToPlotArea(platform::Canvas& canvas)
+void clipToPlotAreaInRed(platform::Canvas& canvas)
 {
     canvas.IntersectClipRect(kPlotArea.left(), kPlotArea.top(), kPlotArea.right() + 1,
                              kPlotArea.bottom() + 1);
@@ -65,7 +65,7 @@ void BM_StripDirect(benchmark::State& state)
     QImage image = blankPicture();
     platform::Canvas canvas;
     canvas.BindImage(&image);
-    clipToPlotArea(canvas);
+    clipToPlotAreaInRed(canvas);
     for (auto _ : state) {
         canvas.DrawLineStrip(strip());
         benchmark::DoNotOptimize(image.constBits());
@@ -79,14 +79,15 @@ void BM_LineToDirect(benchmark::State& state)
     QImage image = blankPicture();
     platform::Canvas canvas;
     canvas.BindImage(&image);
-    clipToPlotArea(canvas);
+    clipToPlotAreaInRed(canvas);
+    const std::vector<QPoint>& points = strip();
     for (auto _ : state) {
-        canvas.MoveTo(strip().front().x(), strip().front().y());
-        for (std::size_t i = 1; i < strip().size(); ++i)
-            canvas.LineTo(strip()[i].x(), strip()[i].y());
+        canvas.MoveTo(points.front().x(), points.front().y());
+        for (std::size_t i = 1; i < points.size(); ++i)
+            canvas.LineTo(points[i].x(), points[i].y());
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strip().size() - 1));
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(points.size() - 1));
 }
 BENCHMARK(BM_LineToDirect)->Unit(benchmark::kMillisecond);
 
@@ -97,7 +98,7 @@ void BM_StripThroughPainter(benchmark::State& state)
     QPainter painter(&image);
     platform::Canvas canvas;
     canvas.BindPainter(&painter);
-    clipToPlotArea(canvas);
+    clipToPlotAreaInRed(canvas);
     for (auto _ : state) {
         canvas.DrawLineStrip(strip());
         benchmark::DoNotOptimize(image.constBits());
@@ -114,9 +115,10 @@ void BM_PlainQPainterLines(benchmark::State& state)
     QPainter painter(&image);
     painter.setPen(QPen(Qt::red, 0, Qt::SolidLine, Qt::FlatCap));
     painter.setClipRect(kPlotArea);
+    const std::vector<QPoint>& points = strip();
     for (auto _ : state) {
-        for (std::size_t i = 1; i < strip().size(); ++i)
-            painter.drawLine(strip()[i - 1], strip()[i]);
+        for (std::size_t i = 1; i < points.size(); ++i)
+            painter.drawLine(points[i - 1], points[i]);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strip().size() - 1));
