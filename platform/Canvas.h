@@ -129,8 +129,6 @@ public:
     // DrawLineStrip of each strip in turn: ends[i] is where strip i ends in
     // points (strip 0 starts at 0, strip i at ends[i - 1]).
     void DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
-    // The closed outline in the pen, the inside (odd-even rule) in the brush.
-    void Polygon(std::span<const QPoint> points);
     void TextOut(int x, int y, const QString& text);
     // The text turned about (x, y) by angle degrees counter-clockwise.
     void TextOutRotated(int x, int y, double angle, const QString& text);

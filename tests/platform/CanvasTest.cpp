@@ -215,19 +215,6 @@ TEST(CanvasShapes, ArcWithSwappedRaysDrawsTheOtherHalfInTheSameBox)
     EXPECT_EQ(rgbAt(s.image, 200, 149), kBlack);
 }
 
-TEST(CanvasShapes, PolygonFillsAndOutlinesItsClosedRing)
-{
-    Surface s(20, 20);
-    s.canvas.Brush().SetColor(clRed);
-    const QPoint triangle[] = {{2, 2}, {16, 2}, {2, 16}};
-    s.canvas.Polygon(triangle);
-    EXPECT_EQ(rgbAt(s.image, 2, 2), kBlack);
-    EXPECT_EQ(rgbAt(s.image, 16, 2), kBlack);
-    EXPECT_EQ(rgbAt(s.image, 2, 16), kBlack);
-    EXPECT_EQ(rgbAt(s.image, 5, 5), kRed);
-    EXPECT_EQ(rgbAt(s.image, 15, 15), kWhite);
-}
-
 TEST(CanvasBrushes, HatchedBrushLeavesOrFillsItsGapsByTheBackgroundMode)
 {
     Surface s(16, 16, kGreen);
