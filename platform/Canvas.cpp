@@ -144,12 +144,6 @@ void Canvas::LineTo(int x, int y)
     DrawLineStrip(points);
 }
 
-void Canvas::Polyline(std::span<const QPoint> points)
-{
-    realizeBrush();
-    segments(points, false);
-}
-
 void Canvas::DrawLineStrip(std::span<const QPoint> points)
 {
     realizeBrush();

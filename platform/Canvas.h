@@ -122,8 +122,6 @@ public:
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
-    // The lines from each point to the next; the pen position stays.
-    void Polyline(std::span<const QPoint> points);
     // MoveTo(first point), then LineTo to each further one.
     void DrawLineStrip(std::span<const QPoint> points);
     // DrawLineStrip of each strip in turn: ends[i] is where strip i ends in
