@@ -145,10 +145,7 @@ void TCustomChart::HandleMouseMove(TShiftState shift, int x, int y)
         }
         if (x == scrollDrag.x1 && y == scrollDrag.y1)
             return;
-        if (mouse_.rangesRestored) {
-            RememberAxisRanges();
-            mouse_.rangesRestored = false;
-        }
+        RememberAxisRanges();
         const bool scrolledHorizontally = ScrollAxesByDrag(true, scrollDrag.x1, x);
         const bool scrolledVertically = ScrollAxesByDrag(false, scrollDrag.y1, y);
         scrollDrag.x1 = x;

@@ -45,10 +45,7 @@ void TCustomChart::ZoomToRectangle()
 
 void TCustomChart::ApplyZoom(const TChartZoomTargets& targets)
 {
-    if (mouse_.rangesRestored) {
-        RememberAxisRanges();
-        mouse_.rangesRestored = false;
-    }
+    RememberAxisRanges();
     if (AnimatedZoom()) {
         for (int step = 1; step < AnimatedZoomSteps(); ++step) {
             ZoomStep(LeftAxis(), targets.left.minimum, targets.left.maximum);
@@ -77,26 +74,32 @@ void TCustomChart::ZoomStep(TCustomChartAxis& axis, double targetMinimum, double
 
 void TCustomChart::UndoZoom()
 {
-    if (!mouse_.rangesRestored) {
-        RestoreAxisRanges();
-        mouse_.rangesRestored = true;
-    }
+    RestoreAxisRanges();
     if (OnUndoZoom)
         OnUndoZoom(*this);
     RequestRepaint();
     mouse_.zoomed = false;
 }
 
+// Only the first zoom or scroll since the start or the last undo remembers;
+// later ones keep the ranges it found for the undo.
 void TCustomChart::RememberAxisRanges()
 {
+    if (!mouse_.rangesRestored)
+        return;
     mouse_.rememberedRanges = {RangeOf(TopAxis()), RangeOf(BottomAxis()), RangeOf(LeftAxis()), RangeOf(RightAxis())};
+    mouse_.rangesRestored = false;
 }
 
+// Restores the remembered ranges once; an undo with nothing remembered keeps the ranges.
 void TCustomChart::RestoreAxisRanges()
 {
+    if (mouse_.rangesRestored)
+        return;
     const TChartRangeMemo& memo = mouse_.rememberedRanges;
     RestoreRange(TopAxis(), memo.top);
     RestoreRange(BottomAxis(), memo.bottom);
     RestoreRange(LeftAxis(), memo.left);
     RestoreRange(RightAxis(), memo.right);
+    mouse_.rangesRestored = true;
 }
