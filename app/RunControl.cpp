@@ -73,9 +73,10 @@ void TForm1::Button1Click(QObject* /*Sender*/)
 
     ++run_.SeriesIndex;
     // The window owns the series; the slot only refers to it.
-    run_.SeriesSlots[run_.SeriesIndex] = new TFastLineSeries(this);
-    run_.SeriesSlots[run_.SeriesIndex]->SetSeriesColor(CurveColor(run_.SeriesIndex));
-    run_.SeriesSlots[run_.SeriesIndex]->SetParentChart(Chart1);
+    auto* const series = new TFastLineSeries(this);
+    run_.SeriesSlots[run_.SeriesIndex] = series;
+    series->SetSeriesColor(CurveColor(run_.SeriesIndex));
+    series->SetParentChart(Chart1);
     run_.StopFlag = false;
 
     ReadStartValues();
