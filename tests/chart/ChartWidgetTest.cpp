@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -133,12 +134,12 @@ TEST(ChartWidget, APaintFailureIsReportedAndTheWindowKeepsItsPicture)
 TEST(ChartWidget, DestroyingTheWidgetWithSeriesAttachedIsClean)
 {
     ShownChart shown;
-    TFastLineSeries& owned = shown.AddRun(clRed, 10, 50);
-    auto* unowned = new TFastLineSeries;
+    shown.AddRun(clRed, 10, 50);
+    const QPointer<TFastLineSeries> unowned = new TFastLineSeries;
     unowned->SetParentChart(shown.chart.get());
     EXPECT_EQ(shown.chart->NumberOfSeries(), 2);
-    (void)owned;
     shown.chart.reset();
+    EXPECT_TRUE(unowned.isNull()) << "the chart destroys the series still attached, also one it does not own";
 }
 
 TEST(ChartWidget, ThreeRunsLookLikeThreeSwingingLines)
