@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "platform/Exceptions.h"
+#include "app/ErrorBox.h"
 
 #include <QtGlobal>
 
@@ -15,10 +15,8 @@ bool KyvadloApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const KyvadloError& failure) {
-        Report(failure.message());
     } catch (const std::exception& failure) {
-        Report(QString::fromUtf8(failure.what()));
+        Report(FailureMessage(failure));
     }
     return true;
 }

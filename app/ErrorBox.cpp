@@ -1,6 +1,7 @@
 #include "app/ErrorBox.h"
 
 #include "platform/ErrorText.h"
+#include "platform/Exceptions.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -9,6 +10,13 @@ void ErrorBox::ShowFailure(const QString& message)
 {
     const QString caption = platform::applicationTitle(QCoreApplication::applicationFilePath());
     Present(caption, platform::errorBoxText(message));
+}
+
+QString FailureMessage(const std::exception& failure)
+{
+    if (const auto* own = dynamic_cast<const KyvadloError*>(&failure))
+        return own->message();
+    return QString::fromUtf8(failure.what());
 }
 
 MessageErrorBox::MessageErrorBox(QWidget* owner)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/Exceptions.h"
-
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -37,6 +35,10 @@ private:
     QPointer<QWidget> owner_;
 };
 
+// The message a failure shows: the program's own message for its failures,
+// the description of any other.
+QString FailureMessage(const std::exception& failure);
+
 // Runs an event handler the way the framework runs every handler: a failure
 // that leaves it is shown in the error box and goes no further, so that the
 // event loop carries on. Nothing the handler did before failing is undone.
@@ -45,9 +47,7 @@ void RunHandler(ErrorBox& errorBox, Handler&& handler)
 {
     try {
         handler();
-    } catch (const KyvadloError& failure) {
-        errorBox.ShowFailure(failure.message());
     } catch (const std::exception& failure) {
-        errorBox.ShowFailure(QString::fromUtf8(failure.what()));
+        errorBox.ShowFailure(FailureMessage(failure));
     }
 }

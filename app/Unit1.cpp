@@ -49,12 +49,10 @@ void TForm1::ConnectHandlers()
     connect(Button3, &QPushButton::clicked, this, [this] { HandleEvent([this] { Button3Click(Button3); }); });
     connect(CheckBox1, &QCheckBox::toggled, this,
             [this] { HandleEvent([this] { CheckBox1Click(CheckBox1); }); });
-    Chart1->OnPaintError = [this](const std::exception& failure) {
-        ReportPaintFailure(QString::fromUtf8(failure.what()));
-    };
+    Chart1->OnPaintError = [this](const std::exception& failure) { ReportPaintFailure(FailureMessage(failure)); };
     // A failure in the chart's mouse handling happens outside any paint: the
     // box can open at once.
-    Chart1->OnMouseError = [this](const std::exception& failure) { ShowFailure(QString::fromUtf8(failure.what())); };
+    Chart1->OnMouseError = [this](const std::exception& failure) { ShowFailure(FailureMessage(failure)); };
 }
 
 // A box cannot open inside a paint, so it opens right after it. A picture that

@@ -58,3 +58,16 @@ TEST_F(PaintFailure, ChartThatCannotPaintShowsOneBoxAfterThePaint)
     QCoreApplication::processEvents();
     EXPECT_EQ(errors.shown.size(), 1u);
 }
+
+class ChartMouseFailure : public app_testing::FormFixture {};
+
+TEST_F(ChartMouseFailure, AFailingHandlerShowsItsBoxAtOnce)
+{
+    TChart& chart = *form->Chart1;
+    chart.OnMouseDown = [](TCustomChart&, TMouseButton, TShiftState, int, int) {
+        throw ChartException(QStringLiteral("Cannot press"));
+    };
+    QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_EQ(errors.Texts(), std::vector<QString>{QStringLiteral("Cannot press.")}) << "outside a paint: no waiting";
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(100, 100));
+}
