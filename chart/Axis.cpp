@@ -43,15 +43,6 @@ void TCustomChartAxis::InvalidateChart() const
     owner_.RequestRepaint();
 }
 
-template <typename T>
-void TCustomChartAxis::Store(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    InvalidateChart();
-}
-
 void TCustomChartAxis::Assign(const TCustomChartAxis& source)
 {
     automatic_ = source.automatic_;
@@ -101,7 +92,7 @@ void TCustomChartAxis::Assign(const TCustomChartAxis& source)
 
 void TCustomChartAxis::SetAutomatic(bool value)
 {
-    Store(automatic_, value);
+    owner_.StoreSetting(automatic_, value);
     if (!owner_.IsLoading()) {
         automaticMinimum_ = value;
         automaticMaximum_ = value;
@@ -113,14 +104,14 @@ void TCustomChartAxis::SetAutomatic(bool value)
 // the other one-sided flag.
 void TCustomChartAxis::SetAutomaticMaximum(bool value)
 {
-    Store(automaticMaximum_, value);
+    owner_.StoreSetting(automaticMaximum_, value);
     if (!value || automaticMinimum_)
         automatic_ = value;
 }
 
 void TCustomChartAxis::SetAutomaticMinimum(bool value)
 {
-    Store(automaticMinimum_, value);
+    owner_.StoreSetting(automaticMinimum_, value);
     if (!value || automaticMaximum_)
         automatic_ = value;
 }
@@ -131,21 +122,21 @@ void TCustomChartAxis::SetMaximum(double value)
 {
     if (!owner_.IsLoading() && !(value >= minimum_))
         throw AxisException(ChartConst::AxisMaximumTooSmall());
-    Store(maximum_, value);
+    owner_.StoreSetting(maximum_, value);
 }
 
 void TCustomChartAxis::SetMinimum(double value)
 {
     if (!owner_.IsLoading() && !(value <= maximum_))
         throw AxisException(ChartConst::AxisMinimumTooLarge());
-    Store(minimum_, value);
+    owner_.StoreSetting(minimum_, value);
 }
 
 void TCustomChartAxis::SetIncrement(double value)
 {
     if (!(value >= 0))
         throw AxisException(ChartConst::AxisIncrementNegative());
-    Store(increment_, value);
+    owner_.StoreSetting(increment_, value);
 }
 
 void TCustomChartAxis::SetLogarithmic(bool value)
@@ -157,78 +148,78 @@ void TCustomChartAxis::SetLogarithmic(bool value)
         if (!(rangeMin_ >= 0) || !(rangeMax_ >= 0))
             throw AxisException(ChartConst::LogarithmicRangeNegative());
     }
-    Store(logarithmic_, value);
+    owner_.StoreSetting(logarithmic_, value);
 }
 
 void TCustomChartAxis::SetLogarithmicBase(int value)
 {
     if (value < 2)
         throw AxisException(ChartConst::LogarithmicBaseTooSmall());
-    Store(logarithmicBase_, value);
+    owner_.StoreSetting(logarithmicBase_, value);
 }
 
 void TCustomChartAxis::SetGridCentered(bool value)
 {
-    Store(gridCentered_, value);
+    owner_.StoreSetting(gridCentered_, value);
 }
 
 void TCustomChartAxis::SetMinorTickCount(int value)
 {
-    Store(minorTickCount_, value);
+    owner_.StoreSetting(minorTickCount_, value);
 }
 
 void TCustomChartAxis::SetMinorTickLength(int value)
 {
-    Store(minorTickLength_, value);
+    owner_.StoreSetting(minorTickLength_, value);
 }
 
 void TCustomChartAxis::SetTickInnerLength(int value)
 {
-    Store(tickInnerLength_, value);
+    owner_.StoreSetting(tickInnerLength_, value);
 }
 
 void TCustomChartAxis::SetTickLength(int value)
 {
-    Store(tickLength_, value);
+    owner_.StoreSetting(tickLength_, value);
 }
 
 void TCustomChartAxis::SetTickOnLabelsOnly(bool value)
 {
-    Store(tickOnLabelsOnly_, value);
+    owner_.StoreSetting(tickOnLabelsOnly_, value);
 }
 
 void TCustomChartAxis::SetTitleSize(int value)
 {
-    Store(titleSize_, value);
+    owner_.StoreSetting(titleSize_, value);
 }
 
 void TCustomChartAxis::SetLabels(bool value)
 {
-    Store(labels_, value);
+    owner_.StoreSetting(labels_, value);
 }
 
 void TCustomChartAxis::SetLabelsAngle(int value)
 {
     if (value < 0 || value > 359)
         throw ChartException(ChartConst::Format(ChartConst::AngleOutOfRange(), {ChartConst::AxisLabelsWord()}));
-    Store(labelsAngle_, value);
+    owner_.StoreSetting(labelsAngle_, value);
 }
 
 void TCustomChartAxis::SetLabelsOnAxis(bool value)
 {
-    Store(labelsOnAxis_, value);
+    owner_.StoreSetting(labelsOnAxis_, value);
 }
 
 void TCustomChartAxis::SetLabelsSeparation(int value)
 {
     if (value < 0)
         throw AxisException(ChartConst::LabelsSeparationNegative());
-    Store(labelsSeparation_, value);
+    owner_.StoreSetting(labelsSeparation_, value);
 }
 
 void TCustomChartAxis::SetLabelsSize(int value)
 {
-    Store(labelsSize_, value);
+    owner_.StoreSetting(labelsSize_, value);
 }
 
 void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
@@ -241,52 +232,52 @@ void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
 
 void TCustomChartAxis::SetLabelsMultiLine(bool value)
 {
-    Store(labelsMultiLine_, value);
+    owner_.StoreSetting(labelsMultiLine_, value);
 }
 
 void TCustomChartAxis::SetAxisValuesFormat(const QString& value)
 {
-    Store(axisValuesFormat_, value);
+    owner_.StoreSetting(axisValuesFormat_, value);
 }
 
 void TCustomChartAxis::SetDateTimeFormat(const QString& value)
 {
-    Store(dateTimeFormat_, value);
+    owner_.StoreSetting(dateTimeFormat_, value);
 }
 
 void TCustomChartAxis::SetExactDateTime(bool value)
 {
-    Store(exactDateTime_, value);
+    owner_.StoreSetting(exactDateTime_, value);
 }
 
 void TCustomChartAxis::SetRoundFirstLabel(bool value)
 {
-    Store(roundFirstLabel_, value);
+    owner_.StoreSetting(roundFirstLabel_, value);
 }
 
 void TCustomChartAxis::SetInverted(bool value)
 {
-    Store(inverted_, value);
+    owner_.StoreSetting(inverted_, value);
 }
 
 void TCustomChartAxis::SetVisible(bool value)
 {
-    Store(visible_, value);
+    owner_.StoreSetting(visible_, value);
 }
 
 void TCustomChartAxis::SetStartPosition(double value)
 {
-    Store(startPosition_, value);
+    owner_.StoreSetting(startPosition_, value);
 }
 
 void TCustomChartAxis::SetEndPosition(double value)
 {
-    Store(endPosition_, value);
+    owner_.StoreSetting(endPosition_, value);
 }
 
 void TCustomChartAxis::SetPositionPercent(double value)
 {
-    Store(positionPercent_, value);
+    owner_.StoreSetting(positionPercent_, value);
 }
 
 bool TCustomChartAxis::IsDateTimeAxis() const

@@ -225,9 +225,6 @@ private:
     // The chart places each of its axes once, after construction.
     void Place(bool horizontal, bool farSide, bool depth, int standardTitleAngle);
 
-    template <typename T>
-    void Store(T& field, const T& value);
-    void StoreRangeEnd(double& field, double value);
     double SeriesMinimum() const;
     double SeriesMaximum() const;
     int MapValue(double value, bool fromEnd) const;

@@ -171,23 +171,15 @@ double TCustomChartAxis::PixelToValue(int pixel) const
     return static_cast<double>(isHorizontal_ ? rangeMin_ + distance : rangeMax_ - distance);
 }
 
-void TCustomChartAxis::StoreRangeEnd(double& field, double value)
-{
-    if (field == value)
-        return;
-    field = value;
-    InvalidateChart();
-}
-
 void TCustomChartAxis::SetRange(double a, double b)
 {
     automatic_ = false;
     automaticMinimum_ = false;
     automaticMaximum_ = false;
-    StoreRangeEnd(minimum_, std::min(a, b));
-    StoreRangeEnd(maximum_, std::max(a, b));
+    owner_.StoreSetting(minimum_, std::min(a, b));
+    owner_.StoreSetting(maximum_, std::max(a, b));
     if (maximum_ - minimum_ < minimumSpan)
-        StoreRangeEnd(maximum_, minimum_ + minimumSpan);
+        owner_.StoreSetting(maximum_, minimum_ + minimumSpan);
 }
 
 void TCustomChartAxis::ScrollRange(double offset, bool checkLimits)

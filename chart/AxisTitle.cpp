@@ -12,10 +12,7 @@ TChartAxisTitle::TChartAxisTitle(TCustomChartAxis& axis)
 
 void TChartAxisTitle::SetCaption(const QString& value)
 {
-    if (caption_ == value)
-        return;
-    caption_ = value;
-    axis_.OwnerChart().RequestRepaint();
+    axis_.OwnerChart().StoreSetting(caption_, value);
 }
 
 void TChartAxisTitle::SetAngle(int value)

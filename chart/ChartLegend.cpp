@@ -4,8 +4,5 @@
 
 void TChartLegend::SetVisible(bool value)
 {
-    if (visible_ == value)
-        return;
-    visible_ = value;
-    chart_.RequestRepaint();
+    chart_.StoreSetting(visible_, value);
 }
