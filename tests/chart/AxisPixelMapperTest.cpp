@@ -35,17 +35,22 @@ std::vector<double> AwkwardValues(const TCustomChartAxis& axis)
     return values;
 }
 
+// Four values at a time where the processor allows, and two at a time, which
+// must give the same pixels.
 void ExpectSameAsAxis(const TCustomChartAxis& axis, bool horizontal, double multiplier = 1.0)
 {
     const std::vector<double> values = AwkwardValues(axis);
-    const AxisPixelMapper mapper(axis, horizontal);
-    std::vector<int> pixels(values.size());
-    mapper.MapAll(values, multiplier, pixels);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const double value = values[i] * multiplier;
-        const int expected = horizontal ? axis.ValueToPixelX(value) : axis.ValueToPixelY(value);
-        ASSERT_EQ(pixels[i], expected) << "value " << value;
-        ASSERT_EQ(mapper.Map(value), expected) << "value " << value;
+    for (const bool wideVectors : {true, false}) {
+        SCOPED_TRACE(wideVectors ? "four wide" : "two wide");
+        const AxisPixelMapper mapper(axis, horizontal, wideVectors);
+        std::vector<int> pixels(values.size());
+        mapper.MapAll(values, multiplier, pixels);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const double value = values[i] * multiplier;
+            const int expected = horizontal ? axis.ValueToPixelX(value) : axis.ValueToPixelY(value);
+            ASSERT_EQ(pixels[i], expected) << "value " << value;
+            ASSERT_EQ(mapper.Map(value), expected) << "value " << value;
+        }
     }
 }
 
