@@ -46,6 +46,38 @@ void ExpectRule(const std::vector<double>& stored, double multiplier = 1.0)
 
 } // namespace
 
+TEST(ValueStatistics, ExtremesOfKnownLists)
+{
+    // Worked out by hand, so that the rule the other tests compare with is
+    // pinned too: of equal extremes the first stays (0 before -0 and the
+    // reverse), numbers after a first value that is no number change nothing,
+    // later values that are no number are passed over.
+    struct Case {
+        std::vector<double> stored;
+        double multiplier;
+        double lowest;
+        double highest;
+    };
+    const Case cases[] = {
+        {{2, -1, 5, -1, 5}, 1.0, -1, 5},
+        {{1, -2, 4}, -2.0, -8, 4},
+        {{0.0, -0.0, 1}, 1.0, 0.0, 1},
+        {{-0.0, 0.0, 1}, 1.0, -0.0, 1},
+        {{1, 0.0, -0.0}, 1.0, 0.0, 1},
+        {{-1, -0.0, 0.0}, 1.0, -1, -0.0},
+        {{3, noNumber, -4, 9, noNumber}, 1.0, -4, 9},
+        {{noNumber, 1, -4}, 1.0, noNumber, noNumber},
+        {{-INFINITY, 2, INFINITY}, 1.0, -INFINITY, INFINITY},
+        {{7}, 1.0, 7, 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.stored));
+        const ValueExtremes actual = ScanExtremes(c.stored, c.multiplier);
+        ExpectSameBits(actual.lowest, c.lowest, "lowest", c.stored.size());
+        ExpectSameBits(actual.highest, c.highest, "highest", c.stored.size());
+    }
+}
+
 TEST(ValueStatistics, ExtremesFollowTheRuleOnEveryLengthAndPlace)
 {
     EXPECT_EQ(ScanExtremes({}, 1.0).lowest, 0);
