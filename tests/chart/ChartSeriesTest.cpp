@@ -32,9 +32,11 @@ std::vector<double> YValues(const TChartSeries& series)
 class SeriesTest : public ::testing::Test {
 protected:
     TCustomAxisPanel chart;
-    TChartSeries* MakeAttached()
+    // A series owned by owner and attached to chart.
+    template <typename Series = TChartSeries>
+    Series* MakeAttached()
     {
-        auto* series = new TChartSeries(&owner);
+        auto* series = new Series(&owner);
         series->SetParentChart(&chart);
         return series;
     }
@@ -342,8 +344,7 @@ TEST_F(SeriesTest, PointPixelsGoThroughTheResolvedAxes)
 
 TEST_F(SeriesTest, NoPointsMeansNoVisibleRange)
 {
-    auto* series = new RecordingSeries(&owner);
-    series->SetParentChart(&chart);
+    auto* series = MakeAttached<RecordingSeries>();
     LayOutAxis(chart, chart.BottomAxis(), {60, 40, 460, 640}, 1, 2);
     series->ComputeVisibleRange();
     EXPECT_EQ(series->FirstVisibleIndex(), -1);
@@ -354,8 +355,7 @@ TEST_F(SeriesTest, NoPointsMeansNoVisibleRange)
 
 TEST_F(SeriesTest, VisibleRangeKeepsThePointBeyondTheEdgeOnlyWhenDrawingBetweenPoints)
 {
-    auto* series = new RecordingSeries(&owner);
-    series->SetParentChart(&chart);
+    auto* series = MakeAttached<RecordingSeries>();
     for (double x : {0.0, 0.5, 1.0, 1.5, 2.5, 3.0})
         series->AddPoint(x, 0);
     LayOutAxis(chart, chart.BottomAxis(), {60, 40, 460, 640}, 1, 2);
@@ -375,9 +375,8 @@ TEST_F(SeriesTest, VisibleRangeKeepsThePointBeyondTheEdgeOnlyWhenDrawingBetweenP
 TEST_F(SeriesTest, VisibleRangeWithAPointExactlyOnTheEdge)
 {
     for (bool between : {false, true}) {
-        auto* series = new RecordingSeries(&owner);
+        auto* series = MakeAttached<RecordingSeries>();
         series->SetDrawsBetweenPoints(between);
-        series->SetParentChart(&chart);
         for (int i = 0; i <= 6; ++i)
             series->AddPoint(i * 0.5, 0);
         LayOutAxis(chart, chart.BottomAxis(), {60, 40, 460, 640}, 1, 2);
@@ -390,8 +389,7 @@ TEST_F(SeriesTest, VisibleRangeWithAPointExactlyOnTheEdge)
 
 TEST_F(SeriesTest, VisibleRangeOfPointsOutsideOrUnordered)
 {
-    auto* series = new RecordingSeries(&owner);
-    series->SetParentChart(&chart);
+    auto* series = MakeAttached<RecordingSeries>();
     series->AddPoint(0, 0);
     series->AddPoint(0.5, 0);
     LayOutAxis(chart, chart.BottomAxis(), {60, 40, 460, 640}, 1, 2);
@@ -420,8 +418,7 @@ TEST_F(SeriesTest, VisibleRangeOfPointsOutsideOrUnordered)
 
 TEST_F(SeriesTest, VisibleRangeOnAnInvertedAxis)
 {
-    auto* series = new RecordingSeries(&owner);
-    series->SetParentChart(&chart);
+    auto* series = MakeAttached<RecordingSeries>();
     for (double x : {0.0, 1.0, 1.5, 2.0, 3.0})
         series->AddPoint(x, 0);
     chart.BottomAxis().SetInverted(true);
