@@ -1,10 +1,7 @@
 #include "app/Unit1.h"
 
-#include "app/ImageControl.h"
 #include "chart/Chart.h"
-#include "embedded/OleContainer.h"
 #include "platform/NumberConversion.h"
-#include "platform/RunLoop.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -7,20 +7,17 @@
 #include "tests/support/TestImages.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
-#include <functional>
 #include <vector>
 
 using app_testing::Click;
 using app_testing::RecordingErrorBox;
 using app_testing::ScriptedRunLoop;
-using testing_support::countPixelsNot;
 using testing_support::rgbAt;
 
 namespace {
