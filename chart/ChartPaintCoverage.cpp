@@ -35,9 +35,9 @@ std::vector<TFastLineSeries*> TCustomChart::HideCoveredSegments(const std::vecto
     const TChartRect& bounds = DrawBounds();
     TChartRect box = bounds;
     if (ClipPoints()) {
-        const TChartRect& area = ChartArea();
-        box = {std::max(bounds.left, area.left + 1), std::max(bounds.top, area.top + 1),
-            std::min(bounds.right, area.right), std::min(bounds.bottom, area.bottom - 1)};
+        const TChartRect clip = SeriesClipRect();
+        box = {std::max(bounds.left, clip.left), std::max(bounds.top, clip.top), std::min(bounds.right, clip.right),
+            std::min(bounds.bottom, clip.bottom)};
     }
     coverage_.Reset(bounds.Width(), bounds.Height(), box.left, box.top, box.right, box.bottom);
 

@@ -2,6 +2,8 @@
 #include "chart/ChartCanvas.h"
 #include "chart/CustomChart.h"
 
+#include <algorithm>
+
 void TCustomChart::PaintWalls()
 {
     ApplyWallStyle(backWall_);
@@ -48,12 +50,21 @@ void TCustomChart::DrawOneSeries(TChartSeries& series)
     series.DoAfterDrawValues();
 }
 
-void TCustomChart::ClipSeriesArea()
+TChartRect TCustomChart::SeriesClipRect() const
 {
     const TChartRect& area = ChartArea();
     // Inside the wall's outline; the bottom edge of the clip is exclusive, so
-    // the row just above the outline's bottom row stays clear.
-    Canvas().ClipRectangle({area.left + 1, area.top + 1, area.right, area.bottom - 1});
+    // the row just above the outline's bottom row stays clear. A chart
+    // rectangle one row high turns the rows round; the canvas clips to them
+    // in order.
+    const int top = area.top + 1;
+    const int bottom = area.bottom - 1;
+    return {area.left + 1, std::min(top, bottom), area.right, std::max(top, bottom)};
+}
+
+void TCustomChart::ClipSeriesArea()
+{
+    Canvas().ClipRectangle(SeriesClipRect());
     clipped_ = true;
 }
 

@@ -118,7 +118,10 @@ public:
     void ApplyWallStyle(const TChartWall& wall);
     void ApplyFillStyle(TColor color, TBrushStyle style, TColor backgroundColor);
     void DrawOneSeries(TChartSeries& series);
-    // Clips to the inside of the back wall's outline.
+    // The rectangle series are clipped to, corners in order: the inside of
+    // the back wall's outline.
+    TChartRect SeriesClipRect() const;
+    // Clips to SeriesClipRect.
     void ClipSeriesArea();
     void ReleaseClip();
     // The zoom drag's rubber band, inverting: drawn twice it is gone.

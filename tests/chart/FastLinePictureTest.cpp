@@ -160,3 +160,29 @@ TEST(FastLinePicture, PensThatCannotLeaveSegmentsOutAmongPlainOnes)
                        {clMaroon, PendulumRun(9, 8'000), {}}},
                       timeAxisAutomatic, "mixed pens");
 }
+
+TEST(FastLinePicture, ChartRectanglesOnlyARowHigh)
+{
+    // Chart heights from where the axes and the title leave no room up to
+    // the first that leaves the chart rectangle one row high inside the
+    // picture, where the series clip is turned round. A small chart's layout follows its last
+    // paint, so both charts are compared on their second paint.
+    const std::vector<Line> lines{{clRed, PendulumRun(10, 1'000), {}}, {clBlue, RandomWalk(7, 0, 20, 0.1, 2), {}}};
+    bool oneRowHigh = false;
+    for (int height = 12; height <= 100 && !oneRowHigh; ++height) {
+        const auto setUp = [height](TCustomChart& chart) {
+            chart.SetClientSize(300, height);
+            chart.LeftAxis().SetRange(-15, 15);
+            chart.BottomAxis().SetRange(0, 20);
+        };
+        ConfiguredChart fast;
+        ConfiguredChart reference;
+        Paint<TFastLineSeries>(fast, lines, setUp);
+        Paint<PointByPointSeries>(reference, lines, setUp);
+        fast.chart.RequestRepaint();
+        reference.chart.RequestRepaint();
+        EXPECT_EQ(fast.Paint(), reference.Paint()) << "height " << height;
+        oneRowHigh = fast.chart.ChartHeight() == 1 && fast.chart.ChartArea().bottom < height;
+    }
+    EXPECT_TRUE(oneRowHigh);
+}
