@@ -52,10 +52,6 @@ void TCustomChartPanel::NormalizeChartArea()
         r.bottom = r.top + 1;
     else if (r.bottom == r.top)
         r.bottom = r.top + ClientHeight();
-    chartWidth_ = r.right - r.left;
-    chartHeight_ = r.bottom - r.top;
-    chartXCenter_ = (r.left + r.right) / 2;
-    chartYCenter_ = (r.top + r.bottom) / 2;
 }
 
 void TCustomChartPanel::SetMarginLeft(int value)

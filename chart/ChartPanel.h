@@ -47,12 +47,12 @@ public:
     const TChartRect& ChartArea() const { return chartArea_; }
     // Stores the rectangle and normalizes it.
     void SetChartArea(const TChartRect& area);
-    int ChartWidth() const { return chartWidth_; }
-    int ChartHeight() const { return chartHeight_; }
-    int ChartXCenter() const { return chartXCenter_; }
-    int ChartYCenter() const { return chartYCenter_; }
+    int ChartWidth() const { return chartArea_.Width(); }
+    int ChartHeight() const { return chartArea_.Height(); }
+    int ChartXCenter() const { return (chartArea_.left + chartArea_.right) / 2; }
+    int ChartYCenter() const { return (chartArea_.top + chartArea_.bottom) / 2; }
     // Keeps the chart rectangle inside the drawing area, at least one pixel
-    // wide and high, and recomputes its width, height and centre.
+    // wide and high.
     void NormalizeChartArea();
 
     // Percent of the drawing width (left, right) or height (top, bottom) left free.
@@ -123,10 +123,6 @@ private:
     int height_ = 250;
     TChartRect drawBounds_;
     TChartRect chartArea_;
-    int chartWidth_ = 0;
-    int chartHeight_ = 0;
-    int chartXCenter_ = 0;
-    int chartYCenter_ = 0;
     int marginLeft_ = 3;
     int marginTop_ = 4;
     int marginRight_ = 3;
