@@ -137,7 +137,6 @@ private:
     double SeriesRange(const TCustomChartAxis& axis, bool horizontal, RangeEnd end) const;
     double DepthRange(const TCustomChartAxis& axis, RangeEnd end) const;
     double PagedRange(const TChartSeries& series, RangeEnd end) const;
-    bool ActiveSeriesUses(const TCustomChartAxis& axis) const;
 
     TChartSeriesList seriesList_;
     std::vector<TCustomChartAxis*> axisList_;
