@@ -5,14 +5,12 @@
 #include "platform/Exceptions.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 TChartValueList::TChartValueList(TChartSeries* owner, QString name)
     : name_(std::move(name))
     , owner_(owner)
 {
-    RemoveAll();
 }
 
 void TChartValueList::SetDateTime(bool value)
