@@ -45,10 +45,7 @@ TChartValueList& TChartSeries::AddValueList(const QString& name)
 
 void TChartSeries::SetActive(bool value)
 {
-    if (active_ == value)
-        return;
-    active_ = value;
-    InvalidateChart();
+    StoreSetting(active_, value);
 }
 
 void TChartSeries::SetColorEachPoint(bool value)
@@ -151,42 +148,27 @@ void TChartSeries::UnlinkFromSources()
 
 void TChartSeries::SetPercentFormat(const QString& value)
 {
-    if (percentFormat_ == value)
-        return;
-    percentFormat_ = value;
-    InvalidateChart();
+    StoreSetting(percentFormat_, value);
 }
 
 void TChartSeries::SetSeriesColor(TColor value)
 {
-    if (seriesColor_ == value)
-        return;
-    seriesColor_ = value;
-    InvalidateChart();
+    StoreSetting(seriesColor_, value);
 }
 
 void TChartSeries::SetShowInLegend(bool value)
 {
-    if (showInLegend_ == value)
-        return;
-    showInLegend_ = value;
-    InvalidateChart();
+    StoreSetting(showInLegend_, value);
 }
 
 void TChartSeries::SetTitle(const QString& value)
 {
-    if (title_ == value)
-        return;
-    title_ = value;
-    InvalidateChart();
+    StoreSetting(title_, value);
 }
 
 void TChartSeries::SetValueFormat(const QString& value)
 {
-    if (valueFormat_ == value)
-        return;
-    valueFormat_ = value;
-    InvalidateChart();
+    StoreSetting(valueFormat_, value);
 }
 
 void TChartSeries::SetXValues(const TChartValueList& source)

@@ -202,6 +202,16 @@ protected:
 private:
     friend class TCustomAxisPanel;
 
+    // Stores a setting; a value that differs from the stored one asks the
+    // chart, if any, to repaint.
+    template <typename T>
+    void StoreSetting(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        InvalidateChart();
+    }
     void ResolveAxes();
     bool DependsOn(const TChartSeries& other) const;
     void UnlinkFromSources();
