@@ -27,17 +27,6 @@ int TextWidthOf(const TChartFont& font, const QString& text)
     return canvas.TextWidth(text);
 }
 
-// Pixels of the given colour in [x0, x1) x [y0, y1).
-int CountColor(const QImage& image, QRgb rgb, int x0, int y0, int x1, int y1)
-{
-    int count = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (rgbAt(image, x, y) == rgb)
-                ++count;
-    return count;
-}
-
 } // namespace
 
 TEST(ChartPaintLayout, TheConfiguredChartRectangleStartsAt15_28_483_662)

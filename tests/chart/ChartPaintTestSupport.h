@@ -102,3 +102,20 @@ inline QRgb Drawn(TColor color)
 {
     return toRgb(color) & 0xFFFFFFu;
 }
+
+// The pixels of the colour (without alpha) in [x0, x1) x [y0, y1).
+inline int CountColor(const QImage& image, QRgb rgb, int x0, int y0, int x1, int y1)
+{
+    int count = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if ((image.pixel(x, y) & 0xFFFFFFu) == rgb)
+                ++count;
+    return count;
+}
+
+// The pixels of the colour (without alpha) in the whole image.
+inline int CountColor(const QImage& image, QRgb rgb)
+{
+    return CountColor(image, rgb, 0, 0, image.width(), image.height());
+}

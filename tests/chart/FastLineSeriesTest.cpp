@@ -11,16 +11,6 @@ using testing_support::rgbAt;
 
 namespace {
 
-int CountColor(const QImage& image, QRgb rgb)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (rgbAt(image, x, y) == rgb)
-                ++count;
-    return count;
-}
-
 // Draws the series' visible points onto a white copy of the window, clipped
 // as the chart clips them, either as one strip or point by point.
 enum class DrawMode { Strip, PointByPoint };
