@@ -48,17 +48,6 @@ void TPointLabels::Insert(int index, const QString& text)
     ++count_;
 }
 
-void TPointLabels::Set(int index, const QString& text)
-{
-    CheckIndex(index);
-    if (!storesTexts_) {
-        if (text.isEmpty())
-            return;
-        Materialize(static_cast<std::size_t>(count_));
-    }
-    texts_[static_cast<std::size_t>(index)] = text.isEmpty() ? QString() : text;
-}
-
 void TPointLabels::Remove(int index)
 {
     CheckIndex(index);

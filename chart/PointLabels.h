@@ -16,7 +16,6 @@ public:
 
     // index runs from 0 to Count(); others raise ListIndexError.
     void Insert(int index, const QString& text);
-    void Set(int index, const QString& text);
     void Remove(int index);
     void Exchange(int a, int b);
     // Removes every entry and releases the memory.

@@ -40,8 +40,6 @@ TEST(PointLabels, FirstTextIntoAnEmptyList)
     TPointLabels labels;
     labels.Insert(0, QStringLiteral("only"));
     EXPECT_EQ(labels.At(0), QStringLiteral("only"));
-    labels.Set(0, QString());
-    EXPECT_EQ(labels.At(0), QString());
     labels.Clear();
     EXPECT_EQ(labels.Count(), 0);
     EXPECT_FALSE(labels.HasTexts());
