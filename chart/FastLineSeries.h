@@ -44,7 +44,8 @@ public:
     void DrawPoint(int index) final;
     void NotifyPointAdded(TChartSeries& sender, int index) override;
     // The values and pixels of a point are the base class's; a paint
-    // computes them in bulk with the same results.
+    // computes them in bulk with the same results. Final, so that no
+    // derived series can change them behind the bulk computation's back.
     double XValueAt(int index) const final;
     double YValueAt(int index) const final;
     int PointPixelX(int index) const final;
