@@ -2,7 +2,7 @@
 // layout and drawing of the program's two axes.
 #include "bench/GuiBenchmarkMain.h"
 #include "chart/AxisLabelValues.h"
-#include "chart/AxisPanel.h"
+#include "chart/CustomChart.h"
 #include "chart/NumberFormat.h"
 #include "platform/Canvas.h"
 
@@ -41,13 +41,14 @@ void StepSearchFromTheSmallestStep(benchmark::State& state)
 BENCHMARK(StepSearchFromTheSmallestStep);
 
 // The bottom (0 .. 3 s) and left (-15 .. 15 degrees) axes of a run on the
-// program's chart, laid out and drawn as a paint does.
+// program's chart, laid out by the chart's own axis layout and drawn as a
+// paint does.
 void LayOutAndDrawProgramAxes(benchmark::State& state)
 {
     QImage image(498, 690, QImage::Format_RGB32);
     platform::Canvas window;
     window.BindImage(&image);
-    TCustomAxisPanel chart;
+    TCustomChart chart;
     chart.SetWindowCanvas(&window);
     chart.SetView3D(false);
     auto* series = new TChartSeries();
@@ -64,14 +65,7 @@ void LayOutAndDrawProgramAxes(benchmark::State& state)
 
     for (auto _ : state) {
         chart.SetChartArea({15, 28, 483, 662});
-        TChartRect area = chart.ChartArea();
-        for (TCustomChartAxis* axis : {static_cast<TCustomChartAxis*>(&bottom), static_cast<TCustomChartAxis*>(&left)}) {
-            axis->ComputeRange();
-            axis->ClaimAxisSpace(area, true);
-        }
-        chart.SetChartArea(area);
-        bottom.ComputePixelPositions();
-        left.ComputePixelPositions();
+        chart.LayoutAxes();
         bottom.DrawAxis(true);
         left.DrawAxis(true);
     }
