@@ -43,6 +43,7 @@ void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
 
     const TChartPen& frame = title.Frame();
     const bool frameShown = frame.Visible() && frame.Color() != clDefault;
+    // The frame's width; 0 without a frame.
     const int fw = frameShown ? frame.Width() : 0;
 
     const TChartRect area = ChartArea();
@@ -60,14 +61,11 @@ void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
     const int textRight = block.right;
     int y = atTop ? block.top : block.bottom;
 
-    int pw = 0;
-    if (frameShown) {
+    if (frameShown)
         canvas.Pen().Assign(frame.Data());
-        pw = frame.Width();
-    } else {
+    else
         canvas.Pen().SetStyle(psClear);
-    }
-    block = {block.left - pw, block.top - pw, block.right + pw, block.bottom + pw};
+    block = {block.left - fw, block.top - fw, block.right + fw, block.bottom + fw};
 
     const int wWidth = canvas.TextWidth(QStringLiteral("W"));
     if (frameShown || canvas.Brush().Style() != bsClear) {
@@ -102,17 +100,13 @@ void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
             DrawTitleLine(title, line, textLeft, textRight, y, wWidth);
             y += lineHeight;
         }
-        end = lines > 0 ? y : area.top + fw - titleGap;
-        if (frameShown)
-            end += pw;
+        end = (lines > 0 ? y : area.top + fw - titleGap) + fw;
     } else {
         for (auto line = title.Text().crbegin(); line != title.Text().crend(); ++line) {
             y -= lineHeight;
             DrawTitleLine(title, *line, textLeft, textRight, y, wWidth);
         }
-        end = lines > 0 ? y : area.bottom - fw + titleGap;
-        if (frameShown)
-            end -= pw;
+        end = (lines > 0 ? y : area.bottom - fw + titleGap) - fw;
     }
 
     TChartRect shrunk = ChartArea();
