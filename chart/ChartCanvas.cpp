@@ -155,6 +155,11 @@ void TChartCanvas3D::DrawRectangle(const TChartRect& rect)
     DrawRectangle(rect.left, rect.top, rect.right, rect.bottom);
 }
 
+void TChartCanvas3D::DrawPolygon(std::span<const QPoint> points)
+{
+    current().Polygon(points);
+}
+
 void TChartCanvas3D::DrawTextAt(int x, int y, const QString& text)
 {
     current().TextOut(x, y, text);

@@ -71,6 +71,8 @@ public:
     // TextAlign flags; the chart sets them back to 0 after use.
     void SetTextAlignment(int flags);
     void FillRectangle(const TChartRect& rect);
+    // The background erase of a rectangle: a fill with the current brush.
+    void EraseBackground(const TChartRect& rect) { FillRectangle(rect); }
     void MovePenTo(int x, int y);
     // A line from the pen position; (x, y) itself is not drawn.
     void DrawLineTo(int x, int y);
@@ -86,6 +88,8 @@ public:
     // Outline in the pen, inside in the brush; x1 and y1 exclusive.
     void DrawRectangle(int x0, int y0, int x1, int y1);
     void DrawRectangle(const TChartRect& rect);
+    // The closed outline through the points in the pen, the inside in the brush.
+    void DrawPolygon(std::span<const QPoint> points);
     // The text in the font's colour, placed by the text alignment.
     void DrawTextAt(int x, int y, const QString& text);
     // The text turned by angle degrees counter-clockwise about (x, y), with a

@@ -144,6 +144,12 @@ void Canvas::LineTo(int x, int y)
     DrawLineStrip(points);
 }
 
+void Canvas::Polyline(std::span<const QPoint> points)
+{
+    realizeBrush();
+    segments(points, false);
+}
+
 void Canvas::DrawLineStrip(std::span<const QPoint> points)
 {
     realizeBrush();

@@ -122,11 +122,15 @@ public:
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
+    // The lines from each point to the next; the pen position stays.
+    void Polyline(std::span<const QPoint> points);
     // MoveTo(first point), then LineTo to each further one.
     void DrawLineStrip(std::span<const QPoint> points);
     // DrawLineStrip of each strip in turn: ends[i] is where strip i ends in
     // points (strip 0 starts at 0, strip i at ends[i - 1]).
     void DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
+    // The closed outline in the pen, the inside (odd-even rule) in the brush.
+    void Polygon(std::span<const QPoint> points);
     void TextOut(int x, int y, const QString& text);
     // The text turned about (x, y) by angle degrees counter-clockwise.
     void TextOutRotated(int x, int y, double angle, const QString& text);

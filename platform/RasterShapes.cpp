@@ -3,6 +3,8 @@
 
 #include "platform/RasterRecipes.h"
 
+#include <QPolygon>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -134,6 +136,21 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
     const QRectF throughPixelCentres(box.left + 0.5, box.top + 0.5, box.width() - 1, box.height() - 1);
     p->drawArc(throughPixelCentres, static_cast<int>(std::lround(start * 16)),
                static_cast<int>(std::lround(span * 16)));
+}
+
+void Canvas::Polygon(std::span<const QPoint> points)
+{
+    realizeBrush();
+    const TPenData& pen = pen_.Data();
+    if (points.size() < 2 || pen.mode == pmNop)
+        return;
+    QPainter* p = clippedPainter();
+    if (p == nullptr)
+        return;
+    const QPolygon polygon(QList<QPoint>(points.begin(), points.end()));
+    fillArea(*p, recipes::Composition(pen.mode),
+             [&](QPainter& q) { q.drawPolygon(polygon, Qt::OddEvenFill); });
+    segments(points, true);
 }
 
 void Canvas::applyOutlinePen(QPainter& p)

@@ -216,7 +216,7 @@ TEST(CanvasLineRule, DottedGridMatchesQPainter)
         canvas->Pen().SetColor(clGray);
         canvas->SetBackgroundMode(bkTransparent);
         for (int x = 15; x < 483; x += 37)
-            canvas->DrawLineStrip(std::vector<QPoint>{{x, 28}, {x, 662}});
+            canvas->Polyline(std::vector<QPoint>{{x, 28}, {x, 662}});
         for (int y = 28; y < 663; y += 21) {
             const QPoint row[] = {{15, y}, {483, y}, {483, y + 1}, {15, y + 1}};
             canvas->DrawLineStrip(row);

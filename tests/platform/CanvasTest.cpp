@@ -89,7 +89,7 @@ TEST(CanvasPenModes, NotXorDrawnTwiceRestoresEveryPixel)
         s.canvas.MoveTo(2, 38);
         s.canvas.LineTo(37, 1);
         const QPoint zigzag[] = {{1, 1}, {20, 5}, {3, 12}, {30, 30}};
-        s.canvas.DrawLineStrip(zigzag);
+        s.canvas.Polyline(zigzag);
     };
     draw();
     EXPECT_NE(s.image, before);
@@ -116,17 +116,17 @@ TEST(CanvasPenModes, ModesApplyToLinesButFillRectAlwaysCopies)
     s.canvas.FillRect(6, 0, 10, 5);
     EXPECT_EQ(countPixelsNot(s.image, kRed, 6, 0, 10, 5), 0);
 }
-TEST(CanvasLines, StripStartsAtItsFirstPointLeavesOutOnlyItsLastAndMovesThePenThere)
+TEST(CanvasLines, PolylineLeavesOutOnlyItsLastPointAndKeepsThePenPosition)
 {
     Surface s(16, 12);
     s.canvas.MoveTo(1, 1);
     const QPoint points[] = {{2, 2}, {10, 2}, {10, 8}, {4, 8}};
-    s.canvas.DrawLineStrip(points);
+    s.canvas.Polyline(points);
     EXPECT_EQ(s.row(2, 0, 12), "..#########.");
     EXPECT_EQ(s.column(10, 0, 10), "..#######.");
     EXPECT_EQ(s.row(8, 0, 12), ".....######.");
     EXPECT_EQ(countPixelsNot(s.image, kWhite, 0, 0, 16, 12), 20);
-    EXPECT_EQ(s.canvas.PenPos(), QPoint(4, 8));
+    EXPECT_EQ(s.canvas.PenPos(), QPoint(1, 1));
 }
 
 TEST(CanvasLines, WidePenIsSolidAndCoversTheEndPoints)
@@ -213,6 +213,19 @@ TEST(CanvasShapes, ArcWithSwappedRaysDrawsTheOtherHalfInTheSameBox)
     EXPECT_EQ(rgbAt(s.image, 150, 100), kBlack);
     EXPECT_EQ(rgbAt(s.image, 249, 100), kBlack);
     EXPECT_EQ(rgbAt(s.image, 200, 149), kBlack);
+}
+
+TEST(CanvasShapes, PolygonFillsAndOutlinesItsClosedRing)
+{
+    Surface s(20, 20);
+    s.canvas.Brush().SetColor(clRed);
+    const QPoint triangle[] = {{2, 2}, {16, 2}, {2, 16}};
+    s.canvas.Polygon(triangle);
+    EXPECT_EQ(rgbAt(s.image, 2, 2), kBlack);
+    EXPECT_EQ(rgbAt(s.image, 16, 2), kBlack);
+    EXPECT_EQ(rgbAt(s.image, 2, 16), kBlack);
+    EXPECT_EQ(rgbAt(s.image, 5, 5), kRed);
+    EXPECT_EQ(rgbAt(s.image, 15, 15), kWhite);
 }
 
 TEST(CanvasBrushes, HatchedBrushLeavesOrFillsItsGapsByTheBackgroundMode)
@@ -304,7 +317,7 @@ TEST(CanvasPicture, PendulumAndRunPicture)
     c.Arc(130, 100, 30, 200, 30, 150, 130, 150);
     const QPoint sides[][2] = {{{130, 70}, {130, 150}}, {{30, 70}, {30, 150}}};
     for (const auto& side : sides)
-        c.DrawLineStrip(side);
+        c.Polyline(side);
     c.Pen().SetColor(clRed);
     c.Ellipse(84, 66, 76, 74);
     c.Ellipse(84, 146, 76, 154);
