@@ -1,7 +1,5 @@
 #include "chart/ChartCanvas.h"
 
-#include <algorithm>
-
 TChartCanvas3D::TChartCanvas3D(platform::Canvas* target)
     : target_(target)
 {
@@ -78,7 +76,8 @@ void TChartCanvas3D::CopyBufferTo(int x, int y, platform::Canvas& canvas)
     if (!bitmap_)
         return;
     // A target of the bitmap's size then takes its pixels without copying
-    // them; the next paint draws into new ones (see FillRectangle).
+    // them; the next paint, which starts with a fill of the whole bitmap,
+    // then draws into new ones (see Canvas::FillRect).
     bitmap_->GetCanvas().ReleasePainter();
     canvas.Draw(x, y, bitmap_->Image());
 }
@@ -100,12 +99,6 @@ void TChartCanvas3D::SetTextAlignment(int flags)
 
 void TChartCanvas3D::FillRectangle(const TChartRect& rect)
 {
-    // A solid fill of the whole bitmap, unclipped, sets every pixel: the old
-    // ones need not be copied away from the window surface that shares them.
-    if (bitmap_ && target_ == &bitmap_->GetCanvas() && target_->Brush().Style() == bsSolid && !target_->ClipRect()
-        && std::min(rect.left, rect.right) <= 0 && std::min(rect.top, rect.bottom) <= 0
-        && std::max(rect.left, rect.right) >= bitmap_->Width() && std::max(rect.top, rect.bottom) >= bitmap_->Height())
-        bitmap_->DiscardSharedPixels();
     current().FillRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 

@@ -153,6 +153,11 @@ private:
     QPainter* clippedPainter();
     void endOwnPainter();
     void forgetPainterState();
+    // Before a fill that sets every pixel of the bound image: when the image
+    // shares its pixels with a copy (a window the picture was handed to), it
+    // takes new ones instead of copying the old ones at the first write,
+    // since the fill reads none of them.
+    void dropSharedPixelsCoveredBy(const QRect& rect);
     // Takes the background from the brush if it was assigned since the last operation.
     void realizeBrush();
     // True when the pen's pixels may be written straight into the image: a

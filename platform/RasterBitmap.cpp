@@ -12,14 +12,4 @@ RasterBitmap::RasterBitmap(int width, int height, bool monochrome)
     canvas_.BindImage(&image_);
 }
 
-void RasterBitmap::DiscardSharedPixels()
-{
-    if (image_.isNull() || image_.isDetached())
-        return;
-    // The canvas keeps its pen, brush, font and clip across the rebinding.
-    canvas_.Unbind();
-    image_ = QImage(image_.width(), image_.height(), image_.format());
-    canvas_.BindImage(&image_);
-}
-
 } // namespace platform

@@ -22,12 +22,6 @@ public:
     // The pixels drawn so far.
     const QImage& Image() const { return image_; }
 
-    // For drawing that will set every pixel before it reads any: pixels
-    // shared with a copy of Image() (which keeps them) are given up for new
-    // ones of undefined content, instead of being copied when the canvas
-    // next draws. Pixels the bitmap has to itself stay.
-    void DiscardSharedPixels();
-
 private:
     // Declared before the canvas, so that the canvas (and its painter) goes first.
     QImage image_;

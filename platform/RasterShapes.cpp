@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace platform {
 
@@ -46,11 +47,27 @@ void Canvas::FillRect(int left, int top, int right, int bottom)
     const Box box = normalized(left, top, right, bottom);
     if (box.empty() || brush_.Style() == bsClear)
         return;
+    const QRect rect(box.left, box.top, box.width(), box.height());
+    if (brush_.Style() == bsSolid)
+        dropSharedPixelsCoveredBy(rect);
     QPainter* p = clippedPainter();
     if (p == nullptr)
         return;
-    const QRect rect(box.left, box.top, box.width(), box.height());
     fillArea(*p, QPainter::CompositionMode_SourceOver, [&](QPainter& q) { q.drawRect(rect); });
+}
+
+void Canvas::dropSharedPixelsCoveredBy(const QRect& rect)
+{
+    if (image_ == nullptr || image_->isNull() || image_->isDetached())
+        return;
+    const QRect covered = clip_ ? clip_->intersected(rect) : rect;
+    if (!covered.contains(image_->rect()))
+        return;
+    endOwnPainter();
+    QImage fresh(image_->size(), image_->format());
+    fresh.setColorTable(image_->colorTable());
+    fresh.setDevicePixelRatio(image_->devicePixelRatio());
+    *image_ = std::move(fresh);
 }
 
 void Canvas::Rectangle(int x0, int y0, int x1, int y1)

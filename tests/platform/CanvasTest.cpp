@@ -282,6 +282,35 @@ TEST(CanvasBlockCopy, CopiesTheWholeImageAtItsCornerWithinTheClip)
     EXPECT_EQ(countPixelsNot(s.image, kWhite, 0, 0, 12, 3), 2 * 3);
 }
 
+// A copy of the whole surface is shared, not copied; a fill that covers every
+// pixel then gives the canvas new ones, while a fill that leaves any pixel
+// (smaller, or clipped) keeps the old ones around it. The copy never changes.
+TEST(CanvasBlockCopy, SharedPixelsStayWithTheCopyWhateverTheNextFillCovers)
+{
+    QImage picture(12, 12, QImage::Format_RGB32);
+    picture.fill(QColor::fromRgb(kRed));
+    Surface s(12, 12);
+    s.canvas.Draw(0, 0, picture);
+    EXPECT_EQ(s.image.constBits(), picture.constBits()) << "the whole-surface copy shares the pixels";
+
+    s.canvas.Brush().SetColor(clGreen);
+    s.canvas.FillRect(0, 0, 12, 12);
+    EXPECT_EQ(countPixelsNot(s.image, kGreen, 0, 0, 12, 12), 0);
+    EXPECT_EQ(countPixelsNot(picture, kRed, 0, 0, 12, 12), 0);
+
+    s.canvas.Draw(0, 0, picture);
+    s.canvas.IntersectClipRect(0, 0, 6, 12);
+    s.canvas.FillRect(0, 0, 12, 12);
+    EXPECT_EQ(countPixelsNot(s.image, kGreen, 0, 0, 6, 12), 0);
+    EXPECT_EQ(countPixelsNot(s.image, kRed, 6, 0, 12, 12), 0) << "pixels outside the clip are kept";
+    s.canvas.RemoveClip();
+
+    s.canvas.Draw(0, 0, picture);
+    s.canvas.FillRect(1, 0, 12, 12);
+    EXPECT_EQ(countPixelsNot(s.image, kRed, 0, 0, 1, 12), 0) << "pixels beside a smaller fill are kept";
+    EXPECT_EQ(countPixelsNot(picture, kRed, 0, 0, 12, 12), 0);
+}
+
 TEST(CanvasTargets, UnboundCanvasDrawsNothingAndAPainterTargetIsDrawnThrough)
 {
     Canvas canvas;
