@@ -1,5 +1,7 @@
 #include "chart/NumberFormat.h"
 
+#include "platform/NumberConversion.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -16,11 +18,9 @@ TNumberSeparators TNumberSeparators::FromSystemLocale()
 
 TNumberSeparators TNumberSeparators::FromLocale(const QLocale& locale)
 {
-    const QString decimal = locale.decimalPoint();
     const QString thousands = locale.groupSeparator();
     TNumberSeparators result;
-    if (decimal.size() == 1)
-        result.decimal = decimal.front();
+    result.decimal = platform::decimalSeparatorOf(locale);
     if (thousands.size() == 1)
         result.thousands = thousands.front();
     return result;
