@@ -3,6 +3,7 @@
 #include "app/ImageControl.h"
 #include "chart/Chart.h"
 #include "model/AngleConversion.h"
+#include "tests/model/PendulumTestSupport.h"
 #include "tests/support/TestImages.h"
 
 #include <QCheckBox>
@@ -17,14 +18,7 @@ namespace {
 // The model of a default run after the given number of steps.
 model::PendulumState DefaultRunAfterSteps(int steps)
 {
-    model::PendulumState state;
-    state.Length = 0.8;
-    state.Fi0 = model::startAngleFromDegrees(10.0);
-    state.TimeStep = model::standardTimeStep;
-    state.Mass = model::standardMass;
-    state.Gravity = model::standardGravity;
-    state.Fi = state.Fi0;
-    state.Inertia = 0.05;
+    model::PendulumState state = model_testing::defaultPendulum();
     for (int i = 0; i < steps; ++i)
         state.AdvanceStep();
     return state;

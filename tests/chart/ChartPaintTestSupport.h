@@ -6,6 +6,7 @@
 #include "model/PendulumState.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
+#include "tests/model/PendulumTestSupport.h"
 
 #include <QImage>
 #include <QPointF>
@@ -18,14 +19,7 @@
 // degrees after the step).
 inline std::vector<QPointF> PendulumRun(double startDegrees, int count)
 {
-    model::PendulumState state;
-    state.Length = 0.8;
-    state.Fi0 = model::startAngleFromDegrees(startDegrees);
-    state.TimeStep = model::standardTimeStep;
-    state.Mass = model::standardMass;
-    state.Gravity = model::standardGravity;
-    state.Fi = state.Fi0;
-    state.Inertia = 0.05;
+    model::PendulumState state = model_testing::startedPendulum(0.8, startDegrees, 0.05);
     state.AdvanceStep();
     std::vector<QPointF> samples;
     samples.reserve(static_cast<std::size_t>(count));
