@@ -2,14 +2,11 @@
 
 #include "chart/Chart.h"
 #include "chart/FastLineSeries.h"
-#include "tests/chart/ChartPaintTestSupport.h"
+#include "tests/chart/ShownChart.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QTest>
 #include <QWheelEvent>
-
-#include <memory>
 
 namespace mouse_testing {
 
@@ -31,38 +28,18 @@ inline std::ostream& operator<<(std::ostream& out, const Range& range)
     return out << (range.automatic ? "automatic " : "manual ") << range.minimum << " .. " << range.maximum;
 }
 
-// The chart widget configured like the main window's, shown on the offscreen
-// screen, with one run plotted on the ranges "Start" sets, and its renders counted.
-class ShownRunChart {
+// The shown chart with one run plotted on the ranges "Start" sets, and the
+// mouse and wheel driven as a user drives them.
+class ShownRunChart : public ShownChart {
 public:
-    ShownRunChart()
-        : chart(std::make_unique<TChart>())
-    {
-        chart->resize(ConfiguredChart::width, ConfiguredChart::height);
-        ConfigureAsMainWindowChart(*chart);
-        chart->OnAfterDraw = [this](TCustomAxisPanel&) { ++renders; };
-        chart->show();
-        Settle();
-    }
-
     // Plots a run of the default pendulum on the axes as "Start" sets them.
     TFastLineSeries& ShowRun(int count = 250)
     {
-        auto* series = new TFastLineSeries(chart.get());
-        series->SetSeriesColor(clRed);
-        for (const QPointF& p : PendulumRun(10.0, count))
-            series->AddPoint(p.x(), p.y());
-        series->SetParentChart(chart.get());
+        TFastLineSeries& series = AddRun(clRed, 10.0, count);
         chart->BottomAxis().SetRange(0, 3);
         chart->LeftAxis().SetRange(-15, 15);
         Settle();
-        return *series;
-    }
-
-    static void Settle()
-    {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
+        return series;
     }
 
     void Press(Qt::MouseButton button, QPoint at) { QTest::mousePress(chart.get(), button, {}, at); }
@@ -88,9 +65,6 @@ public:
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(chart.get(), &wheel);
     }
-
-    std::unique_ptr<TChart> chart;
-    int renders = 0;
 };
 
 } // namespace mouse_testing

@@ -3,53 +3,12 @@
 #include "chart/ChartCanvas.h"
 #include "chart/FastLineSeries.h"
 #include "platform/Exceptions.h"
-#include "tests/chart/ChartPaintTestSupport.h"
+#include "tests/chart/ShownChart.h"
 #include "tests/support/TestImages.h"
 
-#include <QApplication>
-#include <QCoreApplication>
 #include <QPointer>
 
 #include <gtest/gtest.h>
-
-#include <memory>
-
-namespace {
-
-// A chart widget configured like the main window's, shown, with its renders counted.
-class ShownChart {
-public:
-    ShownChart()
-        : chart(std::make_unique<TChart>())
-    {
-        chart->resize(ConfiguredChart::width, ConfiguredChart::height);
-        ConfigureAsMainWindowChart(*chart);
-        chart->OnAfterDraw = [this](TCustomAxisPanel&) { ++renders; };
-        chart->show();
-        Settle();
-    }
-
-    static void Settle()
-    {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
-    }
-
-    TFastLineSeries& AddRun(TColor color, double startDegrees, int count)
-    {
-        auto* series = new TFastLineSeries(chart.get());
-        series->SetSeriesColor(color);
-        for (const QPointF& p : PendulumRun(startDegrees, count))
-            series->AddPoint(p.x(), p.y());
-        series->SetParentChart(chart.get());
-        return *series;
-    }
-
-    std::unique_ptr<TChart> chart;
-    int renders = 0;
-};
-
-} // namespace
 
 TEST(ChartWidget, SeveralRequestsGiveOnePaint)
 {
