@@ -6,6 +6,8 @@
 int main(int argc, char** argv)
 {
     KyvadloApplication application(argc, argv);
+    // Desktops match the window with its menu entry, and so show its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KYVADLO_APP_ID));
     platform::SystemRunLoop runLoop;
     TForm1 form(runLoop);
     application.SetFailureReport([&form](const QString& message) { form.ShowFailure(message); });
