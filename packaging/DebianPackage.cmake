@@ -1,0 +1,36 @@
+# The Debian package of everything the install rules put in place, made by
+# scripts/package (cpack -G DEB in the release build).
+set(KYVADLO_PACKAGE_MAINTAINER "Kyvadlo maintainers <maintainers@kyvadlo.invalid>" CACHE STRING
+    "Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kyvadlo)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Kyvadlo")
+set(CPACK_PACKAGE_CONTACT "${KYVADLO_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KYVADLO_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from the binaries themselves; the fonts are only asked
+# for by name (fontconfig maps "Arial" and "Times New Roman" to them), and
+# libqt6gui6, which the binaries link, carries the X11 platform plugin.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# First line: the synopsis; CPack indents the rest and marks the empty line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "simulator of a physical pendulum for physics lessons
+Kyvadlo (Czech for pendulum) shows how a physical (compound) pendulum swings.
+The user types the distance from the pivot to the centre of mass, the moment
+of inertia about the pivot and the start angle; the program integrates the
+equation of motion in steps of 0.01 s, animates the swinging body and plots
+the angle against time, one coloured line per run, on a chart that can be
+zoomed and scrolled with the mouse.
+
+The window's texts are Czech. It appears in the desktop's menu as
+\"Fyzické kyvadlo\".")
+
+include(CPack)
