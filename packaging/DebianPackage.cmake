@@ -21,16 +21,16 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # libqt6gui6, which the binaries link, carries the X11 platform plugin.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-# First line: the synopsis; CPack indents the rest and marks the empty line.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "simulator of a physical pendulum for physics lessons
-Kyvadlo (Czech for pendulum) shows how a physical (compound) pendulum swings.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulator of a physical pendulum for physics lessons")
+# CPack indents these lines below the summary and marks the empty one.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kyvadlo (Czech for pendulum) shows how a physical (compound) pendulum swings.
 The user types the distance from the pivot to the centre of mass, the moment
 of inertia about the pivot and the start angle; the program integrates the
 equation of motion in steps of 0.01 s, animates the swinging body and plots
 the angle against time, one coloured line per run, on a chart that can be
 zoomed and scrolled with the mouse.
 
-The window's texts are Czech. It appears in the desktop's menu as
-\"Fyzické kyvadlo\".")
+The window's texts are Czech; the desktop's menu lists the program as
+Fyzické kyvadlo.")
 
 include(CPack)
