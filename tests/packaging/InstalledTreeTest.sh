@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs the build into a fresh prefix and checks what a user gets there:
-# exactly the programs, the menu entry, the icons and the software centre's
-# metadata (no library, test or benchmark), the validators' verdicts on the
-# entry and the metadata, and that the program named by the entry's Exec line
-# starts from the prefix, keeps running without a complaint and ends on
-# SIGTERM: offscreen always, and in a real X server as well when Xvfb is there.
+# exactly the programs, their manual pages, the menu entry, the icons and the
+# software centre's metadata (no library, test or benchmark), the validators'
+# verdicts on the entry and the metadata, and that the program named by the
+# entry's Exec line starts from the prefix, keeps running without a complaint
+# and ends on SIGTERM: offscreen always, and in a real X server as well when
+# Xvfb is there.
 #
 # Usage: InstalledTreeTest.sh CMAKE BUILD_DIR APP_ID WITH_CLI
 #   WITH_CLI is 1 when the build has the command-line program kyvadlo-run.
@@ -55,6 +56,7 @@ icon_dir=share/icons/hicolor
 
 echo "== the installed tree"
 expected="bin/Kyvadlo
+share/man/man1/Kyvadlo.1.gz
 $desktop_file
 $metainfo_file
 $icon_dir/scalable/apps/$app_id.svg"
@@ -88,6 +90,10 @@ for program in bin/Kyvadlo bin/kyvadlo-run; do
         fail "$program is not executable"
     fi
 done
+manual=$prefix/share/man/man1/Kyvadlo.1.gz
+if [ -f "$manual" ] && ! gzip -dc "$manual" | grep -q '^\.TH KYVADLO 1'; then
+    fail "$manual is no manual page of Kyvadlo"
+fi
 if command -v readelf >/dev/null && [ -e "$prefix/bin/Kyvadlo" ]; then
     if readelf -d "$prefix/bin/Kyvadlo" | grep -F "$build_dir" >/dev/null; then
         fail "bin/Kyvadlo still looks for libraries in the build folder"
