@@ -7,6 +7,7 @@
 #include "chart/Chart.h"
 #include "embedded/EquationsPicture.h"
 #include "embedded/OleContainer.h"
+#include "runchart/RunChart.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -132,13 +133,7 @@ void TForm1::CreateInputGroup()
 
 void TForm1::ConfigureChart()
 {
-    Chart1->BackWall().Brush().SetColor(clWhite);
-    Chart1->BackWall().Brush().SetStyle(bsClear);
-    Chart1->Title().SetText({QStringLiteral("Graf")});
-    Chart1->BottomAxis().Title().SetCaption(QStringLiteral("t [s]"));
-    Chart1->LeftAxis().Title().SetCaption(QStringLiteral("fi [°]"));
-    Chart1->Legend().SetVisible(false);
-    Chart1->SetView3D(false);
+    runchart::ConfigureRunChart(*Chart1);
 }
 
 // Within the group: Edit1, Edit2, "Start", "Stop", "Clear", "pomalu", the

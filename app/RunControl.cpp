@@ -4,10 +4,11 @@
 #include "app/Unit1.h"
 #include "chart/Chart.h"
 #include "chart/FastLineSeries.h"
-#include "model/AngleConversion.h"
+#include "model/RunPass.h"
 #include "platform/Canvas.h"
-#include "platform/FloatingPoint.h"
 #include "platform/RunLoop.h"
+#include "runchart/RunAxes.h"
+#include "runchart/RunChart.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -22,10 +23,6 @@ constexpr int FirstFrameHold = 1000;
 // The sleep of every pass, before the "pomalu" delay.
 constexpr int FrameSleep = 10;
 constexpr int SlowDelay = 50;
-// The span of the axes at the start of every run; the bottom axis follows
-// the data once the time exceeds its end.
-constexpr double AngleAxisEnd = 15.0;
-constexpr double TimeAxisEnd = 3.0;
 
 // Counts a run for as long as its handler is on the stack.
 class RunDepthScope {
@@ -61,22 +58,14 @@ void TForm1::Button1Click(QObject* /*Sender*/)
         throw SeriesSlotsFull();
     const RunDepthScope depth(runDepth_);
 
-    TChartAxis& bottomAxis = Chart1->BottomAxis();
-    TChartAxis& leftAxis = Chart1->LeftAxis();
-    bottomAxis.SetAutomatic(false);
-    leftAxis.SetAutomatic(false);
-    leftAxis.SetMaximum(AngleAxisEnd);
-    leftAxis.SetMinimum(-AngleAxisEnd);
-    bottomAxis.SetMaximum(TimeAxisEnd);
-    bottomAxis.SetMinimum(0.0);
+    runchart::SetStartRanges(*Chart1);
     Button3->setEnabled(false);
 
     ++run_.SeriesIndex;
     // The window owns the series; the slot only refers to it.
     auto* const series = new TFastLineSeries(this);
     run_.SeriesSlots[run_.SeriesIndex] = series;
-    series->SetSeriesColor(CurveColor(run_.SeriesIndex));
-    series->SetParentChart(Chart1);
+    runchart::AttachRunSeries(*series, run_.SeriesIndex, *Chart1);
     run_.StopFlag = false;
 
     ReadStartValues();
@@ -92,15 +81,8 @@ void TForm1::Button1Click(QObject* /*Sender*/)
 void TForm1::ReadStartValues()
 {
     pendulum_.Length = ReadNumber(*Edit1);
-    pendulum_.Fi0 = ReadNumber(*Edit2);
-    pendulum_.Fi0 = model::startAngleFromDegrees(pendulum_.Fi0);
-    pendulum_.Time = 0.0;
-    pendulum_.TimeStep = model::standardTimeStep;
-    pendulum_.Mass = model::standardMass;
-    pendulum_.Gravity = model::standardGravity;
-    pendulum_.Fi = pendulum_.Fi0;
-    pendulum_.Inertia = ReadNumber(*Edit3);
-    pendulum_.Omega = 0.0;
+    model::SetStartAngle(pendulum_, ReadNumber(*Edit2));
+    model::SetStartInertia(pendulum_, ReadNumber(*Edit3));
 }
 
 // Every pass reads the current series and the model afresh: a "Start" nested
@@ -109,21 +91,18 @@ void TForm1::ReadStartValues()
 void TForm1::RunPasses()
 {
     for (;;) {
-        pendulum_.AdvanceStep();
+        const model::RunSample sample = model::AdvancePass(pendulum_);
         // The current series is missing only when "Stop" and "Clear" were
         // both handled before this run's first pass: no point to record then.
         if (run_.SeriesIndex >= 0) {
             if (TChartSeries* const series = run_.SeriesSlots[run_.SeriesIndex])
-                series->AddPoint(pendulum_.Time, model::chartDegrees(pendulum_.Fi), QString(), clDefault);
+                series->AddPoint(sample.Time, sample.Degrees, QString(), clDefault);
         }
-        pendulum_.Time =
-            platform::storeAsDouble(static_cast<long double>(pendulum_.Time) + pendulum_.TimeStep);
         DrawFrame();
         runLoop_.sleep(FrameSleep);
         runLoop_.sleep(run_.Delay);
         runLoop_.dispatchPending();
-        if (pendulum_.Time > TimeAxisEnd && !Chart1->BottomAxis().Automatic())
-            Chart1->BottomAxis().SetAutomatic(true);
+        runchart::FollowDataPastStartRange(*Chart1, pendulum_.Time);
         if (run_.StopFlag)
             return;
     }

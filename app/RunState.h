@@ -1,7 +1,6 @@
 #pragma once
 
 #include "chart/ChartSeries.h"
-#include "platform/Colors.h"
 #include "platform/Exceptions.h"
 
 #include <QPointer>
@@ -24,10 +23,6 @@ struct RunState {
     // window owns the series; a slot whose series is gone reads as null.
     std::array<QPointer<TChartSeries>, SeriesSlotCount> SeriesSlots{};
 };
-
-// The colour of the run in a slot: red, green, blue, black, then red again.
-// The index is 0 or more.
-TColor CurveColor(int seriesIndex);
 
 // "Start" with every slot taken since the last "Clear".
 class SeriesSlotsFull : public KyvadloError {
