@@ -1,0 +1,75 @@
+#include "cli/HelpText.h"
+
+namespace cli {
+
+std::string HelpText()
+{
+    return R"(Usage: kyvadlo-run [OPTION]...
+Runs the pendulum of the Kyvadlo window without the window: the points its
+chart records, a summary of each run and a picture of the chart.
+
+The pendulum (m = 1 kg, g = 9.81 m/s2, one step every 0.01 s):
+      --length A       distance a from the pivot to the centre of mass [m]
+                       (default 0.8)
+      --inertia J      moment of inertia J about the pivot [kg.m2]
+                       (default 0.05)
+      --angle LIST     start angle phi0 [degrees] (default 10); a comma-
+                       separated list gives one run per angle, in order, as
+                       if Start were pressed once per angle after Clear
+  Numbers are read as the window reads its fields, with "." as the decimal
+  separator whatever the locale.
+
+Length of every run:
+      --duration S     S seconds of simulated time (default 10): the points
+                       at the nominal times 0, 0.01, 0.02, ... up to S, that
+                       is 1 + floor(S / 0.01) points (10 s gives 1001; S is
+                       taken to 10 ns). The recorded times are the window's:
+                       sums of 0.01 s steps, so the last time of a 10 s run
+                       is 9.999999999999831
+      --points N       N points instead, 1 to 2147483647
+
+Output:
+      --format F       csv (default) or json
+  -o, --output FILE    the data to FILE (default: standard output, also "-")
+      --summary        per run: points, amplitude, measured period (zero
+                       crossings), small-angle and exact period, deviation of
+                       the measured from the exact period, largest deviation
+                       of the energy; a table on standard error, or inside the
+                       JSON with --format json
+      --png FILE       also the chart as the window shows it after the runs,
+                       as a PNG picture
+      --size WxH       the picture's size in pixels (default 498x690, the
+                       size of the window's chart)
+  -h, --help           this help
+      --version        the program's version
+
+CSV columns (one header row, one row per point, "." as decimal separator,
+every number in its shortest form that reads back exactly):
+  run          the run, from 1 in the order of --angle
+  t_s          time [s], as the window's chart records it
+  phi_deg      angle [degrees], as the chart shows it (a positive start
+               angle starts the body left of the pivot, so it is negative)
+  omega_rad_s  angular velocity [rad/s]
+  E_J          energy J*omega^2/2 + m*g*a*(1 - cos phi) [J]
+JSON holds the same numbers per run, with the inputs; values that are not
+finite are null there.
+
+Exit status: 0 when every run ended as asked; 1 when a run ended with a
+model fault (for example J = 0; the window's message goes to standard error,
+the points before it are written, later runs are not started) or when the
+output could not be written; 2 when the command line is wrong (nothing is
+written).
+
+Examples:
+  kyvadlo-run --duration 20 -o run.csv
+  kyvadlo-run --angle 10,45,90,170 --summary > /dev/null
+  kyvadlo-run --angle 10,45 --png chart.png --size 800x600 > runs.csv
+)";
+}
+
+std::string VersionText()
+{
+    return "kyvadlo-run " KYVADLO_VERSION "\n";
+}
+
+} // namespace cli

@@ -1,0 +1,33 @@
+#include "cli/OffscreenGui.h"
+
+#include <cstdio>
+
+namespace cli {
+
+namespace {
+
+void CriticalOnly(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "kyvadlo-run: %s\n", qUtf8Printable(message));
+}
+
+} // namespace
+
+OffscreenGui::OffscreenGui()
+{
+    if (QGuiApplication::instance() != nullptr)
+        return;
+    previousHandler_ = qInstallMessageHandler(CriticalOnly);
+    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+}
+
+OffscreenGui::~OffscreenGui()
+{
+    if (!application_)
+        return;
+    application_.reset();
+    qInstallMessageHandler(previousHandler_);
+}
+
+} // namespace cli

@@ -1,0 +1,60 @@
+#include "cli/RunPicture.h"
+
+#include "platform/Canvas.h"
+#include "runchart/RunAxes.h"
+#include "runchart/RunChart.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+
+namespace cli {
+
+RunPicture::RunPicture(int width, int height)
+{
+    runchart::ConfigureRunChart(chart_);
+    chart_.SetClientSize(width, height);
+}
+
+void RunPicture::BeginRun(int run, const RunInputs& /*inputs*/)
+{
+    runchart::SetStartRanges(chart_);
+    series_.push_back(std::make_unique<TFastLineSeries>());
+    runchart::AttachRunSeries(*series_.back(), run, chart_);
+}
+
+void RunPicture::AddSample(const Sample& sample)
+{
+    series_.back()->AddPoint(sample.time, sample.degrees, QString(), clDefault);
+}
+
+void RunPicture::EndRun(const RunEnd& end)
+{
+    runchart::FollowDataPastStartRange(chart_, end.time);
+}
+
+QImage RunPicture::Render()
+{
+    // The chart paints into its off-screen bitmap and copies it onto its
+    // window canvas; here an image stands for the window.
+    QImage window(chart_.ClientWidth(), chart_.ClientHeight(), QImage::Format_RGB32);
+    platform::Canvas windowCanvas;
+    windowCanvas.BindImage(&window);
+    chart_.SetWindowCanvas(&windowCanvas);
+    chart_.RequestRepaint();
+    chart_.HandlePaint();
+    chart_.SetWindowCanvas(nullptr);
+    return chart_.Canvas().Bitmap()->Image().copy();
+}
+
+QByteArray EncodePng(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image))
+        throw std::runtime_error("cannot encode the picture as PNG: " + writer.errorString().toStdString());
+    return bytes;
+}
+
+} // namespace cli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/Measure.h"
+#include "cli/Simulation.h"
+
+namespace cli {
+
+// The periods theory gives for the run's pendulum (m = 1 kg, g = 9.81 m/s^2),
+// n/a with the reason where the formula does not apply.
+
+// 2 pi sqrt(J / (m g a)): needs J / (m g a) > 0, a body that swings about
+// its lowest point.
+Measure SmallAnglePeriod(const RunInputs& inputs);
+
+// 4 sqrt(J / (m g a)) K(sin(phi0 / 2)) with the complete elliptic integral of
+// the first kind K of modulus k: the period of a swing of any amplitude
+// below 180 degrees. Needs J / (m g a) > 0 and |phi0| < 180 degrees; phi0 is
+// the start angle the run uses (the typed degrees in radians).
+Measure ExactPeriod(const RunInputs& inputs);
+
+} // namespace cli
