@@ -122,6 +122,8 @@ Options ParseOptions(const std::vector<std::string>& arguments)
         if (name == "-o")
             name = "--output";
         if (!TakesValue(name)) {
+            if (value && (name == "--summary" || name == "--help" || name == "--version"))
+                throw UsageError("option '" + name + "' takes no value");
             if (argument.starts_with("-") && argument != "-")
                 throw UsageError("unknown option '" + name + "'");
             throw UsageError("unexpected argument '" + argument + "'");
