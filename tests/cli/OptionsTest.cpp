@@ -120,7 +120,8 @@ TEST(Options, DurationCountsTheStepsWithinIt)
 {
     EXPECT_EQ(PointsForDuration(10.0), 1001);
     EXPECT_EQ(PointsForDuration(0.0), 1) << "the window records at least one point";
-    EXPECT_EQ(PointsForDuration(0.3), 31) << "0.3 / 0.01 is just below 30 in doubles";
+    EXPECT_EQ(PointsForDuration(0.3), 31);
+    EXPECT_EQ(PointsForDuration(0.29), 30) << "0.29 / 0.01 comes out just below 29";
     EXPECT_EQ(PointsForDuration(2.5), 251);
     EXPECT_EQ(PointsForDuration(0.015), 2);
     EXPECT_EQ(PointsForDuration(0.00999), 1);
