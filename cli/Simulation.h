@@ -65,8 +65,8 @@ private:
 };
 
 // E = J w^2 / 2 + m g a (1 - cos fi) of a model state, in extended precision
-// with 1 - cos fi taken as 2 sin^2(fi / 2), so that small angles keep their
-// digits. A value beyond the double range comes out infinite, not as a fault:
+// from the double sine of fi / 2, with 1 - cos fi taken as 2 sin^2(fi / 2),
+// so that small angles keep their digits. A value beyond the double range comes out infinite, not as a fault:
 // the energy is only looked at, the model never uses it.
 double MechanicalEnergy(const model::PendulumState& pendulum);
 
