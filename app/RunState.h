@@ -2,13 +2,14 @@
 
 #include "chart/ChartSeries.h"
 #include "platform/Exceptions.h"
+#include "runchart/RunChart.h"
 
 #include <QPointer>
 
 #include <array>
 
 // The table of per-run series has room for this many runs between two uses of "Clear".
-inline constexpr int SeriesSlotCount = 257;
+inline constexpr int SeriesSlotCount = runchart::MaxRuns;
 
 // What the handlers of the main window share about the runs: one instance for
 // the whole program, used by every handler and every nested run.

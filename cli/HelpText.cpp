@@ -37,7 +37,7 @@ Output:
                        of the energy; a table on standard error, or inside the
                        JSON with --format json
       --png FILE       also the chart as the window shows it after the runs,
-                       as a PNG picture
+                       as a PNG picture (at most 257 runs, as in the window)
       --size WxH       the picture's size in pixels (default 498x690, the
                        size of the window's chart)
   -h, --help           this help

@@ -170,6 +170,11 @@ Options ParseOptions(const std::vector<std::string>& arguments)
         options.length = ReadNumber(length->second);
     if (const auto angles = values.find("--angle"); angles != values.end())
         options.angles = ReadAngles(angles->second);
+    if (!options.png.empty() && options.angles.size() > static_cast<std::size_t>(runchart::MaxRuns)) {
+        throw UsageError("--png draws at most " + std::to_string(runchart::MaxRuns)
+                         + " runs, as many as the window's chart holds; --angle lists "
+                         + std::to_string(options.angles.size()));
+    }
     if (const auto inertia = values.find("--inertia"); inertia != values.end())
         options.inertia = ReadNumber(inertia->second);
     if (const auto duration = values.find("--duration"); duration != values.end()) {

@@ -27,7 +27,7 @@ inline constexpr int MaxPictureSide = 10000;
 struct Options {
     double length = 0.8;
     double inertia = 0.05;
-    // One run per angle, in this order.
+    // One run per angle, in this order; with a picture at most runchart::MaxRuns.
     std::vector<double> angles{10.0};
     // Points per run.
     std::int64_t points = 1001;

@@ -15,6 +15,9 @@ namespace runchart {
 inline constexpr int ChartWidth = 498;
 inline constexpr int ChartHeight = 690;
 
+// The most runs the chart holds between two uses of "Clear".
+inline constexpr int MaxRuns = 257;
+
 // Title "Graf", axis titles "t [s]" and "fi [°]", no legend, flat, a clear
 // back wall; everything else keeps the chart's defaults.
 void ConfigureRunChart(TCustomChart& chart);

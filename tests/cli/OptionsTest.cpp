@@ -100,6 +100,12 @@ TEST(Options, CommandLinesThatCannotBeUsed)
                   std::string("invalid --size '") + size
                       + "': give WIDTHxHEIGHT in pixels, each from 1 to 10000, for example 800x600")
             << size;
+    std::string manyAngles = "0";
+    for (int angle = 1; angle < 258; ++angle)
+        manyAngles.append(1, ',').append(std::to_string(angle));
+    EXPECT_EQ(FailureOf({"--angle", manyAngles}), "") << "data for any number of runs";
+    EXPECT_EQ(FailureOf({"--angle", manyAngles, "--png", "c.png"}),
+              "--png draws at most 257 runs, as many as the window's chart holds; --angle lists 258");
     EXPECT_EQ(FailureOf({"--duration", "-1"}), "invalid --duration '-1': give 0 seconds or more");
     EXPECT_EQ(FailureOf({"--duration", "1e300"}),
               "invalid --duration '1e300': that is more than 2147483647 points, the most a run records");
