@@ -16,6 +16,7 @@ The pendulum (m = 1 kg, g = 9.81 m/s2, one step every 0.01 s):
       --angle LIST     start angle phi0 [degrees] (default 10); a comma-
                        separated list gives one run per angle, in order, as
                        if Start were pressed once per angle after Clear
+                       (so 12,5 is two runs; twelve and a half is 12.5)
   Numbers are read as the window reads its fields, with "." as the decimal
   separator whatever the locale.
 
