@@ -28,7 +28,9 @@ The user types the distance from the pivot to the centre of mass, the moment
 of inertia about the pivot and the start angle; the program integrates the
 equation of motion in steps of 0.01 s, animates the swinging body and plots
 the angle against time, one coloured line per run, on a chart that can be
-zoomed and scrolled with the mouse.
+zoomed and scrolled with the mouse. The command kyvadlo-run makes the same
+runs without the window and writes their points, a summary of each run and
+the chart as a picture.
 
 The window's texts are Czech; the desktop's menu lists the program as
 Fyzické kyvadlo.")
