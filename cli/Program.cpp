@@ -15,6 +15,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <optional>
 
 namespace cli {
@@ -174,6 +175,10 @@ int RunProgram(const std::vector<std::string>& arguments, std::FILE* standardOut
     }
     try {
         return Run(options, standardOutput, standardError);
+    } catch (const std::bad_alloc&) {
+        // Only the picture keeps the points; everything else streams.
+        Report(standardError, "out of memory: the picture keeps every point (16 bytes each); ask for fewer points");
+        return ExitRunFailed;
     } catch (const std::exception& error) {
         // Output that cannot be written, or memory that runs out.
         Report(standardError, error.what());
