@@ -23,6 +23,20 @@ namespace raster {
 class DirectLineWriter;
 }
 
+// The pixels across a horizontal (vertical) line through the row (column)
+// position that the canvas sets with a pen of the given width: that row for
+// a one-pixel pen; for a wider one width rows centred on it, the odd one out
+// before it (rows position - 1 and position for width 2).
+struct PixelSpan {
+    int first;
+    int last;
+};
+constexpr PixelSpan LineCrossSection(int position, int penWidth)
+{
+    const int width = penWidth > 1 ? penWidth : 1;
+    return {position - width / 2, position + (width - 1) / 2};
+}
+
 // A drawing surface with the classic raster rules, on top of QPainter.
 //
 // A canvas draws either into a QImage it is bound to (Format_RGB32 for the
