@@ -36,18 +36,29 @@ struct PixelBox {
 
 namespace detail {
 
-// Wide enough for products of two coordinate differences of 32-bit points.
+// Wide enough for products of two coordinate differences of any int points.
 __extension__ typedef __int128 Wide;
 
-// n / d rounded down and up, for d > 0.
-constexpr Wide floorDivide(Wide n, Wide d)
+// Ends within this distance of 0 (with the box within +-2^30) keep those
+// products within long long, which divides much faster.
+constexpr int nearLimit = 1 << 29;
+
+constexpr bool isNear(QPoint p)
 {
-    const Wide q = n / d;
+    return p.x() >= -nearLimit && p.x() <= nearLimit && p.y() >= -nearLimit && p.y() <= nearLimit;
+}
+
+// n / d rounded down and up, for d > 0.
+template <typename Int>
+constexpr Int floorDivide(Int n, Int d)
+{
+    const Int q = n / d;
     return (n % d != 0 && n < 0) ? q - 1 : q;
 }
-constexpr Wide ceilDivide(Wide n, Wide d)
+template <typename Int>
+constexpr Int ceilDivide(Int n, Int d)
 {
-    return -floorDivide(-n, d);
+    return -floorDivide<Int>(-n, d);
 }
 
 // A line in the terms of its major axis: step i (0 <= i < steps) sets the
@@ -87,29 +98,30 @@ struct StepRange {
     long long last = -1;
 };
 
+template <typename Int>
 constexpr StepRange clipSteps(const LineSteps& line, long long majorLow, long long majorHigh, long long minorLow,
                               long long minorHigh)
 {
-    Wide first = 0;
-    Wide last = line.steps - 1;
+    Int first = 0;
+    Int last = line.steps - 1;
     if (line.direction > 0) {
-        first = std::max<Wide>(first, majorLow - line.major0);
-        last = std::min<Wide>(last, majorHigh - 1 - line.major0);
+        first = std::max<Int>(first, majorLow - line.major0);
+        last = std::min<Int>(last, majorHigh - 1 - line.major0);
     } else {
-        first = std::max<Wide>(first, line.major0 - (majorHigh - 1));
-        last = std::min<Wide>(last, line.major0 - majorLow);
+        first = std::max<Int>(first, line.major0 - (majorHigh - 1));
+        last = std::min<Int>(last, line.major0 - majorLow);
     }
     // offset(i) must lie in [low, high].
-    const Wide low = minorLow - line.minor0;
-    const Wide high = minorHigh - 1 - line.minor0;
-    const Wide m = line.steps;
-    const Wide d = line.minorDelta;
+    const Int low = minorLow - line.minor0;
+    const Int high = minorHigh - 1 - line.minor0;
+    const Int m = line.steps;
+    const Int d = line.minorDelta;
     if (d > 0) {
-        first = std::max(first, ceilDivide(2 * m * low - m, 2 * d));
-        last = std::min(last, ceilDivide(2 * m * (high + 1) - m, 2 * d) - 1);
+        first = std::max(first, ceilDivide<Int>(2 * m * low - m, 2 * d));
+        last = std::min(last, ceilDivide<Int>(2 * m * (high + 1) - m, 2 * d) - 1);
     } else if (d < 0) {
-        first = std::max(first, floorDivide(m - 2 * m * (high + 1), -2 * d) + 1);
-        last = std::min(last, floorDivide(m - 2 * m * low, -2 * d));
+        first = std::max(first, floorDivide<Int>(m - 2 * m * (high + 1), -2 * d) + 1);
+        last = std::min(last, floorDivide<Int>(m - 2 * m * low, -2 * d));
     } else if (low > 0 || high < 0) {
         return {};
     }
@@ -125,21 +137,22 @@ struct StepStart {
     long long error = 0;
 };
 
+template <typename Int>
 constexpr StepStart stepStart(const LineSteps& line, long long first)
 {
-    const Wide m = line.steps;
-    const Wide d = line.minorDelta;
+    const Int m = line.steps;
+    const Int d = line.minorDelta;
     if (first == 0)
         return {0, d >= 0 ? line.steps - 1 : line.steps};
     if (d >= 0) {
         // offset = floor(n / 2m) with n = 2 i d + m; error = 2m - 1 - (n mod 2m).
-        const Wide n = 2 * first * d + m;
-        const Wide q = floorDivide(n, 2 * m);
+        const Int n = 2 * first * d + m;
+        const Int q = floorDivide<Int>(n, 2 * m);
         return {static_cast<long long>(q), static_cast<long long>(2 * m - 1 - (n - 2 * m * q))};
     }
     // offset = -ceil(n / 2m) with n = -2 i d - m; error = 2m ceil(n / 2m) - n.
-    const Wide n = -2 * first * d - m;
-    const Wide c = ceilDivide(n, 2 * m);
+    const Int n = -2 * first * d - m;
+    const Int c = ceilDivide<Int>(n, 2 * m);
     return {static_cast<long long>(-c), static_cast<long long>(2 * m * c - n)};
 }
 
@@ -147,9 +160,8 @@ constexpr StepStart stepStart(const LineSteps& line, long long first)
 // error counts down by 2 |minorDelta| per step, and the offset moves one
 // pixel each time it drops below 0.
 template <bool AlongX, typename Plot>
-void stepLine(const LineSteps& line, long long first, long long last, Plot& plot)
+void stepLine(const LineSteps& line, long long first, long long last, const StepStart& start, Plot& plot)
 {
-    const StepStart start = stepStart(line, first);
     long long error = start.error;
     const long long twoSteps = 2 * line.steps;
     const long long fall = 2 * (line.minorDelta < 0 ? -line.minorDelta : line.minorDelta);
@@ -183,16 +195,26 @@ void traceLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
     if (line.steps == 0)
         return;
     detail::StepRange range{0, line.steps - 1};
+    detail::StepStart start = detail::stepStart<long long>(line, 0);
     if (!box.contains(a.x(), a.y()) || !box.contains(b.x(), b.y())) {
-        range = line.alongX ? detail::clipSteps(line, box.left, box.right, box.top, box.bottom)
-                            : detail::clipSteps(line, box.top, box.bottom, box.left, box.right);
+        const auto clip = [&](auto wide) {
+            using Int = decltype(wide);
+            range = line.alongX ? detail::clipSteps<Int>(line, box.left, box.right, box.top, box.bottom)
+                                : detail::clipSteps<Int>(line, box.top, box.bottom, box.left, box.right);
+            if (range.first <= range.last)
+                start = detail::stepStart<Int>(line, range.first);
+        };
+        if (detail::isNear(a) && detail::isNear(b))
+            clip(0LL);
+        else
+            clip(detail::Wide(0));
     }
     if (range.first > range.last)
         return;
     if (line.alongX)
-        detail::stepLine<true>(line, range.first, range.last, plot);
+        detail::stepLine<true>(line, range.first, range.last, start, plot);
     else
-        detail::stepLine<false>(line, range.first, range.last, plot);
+        detail::stepLine<false>(line, range.first, range.last, start, plot);
 }
 
 // Where a step of a line lies in a dash pattern: pattern holds the lengths of
