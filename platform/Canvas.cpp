@@ -37,12 +37,12 @@ public:
     {
         // Along a line, the next pixel shares the row (or column) of the one
         // before it or moves one across.
-        if (!run_.isEmpty() && dash == dash_on_ && (y == last_.y() || x == last_.x())) {
+        if (!run_.isEmpty() && dash == dashOn_ && (y == last_.y() || x == last_.x())) {
             run_ |= QRect(x, y, 1, 1);
         } else {
             flush();
             run_ = QRect(x, y, 1, 1);
-            dash_on_ = dash;
+            dashOn_ = dash;
         }
         last_ = QPoint(x, y);
     }
@@ -52,7 +52,7 @@ private:
     {
         if (run_.isEmpty())
             return;
-        if (dash_on_)
+        if (dashOn_)
             painter_.fillRect(run_, dash_);
         else if (gap_)
             painter_.fillRect(run_, *gap_);
@@ -64,7 +64,7 @@ private:
     std::optional<QColor> gap_;
     QRect run_;
     QPoint last_;
-    bool dash_on_ = true;
+    bool dashOn_ = true;
 };
 
 // draw(from, to) for the lines between consecutive points, and back to the
