@@ -246,6 +246,53 @@ TEST(CanvasLineRule, DashedLinesFollowTheirPatternAlongTheReferencePixels)
     }
 }
 
+// The chart's picture: dotted grid lines across the plot, drawn as strips of
+// separate lines, and damped swings over them, clipped to the plot, on the
+// direct path and through QPainter alike.
+TEST(CanvasLineRule, ChartGridAndRunsAreTheReferencePixelsOnBothPaths)
+{
+    std::vector<std::vector<QPoint>> grid;
+    for (int x = 15; x < 483; x += 37)
+        grid.push_back({{x, 28}, {x, 662}});
+    for (int y = 28; y < 663; y += 21)
+        grid.push_back({{15, y}, {483, y}, {483, y + 1}, {15, y + 1}});
+    std::vector<std::vector<QPoint>> runs(6);
+    for (int run = 0; run < 6; ++run) {
+        for (int i = 0; i < 800; ++i) {
+            const double t = i * 0.01;
+            const double swing = 15 * std::exp(-0.05 * run * t) * std::cos(3.1 * t + run);
+            runs[run].emplace_back(static_cast<int>(std::lround(15 + t * 156 - run * 40)),
+                                   static_cast<int>(std::lround(345 - swing * 21 * (1 + run))));
+        }
+    }
+    TPenData dotted;
+    dotted.style = psDot;
+    ReferencePicture expected(498, 690);
+    expected.clip = QRect(QPoint(16, 29), QPoint(482, 660));
+    for (const std::vector<QPoint>& line : grid)
+        for (std::size_t k = 1; k < line.size(); ++k)
+            expected.line(line[k - 1], line[k], toRgb(clGray), platform::recipes::DashPattern(dotted));
+    for (std::size_t run = 0; run < runs.size(); ++run)
+        for (std::size_t k = 1; k < runs[run].size(); ++k)
+            expected.line(runs[run][k - 1], runs[run][k], toRgb(segmentColor(run)));
+
+    for (const Target target : {Target::DirectImage, Target::Painter}) {
+        TargetCanvas drawn(target, 498, 690);
+        drawn.canvas.IntersectClipRect(16, 29, 483, 661);
+        drawn.canvas.Pen().SetStyle(psDot);
+        drawn.canvas.Pen().SetColor(clGray);
+        drawn.canvas.SetBackgroundMode(bkTransparent);
+        for (const std::vector<QPoint>& line : grid)
+            drawn.canvas.DrawLineStrip(line);
+        drawn.canvas.Pen().SetStyle(psSolid);
+        for (std::size_t run = 0; run < runs.size(); ++run) {
+            drawn.canvas.Pen().SetColor(segmentColor(run));
+            drawn.canvas.DrawLineStrip(runs[run]);
+        }
+        EXPECT_EQ(firstDifference(drawn.Picture(), expected.image), "") << static_cast<int>(target);
+    }
+}
+
 // Not-xor sets each pixel of a line once: on white a black pen gives the
 // reference's pixels in black, and drawing again restores every pixel.
 TEST(CanvasLineRule, NotXorLinesSetEachReferencePixelOnce)
