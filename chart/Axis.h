@@ -227,6 +227,9 @@ private:
 
     double SeriesMinimum() const;
     double SeriesMaximum() const;
+    // RangeSpan, or for ends so far apart that their difference overflows a
+    // double (-1e308 .. 1e308) the difference in extended precision.
+    long double MappedSpan() const;
     int MapValue(double value, bool fromEnd) const;
     int MapOffset(double offset, bool fromEnd) const;
     int DepthValueToPixel(double value) const;

@@ -36,6 +36,16 @@ int RoundToInt(double value)
     return static_cast<int>(std::clamp(std::nearbyint(value), double(INT_MIN), double(INT_MAX)));
 }
 
+// The coordinate across a shown axis where DrawAxis puts its line in this
+// paint: the chart rectangle's edge (shifted by PositionPercent), beyond the
+// wall on the near sides.
+int AxisLineCoordinate(const TCustomChartAxis& axis, const TCustomAxisPanel& chart)
+{
+    const TChartRect& area = chart.ChartArea();
+    const int line = AxisSide::ShiftByPositionPercent(axis, AxisSide::AxisEdgeOf(axis, area), area);
+    return axis.IsFarSide() ? line : line + AxisSide::Outward(axis) * chart.WallSizeForAxis(axis);
+}
+
 // A position along the axis where a tick goes, with the value it stands for.
 struct Tick {
     int pixel;
@@ -75,6 +85,9 @@ private:
     void DrawAcross(int p, int offset, int length);
     void DrawTicks(const std::vector<int>& positions, const TChartPen& pen, int offset, int length);
     void DrawGrid(const std::vector<int>& positions, const TChartPen& pen);
+    // Whether a grid line at p would lie on the line of a shown axis that
+    // crosses this one, drawn before or after it.
+    bool OnCrossingAxisLine(int p) const;
     void DrawAxisLine();
     std::vector<int> GridPositions() const;
     std::vector<int> MinorTickPositions() const;
@@ -383,12 +396,30 @@ void AxisPainter::DrawGrid(const std::vector<int>& positions, const TChartPen& p
         canvas_.Pen().SetColor(clGray);
     const TChartRect& area = chart_.ChartArea();
     for (const int p : positions) {
+        // Dots over an axis line would break it up; the label and the tick
+        // still mark the value.
+        if (OnCrossingAxisLine(p))
+            continue;
         if (axis_.IsHorizontal())
             canvas_.DrawVerticalLine(p, area.top, area.bottom);
         else
             canvas_.DrawHorizontalLine(area.left, area.right, p);
     }
     canvas_.SetBackgroundMode(bkOpaque);
+}
+
+bool AxisPainter::OnCrossingAxisLine(int p) const
+{
+    for (const TCustomChartAxis* other : chart_.AxisList()) {
+        if (other->IsDepth() || other->IsHorizontal() == axis_.IsHorizontal() || !other->Axis().Visible()
+            || !chart_.AxisIsShown(*other))
+            continue;
+        const platform::PixelSpan line =
+            platform::LineCrossSection(AxisLineCoordinate(*other, chart_), other->Axis().Width());
+        if (line.first <= p && p <= line.last)
+            return true;
+    }
+    return false;
 }
 
 std::vector<int> AxisPainter::GridPositions() const
@@ -452,26 +483,27 @@ std::vector<int> AxisPainter::MinorTickPositions() const
 
 void AxisPainter::DrawLineTicksAndGrid()
 {
-    if (axis_.Axis().Visible())
-        DrawAxisLine();
-
     std::vector<int> tickPixels;
     tickPixels.reserve(ticks_.size());
     for (const Tick& tick : ticks_)
         tickPixels.push_back(tick.pixel);
+    const bool minorTicks = axis_.MinorTicks().Visible() && !ticks_.empty();
+    const std::vector<int> minor = minorTicks ? MinorTickPositions() : std::vector<int>();
 
-    if (axis_.Ticks().Visible())
-        DrawTicks(tickPixels, axis_.Ticks(), 1, axis_.TickLength());
+    // The grid first, so that the axis line covers the ends of grid lines
+    // that reach into it; the ticks last, so that each shows whole.
     if (axis_.Grid().Visible())
         DrawGrid(GridPositions(), axis_.Grid());
+    if (minorTicks && axis_.MinorGrid().Visible())
+        DrawGrid(minor, axis_.MinorGrid());
+    if (axis_.Axis().Visible())
+        DrawAxisLine();
+    if (axis_.Ticks().Visible())
+        DrawTicks(tickPixels, axis_.Ticks(), 1, axis_.TickLength());
     if (axis_.TicksInner().Visible())
         DrawTicks(tickPixels, axis_.TicksInner(), -1, -axis_.TickInnerLength());
-    if (axis_.MinorTicks().Visible() && !ticks_.empty()) {
-        const std::vector<int> minor = MinorTickPositions();
+    if (minorTicks)
         DrawTicks(minor, axis_.MinorTicks(), 1, axis_.MinorTickLength());
-        if (axis_.MinorGrid().Visible())
-            DrawGrid(minor, axis_.MinorGrid());
-    }
 }
 
 } // namespace

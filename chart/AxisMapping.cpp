@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 namespace {
 
-// Offsets at or beyond this many pixels do not fit an integer position.
+// Offsets are bounded to this many pixels, so that every position fits an
+// integer: a value beyond it lies far outside any picture on its own side.
 constexpr double integerGuard = 2147483647.0;
 // The narrowest range SetRange leaves.
 constexpr double minimumSpan = 1e-10;
@@ -125,17 +127,26 @@ int TCustomChartAxis::MapValue(double value, bool fromEnd) const
     } else {
         if (rangeSpan_ == 0)
             return pixelCenter_;
-        offset = static_cast<double>((static_cast<long double>(value) - rangeMin_) * pixelSize_ / rangeSpan_);
+        offset = static_cast<double>((static_cast<long double>(value) - rangeMin_) * pixelSize_ / MappedSpan());
     }
     return MapOffset(offset, fromEnd);
 }
 
+long double TCustomChartAxis::MappedSpan() const
+{
+    if (std::isfinite(rangeSpan_))
+        return rangeSpan_;
+    return static_cast<long double>(rangeMax_) - rangeMin_;
+}
+
 int TCustomChartAxis::MapOffset(double offset, bool fromEnd) const
 {
-    // Also catches NaN: a value that cannot be placed goes to the centre.
-    if (!(std::fabs(offset) < integerGuard))
+    // A value that cannot be placed (NaN) goes to the centre; one beyond the
+    // integer range to a far pixel on its own side, so that a line to it
+    // leaves the picture where it crosses the edge.
+    if (std::isnan(offset))
         return pixelCenter_;
-    const auto rounded = static_cast<long long>(std::nearbyint(offset));
+    const auto rounded = static_cast<long long>(std::nearbyint(std::clamp(offset, -integerGuard, integerGuard)));
     return ClampToInt(fromEnd ? pixelEnd_ - rounded : pixelStart_ + rounded);
 }
 
@@ -167,8 +178,12 @@ double TCustomChartAxis::PixelToValue(int pixel) const
         const long double logFar = std::log(static_cast<long double>(farEnd));
         return static_cast<double>(std::exp(logNear + offset * (logFar - logNear) / pixelSize_));
     }
-    const long double distance = offset * rangeSpan_ / pixelSize_;
-    return static_cast<double>(isHorizontal_ ? rangeMin_ + distance : rangeMax_ - distance);
+    const long double distance = offset * MappedSpan() / pixelSize_;
+    const long double value = isHorizontal_ ? rangeMin_ + distance : rangeMax_ - distance;
+    // A pixel far beyond an axis whose ends are near the double range still
+    // gives a number.
+    constexpr long double largest = std::numeric_limits<double>::max();
+    return static_cast<double>(std::isnan(value) ? value : std::clamp(value, -largest, largest));
 }
 
 void TCustomChartAxis::SetRange(double a, double b)

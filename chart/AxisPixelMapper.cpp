@@ -40,7 +40,7 @@ AxisPixelMapper::AxisPixelMapper(const TCustomChartAxis& axis, bool horizontal, 
     : axis_(axis)
     , horizontal_(horizontal)
     , wideVectors_(wideVectors && HasWideVectors())
-    , linear_(!axis.Logarithmic() && axis.RangeSpan() != 0)
+    , linear_(!axis.Logarithmic() && axis.RangeSpan() != 0 && std::isfinite(axis.RangeSpan()))
     , rangeMin_(axis.RangeMin())
     , scale_(linear_ ? axis.PixelSize() / axis.RangeSpan() : 0)
 {

@@ -13,7 +13,8 @@
 // offset in double precision instead, which differs from the axis's by less
 // than 1e-6 of a pixel for the offsets it accepts; only an offset that close
 // to a half pixel could round differently, so such offsets (and huge ones,
-// NaN, and every value of a logarithmic or empty range) go to the axis.
+// NaN, and every value of a logarithmic, empty or overflowing range) go to
+// the axis.
 class AxisPixelMapper {
 public:
     // horizontal: map as ValueToPixelX; otherwise as ValueToPixelY. The axis

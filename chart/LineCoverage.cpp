@@ -4,8 +4,6 @@
 
 void TLineCoverage::Reset(int surfaceWidth, int surfaceHeight, int left, int top, int right, int bottom)
 {
-    surfaceWidth_ = surfaceWidth;
-    surfaceHeight_ = surfaceHeight;
     left_ = std::max(left, 0);
     top_ = std::max(top, 0);
     right_ = std::max(left_, std::min(right, surfaceWidth));
@@ -19,7 +17,7 @@ bool TLineCoverage::CoversTraced(QPoint a, QPoint b) const
 {
     bool covered = true;
     const platform::raster::PixelBox box{left_, top_, right_, bottom_};
-    platform::raster::traceCanvasLine(a, b, surfaceWidth_, surfaceHeight_, box, [&](int x, int y) {
+    platform::raster::traceLine(a, b, box, [&](int x, int y, long long) {
         const auto column = static_cast<std::size_t>(x - left_);
         covered = covered && low_[column] <= y && y <= high_[column];
     });
@@ -34,8 +32,7 @@ void TLineCoverage::Add(QPoint a, QPoint b)
         return;
     }
     const platform::raster::PixelBox box{left_, top_, right_, bottom_};
-    platform::raster::traceCanvasLine(a, b, surfaceWidth_, surfaceHeight_, box,
-                                      [&](int x, int y) { AddRun(x, y, y); });
+    platform::raster::traceLine(a, b, box, [&](int x, int y, long long) { AddRun(x, y, y); });
 }
 
 void TLineCoverage::AddRun(int x, int y0, int y1)

@@ -41,8 +41,6 @@ private:
     // Rows y0 .. y1 of a column inside the box are set.
     void AddRun(int x, int y0, int y1);
 
-    int surfaceWidth_ = 0;
-    int surfaceHeight_ = 0;
     int left_ = 0;
     int top_ = 0;
     int right_ = 0;

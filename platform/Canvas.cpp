@@ -6,14 +6,11 @@
 #include "platform/RasterVectorUnit.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace platform {
 
 namespace {
-
-// Direct pixel writes keep to the 16.16 arithmetic of the line rule, which
-// holds for surfaces up to this size.
-constexpr int kMaxDirectSize = 16384;
 
 // Far enough beyond any surface to stand for "unbounded" in a clip rectangle.
 constexpr int kFar = 1 << 28;
@@ -23,13 +20,52 @@ raster::PixelBox toPixelBox(const QRect& rect)
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-// The pixels with the given coordinate along x (or y) greater than limit.
-QRect halfPlaneBeyond(bool alongX, int limit)
-{
-    const int first = static_cast<int>(std::clamp<long long>(limit + 1LL, -kFar, kFar));
-    return alongX ? QRect(QPoint(first, -kFar), QPoint(kFar, kFar))
-                  : QRect(QPoint(-kFar, first), QPoint(kFar, kFar));
-}
+// Gathers the pixels of one traced line into runs along its major axis (a
+// row or column of neighbours in the same state, dash or gap) and fills each
+// run through QPainter, which applies the pen mode.
+class PainterRuns {
+public:
+    PainterRuns(QPainter& painter, const QColor& dash, const std::optional<QColor>& gap)
+        : painter_(painter), dash_(dash), gap_(gap)
+    {
+    }
+    PainterRuns(const PainterRuns&) = delete;
+    PainterRuns& operator=(const PainterRuns&) = delete;
+    ~PainterRuns() { flush(); }
+
+    void add(int x, int y, bool dash)
+    {
+        // Along a line, the next pixel shares the row (or column) of the one
+        // before it or moves one across.
+        if (!run_.isEmpty() && dash == dashOn_ && (y == last_.y() || x == last_.x())) {
+            run_ |= QRect(x, y, 1, 1);
+        } else {
+            flush();
+            run_ = QRect(x, y, 1, 1);
+            dashOn_ = dash;
+        }
+        last_ = QPoint(x, y);
+    }
+
+private:
+    void flush()
+    {
+        if (run_.isEmpty())
+            return;
+        if (dashOn_)
+            painter_.fillRect(run_, dash_);
+        else if (gap_)
+            painter_.fillRect(run_, *gap_);
+        run_ = QRect();
+    }
+
+    QPainter& painter_;
+    QColor dash_;
+    std::optional<QColor> gap_;
+    QRect run_;
+    QPoint last_;
+    bool dashOn_ = true;
+};
 
 // draw(from, to) for the lines between consecutive points, and back to the
 // first one when closed.
@@ -224,8 +260,7 @@ void Canvas::forgetPainterState()
 
 bool Canvas::directCopyPossible() const
 {
-    return image_ != nullptr && image_->format() == QImage::Format_RGB32 && image_->width() <= kMaxDirectSize
-           && image_->height() <= kMaxDirectSize && pen_.Mode() == pmCopy;
+    return image_ != nullptr && image_->format() == QImage::Format_RGB32 && pen_.Mode() == pmCopy;
 }
 
 bool Canvas::DrawsLinesDirectly() const
@@ -247,6 +282,13 @@ std::optional<raster::DirectLineWriter> Canvas::directWriter()
     if (visible.isEmpty())
         return std::nullopt;
     return raster::DirectLineWriter(*image_, toPixelBox(visible), Resolve(pen_.Color()));
+}
+
+std::optional<QRgb> Canvas::gapColor() const
+{
+    if (backgroundMode_ != bkOpaque)
+        return std::nullopt;
+    return Resolve(backgroundColor_);
 }
 
 void Canvas::stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends)
@@ -277,41 +319,26 @@ void Canvas::segments(std::span<const QPoint> points, bool closed)
 {
     if (points.size() < 2 || !IsBound() || recipes::DrawsNothing(pen_.Data()))
         return;
-    if (DrawsLinesDirectly()) {
-        if (std::optional<raster::DirectLineWriter> writer = directWriter())
+    const TPenData& pen = pen_.Data();
+    if (pen.width <= 1 && directCopyPossible()) {
+        std::optional<raster::DirectLineWriter> writer = directWriter();
+        if (!writer)
+            return;
+        const std::span<const int> pattern = recipes::DashPattern(pen);
+        raster::ClearUpperVectorHalves();
+        if (pattern.empty()) {
             forEachSegment(points, closed, [&](QPoint from, QPoint to) { writer->line(from, to); });
-        return;
-    }
-    if (directDashesPossible()) {
-        dashedSegments(points, closed);
+        } else {
+            const std::optional<QRgb> gap = gapColor();
+            forEachSegment(points, closed,
+                           [&](QPoint from, QPoint to) { writer->dashedLine(from, to, pattern, gap); });
+        }
         return;
     }
     QPainter* p = painter();
     if (p == nullptr)
         return;
     forEachSegment(points, closed, [&](QPoint from, QPoint to) { lineThroughPainter(*p, from, to); });
-}
-
-bool Canvas::directDashesPossible() const
-{
-    return directCopyPossible() && recipes::IsStyled(pen_.Data()) && backgroundMode_ != bkOpaque;
-}
-
-void Canvas::dashedSegments(std::span<const QPoint> points, bool closed)
-{
-    std::optional<raster::DirectLineWriter> writer = directWriter();
-    if (!writer)
-        return;
-    const std::span<const int> pattern = recipes::DashPattern(pen_.Data());
-    raster::ClearUpperVectorHalves();
-    // Lines the writer does not take go through QPainter, whose pixels they are.
-    forEachSegment(points, closed, [&](QPoint from, QPoint to) {
-        if (writer->takesDashed(from, to)) {
-            writer->dashedLine(from, to, pattern);
-        } else if (QPainter* p = painter()) {
-            lineThroughPainter(*p, from, to);
-        }
-    });
 }
 
 void Canvas::lineThroughPainter(QPainter& p, QPoint from, QPoint to)
@@ -321,23 +348,31 @@ void Canvas::lineThroughPainter(QPainter& p, QPoint from, QPoint to)
     const TPenData& pen = pen_.Data();
     const QRgb color = Resolve(pen.color);
     applyComposition(p, recipes::Composition(pen.mode));
-    applyBackground(p, backgroundMode_ == bkOpaque && recipes::IsStyled(pen));
-    const raster::LineCourse course = raster::lineCourse(from, to);
-    if (pen.width > 1 || !course.reversed) {
+    applyClip(p, clip_);
+    if (pen.width > 1) {
+        applyBackground(p, false);
         applyPen(p, recipes::LinePen(pen, color));
-        applyClip(p, clip_);
         p.drawLine(from, to);
         return;
     }
-    // QPainter draws a line from its lower end whatever its direction, so a
-    // reversed line would set its end point and not its start point. Clip away
-    // the end point's row (column) and set the start point; the dash pattern
-    // is shifted by one so that it still starts at the start point.
-    applyPen(p, recipes::LinePen(pen, color, 1));
-    const QRect keep = halfPlaneBeyond(course.alongX, course.alongX ? to.x() : to.y());
-    applyClip(p, clip_ ? clip_->intersected(keep) : keep);
-    p.drawLine(from, to);
-    p.drawPoint(from);
+    // The pixels of the line rule, filled run by run, so that QPainter's own
+    // line rule does not decide them and the pen mode still applies.
+    const QRect device(0, 0, p.device()->width(), p.device()->height());
+    const QRect visible = clip_ ? clip_->intersected(device) : device;
+    if (visible.isEmpty())
+        return;
+    const std::span<const int> pattern = recipes::DashPattern(pen);
+    const std::optional<QRgb> gap = pattern.empty() ? std::nullopt : gapColor();
+    PainterRuns runs(p, QColor::fromRgb(recipes::ModeColor(pen.mode, color)),
+                     gap ? std::optional<QColor>(QColor::fromRgb(*gap)) : std::nullopt);
+    std::optional<raster::DashPhase> phase;
+    raster::traceLine(from, to, toPixelBox(visible), [&](int x, int y, long long step) {
+        if (phase)
+            phase->advance();
+        else
+            phase.emplace(pattern, step);
+        runs.add(x, y, phase->on());
+    });
 }
 
 void Canvas::applyClip(QPainter& p, const std::optional<QRect>& clip)

@@ -23,6 +23,20 @@ namespace raster {
 class DirectLineWriter;
 }
 
+// The pixels across a horizontal (vertical) line through the row (column)
+// position that the canvas sets with a pen of the given width: that row for
+// a one-pixel pen; for a wider one width rows centred on it, the odd one out
+// before it (rows position - 1 and position for width 2).
+struct PixelSpan {
+    int first;
+    int last;
+};
+constexpr PixelSpan LineCrossSection(int position, int penWidth)
+{
+    const int width = penWidth > 1 ? penWidth : 1;
+    return {position - width / 2, position + (width - 1) / 2};
+}
+
 // A drawing surface with the classic raster rules, on top of QPainter.
 //
 // A canvas draws either into a QImage it is bound to (Format_RGB32 for the
@@ -37,12 +51,13 @@ class DirectLineWriter;
 // column and bottom row left out, and corners may come in either order.
 //
 // Pixel rules:
-// - Lines: a one-pixel pen sets the pixels QPainter's aliased cosmetic line
-//   sets (platform/RasterLine.h), never the end point, whatever the direction;
-//   a line to the current position draws nothing. Wider pens are solid, with
-//   round caps. Styled one-pixel pens follow the dash patterns of
-//   RasterRecipes.h; with an opaque background their gaps take the background
-//   colour, with a transparent one they stay as they are.
+// - Lines: a one-pixel pen sets the pixels nearest to the ideal line
+//   (platform/RasterLine.h), the start point but never the end point,
+//   whatever the direction, each pixel once; a line to the current position
+//   draws nothing. Wider pens are solid, with round caps (LineCrossSection).
+//   Styled one-pixel pens follow the dash patterns of RasterRecipes.h from
+//   the start point; with an opaque background their gaps take the
+//   background colour, with a transparent one they stay as they are.
 // - FillRect copies the brush into [left, right) x [top, bottom), whatever the
 //   pen mode. Rectangle outlines the same box with the pen (one-pixel pen: its
 //   outer ring of pixels) and fills the inside with the brush; a clear pen
@@ -58,9 +73,9 @@ class DirectLineWriter;
 // - The clip rectangle only ever narrows: each new one is intersected with the
 //   one set; RemoveClip lifts it.
 //
-// Solid one-pixel lines in copy mode on an RGB32 image, and dashed ones over a
-// transparent background that run right or down, write their pixels directly
-// instead of going through QPainter, with the same result. The canvas
+// One-pixel lines in copy mode on an RGB32 image write their pixels directly;
+// other one-pixel lines fill the same pixels through QPainter, which applies
+// the pen mode. The canvas
 // keeps its QPainter on a bound image active between operations and ends it
 // before the image would be drawn into from two places; a copy of the bound
 // image taken at any time keeps the pixels it had.
@@ -139,8 +154,8 @@ public:
     // Block copy of the whole image with its top-left corner at (x, y).
     void Draw(int x, int y, const QImage& image);
 
-    // True when lines drawn now would be written straight into the image:
-    // a solid one-pixel pen in copy mode on a bound RGB32 image.
+    // True when solid lines drawn now would be written straight into the
+    // image: a solid one-pixel pen in copy mode on a bound RGB32 image.
     bool DrawsLinesDirectly() const;
 
 private:
@@ -161,15 +176,11 @@ private:
     // Takes the background from the brush if it was assigned since the last operation.
     void realizeBrush();
     // True when the pen's pixels may be written straight into the image: a
-    // bound RGB32 image within the size of the line rule, a pen in copy mode.
+    // bound RGB32 image, a pen in copy mode.
     bool directCopyPossible() const;
-    // True when the dashed lines drawn now may be written straight into the
-    // image: a one-pixel dash pattern in copy mode on a bound RGB32 image,
-    // gaps left as they are (transparent background).
-    bool directDashesPossible() const;
-    // The lines between consecutive points in the dash pattern, straight into
-    // the image where the line rule allows it, the rest through QPainter.
-    void dashedSegments(std::span<const QPoint> points, bool closed);
+    // The colour the gaps of a dashed line take: the background colour when
+    // the background is opaque, none (left as they are) when transparent.
+    std::optional<QRgb> gapColor() const;
     // A writer into the part of the bound image lines may be written to
     // directly, in the pen colour; none when nothing shows. Ends the painter
     // first when the image shares its pixels with a copy.
@@ -186,6 +197,8 @@ private:
     void segments(std::span<const QPoint> points, bool closed);
     // The lines of each strip; ends as for DrawLineStrips.
     void stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends);
+    // A line through QPainter: a wide pen's line as QPainter draws it; a
+    // one-pixel pen's pixels by the line rule, filled in the pen mode.
     void lineThroughPainter(QPainter& p, QPoint from, QPoint to);
     // Fills the area with the brush (after the background for hatched brushes
     // on an opaque background) in the given composition.

@@ -129,9 +129,12 @@ std::string plainNotation(const DecimalNumber& number)
     return plain;
 }
 
-// Whether the number rounded to the extended type would overflow it.
+// Whether the number rounded to the extended type would overflow it. A zero
+// has no order of magnitude: it is zero whatever its exponent.
 bool exceedsExtendedRange(const DecimalNumber& number)
 {
+    if (number.digits.empty())
+        return false;
     // The value lies in [10^(order-1), 10^order).
     const long long order = static_cast<long long>(number.digits.size()) + number.exponent;
     constexpr long long largestOrder = std::numeric_limits<long double>::max_exponent10;

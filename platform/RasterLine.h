@@ -3,35 +3,25 @@
 #include <QPoint>
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdlib>
-#include <utility>
+#include <cstddef>
+#include <span>
 
-// Which pixels a one-pixel line sets. The canvas draws such lines either through
-// QPainter (cosmetic pen, flat cap, no antialiasing) or, in the hot case, by
-// writing the pixels itself; both must set exactly the same pixels, so the rule
-// QPainter's raster engine follows is reproduced here:
+// Which pixels a one-pixel line sets: the nearest pixels to the ideal line
+// (the midpoint rule).
 //
-// 1. Endpoints farther out than one pixel beyond the drawing surface are first
-//    moved onto the lines x = -1, x = width + 1, y = -1, y = height + 1 in
-//    floating point (x first, then y; the start before the end). A line that
-//    lies wholly beyond one of them draws nothing.
-// 2. The endpoints become 26.6 fixed point (truncated towards zero).
-// 3. The line steps along its major axis (x when |dx| >= |dy|) from its lower to
-//    its higher end, whatever its direction: pixel rows (or columns)
-//    round(lower) .. round(higher) - 1, the minor coordinate advancing by a
-//    16.16 slope truncated towards zero, starting half a step in when the slope
-//    is positive.
-//
-// That rule is symmetric: a line drawn from its higher end to its lower end
-// sets its end point and leaves out its start point. The canvas's rule is that
-// a line never sets its end point, so for such a reversed line the pixels on
-// the end point's row (column) are left out and the start point is set. The
-// result is the same pixel chain whatever the direction, with the end point
-// excluded.
+// The line from a to b steps along its major axis (x when |dx| >= |dy|, else
+// y), one pixel per step, from a's column (row) towards b's, b's left out: it
+// sets max(|dx|, |dy|) pixels, and a line whose ends coincide sets none. On
+// each step it sets the pixel whose minor coordinate is nearest to the ideal
+// line through the centres of a and b; where the ideal line passes exactly
+// half way between two pixels, the one with the larger coordinate. So every
+// pixel lies within half a pixel of the ideal line, measured across it, and
+// a line sets the same pixels whichever way it runs, apart from the end it
+// leaves out.
 namespace platform::raster {
 
-// The pixels [left, right) x [top, bottom) that may be written.
+// The pixels [left, right) x [top, bottom) that may be written. Its edges
+// must lie within +-2^30.
 struct PixelBox {
     int left = 0;
     int top = 0;
@@ -44,228 +34,224 @@ struct PixelBox {
     }
 };
 
-// How a line from a to b runs: along x (|dx| >= |dy|) or y, and whether it
-// runs towards smaller coordinates of that axis.
-struct LineCourse {
+namespace detail {
+
+// Wide enough for products of two coordinate differences of any int points.
+__extension__ typedef __int128 Wide;
+
+// Ends within this distance of 0 (with the box within +-2^30) keep those
+// products within long long, which divides much faster.
+constexpr int nearLimit = 1 << 29;
+
+constexpr bool isNear(QPoint p)
+{
+    return p.x() >= -nearLimit && p.x() <= nearLimit && p.y() >= -nearLimit && p.y() <= nearLimit;
+}
+
+// n / d rounded down and up, for d > 0.
+template <typename Int>
+constexpr Int floorDivide(Int n, Int d)
+{
+    const Int q = n / d;
+    return (n % d != 0 && n < 0) ? q - 1 : q;
+}
+template <typename Int>
+constexpr Int ceilDivide(Int n, Int d)
+{
+    return -floorDivide<Int>(-n, d);
+}
+
+// A line in the terms of its major axis: step i (0 <= i < steps) sets the
+// pixel major0 + direction * i along it and minor0 + offset(i) across it,
+// offset(i) = floor((2 i minorDelta + steps) / (2 steps)), the rounding of
+// i minorDelta / steps with halves upwards.
+struct LineSteps {
     bool alongX = true;
-    bool reversed = false;
+    long long major0 = 0;
+    long long minor0 = 0;
+    int direction = 1;
+    long long steps = 0;
+    long long minorDelta = 0;
 };
 
-constexpr LineCourse lineCourse(QPoint a, QPoint b)
+constexpr LineSteps lineSteps(QPoint a, QPoint b)
 {
     const long long dx = static_cast<long long>(b.x()) - a.x();
     const long long dy = static_cast<long long>(b.y()) - a.y();
-    const bool alongX = !((dx < 0 ? -dx : dx) < (dy < 0 ? -dy : dy));
-    return {alongX, alongX ? dx < 0 : dy < 0};
+    LineSteps line;
+    line.alongX = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+    const long long majorDelta = line.alongX ? dx : dy;
+    line.major0 = line.alongX ? a.x() : a.y();
+    line.minor0 = line.alongX ? a.y() : a.x();
+    line.direction = majorDelta < 0 ? -1 : 1;
+    line.steps = majorDelta < 0 ? -majorDelta : majorDelta;
+    line.minorDelta = line.alongX ? dy : dx;
+    return line;
 }
 
-// Whether a point lies at most one pixel beyond a surface of the given size:
-// such endpoints are left where they are by step 1 of the rule.
-constexpr bool nearSurface(QPoint p, int surfaceWidth, int surfaceHeight)
-{
-    return p.x() >= -1 && p.x() <= surfaceWidth + 1 && p.y() >= -1 && p.y() <= surfaceHeight + 1;
-}
+// The steps first .. last (inclusive) whose pixels lie in [majorLow, majorHigh)
+// along the major axis and [minorLow, minorHigh) across it: the offsets grow
+// (or shrink) steadily with the step, so they form one run. Empty when
+// first > last.
+struct StepRange {
+    long long first = 0;
+    long long last = -1;
+};
 
-namespace detail {
-
-inline int toFixed26(double value)
+template <typename Int>
+constexpr StepRange clipSteps(const LineSteps& line, long long majorLow, long long majorHigh, long long minorLow,
+                              long long minorHigh)
 {
-    return static_cast<int>(value * 64.0);
-}
-
-// The 16.16 quotient of two 26.6 values, truncated towards zero.
-inline int fixedDivide(int numerator, int denominator)
-{
-    return static_cast<int>((static_cast<std::int64_t>(numerator) * 65536) / denominator);
-}
-
-// Step 1 of the rule. Returns false when nothing of the line remains.
-inline bool coarseClip(double& x1, double& y1, double& x2, double& y2, double xmin, double xmax,
-                       double ymin, double ymax)
-{
-    if (x1 < xmin) {
-        if (x2 <= xmin)
-            return false;
-        y1 += (y2 - y1) / (x2 - x1) * (xmin - x1);
-        x1 = xmin;
-    } else if (x1 > xmax) {
-        if (x2 >= xmax)
-            return false;
-        y1 += (y2 - y1) / (x2 - x1) * (xmax - x1);
-        x1 = xmax;
-    }
-    if (x2 < xmin) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmin - x2);
-        x2 = xmin;
-    } else if (x2 > xmax) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmax - x2);
-        x2 = xmax;
-    }
-    if (y1 < ymin) {
-        if (y2 <= ymin)
-            return false;
-        x1 += (x2 - x1) / (y2 - y1) * (ymin - y1);
-        y1 = ymin;
-    } else if (y1 > ymax) {
-        if (y2 >= ymax)
-            return false;
-        x1 += (x2 - x1) / (y2 - y1) * (ymax - y1);
-        y1 = ymax;
-    }
-    if (y2 < ymin) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymin - y2);
-        y2 = ymin;
-    } else if (y2 > ymax) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymax - y2);
-        y2 = ymax;
-    }
-    return true;
-}
-
-// Steps 2 and 3 on 26.6 endpoints; plot(x, y) for every pixel.
-template <typename Plot>
-void stepFixedLine(int x1, int y1, int x2, int y2, Plot&& plot)
-{
-    const int dx = std::abs(x2 - x1);
-    const int dy = std::abs(y2 - y1);
-    if (dx < dy) {
-        if (y1 > y2) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-        }
-        const int xinc = fixedDivide(x2 - x1, y2 - y1);
-        int x = x1 * 1024;
-        int y = (y1 + 32) >> 6;
-        const int yEnd = (y2 + 32) >> 6;
-        if (y == yEnd)
-            return;
-        const int half = xinc > 0 ? 32 : 0;
-        x += ((y * 64 + half - y1) * xinc) >> 6;
-        do {
-            plot(x >> 16, y);
-            x += xinc;
-        } while (++y < yEnd);
+    Int first = 0;
+    Int last = line.steps - 1;
+    if (line.direction > 0) {
+        first = std::max<Int>(first, majorLow - line.major0);
+        last = std::min<Int>(last, majorHigh - 1 - line.major0);
     } else {
-        if (dx == 0)
-            return;
-        if (x1 > x2) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-        }
-        const int yinc = fixedDivide(y2 - y1, x2 - x1);
-        int y = y1 * 1024;
-        int x = (x1 + 32) >> 6;
-        const int xEnd = (x2 + 32) >> 6;
-        if (x == xEnd)
-            return;
-        const int half = yinc > 0 ? 32 : 0;
-        y += ((x * 64 + half - x1) * yinc) >> 6;
-        do {
-            plot(x, y >> 16);
-            y += yinc;
-        } while (++x < xEnd);
+        first = std::max<Int>(first, line.major0 - (majorHigh - 1));
+        last = std::min<Int>(last, line.major0 - majorLow);
     }
+    // offset(i) must lie in [low, high].
+    const Int low = minorLow - line.minor0;
+    const Int high = minorHigh - 1 - line.minor0;
+    const Int m = line.steps;
+    const Int d = line.minorDelta;
+    if (d > 0) {
+        first = std::max(first, ceilDivide<Int>(2 * m * low - m, 2 * d));
+        last = std::min(last, ceilDivide<Int>(2 * m * (high + 1) - m, 2 * d) - 1);
+    } else if (d < 0) {
+        first = std::max(first, floorDivide<Int>(m - 2 * m * (high + 1), -2 * d) + 1);
+        last = std::min(last, floorDivide<Int>(m - 2 * m * low, -2 * d));
+    } else if (low > 0 || high < 0) {
+        return {};
+    }
+    if (first > last)
+        return {};
+    return {static_cast<long long>(first), static_cast<long long>(last)};
 }
 
-} // namespace detail
+// Where a line stands at its step first: the offset across it, and the error
+// term that stepLine counts down.
+struct StepStart {
+    long long offset = 0;
+    long long error = 0;
+};
 
-// The pixels QPainter sets for the line from a to b on a surface of the given
-// size (steps 1 to 3 above), clipping aside; plot(x, y) may be called for
-// pixels just outside the surface. Surfaces up to 16384 pixels each way.
-template <typename Plot>
-void traceQtLine(QPoint a, QPoint b, int surfaceWidth, int surfaceHeight, Plot&& plot)
+template <typename Int>
+constexpr StepStart stepStart(const LineSteps& line, long long first)
 {
-    if (nearSurface(a, surfaceWidth, surfaceHeight) && nearSurface(b, surfaceWidth, surfaceHeight)) {
-        detail::stepFixedLine(a.x() * 64, a.y() * 64, b.x() * 64, b.y() * 64, plot);
-        return;
+    const Int m = line.steps;
+    const Int d = line.minorDelta;
+    if (first == 0)
+        return {0, d >= 0 ? line.steps - 1 : line.steps};
+    if (d >= 0) {
+        // offset = floor(n / 2m) with n = 2 i d + m; error = 2m - 1 - (n mod 2m).
+        const Int n = 2 * first * d + m;
+        const Int q = floorDivide<Int>(n, 2 * m);
+        return {static_cast<long long>(q), static_cast<long long>(2 * m - 1 - (n - 2 * m * q))};
     }
-    double x1 = a.x();
-    double y1 = a.y();
-    double x2 = b.x();
-    double y2 = b.y();
-    if (!detail::coarseClip(x1, y1, x2, y2, -1.0, surfaceWidth + 1.0, -1.0, surfaceHeight + 1.0))
-        return;
-    detail::stepFixedLine(detail::toFixed26(x1), detail::toFixed26(y1), detail::toFixed26(x2),
-                          detail::toFixed26(y2), plot);
+    // offset = -ceil(n / 2m) with n = -2 i d - m; error = 2m ceil(n / 2m) - n.
+    const Int n = -2 * first * d - m;
+    const Int c = ceilDivide<Int>(n, 2 * m);
+    return {static_cast<long long>(-c), static_cast<long long>(2 * m * c - n)};
 }
 
-namespace detail {
-
-// traceCanvasLine for endpoints that need no coarse clipping, in integers:
-// the 26.6 endpoints are whole pixels, so the first pixel of the step is the
-// lower end itself and the 16.16 slope is (d_minor << 16) / d_major.
-template <typename Plot>
-void traceNearCanvasLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
+// The steps from first to last with the offset kept as an error term: the
+// error counts down by 2 |minorDelta| per step, and the offset moves one
+// pixel each time it drops below 0.
+template <bool AlongX, typename Plot>
+void stepLine(const LineSteps& line, long long first, long long last, const StepStart& start, Plot& plot)
 {
-    const int dx = b.x() - a.x();
-    const int dy = b.y() - a.y();
-    const bool alongX = !(std::abs(dx) < std::abs(dy));
-    const int major = alongX ? dx : dy;
-    const bool reversed = major < 0;
-    const QPoint lower = reversed ? b : a;
-    const int steps = major < 0 ? -major : major;
-    const int minorDelta = reversed ? -(alongX ? dy : dx) : (alongX ? dy : dx);
-    const int inc = steps > 1 ? (minorDelta * 65536) / steps : 0;
-    int minor = (alongX ? lower.y() : lower.x()) * 65536 + (inc > 0 ? inc >> 1 : 0);
-    int along = alongX ? lower.x() : lower.y();
-    const int end = along + steps;
-    if (reversed) {
-        // Leave out the end point's row (column), the first one stepped.
-        ++along;
-        minor += inc;
-    }
-    const bool inside = box.contains(std::min(a.x(), b.x()), std::min(a.y(), b.y()))
-                        && box.contains(std::max(a.x(), b.x()), std::max(a.y(), b.y()));
-    if (inside) {
-        if (alongX)
-            for (; along < end; ++along, minor += inc)
-                plot(along, minor >> 16);
+    long long error = start.error;
+    const long long twoSteps = 2 * line.steps;
+    const long long fall = 2 * (line.minorDelta < 0 ? -line.minorDelta : line.minorDelta);
+    const int minorStep = line.minorDelta < 0 ? -1 : 1;
+    // Plotted pixels lie in the box, so both coordinates stay well within int.
+    int major = static_cast<int>(line.major0 + line.direction * first);
+    int minor = static_cast<int>(line.minor0 + start.offset);
+    for (long long i = first; i <= last; ++i) {
+        if constexpr (AlongX)
+            plot(major, minor, i);
         else
-            for (; along < end; ++along, minor += inc)
-                plot(minor >> 16, along);
-    } else {
-        for (; along < end; ++along, minor += inc) {
-            const int x = alongX ? along : minor >> 16;
-            const int y = alongX ? minor >> 16 : along;
-            if (box.contains(x, y))
-                plot(x, y);
-        }
+            plot(minor, major, i);
+        major += line.direction;
+        error -= fall;
+        // Without a branch: all ones when the error dropped below 0.
+        const long long moved = error >> 63;
+        error += twoSteps & moved;
+        minor += minorStep & static_cast<int>(moved);
     }
-    if (reversed && box.contains(a.x(), a.y()))
-        plot(a.x(), a.y());
 }
 
 } // namespace detail
 
-// The canvas's line from a to b: the pixels of traceQtLine, with the end point
-// left out and the start point set also when the line runs backwards. Only
-// pixels inside box are plotted; box must lie within the surface. A line whose
-// ends coincide draws nothing.
+// Calls plot(x, y, step) for each pixel of the line from a to b that lies in
+// box, in order from a; step is the pixel's number along the line, 0 for a's.
+// Exact for any int coordinates of a and b.
 template <typename Plot>
-void traceCanvasLine(QPoint a, QPoint b, int surfaceWidth, int surfaceHeight, const PixelBox& box,
-                     Plot&& plot)
+void traceLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
 {
-    if (a == b)
+    const detail::LineSteps line = detail::lineSteps(a, b);
+    if (line.steps == 0)
         return;
-    if (nearSurface(a, surfaceWidth, surfaceHeight) && nearSurface(b, surfaceWidth, surfaceHeight)) {
-        detail::traceNearCanvasLine(a, b, box, plot);
-        return;
+    detail::StepRange range{0, line.steps - 1};
+    detail::StepStart start = detail::stepStart<long long>(line, 0);
+    if (!box.contains(a.x(), a.y()) || !box.contains(b.x(), b.y())) {
+        const auto clip = [&](auto wide) {
+            using Int = decltype(wide);
+            range = line.alongX ? detail::clipSteps<Int>(line, box.left, box.right, box.top, box.bottom)
+                                : detail::clipSteps<Int>(line, box.top, box.bottom, box.left, box.right);
+            if (range.first <= range.last)
+                start = detail::stepStart<Int>(line, range.first);
+        };
+        if (detail::isNear(a) && detail::isNear(b))
+            clip(0LL);
+        else
+            clip(detail::Wide(0));
     }
-    const LineCourse course = lineCourse(a, b);
-    if (!course.reversed) {
-        traceQtLine(a, b, surfaceWidth, surfaceHeight, [&](int x, int y) {
-            if (box.contains(x, y))
-                plot(x, y);
-        });
+    if (range.first > range.last)
         return;
-    }
-    const int endLine = course.alongX ? b.x() : b.y();
-    traceQtLine(a, b, surfaceWidth, surfaceHeight, [&](int x, int y) {
-        if ((course.alongX ? x : y) != endLine && box.contains(x, y))
-            plot(x, y);
-    });
-    if (box.contains(a.x(), a.y()))
-        plot(a.x(), a.y());
+    if (line.alongX)
+        detail::stepLine<true>(line, range.first, range.last, start, plot);
+    else
+        detail::stepLine<false>(line, range.first, range.last, start, plot);
 }
+
+// Where a step of a line lies in a dash pattern: pattern holds the lengths of
+// the dashes and gaps in pixels, starting with a dash at step 0, all positive.
+// An empty pattern is one endless dash.
+class DashPhase {
+public:
+    DashPhase(std::span<const int> pattern, long long step)
+        : pattern_(pattern)
+    {
+        if (pattern_.empty())
+            return;
+        long long period = 0;
+        for (const int length : pattern_)
+            period += length;
+        long long into = step % period;
+        while (into >= pattern_[index_])
+            into -= pattern_[index_++];
+        left_ = pattern_[index_] - static_cast<int>(into);
+    }
+
+    // Whether the step is in a dash (not in a gap).
+    bool on() const { return index_ % 2 == 0; }
+
+    // On to the next step.
+    void advance()
+    {
+        if (pattern_.empty() || --left_ > 0)
+            return;
+        index_ = (index_ + 1) % pattern_.size();
+        left_ = pattern_[index_];
+    }
+
+private:
+    std::span<const int> pattern_;
+    std::size_t index_ = 0;
+    int left_ = 0;
+};
 
 } // namespace platform::raster

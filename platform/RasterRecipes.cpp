@@ -39,7 +39,7 @@ bool IsStyled(const TPenData& pen)
     return !DashPattern(pen).empty();
 }
 
-QPen LinePen(const TPenData& pen, QRgb color, qreal dashOffset)
+QPen LinePen(const TPenData& pen, QRgb color)
 {
     const QColor qcolor = QColor::fromRgb(ModeColor(pen.mode, color));
     if (pen.width > 1) {
@@ -48,10 +48,8 @@ QPen LinePen(const TPenData& pen, QRgb color, qreal dashOffset)
     }
     QPen cosmetic(qcolor, 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     const std::span<const int> pattern = DashPattern(pen);
-    if (!pattern.empty()) {
+    if (!pattern.empty())
         cosmetic.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
-        cosmetic.setDashOffset(dashOffset);
-    }
     return cosmetic;
 }
 

@@ -24,11 +24,12 @@ bool DrawsNothing(const TPenData& pen);
 // True for a pen that leaves gaps: a one-pixel pen with a dash pattern.
 bool IsStyled(const TPenData& pen);
 
-// The QPen of a canvas pen in the resolved colour. A pen of width 0 or 1 is a
-// cosmetic one-pixel pen with flat caps, so that lines leave out their last
-// pixel; dashOffset shifts its pattern. Wider pens are solid with round caps
-// and joins, centred on the line.
-QPen LinePen(const TPenData& pen, QRgb color, qreal dashOffset = 0);
+// The QPen of a canvas pen in the resolved colour, for what QPainter draws
+// with the pen: outlines of shapes and lines of wide pens (one-pixel lines
+// take the pixels of the line rule, RasterLine.h). A pen of width 0 or 1 is a
+// cosmetic one-pixel pen with flat caps in its dash pattern. Wider pens are
+// solid with round caps and joins, centred on the line.
+QPen LinePen(const TPenData& pen, QRgb color);
 
 // The raster operation of a pen mode. pmCopy draws the source over the target;
 // pmBlack and pmWhite draw black or white the same way (see ModeColor).

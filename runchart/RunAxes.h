@@ -11,7 +11,7 @@ inline constexpr double AngleAxisEnd = 15.0; // the left axis: -15 .. 15 degrees
 inline constexpr double TimeAxisEnd = 3.0;   // the bottom axis: 0 .. 3 s
 
 // Both axes manual, the left at -AngleAxisEnd .. AngleAxisEnd and the bottom
-// at 0 .. TimeAxisEnd, set in the order Start sets them.
+// at 0 .. TimeAxisEnd, whatever ranges a zoom or scroll left on them.
 void SetStartRanges(TCustomAxisPanel& chart);
 
 // The check at the end of every pass, with the run's time after the pass:

@@ -1,11 +1,13 @@
 #include "app/PendulumFigure.h"
 #include "platform/RasterBitmap.h"
+#include "tests/platform/MidpointReference.h"
 #include "tests/support/TestImages.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numbers>
 #include <optional>
 
@@ -135,6 +137,24 @@ TEST(PendulumFigure, DefaultFirstFrameHangsLeftOfThePivot)
     ASSERT_TRUE(outline);
     EXPECT_NEAR(outline->bottom, 465, 2);
     EXPECT_LT(outline->left, 100) << "the lower end swings out to the left";
+}
+
+// The centre line of a swung body takes the pixels nearest to the ideal line
+// between the dots, none beside them.
+TEST(PendulumFigure, SwungCentreLineSetsTheNearestPixels)
+{
+    const double fi = Radians(-9.84);
+    const QImage image = Frame(320, fi);
+    const QPoint end(figure::RoundToPixel(200 + 320 * std::sin(static_cast<long double>(fi))),
+                     figure::RoundToPixel(100 + 320 * std::cos(static_cast<long double>(fi))));
+    const midpoint_reference::Line line{{200, 100}, end};
+    ASSERT_FALSE(line.alongX());
+    for (long long i = 8; i < line.steps() - 8; ++i) {
+        const QPoint p = line.pixel(i);
+        ASSERT_EQ(rgbAt(image, p.x(), p.y()), Red) << p.y();
+        ASSERT_EQ(rgbAt(image, p.x() - 1, p.y()), White) << p.y();
+        ASSERT_EQ(rgbAt(image, p.x() + 1, p.y()), White) << p.y();
+    }
 }
 
 TEST(PendulumFigure, NegativeLengthDrawsTheBarUpwards)

@@ -108,7 +108,7 @@ TEST(AxisDraw, DeflectionAxisIsLabelledFromFifteenDownToMinusFifteen)
     EXPECT_EQ(recorder.texts.back(), "-15");
     EXPECT_EQ(recorder.texts.size(), 2u + 31); // every degree fits
 
-    // The minimum has its tick (pointing left from one pixel off the line) and its grid line.
+    // The minimum has its tick (pointing left from one pixel off the line).
     const int line = left.AxisLinePos();
     const int bottomEnd = left.PixelEnd();
     EXPECT_EQ(left.ValueToPixel(-15), bottomEnd);
@@ -126,6 +126,53 @@ TEST(AxisDraw, DeflectionAxisIsLabelledFromFifteenDownToMinusFifteen)
         const int top = left.ValueToPixel(v) - height / 2;
         EXPECT_EQ(LabelInk(rig.Image(), left.LabelsPos() - width - 6, top, width + 6, height),
             ReferenceInk(left.LabelsFont(), text, left.LabelsPos() - width, top, rig.Image().size()));
+    }
+}
+
+// The grid line of -15 falls on the bottom axis line: it is left out, so that
+// the line stays solid; the label and the tick stay. With the bottom axis
+// line hidden the grid line shows. Grid lines that reach into their own
+// axis's line end under it.
+TEST(AxisDraw, GridLinesOnACrossingAxisLineAreLeftOut)
+{
+    for (const int penWidth : {2, 1, 5}) {
+        SCOPED_TRACE(penWidth);
+        AxisRig rig(498, 690);
+        SetUpRun(rig);
+        TChartAxis& left = rig.chart.LeftAxis();
+        TChartAxis& bottom = rig.chart.BottomAxis();
+        bottom.Axis().SetWidth(penWidth);
+        left.Axis().SetWidth(penWidth);
+        rig.Paint(programArea);
+        rig.Paint(programArea);
+        // The gray pixels of a row across the plot.
+        const auto grayAcrossThePlot = [&](int y) {
+            int count = 0;
+            for (int x = bottom.PixelStart(); x < bottom.PixelEnd(); ++x)
+                count += At(rig.Image(), x, y) == gray ? 1 : 0;
+            return count;
+        };
+
+        const int minimumRow = left.ValueToPixel(-15);
+        ASSERT_EQ(minimumRow, bottom.AxisLinePos());
+        const platform::PixelSpan rows = platform::LineCrossSection(bottom.AxisLinePos(), penWidth);
+        // Below the axis row the ticks of the bottom axis begin.
+        for (int y = rows.first; y <= bottom.AxisLinePos(); ++y)
+            EXPECT_EQ(grayAcrossThePlot(y), 0) << "row " << y;
+        EXPECT_GT(grayAcrossThePlot(left.ValueToPixel(-14)), 100) << "grid lines off the axis line stay";
+        // The left axis line is drawn over the first pixels of its grid lines.
+        for (int degrees = -14; degrees <= 15; ++degrees)
+            EXPECT_EQ(At(rig.Image(), left.AxisLinePos(), left.ValueToPixel(degrees)), black) << degrees;
+
+        // The tick of -15 left of the left axis line, that of 0 s below the bottom one.
+        const platform::PixelSpan columns = platform::LineCrossSection(left.AxisLinePos(), penWidth);
+        EXPECT_EQ(At(rig.Image(), columns.first - 2, minimumRow), gray);
+        EXPECT_EQ(At(rig.Image(), bottom.ValueToPixel(0), rows.last + 2), gray);
+
+        bottom.Axis().SetVisible(false);
+        rig.Paint(programArea);
+        // (The axis band is narrower now: the plot reaches lower.)
+        EXPECT_GT(grayAcrossThePlot(left.ValueToPixel(-15)), 100) << "nothing to hide under";
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -68,17 +69,67 @@ TEST_F(AxisMappingTest, ZeroSpanMapsEverythingToTheCentre)
     EXPECT_EQ(left.ValueToPixel(-7), 340);
 }
 
-TEST_F(AxisMappingTest, OffsetsBeyondTheIntegerRangeMapToTheCentre)
+TEST_F(AxisMappingTest, ValuesFarBeyondTheRangeMapToAFarPixelOnTheirOwnSide)
 {
+    constexpr int far = std::numeric_limits<int>::max();
+    const double infinity = std::numeric_limits<double>::infinity();
     LayOutAxis(chart, bottom, area, 0, 400);
-    EXPECT_EQ(bottom.ValueToPixel(2147483647.0), 260);
-    EXPECT_EQ(bottom.ValueToPixel(-2147483647.0), 260);
-    EXPECT_EQ(bottom.ValueToPixel(1e20), 260);
-    EXPECT_EQ(bottom.ValueToPixel(std::numeric_limits<double>::infinity()), 260);
-    EXPECT_EQ(bottom.ValueToPixel(std::numeric_limits<double>::quiet_NaN()), 260);
-    // Just inside the guard the position is kept within the integer range.
-    EXPECT_EQ(bottom.ValueToPixel(2147483600.0), std::numeric_limits<int>::max());
+    EXPECT_EQ(bottom.ValueToPixel(2147483600.0), far) << "kept within the integer range";
     EXPECT_EQ(bottom.ValueToPixel(-2147483600.0), 60 - 2147483600);
+    for (const double beyond : {2147483647.0, 1e20, 1e300, infinity}) {
+        EXPECT_EQ(bottom.ValueToPixel(beyond), far) << beyond;
+        EXPECT_EQ(bottom.ValueToPixel(-beyond), 60 - 2147483647) << -beyond;
+    }
+    EXPECT_EQ(bottom.ValueToPixel(std::numeric_limits<double>::quiet_NaN()), 260) << "NaN keeps the centre";
+
+    // Larger values lie higher on a vertical axis, far above it beyond its range.
+    LayOutAxis(chart, left, area, -15, 15);
+    EXPECT_EQ(left.ValueToPixel(1e300), 640 - 2147483647);
+    EXPECT_EQ(left.ValueToPixel(-1e300), far);
+    left.SetInverted(true);
+    EXPECT_EQ(left.ValueToPixel(1e300), far);
+    EXPECT_EQ(left.ValueToPixel(std::numeric_limits<double>::quiet_NaN()), 340);
+}
+
+// Ends so far apart that their difference overflows a double still map in
+// proportion, and mapping back gives numbers.
+TEST_F(AxisMappingTest, RangesWhoseSpanOverflowsADoubleMapMonotonicallyAndBack)
+{
+    LayOutAxis(chart, bottom, area, -1e308, 1e308);
+    LayOutAxis(chart, left, area, -1e308, 1e308);
+    ASSERT_TRUE(std::isinf(bottom.RangeSpan()));
+    EXPECT_EQ(bottom.ValueToPixel(-1e308), 60);
+    EXPECT_EQ(bottom.ValueToPixel(0), 260);
+    EXPECT_EQ(bottom.ValueToPixel(5e307), 360);
+    EXPECT_EQ(bottom.ValueToPixel(1e308), 460);
+    EXPECT_EQ(left.ValueToPixel(1e308), 40);
+    EXPECT_EQ(left.ValueToPixel(0), 340);
+    EXPECT_EQ(left.ValueToPixel(-1e308), 640);
+
+    int previousX = std::numeric_limits<int>::min();
+    int previousY = std::numeric_limits<int>::max();
+    for (double v = -std::numeric_limits<double>::max(); v < 1.7e308; v += 1e306) {
+        const int x = bottom.ValueToPixel(v);
+        const int y = left.ValueToPixel(v);
+        ASSERT_GE(x, previousX) << v;
+        ASSERT_LE(y, previousY) << v;
+        previousX = x;
+        previousY = y;
+    }
+
+    EXPECT_EQ(bottom.PixelToValue(60), -1e308);
+    EXPECT_EQ(bottom.PixelToValue(460), 1e308);
+    EXPECT_EQ(bottom.PixelToValue(260), 0);
+    EXPECT_EQ(left.PixelToValue(40), 1e308);
+    for (const int pixel : {-100000, -1, 0, 59, 461, 100000})
+        EXPECT_TRUE(std::isfinite(bottom.PixelToValue(pixel)) && std::isfinite(left.PixelToValue(pixel))) << pixel;
+    EXPECT_LT(bottom.PixelToValue(-100000), bottom.PixelToValue(-1));
+    EXPECT_GT(left.PixelToValue(-100000), left.PixelToValue(-1));
+
+    // Narrowing the pixels keeps the range in numbers too.
+    bottom.RefitRangeToInset({20, 0, 20, 0});
+    EXPECT_TRUE(std::isfinite(bottom.RangeMin()) && std::isfinite(bottom.RangeMax()));
+    EXPECT_LT(bottom.RangeMin(), -1e308);
 }
 
 TEST_F(AxisMappingTest, PixelToValueInvertsTheMapping)

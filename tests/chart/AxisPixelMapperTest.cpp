@@ -91,3 +91,25 @@ TEST(AxisPixelMapper, LeavesLogarithmicAndEmptyRangesToTheAxis)
     ASSERT_EQ(bottom.RangeSpan(), 0);
     ExpectSameAsAxis(bottom, true);
 }
+
+TEST(AxisPixelMapper, LeavesRangesWhoseSpanOverflowsADoubleToTheAxis)
+{
+    TCustomAxisPanel chart;
+    const TChartRect area{20, 20, 420, 320};
+    for (TChartAxis* axis : {&chart.BottomAxis(), &chart.LeftAxis()}) {
+        LayOutAxis(chart, *axis, area, -1e308, 1e308);
+        ASSERT_TRUE(std::isinf(axis->RangeSpan()));
+        const bool horizontal = axis->IsHorizontal();
+        std::vector<double> values{-1e308, -3e307, 0, 1e300, 7.7e307, 1e308, 1.7e308, -INFINITY, INFINITY, NAN};
+        for (double v = -1.7e308; v < 1.7e308; v += 3.3e305)
+            values.push_back(v);
+        const AxisPixelMapper mapper(*axis, horizontal);
+        std::vector<int> pixels(values.size());
+        mapper.MapAll(values, 1.0, pixels);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const int expected = horizontal ? axis->ValueToPixelX(values[i]) : axis->ValueToPixelY(values[i]);
+            ASSERT_EQ(pixels[i], expected) << values[i];
+            ASSERT_EQ(mapper.Map(values[i]), expected) << values[i];
+        }
+    }
+}

@@ -1,8 +1,11 @@
-// One-pixel lines: the direct pixel path against QPainter, and the end-point rule.
+// One-pixel lines through every path of the canvas (written straight into an
+// RGB32 image, filled through QPainter on a painter target, on another image
+// format, in not-xor mode, dashed) against the midpoint reference.
 #include "platform/Canvas.h"
-#include "platform/RasterLine.h"
+#include "platform/RasterRecipes.h"
 
 #include "tests/platform/CanvasSurface.h"
+#include "tests/platform/MidpointReference.h"
 #include "tests/support/TestImages.h"
 
 #include <QPainter>
@@ -11,17 +14,20 @@
 
 #include <climits>
 #include <cmath>
+#include <optional>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
 
 using canvas_testing::Surface;
+using midpoint_reference::Line;
 using platform::Canvas;
 
-QImage whiteImage(int width, int height)
+QImage whiteImage(int width, int height, QImage::Format format = QImage::Format_RGB32)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width, height, format);
     image.fill(Qt::white);
     return image;
 }
@@ -42,59 +48,86 @@ TColor segmentColor(std::size_t index)
     return static_cast<TColor>((index * 2654435761u) & 0x7F7F7Fu);
 }
 
-// Draws the same strips once through the direct path (canvas bound to the
-// image) and once through QPainter (canvas bound to a painter on a twin image).
-struct TwinCanvases {
-    TwinCanvases(int width, int height)
-        : direct(whiteImage(width, height)),
-          painted(whiteImage(width, height)),
-          painter(&painted)
-    {
-        fast.BindImage(&direct);
-        general.BindPainter(&painter);
-    }
+// What the canvas should draw, set pixel by pixel from the reference: the
+// dashes of each line in its colour, its gaps in the gap colour if any, only
+// inside the clip.
+class ReferencePicture {
+public:
+    ReferencePicture(int width, int height) : image(whiteImage(width, height)) {}
 
-    void clip(const QRect& rect)
+    void line(QPoint a, QPoint b, QRgb color, std::span<const int> pattern = {},
+              std::optional<QRgb> gap = std::nullopt)
     {
-        for (Canvas* canvas : {&fast, &general})
-            canvas->IntersectClipRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1);
-    }
-    void removeClip()
-    {
-        fast.RemoveClip();
-        general.RemoveClip();
-    }
-    void strip(const std::vector<QPoint>& points, TColor color)
-    {
-        for (Canvas* canvas : {&fast, &general}) {
-            canvas->Pen().SetColor(color);
-            canvas->DrawLineStrip(points);
+        const Line reference{a, b};
+        const QRect visible = clip ? clip->intersected(image.rect()) : image.rect();
+        const long long steps = reference.steps();
+        // Far lines: only the steps that can reach the picture.
+        const long long major0 = reference.alongX() ? a.x() : a.y();
+        const long long direction = (reference.alongX() ? reference.dx() : reference.dy()) < 0 ? -1 : 1;
+        const long long extent = reference.alongX() ? image.width() : image.height();
+        const long long first = std::max(0LL, direction > 0 ? -major0 : major0 - (extent - 1));
+        const long long last = std::min(steps - 1, direction > 0 ? extent - 1 - major0 : major0);
+        for (long long i = first; i <= last; ++i) {
+            const QPoint p = reference.pixel(i);
+            if (!visible.contains(p))
+                continue;
+            if (midpoint_reference::inDash(pattern, i))
+                image.setPixel(p, 0xFF000000u | color);
+            else if (gap)
+                image.setPixel(p, 0xFF000000u | *gap);
         }
     }
-    // Index of the first differing pixel as "x,y", or empty when equal.
-    std::string firstDifference()
+
+    std::optional<QRect> clip;
+    QImage image;
+};
+
+// The first pixel where two pictures differ, as "x,y", or empty when they agree.
+std::string firstDifference(const QImage& picture, const QImage& expected)
+{
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            if ((picture.pixel(x, y) & 0xFFFFFF) != (expected.pixel(x, y) & 0xFFFFFF))
+                return std::to_string(x) + "," + std::to_string(y);
+    return {};
+}
+
+// The canvas's targets whose lines take different paths.
+enum class Target { DirectImage, Painter, OtherFormat };
+
+// A canvas drawing on a white picture through the given path.
+class TargetCanvas {
+public:
+    TargetCanvas(Target target, int width, int height)
+        : image_(whiteImage(width, height,
+                            target == Target::OtherFormat ? QImage::Format_ARGB32_Premultiplied
+                                                          : QImage::Format_RGB32))
     {
-        painter.end();
-        for (int y = 0; y < direct.height(); ++y)
-            for (int x = 0; x < direct.width(); ++x)
-                if (direct.pixel(x, y) != painted.pixel(x, y))
-                    return std::to_string(x) + "," + std::to_string(y);
-        return {};
+        if (target == Target::Painter) {
+            painter_.emplace(&image_);
+            canvas.BindPainter(&*painter_);
+        } else {
+            canvas.BindImage(&image_);
+        }
     }
 
-    QImage direct;
-    QImage painted;
-    QPainter painter;
-    Canvas fast;
-    Canvas general;
+    const QImage& Picture()
+    {
+        canvas.Unbind();
+        painter_.reset();
+        return image_;
+    }
+
+    Canvas canvas;
+
+private:
+    QImage image_;
+    std::optional<QPainter> painter_;
 };
 
 class RandomSegments {
 public:
-    explicit RandomSegments(unsigned seed, int width, int height)
-        : rng_(seed), width_(width), height_(height)
-    {
-    }
+    explicit RandomSegments(unsigned seed, int width, int height) : rng_(seed), width_(width), height_(height) {}
 
     // Endpoints of every kind: near each other, anywhere around the surface,
     // far outside it and near the limits of int.
@@ -142,104 +175,156 @@ private:
     int height_;
 };
 
-TEST(CanvasLineRule, DirectPathSetsTheSamePixelsAsQPainter)
+} // namespace
+
+// Random strips, clipped now and then, on every target: the reference's
+// pixels, later segments over earlier ones.
+TEST(CanvasLineRule, SolidLinesOnEveryTargetAreTheReferencePixels)
 {
-    for (unsigned seed = 1; seed <= 12; ++seed) {
-        TwinCanvases twins(97, 61);
-        ASSERT_TRUE(twins.fast.DrawsLinesDirectly());
-        ASSERT_FALSE(twins.general.DrawsLinesDirectly());
-        RandomSegments random(seed, 97, 61);
-        for (std::size_t i = 0; i < 400; ++i) {
-            if (i % 40 == 0) {
-                twins.removeClip();
-                if (seed % 2 == 0)
-                    twins.clip(random.clip());
+    for (const Target target : {Target::DirectImage, Target::Painter, Target::OtherFormat}) {
+        for (unsigned seed = 1; seed <= 4; ++seed) {
+            SCOPED_TRACE(static_cast<int>(target) * 100 + seed);
+            TargetCanvas drawn(target, 97, 61);
+            ASSERT_EQ(drawn.canvas.DrawsLinesDirectly(), target == Target::DirectImage);
+            ReferencePicture expected(97, 61);
+            RandomSegments random(seed, 97, 61);
+            for (std::size_t i = 0; i < 150; ++i) {
+                if (i % 40 == 0) {
+                    drawn.canvas.RemoveClip();
+                    expected.clip.reset();
+                    if (seed % 2 == 0) {
+                        const QRect clip = random.clip();
+                        drawn.canvas.IntersectClipRect(clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1);
+                        expected.clip = clip;
+                    }
+                }
+                const std::vector<QPoint> points = random.strip(static_cast<std::size_t>(random.pick(2, 6)));
+                drawn.canvas.Pen().SetColor(segmentColor(i));
+                drawn.canvas.DrawLineStrip(points);
+                for (std::size_t k = 1; k < points.size(); ++k)
+                    expected.line(points[k - 1], points[k], toRgb(segmentColor(i)));
             }
-            twins.strip(random.strip(static_cast<std::size_t>(random.pick(2, 6))), segmentColor(i));
+            EXPECT_EQ(firstDifference(drawn.Picture(), expected.image), "");
         }
-        EXPECT_EQ(twins.firstDifference(), "") << "seed " << seed;
     }
 }
 
-// Dashed and dotted lines are written directly when they run right or down
-// within reach of the surface; every other one goes through QPainter. Both
-// must give QPainter's pixels, gaps left alone.
-TEST(CanvasLineRule, DashedLinesMatchQPainterInEveryStyleAndDirection)
+// Every style in every direction, gaps left alone or filled with the
+// background, on every target: the pattern runs along the reference's pixels
+// from each line's start.
+TEST(CanvasLineRule, DashedLinesFollowTheirPatternAlongTheReferencePixels)
 {
     const int width = 83;
     const int height = 57;
-    for (const TPenStyle style : {psDash, psDot, psDashDot, psDashDotDot, psSolid}) {
-        for (const bool dots : {false, true}) {
-            TwinCanvases twins(width, height);
-            for (Canvas* canvas : {&twins.fast, &twins.general}) {
-                canvas->Pen().SetStyle(style);
-                canvas->Pen().SetAlternateDots(dots);
-                canvas->SetBackgroundMode(bkTransparent);
-            }
-            RandomSegments random(static_cast<unsigned>(style) * 2 + (dots ? 1 : 0), width, height);
-            for (std::size_t i = 0; i < 300; ++i) {
-                if (i % 50 == 0) {
-                    twins.removeClip();
-                    if (i % 100 == 50)
-                        twins.clip(random.clip());
+    for (const Target target : {Target::DirectImage, Target::Painter, Target::OtherFormat}) {
+        for (const TPenStyle style : {psDash, psDot, psDashDot, psDashDotDot}) {
+            for (const bool opaque : {false, true}) {
+                SCOPED_TRACE(std::to_string(static_cast<int>(target)) + " style " + std::to_string(style)
+                             + (opaque ? " opaque" : " transparent"));
+                TargetCanvas drawn(target, width, height);
+                ReferencePicture expected(width, height);
+                RandomSegments random(static_cast<unsigned>(style) * 2 + (opaque ? 1 : 0), width, height);
+                drawn.canvas.IntersectClipRect(3, 2, width - 4, height - 2);
+                expected.clip = QRect(QPoint(3, 2), QPoint(width - 5, height - 3));
+                for (std::size_t i = 0; i < 120; ++i) {
+                    const QPoint from(random.pick(-3, width + 3), random.pick(-3, height + 3));
+                    const QPoint to = random.point(from);
+                    drawn.canvas.Pen().SetColor(segmentColor(i));
+                    drawn.canvas.Pen().SetStyle(style);
+                    drawn.canvas.Pen().SetAlternateDots(i % 7 == 0);
+                    drawn.canvas.SetBackgroundMode(opaque ? bkOpaque : bkTransparent);
+                    drawn.canvas.SetBackgroundColor(segmentColor(i + 1000));
+                    drawn.canvas.MoveTo(from.x(), from.y());
+                    drawn.canvas.LineTo(to.x(), to.y());
+                    const std::span<const int> pattern = platform::recipes::DashPattern(drawn.canvas.Pen().Data());
+                    expected.line(from, to, toRgb(segmentColor(i)), pattern,
+                                  opaque ? std::optional<QRgb>(toRgb(segmentColor(i + 1000))) : std::nullopt);
                 }
-                const QPoint from(random.pick(-3, width + 3), random.pick(-3, height + 3));
-                // Lengths from nothing to beyond the surface, both ways, and
-                // now and then an end far away.
-                int length = random.pick(-120, 120);
-                if (random.pick(0, 9) == 0)
-                    length *= 1000;
-                const QPoint to = random.pick(0, 1) == 0 ? QPoint(from.x() + length, from.y())
-                                                         : QPoint(from.x(), from.y() + length);
-                for (Canvas* canvas : {&twins.fast, &twins.general}) {
-                    canvas->Pen().SetColor(segmentColor(i));
-                    // The colour resets the alternate dots; set them again.
-                    canvas->Pen().SetStyle(style);
-                    canvas->Pen().SetAlternateDots(dots);
-                    canvas->MoveTo(from.x(), from.y());
-                    canvas->LineTo(to.x(), to.y());
-                }
+                EXPECT_EQ(firstDifference(drawn.Picture(), expected.image), "");
             }
-            EXPECT_EQ(twins.firstDifference(), "") << "style " << style << " dots " << dots;
         }
     }
 }
 
-// The grid of a chart: dotted lines across the chart rectangle, drawn as a
-// strip of separate lines, over a clip.
-TEST(CanvasLineRule, DottedGridMatchesQPainter)
+// The chart's picture: dotted grid lines across the plot, drawn as strips of
+// separate lines, and damped swings over them, clipped to the plot, on the
+// direct path and through QPainter alike.
+TEST(CanvasLineRule, ChartGridAndRunsAreTheReferencePixelsOnBothPaths)
 {
-    TwinCanvases twins(498, 690);
-    twins.clip(QRect(QPoint(16, 29), QPoint(482, 660)));
-    for (Canvas* canvas : {&twins.fast, &twins.general}) {
-        canvas->Pen().SetStyle(psDot);
-        canvas->Pen().SetColor(clGray);
-        canvas->SetBackgroundMode(bkTransparent);
-        for (int x = 15; x < 483; x += 37)
-            canvas->Polyline(std::vector<QPoint>{{x, 28}, {x, 662}});
-        for (int y = 28; y < 663; y += 21) {
-            const QPoint row[] = {{15, y}, {483, y}, {483, y + 1}, {15, y + 1}};
-            canvas->DrawLineStrip(row);
-        }
-    }
-    EXPECT_EQ(twins.firstDifference(), "");
-}
-
-TEST(CanvasLineRule, PendulumStripsMatchQPainterOnTheChartSurface)
-{
-    TwinCanvases twins(498, 690);
-    twins.clip(QRect(QPoint(16, 29), QPoint(482, 660)));
+    std::vector<std::vector<QPoint>> grid;
+    for (int x = 15; x < 483; x += 37)
+        grid.push_back({{x, 28}, {x, 662}});
+    for (int y = 28; y < 663; y += 21)
+        grid.push_back({{15, y}, {483, y}, {483, y + 1}, {15, y + 1}});
+    std::vector<std::vector<QPoint>> runs(6);
     for (int run = 0; run < 6; ++run) {
-        std::vector<QPoint> points;
         for (int i = 0; i < 800; ++i) {
             const double t = i * 0.01;
             const double swing = 15 * std::exp(-0.05 * run * t) * std::cos(3.1 * t + run);
-            points.emplace_back(static_cast<int>(std::lround(15 + t * 156 - run * 40)),
-                                static_cast<int>(std::lround(345 - swing * 21 * (1 + run))));
+            runs[run].emplace_back(static_cast<int>(std::lround(15 + t * 156 - run * 40)),
+                                   static_cast<int>(std::lround(345 - swing * 21 * (1 + run))));
         }
-        twins.strip(points, segmentColor(static_cast<std::size_t>(run)));
     }
-    EXPECT_EQ(twins.firstDifference(), "");
+    TPenData dotted;
+    dotted.style = psDot;
+    ReferencePicture expected(498, 690);
+    expected.clip = QRect(QPoint(16, 29), QPoint(482, 660));
+    for (const std::vector<QPoint>& line : grid)
+        for (std::size_t k = 1; k < line.size(); ++k)
+            expected.line(line[k - 1], line[k], toRgb(clGray), platform::recipes::DashPattern(dotted));
+    for (std::size_t run = 0; run < runs.size(); ++run)
+        for (std::size_t k = 1; k < runs[run].size(); ++k)
+            expected.line(runs[run][k - 1], runs[run][k], toRgb(segmentColor(run)));
+
+    for (const Target target : {Target::DirectImage, Target::Painter}) {
+        TargetCanvas drawn(target, 498, 690);
+        drawn.canvas.IntersectClipRect(16, 29, 483, 661);
+        drawn.canvas.Pen().SetStyle(psDot);
+        drawn.canvas.Pen().SetColor(clGray);
+        drawn.canvas.SetBackgroundMode(bkTransparent);
+        for (const std::vector<QPoint>& line : grid)
+            drawn.canvas.DrawLineStrip(line);
+        drawn.canvas.Pen().SetStyle(psSolid);
+        for (std::size_t run = 0; run < runs.size(); ++run) {
+            drawn.canvas.Pen().SetColor(segmentColor(run));
+            drawn.canvas.DrawLineStrip(runs[run]);
+        }
+        EXPECT_EQ(firstDifference(drawn.Picture(), expected.image), "") << static_cast<int>(target);
+    }
+}
+
+// Not-xor sets each pixel of a line once: on white a black pen gives the
+// reference's pixels in black, and drawing again restores every pixel.
+TEST(CanvasLineRule, NotXorLinesSetEachReferencePixelOnce)
+{
+    Surface s(64, 48);
+    ReferencePicture expected(64, 48);
+    s.canvas.Pen().SetMode(pmNotXor);
+    RandomSegments random(9, 64, 48);
+    std::vector<std::pair<QPoint, QPoint>> lines;
+    for (int i = 0; i < 40; ++i) {
+        const QPoint from(random.pick(0, 63), random.pick(0, 47));
+        lines.emplace_back(from, random.point(from));
+    }
+    for (const auto& [from, to] : lines) {
+        Surface single(64, 48);
+        single.canvas.Pen().SetMode(pmNotXor);
+        single.canvas.MoveTo(from.x(), from.y());
+        single.canvas.LineTo(to.x(), to.y());
+        ReferencePicture one(64, 48);
+        one.line(from, to, 0x000000);
+        single.canvas.Unbind();
+        ASSERT_EQ(firstDifference(single.image, one.image), "")
+            << from.x() << "," << from.y() << " - " << to.x() << "," << to.y();
+    }
+    const QImage before = s.image;
+    for (int pass = 0; pass < 2; ++pass)
+        for (const auto& [from, to] : lines) {
+            s.canvas.MoveTo(from.x(), from.y());
+            s.canvas.LineTo(to.x(), to.y());
+        }
+    s.canvas.Unbind();
+    EXPECT_EQ(s.image, before);
 }
 
 TEST(CanvasLineRule, ChainIsTheSameInBothDirectionsWithoutTheEndPoint)
@@ -262,25 +347,6 @@ TEST(CanvasLineRule, ChainIsTheSameInBothDirectionsWithoutTheEndPoint)
         }
         backward.setPixel(a, qRgb(0, 0, 0));
         ASSERT_EQ(forward, backward) << "line " << a.x() << "," << a.y() << " - " << b.x() << "," << b.y();
-    }
-}
-
-TEST(CanvasLineRule, ForwardLinesAreQPaintersOwnLines)
-{
-    RandomSegments random(5, 80, 60);
-    for (int i = 0; i < 500; ++i) {
-        const QPoint a(random.pick(-10, 90), random.pick(-10, 70));
-        const QPoint b = random.point(a);
-        if (platform::raster::lineCourse(a, b).reversed)
-            continue;
-        const QImage ours = canvasLine(80, 60, a, b);
-        QImage qts = whiteImage(80, 60);
-        if (a != b) {
-            QPainter painter(&qts);
-            painter.setPen(QPen(Qt::black, 0, Qt::SolidLine, Qt::FlatCap));
-            painter.drawLine(a, b);
-        }
-        ASSERT_EQ(ours, qts) << a.x() << "," << a.y() << " - " << b.x() << "," << b.y();
     }
 }
 
@@ -348,5 +414,3 @@ TEST(CanvasLineRule, DirectWritesKeepOrderWithPainterDrawingAndCopies)
     EXPECT_EQ(testing_support::rgbAt(snapshot, 5, 20), 0x0000FFu);
     EXPECT_EQ(testing_support::rgbAt(second, 27, 20), 0xFF0000u);
 }
-
-} // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -140,6 +141,26 @@ TEST(CanvasLines, WidePenIsSolidAndCoversTheEndPoints)
     EXPECT_EQ(s.column(10, 4, 7), "###");
     EXPECT_EQ(rgbAt(s.image, 10, 2), kWhite);
     EXPECT_EQ(rgbAt(s.image, 10, 8), kWhite);
+}
+
+TEST(CanvasLines, HorizontalAndVerticalLinesCoverTheirCrossSection)
+{
+    for (int width = 0; width <= 7; ++width) {
+        SCOPED_TRACE(width);
+        Surface s(30, 30);
+        s.canvas.Pen().SetWidth(width);
+        s.canvas.MoveTo(10, 12);
+        s.canvas.LineTo(20, 12);
+        s.canvas.MoveTo(5, 20);
+        s.canvas.LineTo(5, 28);
+        const platform::PixelSpan rows = platform::LineCrossSection(12, width);
+        const platform::PixelSpan columns = platform::LineCrossSection(5, width);
+        EXPECT_EQ(rows.last - rows.first + 1, std::max(width, 1));
+        for (int y = 0; y < 20; ++y)
+            EXPECT_EQ(rgbAt(s.image, 15, y) == 0, rows.first <= y && y <= rows.last) << y;
+        for (int x = 0; x < 12; ++x)
+            EXPECT_EQ(rgbAt(s.image, x, 24) == 0, columns.first <= x && x <= columns.last) << x;
+    }
 }
 
 TEST(CanvasLines, DottedPenLeavesItsGapsOnATransparentBackgroundAndFillsThemOnAnOpaqueOne)

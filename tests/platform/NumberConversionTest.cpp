@@ -153,6 +153,26 @@ TEST(NumberConversion, TheExtendedRangeDecidesBetweenRefusalAndOverflow)
     EXPECT_EQ(convert(QStringLiteral("0.") + QString(6000, u'3')), 1.0 / 3.0);
 }
 
+TEST(NumberConversion, ZeroIsZeroWithItsSignWhateverItsExponent)
+{
+    for (const QChar separator : {QChar(u'.'), QChar(u',')}) {
+        const auto text = [&](const char* number) { return QString::fromLatin1(number).replace(u'.', separator); };
+        for (const char* zero : {"0e4934", "0.0e4935", "00000e4935", "0e499", "+0.e4999", ".0E4999", "0e-4999"}) {
+            const double value = convert(text(zero), separator);
+            EXPECT_EQ(value, 0.0) << zero;
+            EXPECT_FALSE(std::signbit(value)) << zero;
+        }
+        for (const char* zero : {"-0e4999", "-0.0e4935", "-00000e4935"}) {
+            const double value = convert(text(zero), separator);
+            EXPECT_EQ(value, 0.0) << zero;
+            EXPECT_TRUE(std::signbit(value)) << zero;
+        }
+        // The reading rules still decide: a digit after the one that reached 500 is not read.
+        EXPECT_TRUE(refused(text("0e5000"), separator));
+        EXPECT_TRUE(refused(text("0.0e49999"), separator));
+    }
+}
+
 TEST(NumberConversion, DoubleRangeBoundaryIsRoundedCorrectly)
 {
     EXPECT_EQ(convert(QStringLiteral("1.7976931348623157e308")), std::numeric_limits<double>::max());
