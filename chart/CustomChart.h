@@ -2,7 +2,7 @@
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartLegend.h"
-#include "chart/ChartMouse.h"
+#include "chart/ChartMouseTypes.h"
 #include "chart/ChartTitle.h"
 #include "chart/ChartWall.h"
 #include "chart/LineCoverage.h"
@@ -201,7 +201,7 @@ private:
     // whose strips are prepared.
     std::vector<TFastLineSeries*> HideCoveredSegments(const std::vector<TChartSeries*>& series);
     void DrawTitleLine(const TChartTitle& title, const QString& line, int left, int right, int y, int wWidth);
-    // Mouse handling helpers (ChartMouse.cpp).
+    // Mouse handling helpers (CustomChartMouse.cpp).
     void NoteZoomBandPainted();
     void ShowCursorAt(int x, int y);
     bool RaiseClick(const TChartMouseEvent& handler, TMouseButton button, TShiftState shift, int x, int y);
