@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/CanvasBrush.h"
+#include "platform/CanvasFont.h"
+#include "platform/CanvasPen.h"
 #include "platform/GraphicsTypes.h"
-#include "platform/RasterTools.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -44,9 +46,10 @@ constexpr PixelSpan LineCrossSection(int position, int penWidth)
 // or through a QPainter someone else began, such as a widget's paint event.
 // Unbound, it draws nothing but still measures text.
 //
-// State: the pen, brush and font (see RasterTools.h; a brush assignment sets
-// the background for the next operation), the pen position, the background
-// mode and colour, the text alignment and a clip rectangle (or none).
+// State: the pen, brush and font (see CanvasPen.h, CanvasBrush.h and
+// CanvasFont.h; a brush assignment sets the background for the next
+// operation), the pen position, the background mode and colour, the text
+// alignment and a clip rectangle (or none).
 // Coordinates are pixels; rectangles are given by their corners with the right
 // column and bottom row left out, and corners may come in either order.
 //
