@@ -166,8 +166,6 @@ public:
     // DrawPoint for every visible index.
     virtual void DrawAllPoints();
     virtual void DrawPoint(int index);
-    virtual bool DrawValuesForward() const { return true; }
-    virtual bool DrawSeriesForward() const { return true; }
     // The point under a mouse position, or -1.
     virtual int HitTest(int x, int y) const;
     // A pen or brush of the series changed.
