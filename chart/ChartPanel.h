@@ -31,7 +31,7 @@ public:
     platform::Canvas* WindowCanvas() const { return windowCanvas_; }
     void SetWindowCanvas(platform::Canvas* canvas);
     // Makes the font the canvas font, at the canvas font's pixels per inch.
-    virtual void SelectChartFont(TChartFont& font);
+    void SelectChartFont(TChartFont& font);
 
     // The client size: the host's, or the size given with SetClientSize
     // (400 x 250 at first) without a host.

@@ -97,24 +97,24 @@ public:
     // current, otherwise draws a new one onto the window canvas.
     void HandlePaint();
     // Draws one complete picture for rect of target.
-    virtual void RenderToCanvas(platform::Canvas* target, const TChartRect& rect);
+    void RenderToCanvas(platform::Canvas* target, const TChartRect& rect);
     // The picture, step by step, into the prepared canvas.
-    virtual void RenderChart(const TChartRect& bounds);
+    void RenderChart(const TChartRect& bounds);
 
     // Steps of the picture.
-    virtual void PaintPanel(const TChartRect& rect);
-    virtual void FillBackground(const TChartRect& rect);
-    virtual void DrawPanelBevels(const TChartRect& rect);
+    void PaintPanel(const TChartRect& rect);
+    void FillBackground(const TChartRect& rect);
+    void DrawPanelBevels(const TChartRect& rect);
     // width nested one-pixel frames inside r, top and left edges in one colour,
     // right and bottom in the other; r shrinks by width on every side.
     void DrawBevelFrame(TChartRect& r, TColor topColor, TColor bottomColor, int width);
-    virtual void DrawTitles();
+    void DrawTitles();
     // Draws the block at the top or bottom of the chart rectangle and moves
     // that edge of the chart rectangle past it.
     void DrawTitleBlock(TChartTitle& title, bool atTop);
-    virtual void LayoutAxes();
-    virtual void ApplySeriesInsets();
-    virtual void PaintWalls();
+    void LayoutAxes();
+    void ApplySeriesInsets();
+    void PaintWalls();
     void ApplyWallStyle(const TChartWall& wall);
     void ApplyFillStyle(TColor color, TBrushStyle style, TColor backgroundColor);
     void DrawOneSeries(TChartSeries& series);
