@@ -132,7 +132,7 @@ void TCustomChart::RenderChart(const TChartRect& bounds)
     if (AxisVisible() && !axesBehindSeries)
         DrawAxes();
     NoteZoomBandPainted();
-    if (zoomDrag.active)
+    if (zoomDrag_.active)
         DrawZoomRectangle();
     Canvas().ResetCanvasState();
     if (OnAfterDraw)

@@ -127,9 +127,10 @@ public:
     // The zoom drag's rubber band, inverting: drawn twice it is gone.
     void DrawZoomRectangle();
 
-    // The mouse drags in progress: the zoom rubber band and the scroll.
-    TChartDrag zoomDrag;
-    TChartDrag scrollDrag;
+    // The mouse drags in progress: the zoom rubber band and the scroll. Mouse
+    // presses, moves and releases start, carry on and end them.
+    const TChartDrag& ZoomDrag() const { return zoomDrag_; }
+    const TChartDrag& ScrollDrag() const { return scrollDrag_; }
 
     // Fixed settings of the chart.
     static constexpr bool axesBehindSeries = true;
@@ -218,5 +219,7 @@ private:
     int borderWidth_ = 0;
     bool clipped_ = false;
     TLineCoverage coverage_;
+    TChartDrag zoomDrag_;
+    TChartDrag scrollDrag_;
     TChartMouseState mouse_;
 };

@@ -55,7 +55,7 @@ void TCustomChart::HandleMouseDown(TMouseButton button, TShiftState shift, int x
     if (OnMouseDown)
         OnMouseDown(*this, button, shift, x, y);
     // While a drag goes on, further presses are ignored.
-    if (zoomDrag.active || scrollDrag.active)
+    if (zoomDrag_.active || scrollDrag_.active)
         return;
     if (mouse_.clickConsumed) {
         mouse_.clickConsumed = false;
@@ -114,13 +114,13 @@ bool TCustomChart::BeginZoomOrScroll(TMouseButton button, TShiftState shift, int
     bool started = false;
     if (AllowZoom() && button == zoomButton && AllKeysHeld(shift, zoomShiftKeys)) {
         ShowCursor(crDefault);
-        zoomDrag.Start(x, y);
+        zoomDrag_.Start(x, y);
         DrawZoomRectangle();
         started = true;
     }
     if (AllowPanning() != pmNone && button == scrollButton && AllKeysHeld(shift, scrollShiftKeys)) {
         ShowCursor(crDefault);
-        scrollDrag.Start(x, y);
+        scrollDrag_.Start(x, y);
         started = true;
     }
     return started;
@@ -130,26 +130,26 @@ void TCustomChart::HandleMouseMove(TShiftState shift, int x, int y)
 {
     if (OnMouseMove)
         OnMouseMove(*this, shift, x, y);
-    if (zoomDrag.active) {
-        if (x == zoomDrag.x1 && y == zoomDrag.y1)
+    if (zoomDrag_.active) {
+        if (x == zoomDrag_.x1 && y == zoomDrag_.y1)
             return;
         // The band inverts: drawn again in the same place it is gone.
         DrawZoomRectangle();
-        zoomDrag.x1 = x;
-        zoomDrag.y1 = y;
+        zoomDrag_.x1 = x;
+        zoomDrag_.y1 = y;
         DrawZoomRectangle();
-    } else if (scrollDrag.active) {
+    } else if (scrollDrag_.active) {
         if (!ChartArea().Contains(x, y)) {
-            scrollDrag.active = false;
+            scrollDrag_.active = false;
             return;
         }
-        if (x == scrollDrag.x1 && y == scrollDrag.y1)
+        if (x == scrollDrag_.x1 && y == scrollDrag_.y1)
             return;
         RememberAxisRanges();
-        const bool scrolledHorizontally = ScrollAxesByDrag(true, scrollDrag.x1, x);
-        const bool scrolledVertically = ScrollAxesByDrag(false, scrollDrag.y1, y);
-        scrollDrag.x1 = x;
-        scrollDrag.y1 = y;
+        const bool scrolledHorizontally = ScrollAxesByDrag(true, scrollDrag_.x1, x);
+        const bool scrolledVertically = ScrollAxesByDrag(false, scrollDrag_.y1, y);
+        scrollDrag_.x1 = x;
+        scrollDrag_.y1 = y;
         if (scrolledHorizontally || scrolledVertically) {
             if (OnScroll)
                 OnScroll(*this);
@@ -178,19 +178,19 @@ void TCustomChart::HandleMouseUp(TMouseButton button, TShiftState shift, int x, 
 {
     if (OnMouseUp)
         OnMouseUp(*this, button, shift, x, y);
-    if (zoomDrag.active && button == zoomButton) {
-        zoomDrag.active = false;
+    if (zoomDrag_.active && button == zoomButton) {
+        zoomDrag_.active = false;
         DrawZoomRectangle();
         Canvas().Pen().SetMode(pmCopy);
-        zoomDrag.x1 = x;
-        zoomDrag.y1 = y;
+        zoomDrag_.x1 = x;
+        zoomDrag_.y1 = y;
         // A paint during the drag drew the band into the kept picture too.
         const bool bandInPicture = mouse_.zoomBandInPicture;
         mouse_.zoomBandInPicture = false;
-        const bool longEnough = std::abs(zoomDrag.x1 - zoomDrag.x0) > minimumZoomDrag
-                                && std::abs(zoomDrag.y1 - zoomDrag.y0) > minimumZoomDrag;
+        const bool longEnough = std::abs(zoomDrag_.x1 - zoomDrag_.x0) > minimumZoomDrag
+                                && std::abs(zoomDrag_.y1 - zoomDrag_.y0) > minimumZoomDrag;
         if (longEnough) {
-            if (zoomDrag.x1 > zoomDrag.x0 && zoomDrag.y1 > zoomDrag.y0)
+            if (zoomDrag_.x1 > zoomDrag_.x0 && zoomDrag_.y1 > zoomDrag_.y0)
                 ZoomToRectangle();
             else
                 UndoZoom();
@@ -198,7 +198,7 @@ void TCustomChart::HandleMouseUp(TMouseButton button, TShiftState shift, int x, 
         if (longEnough || bandInPicture)
             RequestRepaint();
     }
-    scrollDrag.active = false;
+    scrollDrag_.active = false;
 }
 
 void TCustomChart::HandleMouseWheel(bool towardsUser, TShiftState shift, int x, int y)
@@ -211,7 +211,7 @@ void TCustomChart::HandleMouseWheel(bool towardsUser, TShiftState shift, int x, 
 
 void TCustomChart::HandleMouseLeave()
 {
-    scrollDrag.active = false;
+    scrollDrag_.active = false;
     if (CurrentCursor() != Cursor())
         ShowCursor(Cursor());
 }
@@ -219,5 +219,5 @@ void TCustomChart::HandleMouseLeave()
 void TCustomChart::NoteZoomBandPainted()
 {
     // Only a buffered paint keeps what it drew.
-    mouse_.zoomBandInPicture = zoomDrag.active && Canvas().UseOffscreenBuffer();
+    mouse_.zoomBandInPicture = zoomDrag_.active && Canvas().UseOffscreenBuffer();
 }

@@ -82,7 +82,7 @@ void TCustomChart::DrawZoomRectangle()
     const TColor panel = fromQColor(toQColor(Color()));
     canvas.Pen().Assign({panel == clWhite ? clBlack : panel, 1, psSolid, pmNotXor});
     canvas.Brush().SetStyle(bsClear);
-    canvas.DrawRectangle(zoomDrag.x0, zoomDrag.y0, zoomDrag.x1, zoomDrag.y1);
+    canvas.DrawRectangle(zoomDrag_.x0, zoomDrag_.y0, zoomDrag_.x1, zoomDrag_.y1);
     // Outside a paint the band goes straight onto the window.
     if (canvas.Target() == WindowCanvas() && Host() != nullptr)
         Host()->FlushWindow();

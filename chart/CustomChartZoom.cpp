@@ -26,16 +26,16 @@ void RestoreRange(TCustomChartAxis& axis, const TAxisRangeMemo& memo)
 
 void TCustomChart::ZoomToRectangle()
 {
-    if (zoomDrag.x0 > zoomDrag.x1)
-        std::swap(zoomDrag.x0, zoomDrag.x1);
-    if (zoomDrag.y0 > zoomDrag.y1)
-        std::swap(zoomDrag.y0, zoomDrag.y1);
+    if (zoomDrag_.x0 > zoomDrag_.x1)
+        std::swap(zoomDrag_.x0, zoomDrag_.x1);
+    if (zoomDrag_.y0 > zoomDrag_.y1)
+        std::swap(zoomDrag_.y0, zoomDrag_.y1);
     const auto across = [this](const TCustomChartAxis& axis) -> TAxisZoomTarget {
-        return {axis.PixelToValue(zoomDrag.x0), axis.PixelToValue(zoomDrag.x1)};
+        return {axis.PixelToValue(zoomDrag_.x0), axis.PixelToValue(zoomDrag_.x1)};
     };
     // Screen y grows downwards: the lower edge holds the smaller values.
     const auto upDown = [this](const TCustomChartAxis& axis) -> TAxisZoomTarget {
-        return {axis.PixelToValue(zoomDrag.y1), axis.PixelToValue(zoomDrag.y0)};
+        return {axis.PixelToValue(zoomDrag_.y1), axis.PixelToValue(zoomDrag_.y0)};
     };
     ApplyZoom({.left = upDown(LeftAxis()),
         .right = upDown(RightAxis()),

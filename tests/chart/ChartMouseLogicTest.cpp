@@ -80,14 +80,14 @@ TEST_F(PaintedRun, ClickHandlersTakeThePressUnlessTheyClearClickConsumed)
     ASSERT_EQ(chart().FindClickedPart(at.x(), at.y()).Part, cpChartRect);
     Press(mbLeft, at.x(), at.y());
     EXPECT_EQ(backgroundClicks, 1);
-    EXPECT_FALSE(chart().zoomDrag.active) << "the handler took the press";
+    EXPECT_FALSE(chart().ZoomDrag().active) << "the handler took the press";
     EXPECT_FALSE(chart().ClickConsumed());
     chart().HandleMouseUp(mbLeft, ssNone, at.x(), at.y());
 
     letThrough = true;
     Press(mbLeft, at.x(), at.y());
     EXPECT_EQ(backgroundClicks, 2) << "told once, also when it lets the press go on";
-    EXPECT_TRUE(chart().zoomDrag.active);
+    EXPECT_TRUE(chart().ZoomDrag().active);
     chart().HandleMouseUp(mbLeft, ssNone, at.x(), at.y());
     // A middle press starts no drag; the background is still told only once.
     Press(mbMiddle, at.x(), at.y());
@@ -97,7 +97,7 @@ TEST_F(PaintedRun, ClickHandlersTakeThePressUnlessTheyClearClickConsumed)
     const TChartRect title = chart().Title().BlockRect();
     Press(mbLeft, (title.left + title.right) / 2, (title.top + title.bottom) / 2);
     EXPECT_EQ(backgroundClicks, 4);
-    EXPECT_FALSE(chart().zoomDrag.active);
+    EXPECT_FALSE(chart().ZoomDrag().active);
 }
 
 TEST_F(PaintedRun, AxisAndSeriesClicksNameWhatWasHit)
@@ -115,7 +115,7 @@ TEST_F(PaintedRun, AxisAndSeriesClicksNameWhatWasHit)
     Press(mbLeft, x, y);
     EXPECT_EQ(clickedSeries, series);
     EXPECT_EQ(clickedIndex, index);
-    EXPECT_FALSE(chart().zoomDrag.active);
+    EXPECT_FALSE(chart().ZoomDrag().active);
 
     const TCustomChartAxis* clickedAxis = nullptr;
     chart().OnClickAxis = [&](TCustomChart&, TCustomChartAxis& axis, TMouseButton, TShiftState, int, int) {
@@ -124,7 +124,7 @@ TEST_F(PaintedRun, AxisAndSeriesClicksNameWhatWasHit)
     const int middle = (chart().ChartArea().top + chart().ChartArea().bottom) / 2;
     Press(mbRight, chart().ChartArea().left - 1, middle);
     EXPECT_EQ(clickedAxis, &chart().LeftAxis());
-    EXPECT_FALSE(chart().scrollDrag.active);
+    EXPECT_FALSE(chart().ScrollDrag().active);
 }
 
 TEST_F(PaintedRun, PressesDuringADragAndOnPointsRemovedSinceThePaintAreSafe)
@@ -132,12 +132,12 @@ TEST_F(PaintedRun, PressesDuringADragAndOnPointsRemovedSinceThePaintAreSafe)
     int presses = 0;
     chart().OnMouseDown = [&](TCustomChart&, TMouseButton, TShiftState, int, int) { ++presses; };
     Press(mbLeft, 100, 100);
-    ASSERT_TRUE(chart().zoomDrag.active);
+    ASSERT_TRUE(chart().ZoomDrag().active);
     Press(mbRight, 120, 120);
     EXPECT_EQ(presses, 2);
-    EXPECT_FALSE(chart().scrollDrag.active) << "ignored while the zoom drag goes on";
+    EXPECT_FALSE(chart().ScrollDrag().active) << "ignored while the zoom drag goes on";
     chart().HandleMouseUp(mbRight, ssNone, 120, 120);
-    EXPECT_TRUE(chart().zoomDrag.active) << "only the zoom button ends a zoom drag";
+    EXPECT_TRUE(chart().ZoomDrag().active) << "only the zoom button ends a zoom drag";
     chart().HandleMouseUp(mbLeft, ssNone, 100, 100);
 
     // The visible range of the last paint still names the removed points.
@@ -221,9 +221,9 @@ TEST_F(PaintedRun, PanningModesAndTheAllowScrollHandlerLimitTheScroll)
     chart().SetAllowPanning(pmNone);
     chart().SetAllowZoom(false);
     Press(mbRight, 150, 300);
-    EXPECT_FALSE(chart().scrollDrag.active);
+    EXPECT_FALSE(chart().ScrollDrag().active);
     Press(mbLeft, 150, 300);
-    EXPECT_FALSE(chart().zoomDrag.active);
+    EXPECT_FALSE(chart().ZoomDrag().active);
 }
 
 TEST_F(PaintedRun, ABandPaintedIntoTheKeptPictureLeavesItWithTheRelease)

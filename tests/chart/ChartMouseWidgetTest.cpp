@@ -99,7 +99,7 @@ TEST(ChartMouseWidget, ADragOfSixteenPixelsEitherWayOnlyErasesTheBand)
     EXPECT_TRUE(chart.Zoomed());
     EXPECT_EQ(chart.RepaintRequestCount(), requests);
     EXPECT_EQ(chart.WindowSurface(), kept) << "the band is gone and nothing else changed";
-    EXPECT_FALSE(chart.zoomDrag.active);
+    EXPECT_FALSE(chart.ZoomDrag().active);
 }
 
 TEST(ChartMouseWidget, TheRubberBandInvertsItsOutlineOverTheKeptPictureAndDrawnAgainIsGone)
@@ -170,7 +170,7 @@ TEST(ChartMouseWidget, RightDragMovesTheBottomAxisByTheValueWidthOfThePixels)
     EXPECT_NEAR(axis.Maximum(), 3 + valueWidth30, 1e-12);
     shown.Release(Qt::RightButton, {120, 300});
     EXPECT_EQ(scrolls, 2);
-    EXPECT_FALSE(chart.scrollDrag.active);
+    EXPECT_FALSE(chart.ScrollDrag().active);
     EXPECT_FALSE(chart.RangesRestored());
 
     // A reverse zoom drag takes back a scroll too.
@@ -188,20 +188,20 @@ TEST(ChartMouseWidget, TheScrollDragEndsWhenTheMouseLeavesTheChartRectangle)
 
     shown.Press(Qt::RightButton, {150, 300});
     shown.MoveTo({160, 300});
-    ASSERT_TRUE(chart.scrollDrag.active);
+    ASSERT_TRUE(chart.ScrollDrag().active);
     const Range scrolled = RangeOf(chart.BottomAxis());
     shown.MoveTo({area.right, 300});
-    EXPECT_FALSE(chart.scrollDrag.active);
+    EXPECT_FALSE(chart.ScrollDrag().active);
     shown.MoveTo({200, 300});
     EXPECT_EQ(RangeOf(chart.BottomAxis()), scrolled) << "coming back does not scroll again";
     shown.Release(Qt::RightButton, {200, 300});
 
     // Leaving the window ends it as well.
     shown.Press(Qt::RightButton, {150, 300});
-    ASSERT_TRUE(chart.scrollDrag.active);
+    ASSERT_TRUE(chart.ScrollDrag().active);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&chart, &leave);
-    EXPECT_FALSE(chart.scrollDrag.active);
+    EXPECT_FALSE(chart.ScrollDrag().active);
     shown.Release(Qt::RightButton, {150, 300});
 }
 
@@ -234,8 +234,8 @@ TEST(ChartMouseWidget, PressesOnTheTitleOutsideTheChartRectangleOrOnAnEmptyChart
     for (const QPoint at : {onTitle, besideTheRectangle}) {
         for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
             shown.Press(button, at);
-            EXPECT_FALSE(chart.zoomDrag.active) << at.x() << ", " << at.y();
-            EXPECT_FALSE(chart.scrollDrag.active) << at.x() << ", " << at.y();
+            EXPECT_FALSE(chart.ZoomDrag().active) << at.x() << ", " << at.y();
+            EXPECT_FALSE(chart.ScrollDrag().active) << at.x() << ", " << at.y();
             shown.Release(button, at);
         }
     }
@@ -245,13 +245,13 @@ TEST(ChartMouseWidget, PressesOnTheTitleOutsideTheChartRectangleOrOnAnEmptyChart
     const TChartRect area = bare.ChartArea();
     const QPoint middle((area.left + area.right) / 2, (area.top + area.bottom) / 2);
     empty.Press(Qt::LeftButton, middle);
-    EXPECT_FALSE(bare.zoomDrag.active);
+    EXPECT_FALSE(bare.ZoomDrag().active);
     empty.Release(Qt::LeftButton, middle);
     // On an axis a drag starts all the same.
     const QPoint onLeftAxis(area.left - 1, middle.y());
     ASSERT_EQ(bare.FindClickedPart(onLeftAxis.x(), onLeftAxis.y()).AAxis, &bare.LeftAxis());
     empty.Press(Qt::LeftButton, onLeftAxis);
-    EXPECT_TRUE(bare.zoomDrag.active);
+    EXPECT_TRUE(bare.ZoomDrag().active);
     empty.Release(Qt::LeftButton, onLeftAxis);
 }
 

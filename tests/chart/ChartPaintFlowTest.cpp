@@ -143,9 +143,8 @@ TEST(ChartPaintFlow, TheZoomRubberBandInvertsAndDrawnTwiceIsGone)
     const QImage plain = configured.Paint().copy();
 
     // Drawn with the picture while a zoom drag is active.
-    configured.chart.zoomDrag.Start(100, 100);
-    configured.chart.zoomDrag.x1 = 200;
-    configured.chart.zoomDrag.y1 = 250;
+    configured.chart.BeginZoomOrScroll(mbLeft, ssNone, 100, 100);
+    configured.chart.HandleMouseMove(ssNone, 200, 250);
     configured.chart.RequestRepaint();
     const QImage banded = configured.Paint().copy();
     EXPECT_NE(banded, plain);
