@@ -201,7 +201,15 @@ private:
     // leaves out the segments that later drawing covers; returns the series
     // whose strips are prepared.
     std::vector<TFastLineSeries*> HideCoveredSegments(const std::vector<TChartSeries*>& series);
+    // The steps of DrawTitleBlock. The box: the lines' rectangle grown by the
+    // frame, drawn when framed or filled; returns it.
+    TChartRect DrawTitleBox(const TChartTitle& title, const TChartRect& text, int frameWidth, int wWidth);
+    // The lines from the chart rectangle's edge inward: downward from the top
+    // of text, or upward from its bottom, last line first.
+    void DrawTitleLines(const TChartTitle& title, const TChartRect& text, int lineHeight, int wWidth, bool atTop);
     void DrawTitleLine(const TChartTitle& title, const QString& line, int left, int right, int y, int wWidth);
+    // Moves the chart rectangle's top (bottom) edge a title gap past the block.
+    void MoveChartEdgePastTitle(int blockEnd, bool atTop);
     // Mouse handling helpers (CustomChartMouse.cpp).
     void NoteZoomBandPainted();
     void ShowCursorAt(int x, int y);

@@ -13,13 +13,20 @@ void TCustomChart::DrawTitles()
         DrawTitleBlock(foot_, false);
 }
 
-void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
-{
-    TChartCanvas3D& canvas = Canvas();
-    SelectChartFont(title.Font());
-    const int lineHeight = canvas.FontHeight();
+namespace {
 
-    // Fill.
+// Whether the title's frame is drawn.
+bool FrameShown(const TChartTitle& title)
+{
+    const TChartPen& frame = title.Frame();
+    return frame.Visible() && frame.Color() != clDefault;
+}
+
+// The canvas brush and background for the block. A solid brush colour with
+// the title's own colour left at default becomes the title's colour, and this
+// paint already fills with it.
+void ApplyTitleFill(TChartTitle& title, TChartCanvas3D& canvas)
+{
     const TChartBrush& brush = title.Brush();
     if (title.Color() == clDefault) {
         if (brush.Style() != bsSolid) {
@@ -28,8 +35,6 @@ void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
         } else if (brush.Color() == clDefault) {
             canvas.Brush().SetStyle(bsClear);
         } else {
-            // A solid brush colour becomes the title's colour, and this paint
-            // already fills with it.
             title.SetColor(brush.Color());
             canvas.Brush().Assign({brush.Color(), bsSolid});
         }
@@ -40,80 +45,124 @@ void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
     } else {
         canvas.Brush().Assign({title.Color(), bsSolid});
     }
+}
 
-    const TChartPen& frame = title.Frame();
-    const bool frameShown = frame.Visible() && frame.Color() != clDefault;
-    // The frame's width; 0 without a frame.
-    const int fw = frameShown ? frame.Width() : 0;
-
-    const TChartRect area = ChartArea();
-    const int lines = static_cast<int>(title.Text().size());
-    TChartRect block{area.left + fw, 0, area.right - fw, 0};
-    if (atTop) {
-        block.top = area.top + fw;
-        block.bottom = block.top + lines * lineHeight;
-    } else {
-        block.bottom = area.bottom - fw;
-        block.top = block.bottom - lines * lineHeight;
-    }
-    // The lines run between these edges, from this position on.
-    const int textLeft = block.left;
-    const int textRight = block.right;
-    int y = atTop ? block.top : block.bottom;
-
-    if (frameShown)
-        canvas.Pen().Assign(frame.Data());
-    else
+// The canvas pen for the block's frame, clear without a frame; returns the
+// frame's width, 0 without a frame.
+int ApplyTitleFrame(const TChartTitle& title, TChartCanvas3D& canvas)
+{
+    if (!FrameShown(title)) {
         canvas.Pen().SetStyle(psClear);
-    block = {block.left - fw, block.top - fw, block.right + fw, block.bottom + fw};
-
-    const int wWidth = canvas.TextWidth(QStringLiteral("W"));
-    if (frameShown || canvas.Brush().Style() != bsClear) {
-        if (title.AdjustFrame()) {
-            int widest = 0;
-            for (const QString& line : title.Text())
-                widest = std::max(widest, canvas.TextWidth(line));
-            const int b = widest + wWidth;
-            switch (title.Alignment()) {
-            case taLeftJustify:
-                block.right = block.left + b;
-                break;
-            case taRightJustify:
-                block.left = block.right - b;
-                break;
-            case taCenter: {
-                const int centre = (block.left + block.right) / 2;
-                block.left = centre - b / 2;
-                block.right = centre + b / 2;
-                break;
-            }
-            }
-        }
-        canvas.DrawRectangle(block);
+        return 0;
     }
-    title.SetBlockRect(block);
-    canvas.SetBackgroundMode(bkTransparent);
+    canvas.Pen().Assign(title.Frame().Data());
+    return title.Frame().Width();
+}
 
-    int end;
+// Where the lines go: the chart rectangle's width inside the frame, as many
+// line heights high as there are lines, against its top or bottom edge.
+TChartRect TitleTextRect(const TChartRect& area, int lines, int lineHeight, int frameWidth, bool atTop)
+{
+    TChartRect text{area.left + frameWidth, 0, area.right - frameWidth, 0};
     if (atTop) {
+        text.top = area.top + frameWidth;
+        text.bottom = text.top + lines * lineHeight;
+    } else {
+        text.bottom = area.bottom - frameWidth;
+        text.top = text.bottom - lines * lineHeight;
+    }
+    return text;
+}
+
+// The box narrowed to the widest line and a "W", kept at the side the title
+// is aligned to (or at its centre).
+TChartRect FitBoxToText(const TChartTitle& title, TChartRect box, const TChartCanvas3D& canvas, int wWidth)
+{
+    int widest = 0;
+    for (const QString& line : title.Text())
+        widest = std::max(widest, canvas.TextWidth(line));
+    const int b = widest + wWidth;
+    switch (title.Alignment()) {
+    case taLeftJustify:
+        box.right = box.left + b;
+        break;
+    case taRightJustify:
+        box.left = box.right - b;
+        break;
+    case taCenter: {
+        const int centre = (box.left + box.right) / 2;
+        box.left = centre - b / 2;
+        box.right = centre + b / 2;
+        break;
+    }
+    }
+    return box;
+}
+
+// The edge of the block away from the chart rectangle's edge it stands on,
+// frame included; without lines, a title gap short of the frame.
+int TitleBlockEnd(const TChartRect& text, int lines, int frameWidth, bool atTop)
+{
+    if (atTop)
+        return (lines > 0 ? text.bottom : text.top - TCustomChart::titleGap) + frameWidth;
+    return (lines > 0 ? text.top : text.bottom + TCustomChart::titleGap) - frameWidth;
+}
+
+} // namespace
+
+void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
+{
+    TChartCanvas3D& canvas = Canvas();
+    SelectChartFont(title.Font());
+    const int lineHeight = canvas.FontHeight();
+    ApplyTitleFill(title, canvas);
+    const int frameWidth = ApplyTitleFrame(title, canvas);
+    const int lines = static_cast<int>(title.Text().size());
+    const TChartRect text = TitleTextRect(ChartArea(), lines, lineHeight, frameWidth, atTop);
+    const int wWidth = canvas.TextWidth(QStringLiteral("W"));
+    title.SetBlockRect(DrawTitleBox(title, text, frameWidth, wWidth));
+    canvas.SetBackgroundMode(bkTransparent);
+    DrawTitleLines(title, text, lineHeight, wWidth, atTop);
+    MoveChartEdgePastTitle(TitleBlockEnd(text, lines, frameWidth, atTop), atTop);
+}
+
+TChartRect TCustomChart::DrawTitleBox(const TChartTitle& title, const TChartRect& text, int frameWidth, int wWidth)
+{
+    TChartCanvas3D& canvas = Canvas();
+    TChartRect box{text.left - frameWidth, text.top - frameWidth, text.right + frameWidth, text.bottom + frameWidth};
+    if (FrameShown(title) || canvas.Brush().Style() != bsClear) {
+        if (title.AdjustFrame())
+            box = FitBoxToText(title, box, canvas, wWidth);
+        canvas.DrawRectangle(box);
+    }
+    return box;
+}
+
+void TCustomChart::DrawTitleLines(const TChartTitle& title, const TChartRect& text, int lineHeight, int wWidth,
+    bool atTop)
+{
+    if (atTop) {
+        int y = text.top;
         for (const QString& line : title.Text()) {
-            DrawTitleLine(title, line, textLeft, textRight, y, wWidth);
+            DrawTitleLine(title, line, text.left, text.right, y, wWidth);
             y += lineHeight;
         }
-        end = (lines > 0 ? y : area.top + fw - titleGap) + fw;
     } else {
+        int y = text.bottom;
         for (auto line = title.Text().crbegin(); line != title.Text().crend(); ++line) {
             y -= lineHeight;
-            DrawTitleLine(title, *line, textLeft, textRight, y, wWidth);
+            DrawTitleLine(title, *line, text.left, text.right, y, wWidth);
         }
-        end = (lines > 0 ? y : area.bottom - fw + titleGap) - fw;
     }
+}
 
+void TCustomChart::MoveChartEdgePastTitle(int blockEnd, bool atTop)
+{
     TChartRect shrunk = ChartArea();
     if (atTop)
-        shrunk.top = end + titleGap;
+        shrunk.top = blockEnd + titleGap;
     else
-        shrunk.bottom = end - titleGap;
+        shrunk.bottom = blockEnd - titleGap;
     SetChartArea(shrunk);
 }
 
