@@ -27,6 +27,13 @@ private:
     std::vector<TChartSeries*> items_;
 };
 
+// The chart's label handlers (see TCustomAxisPanel::OnGetAxisLabel and
+// OnGetNextAxisLabel).
+using TGetAxisLabelEvent =
+    std::function<void(const TCustomChartAxis& sender, TChartSeries* series, int valueIndex, QString& labelText)>;
+using TGetNextAxisLabelEvent =
+    std::function<void(const TCustomChartAxis& sender, int labelIndex, double& labelValue, bool& stop)>;
+
 // The chart's axis level: the series list, the five axes and the data
 // ranges the axes take from the series.
 class TCustomAxisPanel : public TCustomChartPanelExtended {
@@ -105,15 +112,13 @@ public:
     // Label handlers. OnGetAxisLabel may change the text of a label: value
     // labels come with no series and index -1, series texts with their series
     // and point index.
-    std::function<void(const TCustomChartAxis& sender, TChartSeries* series, int valueIndex, QString& labelText)>
-        OnGetAxisLabel;
+    TGetAxisLabelEvent OnGetAxisLabel;
     // OnGetNextAxisLabel supplies the values of an axis's value labels: it is
     // called with the indexes 0, 1, 2, ... and the value of the last call
     // (RangeMin at first), with stop set. Clearing stop places a label at the
     // value it leaves; leaving stop set ends the labels, and at index 0 lets
     // the axis place its own.
-    std::function<void(const TCustomChartAxis& sender, int labelIndex, double& labelValue, bool& stop)>
-        OnGetNextAxisLabel;
+    TGetNextAxisLabelEvent OnGetNextAxisLabel;
 
     // Drawing events, raised by the paint.
     std::function<void(TCustomAxisPanel& sender)> OnBeforeDrawAxes;

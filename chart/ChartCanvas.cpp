@@ -191,6 +191,12 @@ void TChartCanvas3D::RemoveClipping()
     current().RemoveClip();
 }
 
+void TChartCanvas3D::SelectFont(TChartFont& font)
+{
+    font.SetPixelsPerInch(Font().PixelsPerInch());
+    Font().Assign(font.Data());
+}
+
 void TChartCanvas3D::ApplyVisiblePen(const TChartPen& pen)
 {
     platform::CanvasPen& canvasPen = Pen();

@@ -107,6 +107,9 @@ public:
     // style; a visible one with SmallDots and width 1 becomes the alternate-
     // dots pen of its colour; any other is copied (colour, width, style, mode).
     void ApplyVisiblePen(const TChartPen& pen);
+    // Makes the chart font the canvas font, at the canvas font's pixels per
+    // inch, which the chart font takes over.
+    void SelectFont(TChartFont& font);
     // Pen black, width 1, solid; brush white, solid; font colour black, size
     // 10; background colour white; background mode transparent.
     void ResetCanvasState();

@@ -109,8 +109,7 @@ void TCustomChartPanel::SetWindowCanvas(platform::Canvas* canvas)
 
 void TCustomChartPanel::SelectChartFont(TChartFont& font)
 {
-    font.SetPixelsPerInch(canvas_->Font().PixelsPerInch());
-    canvas_->Font().Assign(font.Data());
+    canvas_->SelectFont(font);
 }
 
 void TCustomChartPanel::ShowCursor(TCursor cursor)
