@@ -11,9 +11,12 @@
 
 namespace {
 
-// The size of one label text along the axis: its width on a horizontal axis,
-// its height on a vertical one, turned with the labels.
-int LabelSizeAlongAxis(const TCustomChartAxis& axis, const TChartCanvas3D& canvas, const QString& text)
+// The size of one label text along the axis, for the label step: its lines'
+// height when it stands across the axis (angle 90 or 270 on a horizontal
+// axis, 0 or 180 on a vertical one), else its width, slanted labels included.
+// The spacing of series text labels measures slanted labels by their lines
+// instead (AxisPainter::LabelSizeAlongAxisSlantedAsLines).
+int LabelSizeAlongAxisSlantedAsWidth(const TCustomChartAxis& axis, const TChartCanvas3D& canvas, const QString& text)
 {
     const int angle = axis.LabelsAngle();
     const bool upright = angle == 90 || angle == 270;
@@ -28,8 +31,8 @@ int LabelSizeAlongAxis(const TCustomChartAxis& axis, const TChartCanvas3D& canva
 int LabelExtent(const TCustomChartAxis& axis, const TChartCanvas3D& canvas)
 {
     // In this order: a label handler sees the top of the range first.
-    const int high = LabelSizeAlongAxis(axis, canvas, axis.FormatAxisValue(axis.RangeMax()));
-    const int low = LabelSizeAlongAxis(axis, canvas, axis.FormatAxisValue(axis.RangeMin()));
+    const int high = LabelSizeAlongAxisSlantedAsWidth(axis, canvas, axis.FormatAxisValue(axis.RangeMax()));
+    const int low = LabelSizeAlongAxisSlantedAsWidth(axis, canvas, axis.FormatAxisValue(axis.RangeMin()));
     return std::max(high, low);
 }
 
