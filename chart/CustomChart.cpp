@@ -1,5 +1,6 @@
 #include "chart/CustomChart.h"
 
+#include "chart/AxisPixelMaps.h"
 #include "chart/ChartCanvas.h"
 #include "chart/FastLineSeries.h"
 #include "platform/Fonts.h"
@@ -115,7 +116,9 @@ void TCustomChart::RenderChart(const TChartRect& bounds)
         DrawAxes();
     if (OnBeforeDrawSeries)
         OnBeforeDrawSeries(*this);
-    const std::vector<TFastLineSeries*> prepared = HideCoveredSegments(series);
+    // The axes have this paint's ranges and pixels from here on.
+    AxisPixelMaps maps(*this);
+    const std::vector<TFastLineSeries*> prepared = HideCoveredSegments(series, maps);
     const auto discardPrepared = [&prepared] {
         for (TFastLineSeries* line : prepared)
             line->DiscardPreparedStrip();
@@ -123,7 +126,7 @@ void TCustomChart::RenderChart(const TChartRect& bounds)
     try {
         for (TChartSeries* s : series)
             if (stillAttached(s) && s->Active())
-                DrawOneSeries(*s);
+                DrawOneSeries(*s, maps);
     } catch (...) {
         discardPrepared();
         throw;

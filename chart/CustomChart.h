@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class AxisPixelMaps;
 class TFastLineSeries;
 
 namespace platform {
@@ -117,7 +118,6 @@ public:
     void PaintWalls();
     void ApplyWallStyle(const TChartWall& wall);
     void ApplyFillStyle(TColor color, TBrushStyle style, TColor backgroundColor);
-    void DrawOneSeries(TChartSeries& series);
     // The rectangle series are clipped to, corners in order: the inside of
     // the back wall's outline.
     TChartRect SeriesClipRect() const;
@@ -200,7 +200,11 @@ private:
     // Works out the strips of the fast line series about to be drawn and
     // leaves out the segments that later drawing covers; returns the series
     // whose strips are prepared.
-    std::vector<TFastLineSeries*> HideCoveredSegments(const std::vector<TChartSeries*>& series);
+    std::vector<TFastLineSeries*> HideCoveredSegments(const std::vector<TChartSeries*>& series,
+                                                      const AxisPixelMaps& maps);
+    // One series, clipped to SeriesClipRect when ClipPoints is set, between
+    // its drawing handlers. A fast line series takes the paint's maps.
+    void DrawOneSeries(TChartSeries& series, AxisPixelMaps& maps);
     // The steps of DrawTitleBlock. The box: the lines' rectangle grown by the
     // frame, drawn when framed or filled; returns it.
     TChartRect DrawTitleBox(const TChartTitle& title, const TChartRect& text, int frameWidth, int wWidth);

@@ -4,6 +4,7 @@
 // pixels that end up the same without it, so the picture stays the one that
 // drawing every segment gives, at a fraction of the pixel writes when many
 // points fall on the same pixels.
+#include "chart/AxisPixelMaps.h"
 #include "chart/ChartCanvas.h"
 #include "chart/CustomChart.h"
 #include "chart/FastLineSeries.h"
@@ -21,7 +22,8 @@ bool HasDrawingHandlers(const TChartSeries& series)
 
 } // namespace
 
-std::vector<TFastLineSeries*> TCustomChart::HideCoveredSegments(const std::vector<TChartSeries*>& series)
+std::vector<TFastLineSeries*> TCustomChart::HideCoveredSegments(const std::vector<TChartSeries*>& series,
+                                                                const AxisPixelMaps& maps)
 {
     std::vector<TFastLineSeries*> prepared;
     if (std::any_of(series.begin(), series.end(), [](const TChartSeries* s) { return HasDrawingHandlers(*s); }))
@@ -50,7 +52,7 @@ std::vector<TFastLineSeries*> TCustomChart::HideCoveredSegments(const std::vecto
         line->ComputeVisibleRange();
         if (line->FirstVisibleIndex() < 0)
             continue;
-        line->PrepareStrip(coverage_);
+        line->PrepareStrip(coverage_, maps.Of(*line->GetHorizAxis()), maps.Of(*line->GetVertAxis()));
         prepared.push_back(line);
     }
     return prepared;

@@ -57,31 +57,46 @@ void TFastLineSeries::LinePenChanged()
 
 void TFastLineSeries::PrepareLinePen()
 {
-    TCustomAxisPanel* chart = ParentChart();
-    if (chart == nullptr)
-        return;
-    TChartCanvas3D& canvas = chart->Canvas();
+    if (TCustomAxisPanel* chart = ParentChart())
+        ApplyLinePen(chart->Canvas(), chart->IsPrinting());
+}
+
+void TFastLineSeries::ApplyLinePen(TChartCanvas3D& canvas, bool printing) const
+{
     canvas.ApplyVisiblePen(linePen_);
     // A printer draws a styled one-pixel pen as a cosmetic one.
-    if (chart->IsPrinting() && canvas.Pen().Style() != psSolid && canvas.Pen().Width() == 1)
+    if (printing && canvas.Pen().Style() != psSolid && canvas.Pen().Width() == 1)
         canvas.Pen().SetWidth(0);
     canvas.Brush().SetStyle(bsClear);
 }
 
 void TFastLineSeries::DrawAllPoints()
 {
-    if (ParentChart() == nullptr)
+    TCustomAxisPanel* chart = ParentChart();
+    if (chart == nullptr)
         return;
+    const AxisPixelMapper toX(*GetHorizAxis(), true);
+    const AxisPixelMapper toY(*GetVertAxis(), false);
+    DrawLine({chart->Canvas(), toX, toY, chart->IsPrinting(), std::nullopt});
+}
+
+void TFastLineSeries::DrawLine(const LinePaint& paint)
+{
     // A range left over from before points were removed is worked out anew.
     if (LastVisibleIndex() >= PointCount())
         ComputeVisibleRange();
     if (FirstVisibleIndex() < 0)
         return;
-    PrepareLinePen();
+    TChartCanvas3D& canvas = paint.canvas;
+    if (paint.clip)
+        canvas.ClipRectangle(*paint.clip);
+    ApplyLinePen(canvas, paint.printing);
     if (!stripPrepared_)
-        CollectStrip(nullptr);
+        CollectStrip(paint.toX, paint.toY, nullptr);
     stripPrepared_ = false;
-    DrawRuns(ParentChart()->Canvas());
+    DrawRuns(canvas);
+    if (paint.clip)
+        canvas.RemoveClipping();
 }
 
 bool TFastLineSeries::CanHideSegments() const
@@ -90,11 +105,11 @@ bool TFastLineSeries::CanHideSegments() const
         && linePen_.Mode() == pmCopy && !linePen_.SmallDots();
 }
 
-void TFastLineSeries::PrepareStrip(TLineCoverage& coverage)
+void TFastLineSeries::PrepareStrip(TLineCoverage& coverage, const AxisPixelMapper& toX, const AxisPixelMapper& toY)
 {
     if (ParentChart() == nullptr || FirstVisibleIndex() < 0)
         return;
-    CollectStrip(&coverage);
+    CollectStrip(toX, toY, &coverage);
     stripPrepared_ = true;
 }
 
@@ -125,7 +140,7 @@ int TFastLineSeries::PointPixelY(int index) const
     return TChartSeries::PointPixelY(index);
 }
 
-void TFastLineSeries::CollectStrip(TLineCoverage* coverage)
+void TFastLineSeries::CollectStrip(const AxisPixelMapper& toX, const AxisPixelMapper& toY, TLineCoverage* coverage)
 {
     const int first = FirstVisibleIndex();
     const int last = LastVisibleIndex();
@@ -136,8 +151,6 @@ void TFastLineSeries::CollectStrip(TLineCoverage* coverage)
 
     // PointPixelX and PointPixelY of every point, in bulk, a block at a time
     // so that the pixels stay in the cache until the strip takes them.
-    const AxisPixelMapper toX(*GetHorizAxis(), true);
-    const AxisPixelMapper toY(*GetVertAxis(), false);
     const TChartValueList& xs = XValues();
     const TChartValueList& ys = YValues();
     const std::span<const double> xValues = xs.StoredValues().subspan(from, count);

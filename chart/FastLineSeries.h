@@ -2,8 +2,10 @@
 
 #include "chart/ChartPen.h"
 #include "chart/ChartSeries.h"
+#include "chart/LinePaint.h"
 #include "chart/LineStripBuilder.h"
 
+class AxisPixelMapper;
 class TChartCanvas3D;
 
 // The series every run plots: a polyline through its points in X order,
@@ -36,7 +38,12 @@ public:
     // pen (an invisible one draws nothing), no brush.
     void PrepareLinePen();
     // The visible points as strips of segments through the canvas's fast
-    // line path: the same pixels as DrawPoint for every visible point.
+    // line path: the same pixels as DrawPoint for every visible point. The
+    // chart's paint hands the canvas, the mappers of this paint, the printer
+    // flag and the clip; the line is clipped to the clip while it is drawn.
+    void DrawLine(const LinePaint& paint);
+    // DrawLine on the chart's canvas, unclipped, with mappers of the
+    // series' axes made for this call.
     void DrawAllPoints() override;
     // One point of the line: the segment from the point drawn before (or,
     // for the first visible point, from the point before it), unless the
@@ -64,7 +71,7 @@ public:
     // plain one-pixel lines (CanHideSegments), which drawn again over their
     // own colour change nothing.
     bool CanHideSegments() const;
-    void PrepareStrip(TLineCoverage& coverage);
+    void PrepareStrip(TLineCoverage& coverage, const AxisPixelMapper& toX, const AxisPixelMapper& toY);
     // Forgets a prepared strip that was not drawn.
     void DiscardPreparedStrip() { stripPrepared_ = false; }
 
@@ -74,11 +81,12 @@ public:
 
 private:
     void LinePenChanged();
+    void ApplyLinePen(TChartCanvas3D& canvas, bool printing) const;
     // The pixels of the visible points with the repeats left out, starting
     // with the point before the first visible one when there is one, as
     // strips to draw; a plain pen's segments up and down one column merged,
     // and with coverage, without the covered segments.
-    void CollectStrip(TLineCoverage* coverage);
+    void CollectStrip(const AxisPixelMapper& toX, const AxisPixelMapper& toY, TLineCoverage* coverage);
     void DrawRuns(TChartCanvas3D& canvas);
 
     TChartPen linePen_;
