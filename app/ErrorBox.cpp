@@ -8,8 +8,8 @@
 
 void ErrorBox::ShowFailure(const QString& message)
 {
-    const QString caption = platform::applicationTitle(QCoreApplication::applicationFilePath());
-    Present(caption, platform::errorBoxText(message));
+    const QString caption = platform::ApplicationTitle(QCoreApplication::applicationFilePath());
+    Present(caption, platform::ErrorBoxText(message));
 }
 
 QString FailureMessage(const std::exception& failure)

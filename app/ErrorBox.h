@@ -15,7 +15,7 @@ public:
 
     // Shows the box for a failure's message: caption = the application's title
     // (from the executable's path), text = the message with the full stop rule
-    // of platform::errorBoxText.
+    // of platform::ErrorBoxText.
     void ShowFailure(const QString& message);
 
 protected:

@@ -125,7 +125,7 @@ void TForm1::CreateInputGroup()
     // "tlumene" is never drawn.
     tlumene = Place(new TOleContainer(group), QStringLiteral("tlumene"), QRect(16, 376, 161, 169));
     tlumene->SetColor(clWhite);
-    tlumene->SetPicture(equationsPicture());
+    tlumene->SetPicture(EquationsPicture());
 
     Edit3 = Place(new QLineEdit(QStringLiteral("0.05"), group), QStringLiteral("Edit3"),
                   QRect(112, 72, 57, 21));

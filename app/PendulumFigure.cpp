@@ -25,8 +25,8 @@ int BarLength(double metres)
 void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi)
 {
     using Extended = long double;
-    const Extended s = model::extendedSine(fi);
-    const Extended c = model::extendedCosine(fi);
+    const Extended s = model::ExtendedSine(fi);
+    const Extended c = model::ExtendedCosine(fi);
     const Extended X = x;
     const Extended Y = y;
     const Extended L = l;

@@ -104,11 +104,11 @@ void TForm1::changeEvent(QEvent* event)
 void TForm1::ReadSystemLocale()
 {
     const QLocale locale = systemLocale_();
-    decimalSeparator_ = platform::decimalSeparatorOf(locale);
+    decimalSeparator_ = platform::DecimalSeparatorOf(locale);
     Chart1->SetNumberSeparators(TNumberSeparators::FromLocale(locale));
 }
 
 double TForm1::ReadNumber(const QLineEdit& edit) const
 {
-    return platform::textToDouble(edit.text(), decimalSeparator_);
+    return platform::TextToDouble(edit.text(), decimalSeparator_);
 }

@@ -11,7 +11,7 @@ namespace {
 void ConvertText(benchmark::State& loop, const QString& text)
 {
     for (auto _ : loop)
-        benchmark::DoNotOptimize(platform::textToDouble(text, u'.'));
+        benchmark::DoNotOptimize(platform::TextToDouble(text, u'.'));
 }
 BENCHMARK_CAPTURE(ConvertText, short, QStringLiteral("0.8"));
 BENCHMARK_CAPTURE(ConvertText, spaces_and_exponent, QStringLiteral("  -1.2345e-3  "));
@@ -23,7 +23,7 @@ void RefuseText(benchmark::State& loop)
     const QString text = QStringLiteral("0,8");
     for (auto _ : loop) {
         try {
-            benchmark::DoNotOptimize(platform::textToDouble(text, u'.'));
+            benchmark::DoNotOptimize(platform::TextToDouble(text, u'.'));
         } catch (const ConversionError& error) {
             benchmark::DoNotOptimize(error.what());
         }

@@ -28,7 +28,7 @@ void StepAndChartDegrees(benchmark::State& loop)
     model::PendulumState state = defaultPendulum();
     for (auto _ : loop) {
         state.AdvanceStep();
-        benchmark::DoNotOptimize(model::chartDegrees(state.Fi));
+        benchmark::DoNotOptimize(model::ChartDegrees(state.Fi));
     }
 }
 BENCHMARK(StepAndChartDegrees);
@@ -37,7 +37,7 @@ void ExtendedSine(benchmark::State& loop)
 {
     double angle = 0.1;
     for (auto _ : loop) {
-        benchmark::DoNotOptimize(model::extendedSine(angle));
+        benchmark::DoNotOptimize(model::ExtendedSine(angle));
         angle += 1e-3;
     }
 }

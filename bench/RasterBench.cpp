@@ -22,7 +22,7 @@ const QRect kPlotArea(QPoint(16, 29), QPoint(482, 660));
 
 // Damped swings across the plot area, one sweep per run, as the fast line
 // series draws them (consecutive points on the same pixel already left out).
-std::vector<QPoint> pendulumStrip()
+std::vector<QPoint> PendulumStrip()
 {
     std::vector<QPoint> points;
     points.reserve(kSegments + 1);
@@ -40,20 +40,20 @@ std::vector<QPoint> pendulumStrip()
     return points;
 }
 
-const std::vector<QPoint>& strip()
+const std::vector<QPoint>& Strip()
 {
-    static const std::vector<QPoint> points = pendulumStrip();
+    static const std::vector<QPoint> points = PendulumStrip();
     return points;
 }
 
-QImage blankPicture()
+QImage BlankPicture()
 {
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
 }
 
-void clipToPlotAreaInRed(platform::Canvas& canvas)
+void ClipToPlotAreaInRed(platform::Canvas& canvas)
 {
     canvas.IntersectClipRect(kPlotArea.left(), kPlotArea.top(), kPlotArea.right() + 1,
                              kPlotArea.bottom() + 1);
@@ -62,25 +62,25 @@ void clipToPlotAreaInRed(platform::Canvas& canvas)
 
 void BM_StripDirect(benchmark::State& state)
 {
-    QImage image = blankPicture();
+    QImage image = BlankPicture();
     platform::Canvas canvas;
     canvas.BindImage(&image);
-    clipToPlotAreaInRed(canvas);
+    ClipToPlotAreaInRed(canvas);
     for (auto _ : state) {
-        canvas.DrawLineStrip(strip());
+        canvas.DrawLineStrip(Strip());
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strip().size() - 1));
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(Strip().size() - 1));
 }
 BENCHMARK(BM_StripDirect)->Unit(benchmark::kMillisecond);
 
 void BM_LineToDirect(benchmark::State& state)
 {
-    QImage image = blankPicture();
+    QImage image = BlankPicture();
     platform::Canvas canvas;
     canvas.BindImage(&image);
-    clipToPlotAreaInRed(canvas);
-    const std::vector<QPoint>& points = strip();
+    ClipToPlotAreaInRed(canvas);
+    const std::vector<QPoint>& points = Strip();
     for (auto _ : state) {
         canvas.MoveTo(points.front().x(), points.front().y());
         for (std::size_t i = 1; i < points.size(); ++i)
@@ -94,16 +94,16 @@ BENCHMARK(BM_LineToDirect)->Unit(benchmark::kMillisecond);
 // The same pixels through the canvas's QPainter path.
 void BM_StripThroughPainter(benchmark::State& state)
 {
-    QImage image = blankPicture();
+    QImage image = BlankPicture();
     QPainter painter(&image);
     platform::Canvas canvas;
     canvas.BindPainter(&painter);
-    clipToPlotAreaInRed(canvas);
+    ClipToPlotAreaInRed(canvas);
     for (auto _ : state) {
-        canvas.DrawLineStrip(strip());
+        canvas.DrawLineStrip(Strip());
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strip().size() - 1));
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(Strip().size() - 1));
 }
 BENCHMARK(BM_StripThroughPainter)->Unit(benchmark::kMillisecond);
 
@@ -111,17 +111,17 @@ BENCHMARK(BM_StripThroughPainter)->Unit(benchmark::kMillisecond);
 // what any QPainter-based path can cost.
 void BM_PlainQPainterLines(benchmark::State& state)
 {
-    QImage image = blankPicture();
+    QImage image = BlankPicture();
     QPainter painter(&image);
     painter.setPen(QPen(Qt::red, 0, Qt::SolidLine, Qt::FlatCap));
     painter.setClipRect(kPlotArea);
-    const std::vector<QPoint>& points = strip();
+    const std::vector<QPoint>& points = Strip();
     for (auto _ : state) {
         for (std::size_t i = 1; i < points.size(); ++i)
             painter.drawLine(points[i - 1], points[i]);
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strip().size() - 1));
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(Strip().size() - 1));
 }
 BENCHMARK(BM_PlainQPainterLines)->Unit(benchmark::kMillisecond);
 

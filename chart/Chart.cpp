@@ -72,7 +72,7 @@ void TChart::MakeSurface()
 {
     surfaceCanvas_.Unbind();
     surface_ = QImage(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
-    surface_.fill(toQColor(Color()));
+    surface_.fill(ToQColor(Color()));
     surfaceCanvas_.BindImage(&surface_);
 }
 

@@ -7,7 +7,7 @@
 namespace {
 
 template <typename T>
-bool store(T& field, const T& value)
+bool Store(T& field, const T& value)
 {
     if (field == value)
         return false;
@@ -30,37 +30,37 @@ void TChartPen::Changed() const
 
 void TChartPen::SetColor(TColor value)
 {
-    if (store(data_.color, value))
+    if (Store(data_.color, value))
         Changed();
 }
 
 void TChartPen::SetWidth(int value)
 {
-    if (store(data_.width, value))
+    if (Store(data_.width, value))
         Changed();
 }
 
 void TChartPen::SetStyle(TPenStyle value)
 {
-    if (store(data_.style, value))
+    if (Store(data_.style, value))
         Changed();
 }
 
 void TChartPen::SetMode(TPenMode value)
 {
-    if (store(data_.mode, value))
+    if (Store(data_.mode, value))
         Changed();
 }
 
 void TChartPen::SetVisible(bool value)
 {
-    if (store(visible_, value))
+    if (Store(visible_, value))
         Changed();
 }
 
 void TChartPen::SetSmallDots(bool value)
 {
-    if (store(smallDots_, value))
+    if (Store(smallDots_, value))
         Changed();
 }
 
@@ -85,13 +85,13 @@ void TChartBrush::Changed() const
 
 void TChartBrush::SetColor(TColor value)
 {
-    if (store(data_.color, value))
+    if (Store(data_.color, value))
         Changed();
 }
 
 void TChartBrush::SetStyle(TBrushStyle value)
 {
-    if (store(data_.style, value))
+    if (Store(data_.style, value))
         Changed();
 }
 
@@ -122,25 +122,25 @@ void TChartFont::Changed() const
 
 void TChartFont::SetName(const QString& value)
 {
-    if (store(data_.name, value))
+    if (Store(data_.name, value))
         Changed();
 }
 
 void TChartFont::SetSize(int value)
 {
-    if (store(data_.size, value))
+    if (Store(data_.size, value))
         Changed();
 }
 
 void TChartFont::SetColor(TColor value)
 {
-    if (store(data_.color, value))
+    if (Store(data_.color, value))
         Changed();
 }
 
 void TChartFont::SetStyles(unsigned value)
 {
-    if (store(data_.styles, value))
+    if (Store(data_.styles, value))
         Changed();
 }
 

@@ -17,7 +17,7 @@ bool TLineCoverage::CoversTraced(QPoint a, QPoint b) const
 {
     bool covered = true;
     const platform::raster::PixelBox box{left_, top_, right_, bottom_};
-    platform::raster::traceLine(a, b, box, [&](int x, int y, long long) {
+    platform::raster::TraceLine(a, b, box, [&](int x, int y, long long) {
         const auto column = static_cast<std::size_t>(x - left_);
         covered = covered && low_[column] <= y && y <= high_[column];
     });
@@ -32,7 +32,7 @@ void TLineCoverage::Add(QPoint a, QPoint b)
         return;
     }
     const platform::raster::PixelBox box{left_, top_, right_, bottom_};
-    platform::raster::traceLine(a, b, box, [&](int x, int y, long long) { AddRun(x, y, y); });
+    platform::raster::TraceLine(a, b, box, [&](int x, int y, long long) { AddRun(x, y, y); });
 }
 
 void TLineCoverage::AddRun(int x, int y0, int y1)

@@ -20,7 +20,7 @@ TNumberSeparators TNumberSeparators::FromLocale(const QLocale& locale)
 {
     const QString thousands = locale.groupSeparator();
     TNumberSeparators result;
-    result.decimal = platform::decimalSeparatorOf(locale);
+    result.decimal = platform::DecimalSeparatorOf(locale);
     if (thousands.size() == 1)
         result.thousands = thousands.front();
     return result;

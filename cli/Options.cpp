@@ -18,7 +18,7 @@ namespace {
 // The window's conversion with "." as the separator, whatever the locale.
 double ReadNumber(const std::string& text)
 {
-    return platform::textToDouble(QString::fromLocal8Bit(text), QLatin1Char('.'));
+    return platform::TextToDouble(QString::fromLocal8Bit(text), QLatin1Char('.'));
 }
 
 // A whole number of decimal digits alone, within [low, high].

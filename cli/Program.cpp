@@ -30,7 +30,7 @@ void Report(std::FILE* standardError, const std::string& message)
 // A message of the window, as its error box shows it.
 std::string WindowMessage(const QString& message)
 {
-    return platform::errorBoxText(message).toLocal8Bit().toStdString();
+    return platform::ErrorBoxText(message).toLocal8Bit().toStdString();
 }
 
 bool DataToStandardOutput(const Options& options)

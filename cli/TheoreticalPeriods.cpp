@@ -47,8 +47,8 @@ Measure ExactPeriod(const RunInputs& inputs)
         return Measure::NotAvailable(swing.reason);
     if (!(std::fabs(inputs.angle) < 180.0))
         return Measure::NotAvailable("no swing back: |phi0| is 180 degrees or more");
-    const double startAngle = std::fabs(model::startAngleFromDegrees(inputs.angle));
-    const Extended modulus = model::extendedSine(startAngle / 2.0);
+    const double startAngle = std::fabs(model::StartAngleFromDegrees(inputs.angle));
+    const Extended modulus = model::ExtendedSine(startAngle / 2.0);
     const Extended quarter = std::comp_ellint_1(modulus);
     const Extended period = 4.0L * std::sqrt(*swing.ratio) * quarter;
     if (!std::isfinite(period))

@@ -5,9 +5,9 @@
 
 #include <QPainter>
 
-QRect paintContainer(QPainter& painter, const QRect& bounds, const ContainerLook& look)
+QRect PaintContainer(QPainter& painter, const QRect& bounds, const ContainerLook& look)
 {
-    painter.fillRect(bounds, toQColor(look.color));
+    painter.fillRect(bounds, ToQColor(look.color));
     // The edge fills the interior with the face colour, so the control's own
     // colour does not show once the edge is drawn.
     const QRect interior = DrawEdge(painter, bounds, edgeSunken, bfRect | bfMiddle);
@@ -15,10 +15,10 @@ QRect paintContainer(QPainter& painter, const QRect& bounds, const ContainerLook
         return interior;
 
     const QSize size =
-        pictureSizeInPixels(look.picture->extent, look.pixelsPerInchX, look.pixelsPerInchY);
+        PictureSizeInPixels(look.picture->extent, look.pixelsPerInchX, look.pixelsPerInchY);
     painter.save();
     painter.setClipRect(interior, Qt::IntersectClip);
-    drawVectorPicture(painter, *look.picture, QRect(interior.topLeft(), size));
+    DrawVectorPicture(painter, *look.picture, QRect(interior.topLeft(), size));
     painter.restore();
     return interior;
 }

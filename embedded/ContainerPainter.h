@@ -21,4 +21,4 @@ struct ContainerLook {
 
 // Paints the panel into bounds (the control's client rectangle) and returns
 // the interior inside the edge.
-QRect paintContainer(QPainter& painter, const QRect& bounds, const ContainerLook& look);
+QRect PaintContainer(QPainter& painter, const QRect& bounds, const ContainerLook& look);

@@ -82,7 +82,7 @@ constexpr QSize kExtent{11451, 3207};
 
 } // namespace
 
-VectorPicture equationsPicture()
+VectorPicture EquationsPicture()
 {
     return VectorPicture{kWindow, kExtent, {kGlyphs.begin(), kGlyphs.end()},
                          {kRules.begin(), kRules.end()}};

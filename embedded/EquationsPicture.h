@@ -11,4 +11,4 @@
 //   t = t + dt
 // A 2699 x 757 logical window on a 114.51 mm x 32.07 mm picture; every glyph
 // lies left of x = 700.
-VectorPicture equationsPicture();
+VectorPicture EquationsPicture();

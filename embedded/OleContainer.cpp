@@ -41,5 +41,5 @@ void TOleContainer::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     const ContainerLook look{color_, picture_ ? &*picture_ : nullptr, logicalDpiX(), logicalDpiY()};
-    paintContainer(painter, rect(), look);
+    PaintContainer(painter, rect(), look);
 }

@@ -9,14 +9,14 @@ namespace {
 
 constexpr long long kHundredthsMmPerInch = 2540;
 
-QString glyphText(char32_t character)
+QString GlyphText(char32_t character)
 {
     return QString::fromUcs4(&character, 1);
 }
 
 } // namespace
 
-long long roundedMulDiv(long long value, long long numerator, long long denominator)
+long long RoundedMulDiv(long long value, long long numerator, long long denominator)
 {
     const long long product = value * numerator;
     long long quotient = product / denominator;
@@ -32,10 +32,10 @@ long long roundedMulDiv(long long value, long long numerator, long long denomina
     return quotient;
 }
 
-QSize pictureSizeInPixels(QSize extent, int pixelsPerInchX, int pixelsPerInchY)
+QSize PictureSizeInPixels(QSize extent, int pixelsPerInchX, int pixelsPerInchY)
 {
-    return QSize(static_cast<int>(roundedMulDiv(extent.width(), pixelsPerInchX, kHundredthsMmPerInch)),
-                 static_cast<int>(roundedMulDiv(extent.height(), pixelsPerInchY, kHundredthsMmPerInch)));
+    return QSize(static_cast<int>(RoundedMulDiv(extent.width(), pixelsPerInchX, kHundredthsMmPerInch)),
+                 static_cast<int>(RoundedMulDiv(extent.height(), pixelsPerInchY, kHundredthsMmPerInch)));
 }
 
 PictureMapping::PictureMapping(QSize window, QRect target)
@@ -52,21 +52,21 @@ bool PictureMapping::isValid() const
 int PictureMapping::x(int logicalX) const
 {
     return target_.left()
-        + static_cast<int>(roundedMulDiv(logicalX, target_.width(), window_.width()));
+        + static_cast<int>(RoundedMulDiv(logicalX, target_.width(), window_.width()));
 }
 
 int PictureMapping::y(int logicalY) const
 {
     return target_.top()
-        + static_cast<int>(roundedMulDiv(logicalY, target_.height(), window_.height()));
+        + static_cast<int>(RoundedMulDiv(logicalY, target_.height(), window_.height()));
 }
 
 int PictureMapping::height(int logicalHeight) const
 {
-    return static_cast<int>(roundedMulDiv(logicalHeight, target_.height(), window_.height()));
+    return static_cast<int>(RoundedMulDiv(logicalHeight, target_.height(), window_.height()));
 }
 
-QFont pictureFont(GlyphSlant slant, int pixelSize)
+QFont PictureFont(GlyphSlant slant, int pixelSize)
 {
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif, QFont::NoAntialias);
@@ -76,7 +76,7 @@ QFont pictureFont(GlyphSlant slant, int pixelSize)
     return font;
 }
 
-void drawVectorPicture(QPainter& painter, const VectorPicture& picture, const QRect& target)
+void DrawVectorPicture(QPainter& painter, const VectorPicture& picture, const QRect& target)
 {
     const PictureMapping mapping(picture.window, target);
     if (!mapping.isValid())
@@ -86,9 +86,9 @@ void drawVectorPicture(QPainter& painter, const VectorPicture& picture, const QR
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setPen(Qt::black);
     for (const PictureGlyph& glyph : picture.glyphs) {
-        painter.setFont(pictureFont(glyph.slant, mapping.height(glyph.emHeight)));
+        painter.setFont(PictureFont(glyph.slant, mapping.height(glyph.emHeight)));
         painter.drawText(QPoint(mapping.x(glyph.x), mapping.y(glyph.baseline)),
-                         glyphText(glyph.character));
+                         GlyphText(glyph.character));
     }
     for (const PictureRule& rule : picture.rules) {
         // A pen thinner than a pixel still draws one pixel.

@@ -10,11 +10,11 @@ class QPainter;
 
 // value * numerator / denominator rounded to the nearest integer, halves to the
 // even neighbour, computed exactly. denominator must be positive.
-long long roundedMulDiv(long long value, long long numerator, long long denominator);
+long long RoundedMulDiv(long long value, long long numerator, long long denominator);
 
 // The size in pixels of a picture whose extent is given in units of 0.01 mm,
 // at the given pixel densities (pixels per inch), width and height separately.
-QSize pictureSizeInPixels(QSize extent, int pixelsPerInchX, int pixelsPerInchY);
+QSize PictureSizeInPixels(QSize extent, int pixelsPerInchX, int pixelsPerInchY);
 
 // Maps a picture's logical window onto a device rectangle, x and y scaled
 // independently, every result rounded to whole pixels.
@@ -37,8 +37,8 @@ private:
 // The serif face of the Times kind in which the picture's glyphs are drawn
 // (Latin letters, digits, Greek letters and the operators), at a pixel em
 // height; text is drawn without smoothing, so glyph pixels are solid black.
-QFont pictureFont(GlyphSlant slant, int pixelSize);
+QFont PictureFont(GlyphSlant slant, int pixelSize);
 
 // Draws the picture in black, mapped onto target, with a transparent text
 // background. The painter's clipping is left as the caller set it.
-void drawVectorPicture(QPainter& painter, const VectorPicture& picture, const QRect& target);
+void DrawVectorPicture(QPainter& painter, const VectorPicture& picture, const QRect& target);

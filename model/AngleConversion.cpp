@@ -4,15 +4,15 @@
 
 namespace model {
 
-double startAngleFromDegrees(double degrees)
+double StartAngleFromDegrees(double degrees)
 {
     const long double negated = -static_cast<long double>(degrees);
-    return platform::storeAsDouble((negated * extendedPi) / 180.0L);
+    return platform::StoreAsDouble((negated * extendedPi) / 180.0L);
 }
 
-double chartDegrees(double angle)
+double ChartDegrees(double angle)
 {
-    return platform::storeAsDouble((static_cast<long double>(angle) * 180.0L) / extendedPi);
+    return platform::StoreAsDouble((static_cast<long double>(angle) * 180.0L) / extendedPi);
 }
 
 } // namespace model

@@ -10,10 +10,10 @@ inline constexpr long double extendedPi = 0xC.90FDAA22168C235p-2L;
 // The start angle from the degrees typed by the user: (-degrees x pi) / 180,
 // negated first, then multiplied by pi, divided by 180 and stored. The sign
 // flip makes a positive input start the body to the left of the pivot.
-double startAngleFromDegrees(double degrees);
+double StartAngleFromDegrees(double degrees);
 
 // An angle of the model in degrees for the chart: (angle x 180) / pi.
 // Throws FloatOverflow when the degrees do not fit a double.
-double chartDegrees(double angle);
+double ChartDegrees(double angle);
 
 } // namespace model

@@ -22,14 +22,14 @@ constexpr long double reductionLimit = 0x1p63L;
 
 #if defined(__x86_64__) && defined(__GNUC__)
 
-long double processorSine(long double x)
+long double ProcessorSine(long double x)
 {
     long double result;
     asm("fsin" : "=t"(result) : "0"(x));
     return result;
 }
 
-long double processorCosine(long double x)
+long double ProcessorCosine(long double x)
 {
     long double result;
     asm("fcos" : "=t"(result) : "0"(x));
@@ -38,12 +38,12 @@ long double processorCosine(long double x)
 
 #else
 
-long double processorSine(long double x)
+long double ProcessorSine(long double x)
 {
     return std::sin(x);
 }
 
-long double processorCosine(long double x)
+long double ProcessorCosine(long double x)
 {
     return std::cos(x);
 }
@@ -52,16 +52,16 @@ long double processorCosine(long double x)
 
 } // namespace
 
-long double extendedSine(double angle)
+long double ExtendedSine(double angle)
 {
     const long double x = angle;
-    return std::fabs(x) >= reductionLimit ? 0.0L : processorSine(x);
+    return std::fabs(x) >= reductionLimit ? 0.0L : ProcessorSine(x);
 }
 
-long double extendedCosine(double angle)
+long double ExtendedCosine(double angle)
 {
     const long double x = angle;
-    return std::fabs(x) >= reductionLimit ? 0.0L : processorCosine(x);
+    return std::fabs(x) >= reductionLimit ? 0.0L : ProcessorCosine(x);
 }
 
 } // namespace model

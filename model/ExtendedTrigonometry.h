@@ -5,7 +5,7 @@
 // where the processor's instructions give up reducing the argument.
 namespace model {
 
-long double extendedSine(double angle);
-long double extendedCosine(double angle);
+long double ExtendedSine(double angle);
+long double ExtendedCosine(double angle);
 
 } // namespace model

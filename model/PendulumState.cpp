@@ -7,15 +7,15 @@ namespace model {
 
 void PendulumState::AdvanceStep()
 {
-    using platform::checkedDivide;
-    using platform::storeAsDouble;
+    using platform::CheckedDivide;
+    using platform::StoreAsDouble;
     using Extended = long double;
 
-    const Extended sine = extendedSine(Fi);
-    Torque = storeAsDouble(sine * (((-Extended{Mass}) * Gravity) * Length));
-    Epsilon = storeAsDouble(checkedDivide(Torque, Inertia));
-    Omega = storeAsDouble(Extended{Epsilon} * TimeStep + Omega);
-    Fi = storeAsDouble(Extended{Omega} * TimeStep + Fi);
+    const Extended sine = ExtendedSine(Fi);
+    Torque = StoreAsDouble(sine * (((-Extended{Mass}) * Gravity) * Length));
+    Epsilon = StoreAsDouble(CheckedDivide(Torque, Inertia));
+    Omega = StoreAsDouble(Extended{Epsilon} * TimeStep + Omega);
+    Fi = StoreAsDouble(Extended{Omega} * TimeStep + Fi);
 }
 
 } // namespace model

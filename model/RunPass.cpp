@@ -7,7 +7,7 @@ namespace model {
 
 void SetStartAngle(PendulumState& pendulum, double degrees)
 {
-    pendulum.Fi0 = startAngleFromDegrees(degrees);
+    pendulum.Fi0 = StartAngleFromDegrees(degrees);
     pendulum.Time = 0.0;
     pendulum.TimeStep = standardTimeStep;
     pendulum.Mass = standardMass;
@@ -33,8 +33,8 @@ PendulumState StartedPendulum(double length, double degrees, double inertia)
 RunSample AdvancePass(PendulumState& pendulum)
 {
     pendulum.AdvanceStep();
-    const RunSample sample{pendulum.Time, chartDegrees(pendulum.Fi)};
-    pendulum.Time = platform::storeAsDouble(static_cast<long double>(pendulum.Time) + pendulum.TimeStep);
+    const RunSample sample{pendulum.Time, ChartDegrees(pendulum.Fi)};
+    pendulum.Time = platform::StoreAsDouble(static_cast<long double>(pendulum.Time) + pendulum.TimeStep);
     return sample;
 }
 

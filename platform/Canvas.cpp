@@ -15,7 +15,7 @@ namespace {
 // Far enough beyond any surface to stand for "unbounded" in a clip rectangle.
 constexpr int kFar = 1 << 28;
 
-raster::PixelBox toPixelBox(const QRect& rect)
+raster::PixelBox ToPixelBox(const QRect& rect)
 {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
@@ -70,7 +70,7 @@ private:
 // draw(from, to) for the lines between consecutive points, and back to the
 // first one when closed.
 template <typename Draw>
-void forEachSegment(std::span<const QPoint> points, bool closed, Draw&& draw)
+void ForEachSegment(std::span<const QPoint> points, bool closed, Draw&& draw)
 {
     for (std::size_t i = 1; i < points.size(); ++i)
         draw(points[i - 1], points[i]);
@@ -127,7 +127,7 @@ void Canvas::Unbind()
 
 QRgb Canvas::Resolve(TColor color) const
 {
-    const QRgb rgb = toRgb(color);
+    const QRgb rgb = ToRgb(color);
     if (!monochrome_)
         return rgb;
     return qGray(rgb) >= 128 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
@@ -281,7 +281,7 @@ std::optional<raster::DirectLineWriter> Canvas::directWriter()
     const QRect visible = clip_ ? clip_->intersected(surface) : surface;
     if (visible.isEmpty())
         return std::nullopt;
-    return raster::DirectLineWriter(*image_, toPixelBox(visible), Resolve(pen_.Color()));
+    return raster::DirectLineWriter(*image_, ToPixelBox(visible), Resolve(pen_.Color()));
 }
 
 std::optional<QRgb> Canvas::gapColor() const
@@ -327,10 +327,10 @@ void Canvas::segments(std::span<const QPoint> points, bool closed)
         const std::span<const int> pattern = recipes::DashPattern(pen);
         raster::ClearUpperVectorHalves();
         if (pattern.empty()) {
-            forEachSegment(points, closed, [&](QPoint from, QPoint to) { writer->line(from, to); });
+            ForEachSegment(points, closed, [&](QPoint from, QPoint to) { writer->line(from, to); });
         } else {
             const std::optional<QRgb> gap = gapColor();
-            forEachSegment(points, closed,
+            ForEachSegment(points, closed,
                            [&](QPoint from, QPoint to) { writer->dashedLine(from, to, pattern, gap); });
         }
         return;
@@ -338,7 +338,7 @@ void Canvas::segments(std::span<const QPoint> points, bool closed)
     QPainter* p = painter();
     if (p == nullptr)
         return;
-    forEachSegment(points, closed, [&](QPoint from, QPoint to) { lineThroughPainter(*p, from, to); });
+    ForEachSegment(points, closed, [&](QPoint from, QPoint to) { lineThroughPainter(*p, from, to); });
 }
 
 void Canvas::lineThroughPainter(QPainter& p, QPoint from, QPoint to)
@@ -366,7 +366,7 @@ void Canvas::lineThroughPainter(QPainter& p, QPoint from, QPoint to)
     PainterRuns runs(p, QColor::fromRgb(recipes::ModeColor(pen.mode, color)),
                      gap ? std::optional<QColor>(QColor::fromRgb(*gap)) : std::nullopt);
     std::optional<raster::DashPhase> phase;
-    raster::traceLine(from, to, toPixelBox(visible), [&](int x, int y, long long step) {
+    raster::TraceLine(from, to, ToPixelBox(visible), [&](int x, int y, long long step) {
         if (phase)
             phase->advance();
         else

@@ -27,14 +27,14 @@ struct Box {
     QRect outlineRect() const { return QRect(left, top, width() - 1, height() - 1); }
 };
 
-Box normalized(int x0, int y0, int x1, int y1)
+Box Normalized(int x0, int y0, int x1, int y1)
 {
     return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
 }
 
 // The direction from (cx, cy) to (x, y) in degrees counter-clockwise from the
 // positive x axis, as seen on the screen (y grows downwards).
-double screenAngle(double cx, double cy, int x, int y)
+double ScreenAngle(double cx, double cy, int x, int y)
 {
     return std::atan2(-(y - cy), x - cx) * 180.0 / std::numbers::pi;
 }
@@ -44,7 +44,7 @@ double screenAngle(double cx, double cy, int x, int y)
 void Canvas::FillRect(int left, int top, int right, int bottom)
 {
     realizeBrush();
-    const Box box = normalized(left, top, right, bottom);
+    const Box box = Normalized(left, top, right, bottom);
     if (box.empty() || brush_.Style() == bsClear)
         return;
     const QRect rect(box.left, box.top, box.width(), box.height());
@@ -73,7 +73,7 @@ void Canvas::dropSharedPixelsCoveredBy(const QRect& rect)
 void Canvas::Rectangle(int x0, int y0, int x1, int y1)
 {
     realizeBrush();
-    const Box box = normalized(x0, y0, x1, y1);
+    const Box box = Normalized(x0, y0, x1, y1);
     const TPenData& pen = pen_.Data();
     if (box.empty() || pen.mode == pmNop)
         return;
@@ -115,7 +115,7 @@ void Canvas::outlineBox(int left, int top, int right, int bottom)
 void Canvas::Ellipse(int x0, int y0, int x1, int y1)
 {
     realizeBrush();
-    const Box box = normalized(x0, y0, x1, y1);
+    const Box box = Normalized(x0, y0, x1, y1);
     const TPenData& pen = pen_.Data();
     if (box.empty() || pen.mode == pmNop)
         return;
@@ -134,7 +134,7 @@ void Canvas::Ellipse(int x0, int y0, int x1, int y1)
 void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     realizeBrush();
-    const Box box = normalized(x1, y1, x2, y2);
+    const Box box = Normalized(x1, y1, x2, y2);
     if (box.empty() || recipes::DrawsNothing(pen_.Data()))
         return;
     QPainter* p = clippedPainter();
@@ -142,8 +142,8 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
         return;
     const double cx = (box.left + box.right) / 2.0;
     const double cy = (box.top + box.bottom) / 2.0;
-    const double start = screenAngle(cx, cy, x3, y3);
-    double span = screenAngle(cx, cy, x4, y4) - start;
+    const double start = ScreenAngle(cx, cy, x3, y3);
+    double span = ScreenAngle(cx, cy, x4, y4) - start;
     while (span <= 0)
         span += 360.0;
     applyOutlinePen(*p);

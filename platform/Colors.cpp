@@ -5,16 +5,16 @@
 
 namespace {
 
-QPalette currentPalette()
+QPalette CurrentPalette()
 {
     if (QGuiApplication::instance() != nullptr)
         return QGuiApplication::palette();
     return QPalette();
 }
 
-QColor systemColor(TColor color)
+QColor SystemColor(TColor color)
 {
-    const QPalette palette = currentPalette();
+    const QPalette palette = CurrentPalette();
     switch (color) {
     case clWindow:
         return palette.color(QPalette::Active, QPalette::Base);
@@ -43,20 +43,20 @@ QColor systemColor(TColor color)
 
 } // namespace
 
-QRgb toRgb(TColor color)
+QRgb ToRgb(TColor color)
 {
-    if (isSystemColor(color))
-        return systemColor(color).rgb();
+    if (IsSystemColor(color))
+        return SystemColor(color).rgb();
     return qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                 static_cast<int>((color >> 16) & 0xFF));
 }
 
-QColor toQColor(TColor color)
+QColor ToQColor(TColor color)
 {
-    return QColor(toRgb(color));
+    return QColor(ToRgb(color));
 }
 
-TColor fromQColor(const QColor& color)
+TColor FromQColor(const QColor& color)
 {
-    return rgbColor(color.red(), color.green(), color.blue());
+    return RgbColor(color.red(), color.green(), color.blue());
 }

@@ -48,13 +48,13 @@ inline constexpr TColor clBtnHighlight = clSystemColor | 0x14;
 inline constexpr TColor cl3DDkShadow = clSystemColor | 0x15;
 inline constexpr TColor cl3DLight = clSystemColor | 0x16;
 
-constexpr bool isSystemColor(TColor color)
+constexpr bool IsSystemColor(TColor color)
 {
     return (color & 0xFF000000u) == clSystemColor;
 }
 
 // Builds a TColor from its components.
-constexpr TColor rgbColor(int red, int green, int blue)
+constexpr TColor RgbColor(int red, int green, int blue)
 {
     return static_cast<TColor>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
@@ -62,8 +62,8 @@ constexpr TColor rgbColor(int red, int green, int blue)
 // The 24-bit colour a TColor stands for: system colours come from the current
 // application palette (the default palette when no application exists), other
 // values keep their three low bytes.
-QRgb toRgb(TColor color);
-QColor toQColor(TColor color);
+QRgb ToRgb(TColor color);
+QColor ToQColor(TColor color);
 
 // The TColor of an opaque Qt colour.
-TColor fromQColor(const QColor& color);
+TColor FromQColor(const QColor& color);

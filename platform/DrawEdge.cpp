@@ -13,14 +13,14 @@ struct RingColors {
     TColor bottomRight;
 };
 
-RingColors outerColors(EdgeRing ring)
+RingColors OuterColors(EdgeRing ring)
 {
     if (ring == EdgeRing::Sunken)
         return {clBtnShadow, clBtnHighlight};
     return {cl3DLight, cl3DDkShadow};
 }
 
-RingColors innerColors(EdgeRing ring)
+RingColors InnerColors(EdgeRing ring)
 {
     if (ring == EdgeRing::Sunken)
         return {cl3DDkShadow, cl3DLight};
@@ -28,15 +28,15 @@ RingColors innerColors(EdgeRing ring)
 }
 
 // Fills the part of a one-pixel line that lies inside bounds.
-void fillInside(QPainter& painter, const QRect& line, const QRect& bounds, TColor color)
+void FillInside(QPainter& painter, const QRect& line, const QRect& bounds, TColor color)
 {
     const QRect visible = line.intersected(bounds);
     if (!visible.isEmpty())
-        painter.fillRect(visible, toQColor(color));
+        painter.fillRect(visible, ToQColor(color));
 }
 
 // Draws one ring on the chosen sides of area and returns the area inside it.
-QRect drawRing(QPainter& painter, const QRect& area, RingColors colors, unsigned flags)
+QRect DrawRing(QPainter& painter, const QRect& area, RingColors colors, unsigned flags)
 {
     if (area.isEmpty())
         return area;
@@ -48,13 +48,13 @@ QRect drawRing(QPainter& painter, const QRect& area, RingColors colors, unsigned
     // Top-left colour first, bottom-right colour last: the latter wins the
     // shared corners.
     if ((flags & bfTop) != 0)
-        fillInside(painter, QRect(left, top, width - 1, 1), area, colors.topLeft);
+        FillInside(painter, QRect(left, top, width - 1, 1), area, colors.topLeft);
     if ((flags & bfLeft) != 0)
-        fillInside(painter, QRect(left, top, 1, height - 1), area, colors.topLeft);
+        FillInside(painter, QRect(left, top, 1, height - 1), area, colors.topLeft);
     if ((flags & bfBottom) != 0)
-        fillInside(painter, QRect(left, top + height - 1, width, 1), area, colors.bottomRight);
+        FillInside(painter, QRect(left, top + height - 1, width, 1), area, colors.bottomRight);
     if ((flags & bfRight) != 0)
-        fillInside(painter, QRect(left + width - 1, top, 1, height), area, colors.bottomRight);
+        FillInside(painter, QRect(left + width - 1, top, 1, height), area, colors.bottomRight);
 
     const int shrinkLeft = (flags & bfLeft) != 0 ? 1 : 0;
     const int shrinkTop = (flags & bfTop) != 0 ? 1 : 0;
@@ -71,10 +71,10 @@ QRect DrawEdge(QPainter& painter, const QRect& rect, EdgeStyle style, unsigned f
 {
     QRect area = rect;
     if (style.outer != EdgeRing::None)
-        area = drawRing(painter, area, outerColors(style.outer), flags);
+        area = DrawRing(painter, area, OuterColors(style.outer), flags);
     if (style.inner != EdgeRing::None)
-        area = drawRing(painter, area, innerColors(style.inner), flags);
+        area = DrawRing(painter, area, InnerColors(style.inner), flags);
     if ((flags & bfMiddle) != 0 && !area.isEmpty())
-        painter.fillRect(area, toQColor(clBtnFace));
+        painter.fillRect(area, ToQColor(clBtnFace));
     return area;
 }

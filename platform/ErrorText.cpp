@@ -2,14 +2,14 @@
 
 namespace platform {
 
-QString errorBoxText(const QString& message)
+QString ErrorBoxText(const QString& message)
 {
     if (message.isEmpty() || message.back().unicode() <= u'.')
         return message;
     return message + u'.';
 }
 
-QString applicationTitle(const QString& executablePath)
+QString ApplicationTitle(const QString& executablePath)
 {
     const QString fileName = executablePath.mid(executablePath.lastIndexOf(u'/') + 1);
     const QString stem = fileName.left(fileName.indexOf(u'.'));

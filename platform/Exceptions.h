@@ -6,7 +6,7 @@
 #include <string>
 
 // Base of every failure the program reports to the user. The message is the
-// text the error box shows (see errorBoxText for the full stop rule).
+// text the error box shows (see ErrorBoxText for the full stop rule).
 class KyvadloError : public std::exception {
 public:
     explicit KyvadloError(QString message);

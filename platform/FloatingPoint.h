@@ -13,7 +13,7 @@ namespace platform {
 
 // A double that has just been produced by rounding: infinite means the value
 // did not fit, NaN can only come from an invalid operation.
-inline double checkedDouble(double rounded)
+inline double CheckedDouble(double rounded)
 {
     if (std::isnan(rounded))
         throw InvalidFloatOperation();
@@ -23,14 +23,14 @@ inline double checkedDouble(double rounded)
 }
 
 // Rounds an extended-precision value to the double it is stored as.
-inline double storeAsDouble(long double value)
+inline double StoreAsDouble(long double value)
 {
-    return checkedDouble(static_cast<double>(value));
+    return CheckedDouble(static_cast<double>(value));
 }
 
 // Extended-precision division: x / 0 fails with division by zero, 0 / 0 with
 // an invalid operation, a quotient beyond the extended range with overflow.
-inline long double checkedDivide(long double dividend, long double divisor)
+inline long double CheckedDivide(long double dividend, long double divisor)
 {
     if (divisor == 0.0L) {
         if (dividend == 0.0L || std::isnan(dividend))

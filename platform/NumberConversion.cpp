@@ -25,7 +25,7 @@ struct DecimalNumber {
     long long exponent = 0;
 };
 
-bool isDigit(QChar c)
+bool IsDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
 }
@@ -36,7 +36,7 @@ public:
 
     bool atEnd() const { return position_ == text_.size(); }
     bool peekIs(char16_t c) const { return !atEnd() && text_.at(position_) == c; }
-    bool peekIsDigit() const { return !atEnd() && isDigit(text_.at(position_)); }
+    bool peekIsDigit() const { return !atEnd() && IsDigit(text_.at(position_)); }
     QChar take() { return text_.at(position_++); }
 
     bool skip(char16_t c)
@@ -59,7 +59,7 @@ private:
 };
 
 // Reads an optional "+" or "-"; true for "-".
-bool readSign(Reader& reader)
+bool ReadSign(Reader& reader)
 {
     if (reader.skip(u'-'))
         return true;
@@ -68,21 +68,21 @@ bool readSign(Reader& reader)
 }
 
 // The exponent after "e" or "E" (without the letter); 0 when no digit follows.
-long long readExponent(Reader& reader)
+long long ReadExponent(Reader& reader)
 {
-    const bool negative = readSign(reader);
+    const bool negative = ReadSign(reader);
     int exponent = 0;
     while (exponent < exponentReadLimit && reader.peekIsDigit())
         exponent = exponent * 10 + (reader.take().unicode() - u'0');
     return negative ? -exponent : exponent;
 }
 
-std::optional<DecimalNumber> readDecimal(const QString& text, QChar separator)
+std::optional<DecimalNumber> ReadDecimal(const QString& text, QChar separator)
 {
     Reader reader(text);
     DecimalNumber number;
     reader.skipSpaces();
-    number.negative = readSign(reader);
+    number.negative = ReadSign(reader);
 
     bool mantissaRead = false;
     long long fractionDigits = 0;
@@ -106,7 +106,7 @@ std::optional<DecimalNumber> readDecimal(const QString& text, QChar separator)
 
     long long exponent = 0;
     if (reader.skip(u'e') || reader.skip(u'E'))
-        exponent = readExponent(reader);
+        exponent = ReadExponent(reader);
     reader.skipSpaces();
     if (!reader.atEnd())
         return std::nullopt;
@@ -117,7 +117,7 @@ std::optional<DecimalNumber> readDecimal(const QString& text, QChar separator)
 
 // The number written so that the C library reads it without any locale-specific
 // separator: sign, digits, "e", exponent.
-std::string plainNotation(const DecimalNumber& number)
+std::string PlainNotation(const DecimalNumber& number)
 {
     std::string plain;
     plain.reserve(number.digits.size() + 24);
@@ -131,7 +131,7 @@ std::string plainNotation(const DecimalNumber& number)
 
 // Whether the number rounded to the extended type would overflow it. A zero
 // has no order of magnitude: it is zero whatever its exponent.
-bool exceedsExtendedRange(const DecimalNumber& number)
+bool ExceedsExtendedRange(const DecimalNumber& number)
 {
     if (number.digits.empty())
         return false;
@@ -142,26 +142,26 @@ bool exceedsExtendedRange(const DecimalNumber& number)
         return false;
     if (order > largestOrder + 1)
         return true;
-    return std::isinf(std::strtold(plainNotation(number).c_str(), nullptr));
+    return std::isinf(std::strtold(PlainNotation(number).c_str(), nullptr));
 }
 
 } // namespace
 
-QChar decimalSeparatorOf(const QLocale& locale)
+QChar DecimalSeparatorOf(const QLocale& locale)
 {
     const QString separator = locale.decimalPoint();
     return separator.size() == 1 ? separator.front() : QChar(u'.');
 }
 
-double textToDouble(const QString& text, QChar decimalSeparator)
+double TextToDouble(const QString& text, QChar decimalSeparator)
 {
-    const std::optional<DecimalNumber> number = readDecimal(text, decimalSeparator);
-    if (!number || exceedsExtendedRange(*number))
+    const std::optional<DecimalNumber> number = ReadDecimal(text, decimalSeparator);
+    if (!number || ExceedsExtendedRange(*number))
         throw ConversionError(text);
     if (number->digits.empty())
         return number->negative ? -0.0 : 0.0;
     // The C library's conversion is correctly rounded, including denormals.
-    return checkedDouble(std::strtod(plainNotation(*number).c_str(), nullptr));
+    return CheckedDouble(std::strtod(PlainNotation(*number).c_str(), nullptr));
 }
 
 } // namespace platform

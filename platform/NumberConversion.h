@@ -9,7 +9,7 @@ namespace platform {
 
 // The decimal separator of a locale as one character; "." when the locale gives
 // none or more than one UTF-16 unit.
-QChar decimalSeparatorOf(const QLocale& locale);
+QChar DecimalSeparatorOf(const QLocale& locale);
 
 // Converts the whole text of an edit field to a double.
 //
@@ -24,6 +24,6 @@ QChar decimalSeparatorOf(const QLocale& locale);
 // (about 1.19e4932). A value within that range but beyond the double range
 // throws FloatOverflow; a value too small for a double becomes denormal or 0.
 // The result is the correctly rounded double of the decimal number.
-double textToDouble(const QString& text, QChar decimalSeparator);
+double TextToDouble(const QString& text, QChar decimalSeparator);
 
 } // namespace platform

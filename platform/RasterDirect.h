@@ -11,7 +11,7 @@
 namespace platform::raster {
 
 // Writes one-pixel lines, solid and dashed, straight into the pixels of a
-// Format_RGB32 image by the line rule of traceLine, within a box of the image.
+// Format_RGB32 image by the line rule of TraceLine, within a box of the image.
 //
 // Making the writer gives the image pixels of its own (bits()); the caller
 // makes sure that no QPainter keeps drawing into the pixels the image shared
@@ -33,7 +33,7 @@ public:
             column(from.x(), from.y(), to.y());
             return;
         }
-        traceLine(from, to, box_, [this](int x, int y, long long) { pixels_[y * stride_ + x] = color_; });
+        TraceLine(from, to, box_, [this](int x, int y, long long) { pixels_[y * stride_ + x] = color_; });
     }
 
     // The lines from each point to the next.
@@ -50,7 +50,7 @@ public:
     {
         const QRgb gap = 0xFF000000u | gapColor.value_or(0);
         std::optional<DashPhase> phase;
-        traceLine(from, to, box_, [&](int x, int y, long long step) {
+        TraceLine(from, to, box_, [&](int x, int y, long long step) {
             // The pixels inside the box come at consecutive steps.
             if (phase)
                 phase->advance();

@@ -43,22 +43,22 @@ __extension__ typedef __int128 Wide;
 // products within long long, which divides much faster.
 constexpr int nearLimit = 1 << 29;
 
-constexpr bool isNear(QPoint p)
+constexpr bool IsNear(QPoint p)
 {
     return p.x() >= -nearLimit && p.x() <= nearLimit && p.y() >= -nearLimit && p.y() <= nearLimit;
 }
 
 // n / d rounded down and up, for d > 0.
 template <typename Int>
-constexpr Int floorDivide(Int n, Int d)
+constexpr Int FloorDivide(Int n, Int d)
 {
     const Int q = n / d;
     return (n % d != 0 && n < 0) ? q - 1 : q;
 }
 template <typename Int>
-constexpr Int ceilDivide(Int n, Int d)
+constexpr Int CeilDivide(Int n, Int d)
 {
-    return -floorDivide<Int>(-n, d);
+    return -FloorDivide<Int>(-n, d);
 }
 
 // A line in the terms of its major axis: step i (0 <= i < steps) sets the
@@ -74,7 +74,7 @@ struct LineSteps {
     long long minorDelta = 0;
 };
 
-constexpr LineSteps lineSteps(QPoint a, QPoint b)
+constexpr LineSteps StepsOfLine(QPoint a, QPoint b)
 {
     const long long dx = static_cast<long long>(b.x()) - a.x();
     const long long dy = static_cast<long long>(b.y()) - a.y();
@@ -99,7 +99,7 @@ struct StepRange {
 };
 
 template <typename Int>
-constexpr StepRange clipSteps(const LineSteps& line, long long majorLow, long long majorHigh, long long minorLow,
+constexpr StepRange ClipSteps(const LineSteps& line, long long majorLow, long long majorHigh, long long minorLow,
                               long long minorHigh)
 {
     Int first = 0;
@@ -117,11 +117,11 @@ constexpr StepRange clipSteps(const LineSteps& line, long long majorLow, long lo
     const Int m = line.steps;
     const Int d = line.minorDelta;
     if (d > 0) {
-        first = std::max(first, ceilDivide<Int>(2 * m * low - m, 2 * d));
-        last = std::min(last, ceilDivide<Int>(2 * m * (high + 1) - m, 2 * d) - 1);
+        first = std::max(first, CeilDivide<Int>(2 * m * low - m, 2 * d));
+        last = std::min(last, CeilDivide<Int>(2 * m * (high + 1) - m, 2 * d) - 1);
     } else if (d < 0) {
-        first = std::max(first, floorDivide<Int>(m - 2 * m * (high + 1), -2 * d) + 1);
-        last = std::min(last, floorDivide<Int>(m - 2 * m * low, -2 * d));
+        first = std::max(first, FloorDivide<Int>(m - 2 * m * (high + 1), -2 * d) + 1);
+        last = std::min(last, FloorDivide<Int>(m - 2 * m * low, -2 * d));
     } else if (low > 0 || high < 0) {
         return {};
     }
@@ -131,14 +131,14 @@ constexpr StepRange clipSteps(const LineSteps& line, long long majorLow, long lo
 }
 
 // Where a line stands at its step first: the offset across it, and the error
-// term that stepLine counts down.
+// term that StepLine counts down.
 struct StepStart {
     long long offset = 0;
     long long error = 0;
 };
 
 template <typename Int>
-constexpr StepStart stepStart(const LineSteps& line, long long first)
+constexpr StepStart StartAtStep(const LineSteps& line, long long first)
 {
     const Int m = line.steps;
     const Int d = line.minorDelta;
@@ -147,12 +147,12 @@ constexpr StepStart stepStart(const LineSteps& line, long long first)
     if (d >= 0) {
         // offset = floor(n / 2m) with n = 2 i d + m; error = 2m - 1 - (n mod 2m).
         const Int n = 2 * first * d + m;
-        const Int q = floorDivide<Int>(n, 2 * m);
+        const Int q = FloorDivide<Int>(n, 2 * m);
         return {static_cast<long long>(q), static_cast<long long>(2 * m - 1 - (n - 2 * m * q))};
     }
     // offset = -ceil(n / 2m) with n = -2 i d - m; error = 2m ceil(n / 2m) - n.
     const Int n = -2 * first * d - m;
-    const Int c = ceilDivide<Int>(n, 2 * m);
+    const Int c = CeilDivide<Int>(n, 2 * m);
     return {static_cast<long long>(-c), static_cast<long long>(2 * m * c - n)};
 }
 
@@ -160,7 +160,7 @@ constexpr StepStart stepStart(const LineSteps& line, long long first)
 // error counts down by 2 |minorDelta| per step, and the offset moves one
 // pixel each time it drops below 0.
 template <bool AlongX, typename Plot>
-void stepLine(const LineSteps& line, long long first, long long last, const StepStart& start, Plot& plot)
+void StepLine(const LineSteps& line, long long first, long long last, const StepStart& start, Plot& plot)
 {
     long long error = start.error;
     const long long twoSteps = 2 * line.steps;
@@ -189,22 +189,22 @@ void stepLine(const LineSteps& line, long long first, long long last, const Step
 // box, in order from a; step is the pixel's number along the line, 0 for a's.
 // Exact for any int coordinates of a and b.
 template <typename Plot>
-void traceLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
+void TraceLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
 {
-    const detail::LineSteps line = detail::lineSteps(a, b);
+    const detail::LineSteps line = detail::StepsOfLine(a, b);
     if (line.steps == 0)
         return;
     detail::StepRange range{0, line.steps - 1};
-    detail::StepStart start = detail::stepStart<long long>(line, 0);
+    detail::StepStart start = detail::StartAtStep<long long>(line, 0);
     if (!box.contains(a.x(), a.y()) || !box.contains(b.x(), b.y())) {
         const auto clip = [&](auto wide) {
             using Int = decltype(wide);
-            range = line.alongX ? detail::clipSteps<Int>(line, box.left, box.right, box.top, box.bottom)
-                                : detail::clipSteps<Int>(line, box.top, box.bottom, box.left, box.right);
+            range = line.alongX ? detail::ClipSteps<Int>(line, box.left, box.right, box.top, box.bottom)
+                                : detail::ClipSteps<Int>(line, box.top, box.bottom, box.left, box.right);
             if (range.first <= range.last)
-                start = detail::stepStart<Int>(line, range.first);
+                start = detail::StartAtStep<Int>(line, range.first);
         };
-        if (detail::isNear(a) && detail::isNear(b))
+        if (detail::IsNear(a) && detail::IsNear(b))
             clip(0LL);
         else
             clip(detail::Wide(0));
@@ -212,9 +212,9 @@ void traceLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
     if (range.first > range.last)
         return;
     if (line.alongX)
-        detail::stepLine<true>(line, range.first, range.last, start, plot);
+        detail::StepLine<true>(line, range.first, range.last, start, plot);
     else
-        detail::stepLine<false>(line, range.first, range.last, start, plot);
+        detail::StepLine<false>(line, range.first, range.last, start, plot);
 }
 
 // Where a step of a line lies in a dash pattern: pattern holds the lengths of

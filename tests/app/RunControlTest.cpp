@@ -61,9 +61,9 @@ TEST_F(RunControl, DefaultRunRecordsOnePointPerPassFromTheSecondStep)
     // The first frame is one step after the start; the first sample is the
     // angle after two steps, at time 0.
     EXPECT_EQ(series.XValueAt(0), 0.0);
-    EXPECT_EQ(series.YValueAt(0), model::chartDegrees(DefaultRunAfterSteps(2).Fi));
+    EXPECT_EQ(series.YValueAt(0), model::ChartDegrees(DefaultRunAfterSteps(2).Fi));
     EXPECT_NEAR(series.YValueAt(0), -9.53, 0.01);
-    EXPECT_EQ(series.YValueAt(4), model::chartDegrees(DefaultRunAfterSteps(6).Fi));
+    EXPECT_EQ(series.YValueAt(4), model::ChartDegrees(DefaultRunAfterSteps(6).Fi));
     EXPECT_DOUBLE_EQ(series.XValueAt(4), 0.04);
     EXPECT_EQ(series.PointColor(0), clRed) << "points take the series colour";
 
@@ -125,7 +125,7 @@ TEST_F(RunControl, CommaLocaleRefusesTheDefaultLengthAndLeavesAnEmptySeries)
     EXPECT_EQ(errors.shown.size(), 1u);
     ASSERT_EQ(SeriesCount(), 2);
     ASSERT_EQ(Series(1).PointCount(), 2);
-    EXPECT_EQ(Series(1).YValueAt(0), model::chartDegrees(DefaultRunAfterSteps(2).Fi));
+    EXPECT_EQ(Series(1).YValueAt(0), model::ChartDegrees(DefaultRunAfterSteps(2).Fi));
 }
 
 TEST_F(RunControl, SpacesAroundANumberAreAcceptedButATabIsNot)
@@ -134,7 +134,7 @@ TEST_F(RunControl, SpacesAroundANumberAreAcceptedButATabIsNot)
     form->Edit2->setText(QStringLiteral(" 10"));
     RunPasses(1);
     EXPECT_TRUE(errors.shown.empty());
-    EXPECT_EQ(Series(0).YValueAt(0), model::chartDegrees(DefaultRunAfterSteps(2).Fi));
+    EXPECT_EQ(Series(0).YValueAt(0), model::ChartDegrees(DefaultRunAfterSteps(2).Fi));
 
     form->Edit2->setText(QStringLiteral("\t10"));
     Click(form->Button1);
@@ -157,7 +157,7 @@ TEST_F(RunControl, EmptyFieldForJKeepsTheOldVelocityAndInertia)
     ASSERT_EQ(errors.Texts(), std::vector<QString>{QStringLiteral("'' is not a valid floating point value.")});
     const model::PendulumState& after = form->Pendulum();
     EXPECT_EQ(after.Length, 0.5);
-    EXPECT_EQ(after.Fi0, model::startAngleFromDegrees(20.0));
+    EXPECT_EQ(after.Fi0, model::StartAngleFromDegrees(20.0));
     EXPECT_EQ(after.Time, 0.0);
     EXPECT_EQ(after.Fi, after.Fi0);
     EXPECT_EQ(after.Omega, before.Omega);

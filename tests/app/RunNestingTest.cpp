@@ -57,7 +57,7 @@ TEST_F(RunNesting, FailedNestedStartLeavesTheOuterRunRecordingIntoItsSlot)
 
     ASSERT_EQ(errors.Texts(), std::vector<QString>{QStringLiteral("'x' is not a valid floating point value.")});
     EXPECT_EQ(leftByFailure.Time, 0.0);
-    EXPECT_EQ(leftByFailure.Fi, model::startAngleFromDegrees(5.0));
+    EXPECT_EQ(leftByFailure.Fi, model::StartAngleFromDegrees(5.0));
     EXPECT_NE(leftByFailure.Omega, 0.0) << "the old run's velocity";
 
     ASSERT_EQ(SeriesCount(), 2);
@@ -69,7 +69,7 @@ TEST_F(RunNesting, FailedNestedStartLeavesTheOuterRunRecordingIntoItsSlot)
     EXPECT_EQ(Series(1).XValueAt(0), 0.0);
     model::PendulumState expected = leftByFailure;
     expected.AdvanceStep();
-    EXPECT_EQ(Series(1).YValueAt(0), model::chartDegrees(expected.Fi));
+    EXPECT_EQ(Series(1).YValueAt(0), model::ChartDegrees(expected.Fi));
 }
 
 TEST_F(RunNesting, The258thStartIsRefusedBeforeAnythingChanges)

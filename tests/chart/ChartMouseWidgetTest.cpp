@@ -115,7 +115,7 @@ TEST(ChartMouseWidget, TheRubberBandInvertsItsOutlineOverTheKeptPictureAndDrawnA
     shown.MoveTo(zoomTo);
     const QImage banded = chart.WindowSurface().copy();
     // Not-xor with the panel colour: every outline pixel becomes ~(pen ^ pixel).
-    const unsigned pen = Drawn(fromQColor(toQColor(chart.Color())));
+    const unsigned pen = Drawn(FromQColor(ToQColor(chart.Color())));
     const auto inverted = [&](int x, int y) { return ~(pen ^ rgbAt(kept, x, y)) & 0xFFFFFFu; };
     const int right = zoomTo.x() - 1;
     const int bottom = zoomTo.y() - 1;

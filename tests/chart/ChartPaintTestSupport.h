@@ -25,7 +25,7 @@ inline std::vector<QPointF> PendulumRun(double startDegrees, int count)
     samples.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         state.AdvanceStep();
-        samples.emplace_back(state.Time, model::chartDegrees(state.Fi));
+        samples.emplace_back(state.Time, model::ChartDegrees(state.Fi));
         state.Time += state.TimeStep;
     }
     return samples;
@@ -94,7 +94,7 @@ struct ConfiguredChart {
 // The colour a TColor is drawn with, without alpha.
 inline QRgb Drawn(TColor color)
 {
-    return toRgb(color) & 0xFFFFFFu;
+    return ToRgb(color) & 0xFFFFFFu;
 }
 
 // The pixels of the colour (without alpha) in [x0, x1) x [y0, y1).

@@ -31,7 +31,7 @@ struct FieldTexts {
 
 double Number(const std::string& text)
 {
-    return platform::textToDouble(QString::fromStdString(text), QLatin1Char('.'));
+    return platform::TextToDouble(QString::fromStdString(text), QLatin1Char('.'));
 }
 
 cli::RunInputs InputsOf(const FieldTexts& texts)

@@ -22,13 +22,13 @@ QImage renderPanel(const VectorPicture* picture, int pixelsPerInch)
     QImage image(kPanelSize, QImage::Format_RGB32);
     image.fill(kUntouched);
     QPainter painter(&image);
-    paintContainer(painter, image.rect(), ContainerLook{clWhite, picture, pixelsPerInch, pixelsPerInch});
+    PaintContainer(painter, image.rect(), ContainerLook{clWhite, picture, pixelsPerInch, pixelsPerInch});
     return image;
 }
 
 unsigned rgbOf(TColor color)
 {
-    return toRgb(color) & 0xFFFFFFu;
+    return ToRgb(color) & 0xFFFFFFu;
 }
 
 // One equation line: a glyph that sits on the baseline (no descender), its
@@ -99,7 +99,7 @@ TEST(ContainerPainter, SunkenEdgeAroundAFaceColouredInterior)
 
 TEST(ContainerPainter, EquationsAt96PixelsPerInch)
 {
-    const VectorPicture picture = equationsPicture();
+    const VectorPicture picture = EquationsPicture();
     const QImage image = renderPanel(&picture, 96);
     testing_support::saveScreenshot(image, QStringLiteral("equations_panel_96"));
     testing_support::saveScreenshot(image.scaled(image.size() * 4), QStringLiteral("equations_panel_96_x4"));
@@ -145,7 +145,7 @@ TEST(ContainerPainter, EquationsAt96PixelsPerInch)
 
 TEST(ContainerPainter, EquationsAt120PixelsPerInchStillShowEveryLine)
 {
-    const VectorPicture picture = equationsPicture();
+    const VectorPicture picture = EquationsPicture();
     const QImage image = renderPanel(&picture, 120);
     testing_support::saveScreenshot(image, QStringLiteral("equations_panel_120"));
 
@@ -180,12 +180,12 @@ TEST(ContainerPainter, PictureLargerThanTheInteriorIsClipped)
 
 TEST(ContainerPainter, TinyControlKeepsInsideItsBounds)
 {
-    const VectorPicture picture = equationsPicture();
+    const VectorPicture picture = EquationsPicture();
     QImage image(10, 10, QImage::Format_RGB32);
     image.fill(kUntouched);
     QPainter painter(&image);
     const QRect interior =
-        paintContainer(painter, QRect(3, 3, 3, 3), ContainerLook{clWhite, &picture, 96, 96});
+        PaintContainer(painter, QRect(3, 3, 3, 3), ContainerLook{clWhite, &picture, 96, 96});
     painter.end();
     EXPECT_EQ(interior.width(), 0);
     EXPECT_EQ(interior.height(), 0);

@@ -18,7 +18,7 @@ constexpr unsigned kUntouched = 0xFF00FFu;
 // compared with an expected map.
 char letterOf(unsigned rgb)
 {
-    const auto is = [rgb](TColor color) { return rgb == (toRgb(color) & 0xFFFFFFu); };
+    const auto is = [rgb](TColor color) { return rgb == (ToRgb(color) & 0xFFFFFFu); };
     if (rgb == kUntouched)
         return '.';
     if (is(clBtnShadow))
@@ -65,11 +65,11 @@ EdgeResult drawOn(QSize canvas, const QRect& rect, EdgeStyle style, unsigned fla
 TEST(DrawEdge, EdgeColoursAreDistinctInThePalette)
 {
     // The pixel maps below can only tell the rings apart if the palette does.
-    const std::string letters{letterOf(toRgb(clBtnShadow) & 0xFFFFFFu),
-                              letterOf(toRgb(clBtnHighlight) & 0xFFFFFFu),
-                              letterOf(toRgb(cl3DDkShadow) & 0xFFFFFFu),
-                              letterOf(toRgb(cl3DLight) & 0xFFFFFFu),
-                              letterOf(toRgb(clBtnFace) & 0xFFFFFFu)};
+    const std::string letters{letterOf(ToRgb(clBtnShadow) & 0xFFFFFFu),
+                              letterOf(ToRgb(clBtnHighlight) & 0xFFFFFFu),
+                              letterOf(ToRgb(cl3DDkShadow) & 0xFFFFFFu),
+                              letterOf(ToRgb(cl3DLight) & 0xFFFFFFu),
+                              letterOf(ToRgb(clBtnFace) & 0xFFFFFFu)};
     EXPECT_EQ(letters, "shdlf");
 }
 

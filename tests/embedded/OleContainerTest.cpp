@@ -47,7 +47,7 @@ QImage painterReference(const TOleContainer& container)
     QImage image(container.size(), QImage::Format_RGB32);
     QPainter painter(&image);
     const VectorPicture* picture = container.Picture() ? &*container.Picture() : nullptr;
-    paintContainer(painter, image.rect(),
+    PaintContainer(painter, image.rect(),
                    ContainerLook{container.Color(), picture, container.logicalDpiX(), container.logicalDpiY()});
     return image;
 }
@@ -67,7 +67,7 @@ TEST(OleContainer, PaintsThePictureInFullColourAtItsLogicalDensityAndWorksWithou
 {
     TOleContainer container;
     container.resize(161, 169);
-    container.SetPicture(equationsPicture());
+    container.SetPicture(EquationsPicture());
     const QImage image = grabbed(container);
     testing_support::saveScreenshot(image, QStringLiteral("equations_panel_widget"));
     testing_support::saveScreenshot(image.scaled(image.size() * 4), QStringLiteral("equations_panel_widget_x4"));
@@ -80,9 +80,9 @@ TEST(OleContainer, PaintsThePictureInFullColourAtItsLogicalDensityAndWorksWithou
     container.ClearPicture();
     EXPECT_FALSE(container.HasPicture());
     const QImage empty = grabbed(container);
-    EXPECT_EQ(testing_support::countPixelsNot(empty, toRgb(clBtnFace) & 0xFFFFFFu, 2, 2, 159, 167), 0);
-    EXPECT_EQ(testing_support::rgbAt(empty, 0, 0), toRgb(clBtnShadow) & 0xFFFFFFu);
-    EXPECT_EQ(testing_support::rgbAt(empty, 160, 168), toRgb(clBtnHighlight) & 0xFFFFFFu);
+    EXPECT_EQ(testing_support::countPixelsNot(empty, ToRgb(clBtnFace) & 0xFFFFFFu, 2, 2, 159, 167), 0);
+    EXPECT_EQ(testing_support::rgbAt(empty, 0, 0), ToRgb(clBtnShadow) & 0xFFFFFFu);
+    EXPECT_EQ(testing_support::rgbAt(empty, 160, 168), ToRgb(clBtnHighlight) & 0xFFFFFFu);
 }
 
 TEST(OleContainer, IgnoresClicksAndKeysAndIsSkippedByTab)
@@ -93,7 +93,7 @@ TEST(OleContainer, IgnoresClicksAndKeysAndIsSkippedByTab)
     auto* container = new ProbedContainer(&window);
     auto* after = new QLineEdit(&window);
     container->setFixedSize(161, 169);
-    container->SetPicture(equationsPicture());
+    container->SetPicture(EquationsPicture());
     layout->addWidget(before);
     layout->addWidget(container);
     layout->addWidget(after);

@@ -26,25 +26,25 @@ QImage whiteImage(QSize size)
 
 TEST(PictureRenderer, RoundingGoesToTheNearestIntegerHalvesToEven)
 {
-    EXPECT_EQ(roundedMulDiv(1271, 1, 2540), 1);
-    EXPECT_EQ(roundedMulDiv(1269, 1, 2540), 0);
-    EXPECT_EQ(roundedMulDiv(1270, 1, 2540), 0);
-    EXPECT_EQ(roundedMulDiv(3810, 1, 2540), 2);
-    EXPECT_EQ(roundedMulDiv(6350, 1, 2540), 2);
-    EXPECT_EQ(roundedMulDiv(-1270, 1, 2540), 0);
-    EXPECT_EQ(roundedMulDiv(-3810, 1, 2540), -2);
-    EXPECT_EQ(roundedMulDiv(-1271, 1, 2540), -1);
-    EXPECT_EQ(roundedMulDiv(0, 7, 3), 0);
+    EXPECT_EQ(RoundedMulDiv(1271, 1, 2540), 1);
+    EXPECT_EQ(RoundedMulDiv(1269, 1, 2540), 0);
+    EXPECT_EQ(RoundedMulDiv(1270, 1, 2540), 0);
+    EXPECT_EQ(RoundedMulDiv(3810, 1, 2540), 2);
+    EXPECT_EQ(RoundedMulDiv(6350, 1, 2540), 2);
+    EXPECT_EQ(RoundedMulDiv(-1270, 1, 2540), 0);
+    EXPECT_EQ(RoundedMulDiv(-3810, 1, 2540), -2);
+    EXPECT_EQ(RoundedMulDiv(-1271, 1, 2540), -1);
+    EXPECT_EQ(RoundedMulDiv(0, 7, 3), 0);
 }
 
 TEST(PictureRenderer, PictureSizeFollowsThePixelDensity)
 {
-    const QSize extent = equationsPicture().extent;
-    EXPECT_EQ(pictureSizeInPixels(extent, 96, 96), QSize(433, 121));
-    EXPECT_EQ(pictureSizeInPixels(extent, 120, 120), QSize(541, 152));
+    const QSize extent = EquationsPicture().extent;
+    EXPECT_EQ(PictureSizeInPixels(extent, 96, 96), QSize(433, 121));
+    EXPECT_EQ(PictureSizeInPixels(extent, 120, 120), QSize(541, 152));
     // Width and height take their own density.
-    EXPECT_EQ(pictureSizeInPixels(extent, 120, 96), QSize(541, 121));
-    EXPECT_EQ(pictureSizeInPixels(QSize(0, 0), 96, 96), QSize(0, 0));
+    EXPECT_EQ(PictureSizeInPixels(extent, 120, 96), QSize(541, 121));
+    EXPECT_EQ(PictureSizeInPixels(QSize(0, 0), 96, 96), QSize(0, 0));
 }
 
 TEST(PictureRenderer, MappingScalesAndOffsetsEachAxis)
@@ -65,13 +65,13 @@ TEST(PictureRenderer, MappingScalesAndOffsetsEachAxis)
 
 TEST(PictureRenderer, NothingIsDrawnWithoutAWindowOrATarget)
 {
-    VectorPicture picture = equationsPicture();
+    VectorPicture picture = EquationsPicture();
     QImage image = whiteImage(QSize(50, 50));
     {
         QPainter painter(&image);
-        drawVectorPicture(painter, picture, QRect(0, 0, 0, 0));
+        DrawVectorPicture(painter, picture, QRect(0, 0, 0, 0));
         picture.window = QSize(0, 0);
-        drawVectorPicture(painter, picture, image.rect());
+        DrawVectorPicture(painter, picture, image.rect());
     }
     EXPECT_EQ(ink_scan::blackCount(image, image.rect()), 0);
 }
@@ -83,7 +83,7 @@ TEST(PictureRenderer, RuleCoversItsMappedSpanAndPenWidth)
     QImage image = whiteImage(QSize(220, 120));
     {
         QPainter painter(&image);
-        drawVectorPicture(painter, picture, QRect(4, 6, 200, 100));
+        DrawVectorPicture(painter, picture, QRect(4, 6, 200, 100));
     }
     const auto box = ink_scan::blackBox(image, image.rect());
     ASSERT_TRUE(box.has_value());
@@ -95,7 +95,7 @@ TEST(PictureRenderer, RuleCoversItsMappedSpanAndPenWidth)
     QImage thinImage = whiteImage(QSize(100, 100));
     {
         QPainter painter(&thinImage);
-        drawVectorPicture(painter, thin, thinImage.rect());
+        DrawVectorPicture(painter, thin, thinImage.rect());
     }
     EXPECT_EQ(ink_scan::blackBox(thinImage, thinImage.rect()), QRect(0, 50, 50, 1));
 }
@@ -107,9 +107,9 @@ TEST(PictureRenderer, GlyphSitsOnItsBaselineAtTheMappedEmHeight)
     QImage image = whiteImage(QSize(110, 110));
     {
         QPainter painter(&image);
-        drawVectorPicture(painter, picture, QRect(5, 5, 100, 100));
+        DrawVectorPicture(painter, picture, QRect(5, 5, 100, 100));
     }
-    const QFontMetrics metrics(pictureFont(GlyphSlant::Upright, 40));
+    const QFontMetrics metrics(PictureFont(GlyphSlant::Upright, 40));
     const auto box = ink_scan::blackBox(image, image.rect());
     ASSERT_TRUE(box.has_value());
     // The flat bottom of H ends on the row above the baseline (5 + 80).
@@ -121,16 +121,16 @@ TEST(PictureRenderer, GlyphSitsOnItsBaselineAtTheMappedEmHeight)
 TEST(PictureRenderer, EveryCharacterOfTheEquationsIsInTheSerifFace)
 {
     std::set<std::pair<char32_t, GlyphSlant>> seen;
-    for (const PictureGlyph& glyph : equationsPicture().glyphs) {
+    for (const PictureGlyph& glyph : EquationsPicture().glyphs) {
         if (!seen.insert({glyph.character, glyph.slant}).second)
             continue;
-        const QFont font = pictureFont(glyph.slant, 16);
+        const QFont font = PictureFont(glyph.slant, 16);
         EXPECT_TRUE(QFontMetrics(font).inFontUcs4(glyph.character))
             << "U+" << std::hex << static_cast<unsigned>(glyph.character);
         EXPECT_TRUE(QRawFont::fromFont(font).supportsCharacter(glyph.character))
             << "U+" << std::hex << static_cast<unsigned>(glyph.character);
     }
-    const QFontInfo info(pictureFont(GlyphSlant::Italic, 16));
+    const QFontInfo info(PictureFont(GlyphSlant::Italic, 16));
     EXPECT_TRUE(info.italic());
     EXPECT_TRUE(info.family().contains(QStringLiteral("Serif")) || info.family().contains(QStringLiteral("Times")))
         << info.family().toStdString();
@@ -139,18 +139,18 @@ TEST(PictureRenderer, EveryCharacterOfTheEquationsIsInTheSerifFace)
 TEST(PictureRenderer, PixelsDoNotDependOnTheImageResolution)
 {
     // Fonts are set in pixels, so the device's own resolution must not scale them.
-    const VectorPicture picture = equationsPicture();
+    const VectorPicture picture = EquationsPicture();
     QImage normal = whiteImage(QSize(541, 152));
     QImage dense = whiteImage(QSize(541, 152));
     dense.setDotsPerMeterX(7559); // 192 dots per inch
     dense.setDotsPerMeterY(7559);
     {
         QPainter painter(&normal);
-        drawVectorPicture(painter, picture, normal.rect());
+        DrawVectorPicture(painter, picture, normal.rect());
     }
     {
         QPainter painter(&dense);
-        drawVectorPicture(painter, picture, dense.rect());
+        DrawVectorPicture(painter, picture, dense.rect());
     }
     EXPECT_GT(ink_scan::blackCount(normal, normal.rect()), 0);
     EXPECT_EQ(normal, dense);

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-using model::chartDegrees;
+using model::ChartDegrees;
 using model::PendulumState;
 using model_testing::defaultPendulum;
 using model_testing::startedPendulum;
@@ -34,12 +34,12 @@ const QString overflow = QStringLiteral("Floating point overflow");
 TEST(PendulumStep, DefaultInputsGiveTheKnownFirstAngles)
 {
     PendulumState state = defaultPendulum();
-    EXPECT_NEAR(chartDegrees(state.Fi), -10.0, 1e-12);
+    EXPECT_NEAR(ChartDegrees(state.Fi), -10.0, 1e-12);
 
     state.AdvanceStep();
-    EXPECT_NEAR(chartDegrees(state.Fi), -9.8438, 1e-4);
+    EXPECT_NEAR(ChartDegrees(state.Fi), -9.8438, 1e-4);
     state.AdvanceStep();
-    EXPECT_NEAR(chartDegrees(state.Fi), -9.5339, 1e-4);
+    EXPECT_NEAR(ChartDegrees(state.Fi), -9.5339, 1e-4);
     EXPECT_EQ(state.Time, 0.0) << "the step leaves the clock to the run loop";
 }
 

@@ -11,7 +11,7 @@ inline model::PendulumState startedPendulum(double length, double degrees, doubl
 {
     model::PendulumState state;
     state.Length = length;
-    state.Fi0 = model::startAngleFromDegrees(degrees);
+    state.Fi0 = model::StartAngleFromDegrees(degrees);
     state.Time = 0.0;
     state.TimeStep = model::standardTimeStep;
     state.Mass = model::standardMass;

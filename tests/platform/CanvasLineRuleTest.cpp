@@ -202,7 +202,7 @@ TEST(CanvasLineRule, SolidLinesOnEveryTargetAreTheReferencePixels)
                 drawn.canvas.Pen().SetColor(segmentColor(i));
                 drawn.canvas.DrawLineStrip(points);
                 for (std::size_t k = 1; k < points.size(); ++k)
-                    expected.line(points[k - 1], points[k], toRgb(segmentColor(i)));
+                    expected.line(points[k - 1], points[k], ToRgb(segmentColor(i)));
             }
             EXPECT_EQ(firstDifference(drawn.Picture(), expected.image), "");
         }
@@ -237,8 +237,8 @@ TEST(CanvasLineRule, DashedLinesFollowTheirPatternAlongTheReferencePixels)
                     drawn.canvas.MoveTo(from.x(), from.y());
                     drawn.canvas.LineTo(to.x(), to.y());
                     const std::span<const int> pattern = platform::recipes::DashPattern(drawn.canvas.Pen().Data());
-                    expected.line(from, to, toRgb(segmentColor(i)), pattern,
-                                  opaque ? std::optional<QRgb>(toRgb(segmentColor(i + 1000))) : std::nullopt);
+                    expected.line(from, to, ToRgb(segmentColor(i)), pattern,
+                                  opaque ? std::optional<QRgb>(ToRgb(segmentColor(i + 1000))) : std::nullopt);
                 }
                 EXPECT_EQ(firstDifference(drawn.Picture(), expected.image), "");
             }
@@ -271,10 +271,10 @@ TEST(CanvasLineRule, ChartGridAndRunsAreTheReferencePixelsOnBothPaths)
     expected.clip = QRect(QPoint(16, 29), QPoint(482, 660));
     for (const std::vector<QPoint>& line : grid)
         for (std::size_t k = 1; k < line.size(); ++k)
-            expected.line(line[k - 1], line[k], toRgb(clGray), platform::recipes::DashPattern(dotted));
+            expected.line(line[k - 1], line[k], ToRgb(clGray), platform::recipes::DashPattern(dotted));
     for (std::size_t run = 0; run < runs.size(); ++run)
         for (std::size_t k = 1; k < runs[run].size(); ++k)
-            expected.line(runs[run][k - 1], runs[run][k], toRgb(segmentColor(run)));
+            expected.line(runs[run][k - 1], runs[run][k], ToRgb(segmentColor(run)));
 
     for (const Target target : {Target::DirectImage, Target::Painter}) {
         TargetCanvas drawn(target, 498, 690);

@@ -359,7 +359,7 @@ TEST(CanvasTargets, UnboundCanvasDrawsNothingAndAPainterTargetIsDrawnThrough)
 // saved for the eye.
 TEST(CanvasPicture, PendulumAndRunPicture)
 {
-    Surface s(320, 200, toRgb(clBtnFace));
+    Surface s(320, 200, ToRgb(clBtnFace));
     Canvas& c = s.canvas;
     c.Brush().SetColor(clWhite);
     c.FillRect(10, 10, 150, 190);

@@ -1,4 +1,4 @@
-// The one-pixel line rule (traceLine) against the midpoint reference: near
+// The one-pixel line rule (TraceLine) against the midpoint reference: near
 // and far lines in every octant, with and without a clip box.
 #include "platform/RasterLine.h"
 
@@ -24,7 +24,7 @@ struct Traced {
 std::vector<Traced> trace(QPoint a, QPoint b, const PixelBox& box)
 {
     std::vector<Traced> pixels;
-    platform::raster::traceLine(a, b, box, [&](int x, int y, long long step) { pixels.push_back({{x, y}, step}); });
+    platform::raster::TraceLine(a, b, box, [&](int x, int y, long long step) { pixels.push_back({{x, y}, step}); });
     return pixels;
 }
 

@@ -12,20 +12,20 @@
 #include <random>
 #include <string>
 
-using platform::decimalSeparatorOf;
-using platform::textToDouble;
+using platform::DecimalSeparatorOf;
+using platform::TextToDouble;
 
 namespace {
 
 double convert(const QString& text, QChar separator = u'.')
 {
-    return textToDouble(text, separator);
+    return TextToDouble(text, separator);
 }
 
 bool refused(const QString& text, QChar separator = u'.')
 {
     try {
-        textToDouble(text, separator);
+        TextToDouble(text, separator);
         return false;
     } catch (const ConversionError& error) {
         return error.message() == QStringLiteral("'%1' is not a valid floating point value").arg(text);
@@ -35,7 +35,7 @@ bool refused(const QString& text, QChar separator = u'.')
 bool overflows(const QString& text)
 {
     try {
-        textToDouble(text, u'.');
+        TextToDouble(text, u'.');
         return false;
     } catch (const FloatOverflow&) {
         return true;
@@ -101,7 +101,7 @@ TEST(NumberConversion, RefusesEverythingElseWithTheTextAsTyped)
 TEST(NumberConversion, MessageKeepsTheSpacesOfTheText)
 {
     try {
-        textToDouble(QStringLiteral("  0.8x "), u'.');
+        TextToDouble(QStringLiteral("  0.8x "), u'.');
         FAIL() << "accepted";
     } catch (const ConversionError& error) {
         EXPECT_EQ(error.message(), QStringLiteral("'  0.8x ' is not a valid floating point value"));
@@ -119,9 +119,9 @@ TEST(NumberConversion, DecimalSeparatorIsTheGivenOne)
 
 TEST(NumberConversion, SeparatorComesFromTheLocale)
 {
-    EXPECT_EQ(decimalSeparatorOf(QLocale(QLocale::English, QLocale::UnitedStates)), QChar(u'.'));
-    EXPECT_EQ(decimalSeparatorOf(QLocale(QLocale::Czech, QLocale::CzechRepublic)), QChar(u','));
-    EXPECT_EQ(decimalSeparatorOf(QLocale::c()), QChar(u'.'));
+    EXPECT_EQ(DecimalSeparatorOf(QLocale(QLocale::English, QLocale::UnitedStates)), QChar(u'.'));
+    EXPECT_EQ(DecimalSeparatorOf(QLocale(QLocale::Czech, QLocale::CzechRepublic)), QChar(u','));
+    EXPECT_EQ(DecimalSeparatorOf(QLocale::c()), QChar(u'.'));
 }
 
 TEST(NumberConversion, ExponentStopsReadingAt500)
