@@ -50,7 +50,9 @@ std::vector<TFastLineSeries*> TCustomChart::HideCoveredSegments(const std::vecto
         if (line == nullptr || !line->Active() || !line->CanHideSegments())
             continue;
         line->ComputeVisibleRange();
-        if (line->FirstVisibleIndex() < 0)
+        // A handler before the series may have detached one: it is not drawn
+        // in this paint, so it covers nothing.
+        if (line->FirstVisibleIndex() < 0 || line->ParentChart() != this)
             continue;
         line->PrepareStrip(coverage_, maps.Of(*line->GetHorizAxis()), maps.Of(*line->GetVertAxis()));
         prepared.push_back(line);
