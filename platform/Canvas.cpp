@@ -6,6 +6,7 @@
 #include "platform/RasterVectorUnit.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace platform {
@@ -20,13 +21,14 @@ raster::PixelBox ToPixelBox(const QRect& rect)
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-// Gathers the pixels of one traced line into runs along its major axis (a
-// row or column of neighbours in the same state, dash or gap) and fills each
-// run through QPainter, which applies the pen mode.
+// Gathers the pixels of one traced centre line into runs along its major
+// axis (a row or column of neighbours in the same state, dash or gap) and
+// fills each run, widened by the line's cross-section, through QPainter,
+// which applies the pen mode.
 class PainterRuns {
 public:
-    PainterRuns(QPainter& painter, const QColor& dash, const std::optional<QColor>& gap)
-        : painter_(painter), dash_(dash), gap_(gap)
+    PainterRuns(QPainter& painter, const QColor& dash, const std::optional<QColor>& gap, int width, bool alongX)
+        : painter_(painter), dash_(dash), gap_(gap), width_(width), alongX_(alongX)
     {
     }
     PainterRuns(const PainterRuns&) = delete;
@@ -52,16 +54,22 @@ private:
     {
         if (run_.isEmpty())
             return;
+        // Each pixel of a run stands for its cross-section across the line.
+        const raster::CrossSpan span = raster::CrossSectionAt(0, width_);
+        const QRect cell = alongX_ ? run_.adjusted(0, span.first, 0, span.last)
+                                   : run_.adjusted(span.first, 0, span.last, 0);
         if (dashOn_)
-            painter_.fillRect(run_, dash_);
+            painter_.fillRect(cell, dash_);
         else if (gap_)
-            painter_.fillRect(run_, *gap_);
+            painter_.fillRect(cell, *gap_);
         run_ = QRect();
     }
 
     QPainter& painter_;
     QColor dash_;
     std::optional<QColor> gap_;
+    int width_;
+    bool alongX_;
     QRect run_;
     QPoint last_;
     bool dashOn_ = true;
@@ -78,6 +86,18 @@ void ForEachSegment(std::span<const QPoint> points, bool closed, Draw&& draw)
         draw(points.back(), points.front());
 }
 
+// The dash pattern of a pen drawn width device pixels wide: each length
+// times the width, in storage.
+std::span<const int> WidenedPattern(std::span<const int> pattern, int width, std::array<int, 8>& storage)
+{
+    if (width <= 1 || pattern.empty())
+        return pattern;
+    const std::size_t count = std::min(pattern.size(), storage.size());
+    for (std::size_t i = 0; i < count; ++i)
+        storage[i] = pattern[i] * width;
+    return std::span<const int>(storage.data(), count);
+}
+
 } // namespace
 
 // What the canvas last set on its QPainter; an empty optional is "unknown".
@@ -89,6 +109,7 @@ struct Canvas::PainterState {
     std::optional<bool> opaque;
     QRgb background = 0;
     std::optional<std::uint64_t> fontRevision;
+    std::optional<bool> deviceTransform;
 };
 
 Canvas::Canvas()
@@ -105,6 +126,7 @@ void Canvas::BindImage(QImage* image)
 {
     Unbind();
     image_ = image;
+    takeMapping();
 }
 
 void Canvas::BindPainter(QPainter* painter)
@@ -115,6 +137,7 @@ void Canvas::BindPainter(QPainter* painter)
         external_->setRenderHint(QPainter::Antialiasing, false);
         external_->setRenderHint(QPainter::TextAntialiasing, false);
     }
+    takeMapping();
 }
 
 void Canvas::Unbind()
@@ -123,6 +146,36 @@ void Canvas::Unbind()
     forgetPainterState();
     image_ = nullptr;
     external_ = nullptr;
+    takeMapping();
+}
+
+void Canvas::takeMapping()
+{
+    double ratio = 1.0;
+    if (image_ != nullptr && !image_->isNull())
+        ratio = image_->devicePixelRatio();
+    else if (external_ != nullptr && external_->device() != nullptr)
+        ratio = external_->device()->devicePixelRatioF();
+    mapping_.ratio = ratio > 0 ? ratio : 1.0;
+    if (!clip_) {
+        deviceClip_.reset();
+        return;
+    }
+    const QRect& clip = *clip_;
+    const QPoint topLeft(mapping_.Edge(clip.left()), mapping_.Edge(clip.top()));
+    const QPoint bottomRight(mapping_.Edge(clip.left() + clip.width()) - 1,
+                             mapping_.Edge(clip.top() + clip.height()) - 1);
+    const QRect device(topLeft, bottomRight);
+    deviceClip_ = device.isValid() && clip.isValid() && !clip.isEmpty() ? device : QRect(0, 0, 0, 0);
+}
+
+QRect Canvas::deviceBox(int x0, int y0, int x1, int y1) const
+{
+    const int left = mapping_.Edge(std::min(x0, x1));
+    const int top = mapping_.Edge(std::min(y0, y1));
+    const int right = mapping_.Edge(std::max(x0, x1));
+    const int bottom = mapping_.Edge(std::max(y0, y1));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
 QRgb Canvas::Resolve(TColor color) const
@@ -160,12 +213,14 @@ void Canvas::IntersectClipRect(int left, int top, int right, int bottom)
     const QRect narrowed = clip_ ? clip_->intersected(rect) : rect;
     // An empty clip is kept as an explicit empty rectangle: nothing shows.
     clip_ = narrowed.isValid() ? narrowed : QRect(0, 0, 0, 0);
+    takeMapping();
 }
 
 void Canvas::RemoveClip()
 {
     realizeBrush();
     clip_.reset();
+    deviceClip_.reset();
 }
 
 void Canvas::MoveTo(int x, int y)
@@ -200,10 +255,23 @@ void Canvas::DrawLineStrips(std::span<const QPoint> points, std::span<const std:
     realizeBrush();
     if (ends.empty())
         return;
-    stripSegments(points, ends);
+    stripSegments(points, ends, false);
     const std::size_t end = std::min(ends.back(), points.size());
     if (end > 0)
         penPos_ = points[end - 1];
+}
+
+void Canvas::DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
+{
+    realizeBrush();
+    stripSegments(points, ends, true);
+}
+
+void Canvas::DrawDeviceLine(QPoint from, QPoint to)
+{
+    realizeBrush();
+    const QPoint points[] = {from, to};
+    deviceSegments(points, false);
 }
 
 void Canvas::realizeBrush()
@@ -221,8 +289,10 @@ void Canvas::realizeBrush()
 
 QPainter* Canvas::painter()
 {
-    if (external_ != nullptr)
+    if (external_ != nullptr) {
+        applyDeviceTransform(*external_, true);
         return external_;
+    }
     if (image_ == nullptr)
         return nullptr;
     // A copy of the image shares its pixels until one side writes; end the
@@ -236,14 +306,26 @@ QPainter* Canvas::painter()
         ownPainter_.setRenderHint(QPainter::Antialiasing, false);
         ownPainter_.setRenderHint(QPainter::TextAntialiasing, false);
     }
+    applyDeviceTransform(ownPainter_, true);
     return &ownPainter_;
+}
+
+void Canvas::applyDeviceTransform(QPainter& p, bool device)
+{
+    // At a ratio of 1 the painter's own coordinates are device pixels.
+    if (mapping_.IsIdentity() || applied_->deviceTransform == device)
+        return;
+    // QPainter scales an image of a higher ratio by that ratio by itself;
+    // the opposite scale brings it back to device pixels exactly.
+    p.setWorldTransform(device ? QTransform::fromScale(1.0 / mapping_.ratio, 1.0 / mapping_.ratio) : QTransform());
+    applied_->deviceTransform = device;
 }
 
 QPainter* Canvas::clippedPainter()
 {
     QPainter* p = painter();
     if (p != nullptr)
-        applyClip(*p, clip_);
+        applyClip(*p, deviceClip_);
     return p;
 }
 
@@ -270,7 +352,7 @@ bool Canvas::DrawsLinesDirectly() const
            && !pen.alternateDots;
 }
 
-std::optional<raster::DirectLineWriter> Canvas::directWriter()
+std::optional<raster::DirectLineWriter> Canvas::directWriter(int width)
 {
     // While the pixels are the image's own, the painter and the direct writes
     // go to the same memory in the order they happen. A shared image is copied
@@ -278,10 +360,10 @@ std::optional<raster::DirectLineWriter> Canvas::directWriter()
     if (ownPainter_.isActive() && !image_->isDetached())
         endOwnPainter();
     const QRect surface = image_->rect();
-    const QRect visible = clip_ ? clip_->intersected(surface) : surface;
+    const QRect visible = deviceClip_ ? deviceClip_->intersected(surface) : surface;
     if (visible.isEmpty())
         return std::nullopt;
-    return raster::DirectLineWriter(*image_, ToPixelBox(visible), Resolve(pen_.Color()));
+    return raster::DirectLineWriter(*image_, ToPixelBox(visible), Resolve(pen_.Color()), width);
 }
 
 std::optional<QRgb> Canvas::gapColor() const
@@ -291,7 +373,7 @@ std::optional<QRgb> Canvas::gapColor() const
     return Resolve(backgroundColor_);
 }
 
-void Canvas::stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends)
+void Canvas::stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends, bool device)
 {
     if (!IsBound() || recipes::DrawsNothing(pen_.Data()))
         return;
@@ -304,41 +386,85 @@ void Canvas::stripSegments(std::span<const QPoint> points, std::span<const std::
             start = std::max(start, end);
         }
     };
-    if (DrawsLinesDirectly()) {
-        std::optional<raster::DirectLineWriter> writer = directWriter();
+    // Logical points at a ratio above 1 become device lines one by one.
+    const bool asDevicePoints = device || mapping_.IsIdentity();
+    if (DrawsLinesDirectly() && asDevicePoints) {
+        std::optional<raster::DirectLineWriter> writer = directWriter(mapping_.PenWidth(pen_.Width()));
         if (!writer)
             return;
         raster::ClearUpperVectorHalves();
         eachStrip([&](std::span<const QPoint> strip) { writer->strip(strip); });
         return;
     }
-    eachStrip([&](std::span<const QPoint> strip) { segments(strip, false); });
+    if (device)
+        eachStrip([&](std::span<const QPoint> strip) { deviceSegments(strip, false); });
+    else
+        eachStrip([&](std::span<const QPoint> strip) { segments(strip, false); });
 }
 
 void Canvas::segments(std::span<const QPoint> points, bool closed)
 {
-    if (points.size() < 2 || !IsBound() || recipes::DrawsNothing(pen_.Data()))
+    if (mapping_.IsIdentity()) {
+        deviceSegments(points, closed);
+        return;
+    }
+    const int width = pen_.Width();
+    drawDeviceLines([&](auto&& draw) {
+        ForEachSegment(points, closed, [&](QPoint from, QPoint to) {
+            const DeviceMapping::Line line = mapping_.DeviceLine(from, to, width);
+            draw(line.from, line.to);
+        });
+    });
+}
+
+void Canvas::deviceSegments(std::span<const QPoint> points, bool closed)
+{
+    drawDeviceLines([&](auto&& draw) { ForEachSegment(points, closed, draw); });
+}
+
+void Canvas::deviceLinePairs(std::span<const QPoint> ends)
+{
+    drawDeviceLines([&](auto&& draw) {
+        for (std::size_t i = 1; i < ends.size(); i += 2)
+            draw(ends[i - 1], ends[i]);
+    });
+}
+
+template <typename ForEach>
+void Canvas::drawDeviceLines(ForEach&& forEach)
+{
+    if (!IsBound() || recipes::DrawsNothing(pen_.Data()))
         return;
     const TPenData& pen = pen_.Data();
     if (pen.width <= 1 && directCopyPossible()) {
-        std::optional<raster::DirectLineWriter> writer = directWriter();
+        const int width = mapping_.PenWidth(pen.width);
+        std::optional<raster::DirectLineWriter> writer = directWriter(width);
         if (!writer)
             return;
-        const std::span<const int> pattern = recipes::DashPattern(pen);
+        std::array<int, 8> storage{};
+        const std::span<const int> pattern = WidenedPattern(recipes::DashPattern(pen), width, storage);
         raster::ClearUpperVectorHalves();
         if (pattern.empty()) {
-            ForEachSegment(points, closed, [&](QPoint from, QPoint to) { writer->line(from, to); });
+            forEach([&](QPoint from, QPoint to) { writer->line(from, to); });
         } else {
             const std::optional<QRgb> gap = gapColor();
-            ForEachSegment(points, closed,
-                           [&](QPoint from, QPoint to) { writer->dashedLine(from, to, pattern, gap); });
+            forEach([&](QPoint from, QPoint to) { writer->dashedLine(from, to, pattern, gap); });
         }
         return;
     }
     QPainter* p = painter();
     if (p == nullptr)
         return;
-    ForEachSegment(points, closed, [&](QPoint from, QPoint to) { lineThroughPainter(*p, from, to); });
+    forEach([&](QPoint from, QPoint to) { lineThroughPainter(*p, from, to); });
+}
+
+QRect Canvas::deviceSurface(const QPainter& p) const
+{
+    const QPaintDevice* device = p.device();
+    // A widget measures itself in logical pixels, images in their own.
+    if (device->devType() == QInternal::Widget)
+        return QRect(0, 0, mapping_.Size(device->width()), mapping_.Size(device->height()));
+    return QRect(0, 0, device->width(), device->height());
 }
 
 void Canvas::lineThroughPainter(QPainter& p, QPoint from, QPoint to)
@@ -347,26 +473,31 @@ void Canvas::lineThroughPainter(QPainter& p, QPoint from, QPoint to)
         return;
     const TPenData& pen = pen_.Data();
     const QRgb color = Resolve(pen.color);
+    const int width = mapping_.PenWidth(pen.width);
     applyComposition(p, recipes::Composition(pen.mode));
-    applyClip(p, clip_);
+    applyClip(p, deviceClip_);
     if (pen.width > 1) {
+        TPenData wide = pen;
+        wide.width = width;
         applyBackground(p, false);
-        applyPen(p, recipes::LinePen(pen, color));
+        applyPen(p, recipes::LinePen(wide, color));
         p.drawLine(from, to);
         return;
     }
     // The pixels of the line rule, filled run by run, so that QPainter's own
     // line rule does not decide them and the pen mode still applies.
-    const QRect device(0, 0, p.device()->width(), p.device()->height());
-    const QRect visible = clip_ ? clip_->intersected(device) : device;
+    const QRect surface = deviceSurface(p);
+    const QRect visible = deviceClip_ ? deviceClip_->intersected(surface) : surface;
     if (visible.isEmpty())
         return;
-    const std::span<const int> pattern = recipes::DashPattern(pen);
+    std::array<int, 8> storage{};
+    const std::span<const int> pattern = WidenedPattern(recipes::DashPattern(pen), width, storage);
     const std::optional<QRgb> gap = pattern.empty() ? std::nullopt : gapColor();
     PainterRuns runs(p, QColor::fromRgb(recipes::ModeColor(pen.mode, color)),
-                     gap ? std::optional<QColor>(QColor::fromRgb(*gap)) : std::nullopt);
+                     gap ? std::optional<QColor>(QColor::fromRgb(*gap)) : std::nullopt, width,
+                     raster::StepsAlongX(from, to));
     std::optional<raster::DashPhase> phase;
-    raster::TraceLine(from, to, ToPixelBox(visible), [&](int x, int y, long long step) {
+    raster::TraceWideLine(from, to, ToPixelBox(visible), width, [&](int x, int y, long long step) {
         if (phase)
             phase->advance();
         else

@@ -3,6 +3,7 @@
 #include "platform/CanvasBrush.h"
 #include "platform/CanvasFont.h"
 #include "platform/CanvasPen.h"
+#include "platform/DeviceMapping.h"
 #include "platform/GraphicsTypes.h"
 
 #include <QFont>
@@ -52,6 +53,20 @@ constexpr PixelSpan LineCrossSection(int position, int penWidth)
 // alignment and a clip rectangle (or none).
 // Coordinates are pixels; rectangles are given by their corners with the right
 // column and bottom row left out, and corners may come in either order.
+//
+// Logical and device pixels: the coordinates of the operations below are
+// logical pixels. A target with a device pixel ratio above 1 (an image whose
+// devicePixelRatio() is 2 on a screen scaled to 200 %) has that many device
+// pixels per logical one, and the canvas draws at its resolution: edges and
+// fills go to the device edges of DeviceMapping, lines to its line positions
+// at the device width of their pen (a one-pixel pen is PenWidth(1) device
+// pixels wide, each pixel of the line rule's centre line widened across the
+// line; its dash patterns grow by the same factor), shapes are worked out in
+// device pixels, and text is drawn with the font at the ratio times its pixel
+// size where the logical layout puts it. Text is measured in logical pixels,
+// so layouts do not move. The Device... operations take device pixels, for
+// callers that work out positions at device resolution themselves. With a
+// ratio of 1 both are the same and nothing is converted.
 //
 // Pixel rules:
 // - Lines: a one-pixel pen sets the pixels nearest to the ideal line
@@ -128,10 +143,15 @@ public:
     int TextAlignment() const { return textAlignment_; }
     void SetTextAlignment(int flags);
 
+    // The mapping from logical pixels to the device pixels of the target
+    // (identity when unbound).
+    const DeviceMapping& Mapping() const { return mapping_; }
+
     // Narrows the clip to its intersection with the rectangle.
     void IntersectClipRect(int left, int top, int right, int bottom);
     void RemoveClip();
-    // The clip rectangle (right and bottom inclusive, as QRect has them), or none.
+    // The clip rectangle in logical pixels (right and bottom inclusive, as
+    // QRect has them), or none.
     const std::optional<QRect>& ClipRect() const { return clip_; }
 
     void FillRect(int left, int top, int right, int bottom);
@@ -156,6 +176,14 @@ public:
     int TextHeight(const QString& text) const;
     // Block copy of the whole image with its top-left corner at (x, y).
     void Draw(int x, int y, const QImage& image);
+
+    // Drawing in device pixels, with the pen's device width; the pen
+    // position stays. Lines and strips as DrawLineStrips; the shapes as
+    // Ellipse and Arc on the box with these device corners.
+    void DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
+    void DrawDeviceLine(QPoint from, QPoint to);
+    void DeviceEllipse(int x0, int y0, int x1, int y1);
+    void DeviceArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
 
     // True when solid lines drawn now would be written straight into the
     // image: a solid one-pixel pen in copy mode on a bound RGB32 image.
@@ -187,7 +215,16 @@ private:
     // A writer into the part of the bound image lines may be written to
     // directly, in the pen colour; none when nothing shows. Ends the painter
     // first when the image shares its pixels with a copy.
-    std::optional<raster::DirectLineWriter> directWriter();
+    std::optional<raster::DirectLineWriter> directWriter(int width);
+    // Takes the device pixel ratio of the bound target.
+    void takeMapping();
+    // The device box of a logical one, corners in order.
+    QRect deviceBox(int x0, int y0, int x1, int y1) const;
+    // Sets the painter to work in device pixels (true) or in the target's
+    // logical coordinates (false), which text is drawn in.
+    void applyDeviceTransform(QPainter& p, bool device);
+    // The device pixels of what the painter draws on.
+    QRect deviceSurface(const QPainter& p) const;
 
     void applyClip(QPainter& p, const std::optional<QRect>& clip);
     void applyPen(QPainter& p, const QPen& pen);
@@ -196,10 +233,19 @@ private:
     void applyBackground(QPainter& p, bool opaque);
     void applyFont(QPainter& p);
 
-    // The lines between consecutive points (and back to the first when closed).
+    // The lines between consecutive logical points (and back to the first
+    // when closed).
     void segments(std::span<const QPoint> points, bool closed);
-    // The lines of each strip; ends as for DrawLineStrips.
-    void stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends);
+    // The same for device points.
+    void deviceSegments(std::span<const QPoint> points, bool closed);
+    // The device lines from ends[2i] to ends[2i + 1].
+    void deviceLinePairs(std::span<const QPoint> ends);
+    // Draws the device lines that forEach(draw) hands to draw(from, to),
+    // with the pen at its device width.
+    template <typename ForEach>
+    void drawDeviceLines(ForEach&& forEach);
+    // The lines of each strip of logical (device) points; ends as for DrawLineStrips.
+    void stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends, bool device);
     // A line through QPainter: a wide pen's line as QPainter draws it; a
     // one-pixel pen's pixels by the line rule, filled in the pen mode.
     void lineThroughPainter(QPainter& p, QPoint from, QPoint to);
@@ -210,9 +256,18 @@ private:
     // Sets the painter up to outline shapes with the pen: its mode, the
     // background for the gaps of a styled pen, no fill.
     void applyOutlinePen(QPainter& p);
+    // The QPen shapes are outlined with: the pen at its device width.
+    QPen outlinePen() const;
+    // The ring of device pixels the pen outlines the device box with, each
+    // pixel once.
     void outlineBox(int left, int top, int right, int bottom);
-    // Draws the text cell at (x, y) in the painter's current coordinates.
-    void textCell(QPainter& p, int x, int y, const QString& text);
+    void ellipseOnDeviceBox(const QRect& box);
+    void arcOnDeviceBox(const QRect& box, QPointF from, QPointF to);
+    // Draws the text cell at (x, y) in the painter's current coordinates,
+    // with its background box unless that was filled already.
+    void textCell(QPainter& p, int x, int y, const QString& text, bool background);
+    // The cell the text takes when placed at (x, y) by the alignment.
+    QRect textCellRect(int x, int y, const QString& text) const;
 
     const QFont& qfont() const;
     const QFontMetrics& metrics() const;
@@ -230,6 +285,9 @@ private:
     TColor backgroundColor_ = clWhite;
     int textAlignment_ = TextAlign::Left | TextAlign::Top;
     std::optional<QRect> clip_;
+    // The clip in device pixels.
+    std::optional<QRect> deviceClip_;
+    DeviceMapping mapping_;
     bool monochrome_ = false;
 
     mutable std::uint64_t fontRevision_ = ~std::uint64_t{0};

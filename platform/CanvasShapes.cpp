@@ -32,11 +32,16 @@ Box Normalized(int x0, int y0, int x1, int y1)
     return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
 }
 
-// The direction from (cx, cy) to (x, y) in degrees counter-clockwise from the
-// positive x axis, as seen on the screen (y grows downwards).
-double ScreenAngle(double cx, double cy, int x, int y)
+Box BoxOf(const QRect& rect)
 {
-    return std::atan2(-(y - cy), x - cx) * 180.0 / std::numbers::pi;
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+// The direction from (cx, cy) to p in degrees counter-clockwise from the
+// positive x axis, as seen on the screen (y grows downwards).
+double ScreenAngle(double cx, double cy, QPointF p)
+{
+    return std::atan2(-(p.y() - cy), p.x() - cx) * 180.0 / std::numbers::pi;
 }
 
 } // namespace
@@ -47,7 +52,9 @@ void Canvas::FillRect(int left, int top, int right, int bottom)
     const Box box = Normalized(left, top, right, bottom);
     if (box.empty() || brush_.Style() == bsClear)
         return;
-    const QRect rect(box.left, box.top, box.width(), box.height());
+    const QRect rect = deviceBox(left, top, right, bottom);
+    if (rect.isEmpty())
+        return;
     if (brush_.Style() == bsSolid)
         dropSharedPixelsCoveredBy(rect);
     QPainter* p = clippedPainter();
@@ -60,7 +67,7 @@ void Canvas::dropSharedPixelsCoveredBy(const QRect& rect)
 {
     if (image_ == nullptr || image_->isNull() || image_->isDetached())
         return;
-    const QRect covered = clip_ ? clip_->intersected(rect) : rect;
+    const QRect covered = deviceClip_ ? deviceClip_->intersected(rect) : rect;
     if (!covered.contains(image_->rect()))
         return;
     endOwnPainter();
@@ -73,9 +80,11 @@ void Canvas::dropSharedPixelsCoveredBy(const QRect& rect)
 void Canvas::Rectangle(int x0, int y0, int x1, int y1)
 {
     realizeBrush();
-    const Box box = Normalized(x0, y0, x1, y1);
     const TPenData& pen = pen_.Data();
-    if (box.empty() || pen.mode == pmNop)
+    if (Normalized(x0, y0, x1, y1).empty() || pen.mode == pmNop)
+        return;
+    const Box box = BoxOf(deviceBox(x0, y0, x1, y1));
+    if (box.empty())
         return;
     QPainter* p = clippedPainter();
     if (p == nullptr)
@@ -86,7 +95,9 @@ void Canvas::Rectangle(int x0, int y0, int x1, int y1)
         fillArea(*p, mode, [&](QPainter& q) { q.drawRect(whole); });
         return;
     }
-    const QRect inside(box.left + 1, box.top + 1, box.width() - 2, box.height() - 2);
+    // The brush fills what a one-pixel outline leaves inside.
+    const int ring = mapping_.PenWidth(1);
+    const QRect inside(box.left + ring, box.top + ring, box.width() - 2 * ring, box.height() - 2 * ring);
     if (!inside.isEmpty())
         fillArea(*p, mode, [&](QPainter& q) { q.drawRect(inside); });
     if (pen.width > 1) {
@@ -100,22 +111,61 @@ void Canvas::Rectangle(int x0, int y0, int x1, int y1)
 void Canvas::outlineBox(int left, int top, int right, int bottom)
 {
     // Each pixel of the ring once, so that xor-like modes stay reversible.
-    if (bottom - top == 1) {
-        const QPoint row[] = {{left, top}, {right, top}};
-        segments(row, false);
-    } else if (right - left == 1) {
-        const QPoint column[] = {{left, top}, {left, bottom}};
-        segments(column, false);
-    } else {
-        const QPoint ring[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
-        segments(ring, true);
+    const int w = mapping_.PenWidth(1);
+    if (w == 1) {
+        if (bottom - top == 1) {
+            const QPoint row[] = {{left, top}, {right, top}};
+            deviceSegments(row, false);
+        } else if (right - left == 1) {
+            const QPoint column[] = {{left, top}, {left, bottom}};
+            deviceSegments(column, false);
+        } else {
+            const QPoint ring[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
+            deviceSegments(ring, true);
+        }
+        return;
     }
+    if (right - left <= 2 * w || bottom - top <= 2 * w) {
+        // The ring covers the whole box: one fill in the pen's colour and mode.
+        QPainter* p = clippedPainter();
+        if (p == nullptr)
+            return;
+        const TPenData& pen = pen_.Data();
+        applyComposition(*p, recipes::Composition(pen.mode));
+        p->fillRect(QRect(left, top, right - left, bottom - top),
+                    QColor::fromRgb(recipes::ModeColor(pen.mode, Resolve(pen.color))));
+        return;
+    }
+    // Four bands w pixels thick, each pixel once: the top one without the
+    // right corner, the right one without the bottom, and so on round.
+    const int half = w / 2;
+    const QPoint sides[] = {
+        {left, top + half},           {right - w, top + half},         // top, rightwards
+        {right - w + half, top},      {right - w + half, bottom - w},  // right, downwards
+        {right - 1, bottom - w + half}, {left + w - 1, bottom - w + half}, // bottom, leftwards
+        {left + half, bottom - 1},    {left + half, top + w - 1},      // left, upwards
+    };
+    deviceLinePairs(sides);
 }
 
 void Canvas::Ellipse(int x0, int y0, int x1, int y1)
 {
     realizeBrush();
+    if (Normalized(x0, y0, x1, y1).empty())
+        return;
+    ellipseOnDeviceBox(deviceBox(x0, y0, x1, y1));
+}
+
+void Canvas::DeviceEllipse(int x0, int y0, int x1, int y1)
+{
+    realizeBrush();
     const Box box = Normalized(x0, y0, x1, y1);
+    ellipseOnDeviceBox(QRect(box.left, box.top, box.width(), box.height()));
+}
+
+void Canvas::ellipseOnDeviceBox(const QRect& rect)
+{
+    const Box box = BoxOf(rect);
     const TPenData& pen = pen_.Data();
     if (box.empty() || pen.mode == pmNop)
         return;
@@ -123,7 +173,19 @@ void Canvas::Ellipse(int x0, int y0, int x1, int y1)
     if (p == nullptr)
         return;
     const QPainter::CompositionMode mode = recipes::Composition(pen.mode);
-    const QRect shape = box.outlineRect();
+    if (mapping_.IsIdentity()) {
+        const QRect shape = box.outlineRect();
+        fillArea(*p, mode, [&](QPainter& q) { q.drawEllipse(shape); });
+        if (pen.style == psClear)
+            return;
+        applyOutlinePen(*p);
+        p->drawEllipse(shape);
+        return;
+    }
+    // The outline's middle runs half the pen's device width inside the box,
+    // so that the outline stays within it as a one-pixel one does.
+    const double w = mapping_.PenWidth(pen.width);
+    const QRectF shape(box.left + w / 2, box.top + w / 2, box.width() - w, box.height() - w);
     fillArea(*p, mode, [&](QPainter& q) { q.drawEllipse(shape); });
     if (pen.style == psClear)
         return;
@@ -134,7 +196,23 @@ void Canvas::Ellipse(int x0, int y0, int x1, int y1)
 void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     realizeBrush();
+    if (Normalized(x1, y1, x2, y2).empty())
+        return;
+    // Only the rays' directions matter, and scaling keeps them.
+    const double r = mapping_.ratio;
+    arcOnDeviceBox(deviceBox(x1, y1, x2, y2), QPointF(x3 * r, y3 * r), QPointF(x4 * r, y4 * r));
+}
+
+void Canvas::DeviceArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    realizeBrush();
     const Box box = Normalized(x1, y1, x2, y2);
+    arcOnDeviceBox(QRect(box.left, box.top, box.width(), box.height()), QPointF(x3, y3), QPointF(x4, y4));
+}
+
+void Canvas::arcOnDeviceBox(const QRect& rect, QPointF from, QPointF to)
+{
+    const Box box = BoxOf(rect);
     if (box.empty() || recipes::DrawsNothing(pen_.Data()))
         return;
     QPainter* p = clippedPainter();
@@ -142,15 +220,17 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
         return;
     const double cx = (box.left + box.right) / 2.0;
     const double cy = (box.top + box.bottom) / 2.0;
-    const double start = ScreenAngle(cx, cy, x3, y3);
-    double span = ScreenAngle(cx, cy, x4, y4) - start;
+    const double start = ScreenAngle(cx, cy, from);
+    double span = ScreenAngle(cx, cy, to) - start;
     while (span <= 0)
         span += 360.0;
     applyOutlinePen(*p);
-    // The ellipse through the centres of the box's edge pixels: both halves
-    // of a circle then keep to the box's columns left .. right - 1 and rows
-    // top .. bottom - 1, as the filled ellipse does.
-    const QRectF throughPixelCentres(box.left + 0.5, box.top + 0.5, box.width() - 1, box.height() - 1);
+    // The ellipse through the middles of the outline's edge pixels (their
+    // centres for a one-pixel pen): both halves of a circle then keep to the
+    // box's columns left .. right - 1 and rows top .. bottom - 1, as the
+    // filled ellipse does.
+    const double w = mapping_.PenWidth(pen_.Width());
+    const QRectF throughPixelCentres(box.left + w / 2, box.top + w / 2, box.width() - w, box.height() - w);
     p->drawArc(throughPixelCentres, static_cast<int>(std::lround(start * 16)),
                static_cast<int>(std::lround(span * 16)));
 }
@@ -164,10 +244,15 @@ void Canvas::Polygon(std::span<const QPoint> points)
     QPainter* p = clippedPainter();
     if (p == nullptr)
         return;
-    const QPolygon polygon(QList<QPoint>(points.begin(), points.end()));
+    QList<QPoint> corners(points.begin(), points.end());
+    if (!mapping_.IsIdentity()) {
+        for (QPoint& corner : corners)
+            corner = QPoint(mapping_.PixelLine(corner.x(), pen.width), mapping_.PixelLine(corner.y(), pen.width));
+    }
+    const QPolygon polygon(corners);
     fillArea(*p, recipes::Composition(pen.mode),
              [&](QPainter& q) { q.drawPolygon(polygon, Qt::OddEvenFill); });
-    segments(points, true);
+    deviceSegments(std::span<const QPoint>(corners.data(), corners.size()), true);
 }
 
 void Canvas::applyOutlinePen(QPainter& p)
@@ -175,7 +260,7 @@ void Canvas::applyOutlinePen(QPainter& p)
     const TPenData& pen = pen_.Data();
     applyComposition(p, recipes::Composition(pen.mode));
     applyBackground(p, backgroundMode_ == bkOpaque && recipes::IsStyled(pen));
-    applyPen(p, recipes::LinePen(pen, Resolve(pen.color)));
+    applyPen(p, recipes::OutlinePen(pen, Resolve(pen.color), mapping_.PenWidth(pen.width)));
     applyBrush(p, Qt::NoBrush);
 }
 
@@ -203,7 +288,8 @@ void Canvas::Draw(int x, int y, const QImage& image)
     // than copied: the bound image holds the same pixels either way, and
     // the first drawing into either side gives it pixels of its own.
     if (image_ != nullptr && x == 0 && y == 0 && !image.isNull() && image.size() == image_->size()
-        && image.format() == image_->format() && (!clip_ || clip_->contains(image_->rect()))) {
+        && image.format() == image_->format() && image.devicePixelRatio() == image_->devicePixelRatio()
+        && (!deviceClip_ || deviceClip_->contains(image_->rect()))) {
         endOwnPainter();
         *image_ = image;
         return;
@@ -211,9 +297,15 @@ void Canvas::Draw(int x, int y, const QImage& image)
     QPainter* p = painter();
     if (p == nullptr || image.isNull())
         return;
-    applyClip(*p, clip_);
+    applyClip(*p, deviceClip_);
     applyComposition(*p, QPainter::CompositionMode_Source);
-    p->drawImage(QPoint(x, y), image);
+    if (mapping_.IsIdentity()) {
+        p->drawImage(QPoint(x, y), image);
+        return;
+    }
+    // The image's pixels one to one onto device pixels, whatever its own ratio.
+    p->drawImage(QRectF(mapping_.Edge(x), mapping_.Edge(y), image.width(), image.height()), image,
+                 QRectF(0, 0, image.width(), image.height()));
 }
 
 } // namespace platform

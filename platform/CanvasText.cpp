@@ -23,7 +23,23 @@ void Canvas::TextOut(int x, int y, const QString& text)
     QPainter* p = clippedPainter();
     if (p == nullptr)
         return;
-    textCell(*p, x, y, text);
+    if (mapping_.IsIdentity()) {
+        textCell(*p, x, y, text, true);
+        return;
+    }
+    // The background box on device edges, as every fill; the text in the
+    // target's logical coordinates, where QPainter draws it at the ratio
+    // times its size.
+    const QRect cell = textCellRect(x, y, text);
+    if (backgroundMode_ == bkOpaque && cell.width() > 0) {
+        applyComposition(*p, QPainter::CompositionMode_SourceOver);
+        applyBackground(*p, false);
+        p->fillRect(deviceBox(cell.left(), cell.top(), cell.left() + cell.width(), cell.top() + cell.height()),
+                    QColor::fromRgb(Resolve(backgroundColor_)));
+    }
+    applyDeviceTransform(*p, false);
+    textCell(*p, x, y, text, false);
+    applyDeviceTransform(*p, true);
 }
 
 void Canvas::TextOutRotated(int x, int y, double angle, const QString& text)
@@ -38,14 +54,17 @@ void Canvas::TextOutRotated(int x, int y, double angle, const QString& text)
     if (turn < 0)
         turn += 360.0;
     p->save();
+    // In the target's logical coordinates, which QPainter scales by the ratio.
+    if (!mapping_.IsIdentity())
+        p->setWorldTransform(QTransform());
     p->translate(x, y);
     p->rotate(-turn);
-    textCell(*p, 0, 0, text);
+    textCell(*p, 0, 0, text, true);
     p->restore();
     forgetPainterState();
 }
 
-void Canvas::textCell(QPainter& p, int x, int y, const QString& text)
+QRect Canvas::textCellRect(int x, int y, const QString& text) const
 {
     const QFontMetrics& m = metrics();
     const int width = m.horizontalAdvance(text);
@@ -62,12 +81,21 @@ void Canvas::textCell(QPainter& p, int x, int y, const QString& text)
         break;
     }
     const int top = (textAlignment_ & TextAlign::Bottom) != 0 ? y - height : y;
+    return QRect(left, top, width, height);
+}
+
+void Canvas::textCell(QPainter& p, int x, int y, const QString& text, bool background)
+{
+    const QFontMetrics& m = metrics();
+    const QRect cell = textCellRect(x, y, text);
+    const int left = cell.left();
+    const int top = cell.top();
     applyComposition(p, QPainter::CompositionMode_SourceOver);
     applyBackground(p, false);
-    if (backgroundMode_ == bkOpaque && width > 0) {
+    if (background && backgroundMode_ == bkOpaque && cell.width() > 0) {
         applyPen(p, Qt::NoPen);
         applyBrush(p, QBrush(QColor::fromRgb(Resolve(backgroundColor_))));
-        p.drawRect(QRect(left, top, width, height));
+        p.drawRect(cell);
     }
     applyFont(p);
     applyPen(p, QPen(QColor::fromRgb(Resolve(font_.Color()))));

@@ -10,7 +10,7 @@
 
 namespace platform::raster {
 
-// Writes one-pixel lines, solid and dashed, straight into the pixels of a
+// Writes one-pixel lines (widened by a width, see the constructor), solid and dashed, straight into the pixels of a
 // Format_RGB32 image by the line rule of TraceLine, within a box of the image.
 //
 // Making the writer gives the image pixels of its own (bits()); the caller
@@ -18,17 +18,25 @@ namespace platform::raster {
 // before (see Canvas).
 class DirectLineWriter {
 public:
-    // box must lie within the image.
-    DirectLineWriter(QImage& image, const PixelBox& box, QRgb color)
+    // box must lie within the image. A width above 1 widens every pixel of
+    // the line rule's centre line across the line's major axis
+    // (CrossSectionAt), for one-pixel pens drawn at a device pixel ratio
+    // above 1.
+    DirectLineWriter(QImage& image, const PixelBox& box, QRgb color, int width = 1)
         : pixels_(reinterpret_cast<QRgb*>(image.bits())),
           stride_(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))),
           box_(box),
-          color_(0xFF000000u | color)
+          color_(0xFF000000u | color),
+          width_(width > 1 ? width : 1)
     {
     }
 
     void line(QPoint from, QPoint to)
     {
+        if (width_ > 1) {
+            wideLine(from, to);
+            return;
+        }
         if (from.x() == to.x()) {
             column(from.x(), from.y(), to.y());
             return;
@@ -49,21 +57,61 @@ public:
     void dashedLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
     {
         const QRgb gap = 0xFF000000u | gapColor.value_or(0);
+        const bool alongX = StepsAlongX(from, to);
         std::optional<DashPhase> phase;
-        TraceLine(from, to, box_, [&](int x, int y, long long step) {
+        TraceWideLine(from, to, box_, width_, [&](int x, int y, long long step) {
             // The pixels inside the box come at consecutive steps.
             if (phase)
                 phase->advance();
             else
                 phase.emplace(pattern, step);
             if (phase->on())
-                pixels_[y * stride_ + x] = color_;
+                cross(x, y, alongX, color_);
             else if (gapColor)
-                pixels_[y * stride_ + x] = gap;
+                cross(x, y, alongX, gap);
         });
     }
 
 private:
+    // A line of the writer's width: each pixel of its centre line with its
+    // cross-section; a vertical one as width columns.
+    void wideLine(QPoint from, QPoint to)
+    {
+        if (from.x() == to.x()) {
+            const CrossSpan span = CrossSectionAt(from.x(), width_);
+            for (int x = span.first; x <= span.last; ++x)
+                column(x, from.y(), to.y());
+            return;
+        }
+        const bool alongX = StepsAlongX(from, to);
+        TraceWideLine(from, to, box_, width_, [&](int x, int y, long long) { cross(x, y, alongX, color_); });
+    }
+
+    // The cross-section of the centre pixel (x, y) inside the box: a piece of
+    // column x for a line along x, of row y otherwise.
+    void cross(int x, int y, bool alongX, QRgb color)
+    {
+        if (width_ == 1) {
+            pixels_[y * stride_ + x] = color;
+            return;
+        }
+        if (alongX) {
+            const CrossSpan span = CrossSectionAt(y, width_);
+            const int top = std::max(span.first, box_.top);
+            const int bottom = std::min(span.last, box_.bottom - 1);
+            QRgb* pixel = pixels_ + top * stride_ + x;
+            for (int row = top; row <= bottom; ++row, pixel += stride_)
+                *pixel = color;
+        } else {
+            const CrossSpan span = CrossSectionAt(x, width_);
+            const int left = std::max(span.first, box_.left);
+            const int right = std::min(span.last, box_.right - 1);
+            QRgb* pixel = pixels_ + y * stride_;
+            for (int column = left; column <= right; ++column)
+                pixel[column] = color;
+        }
+    }
+
     // A vertical line, the rows from y0 towards y1, y1 excluded, filled as a
     // column.
     void column(int x, int y0, int y1)
@@ -83,6 +131,7 @@ private:
     qsizetype stride_;
     PixelBox box_;
     QRgb color_;
+    int width_;
 };
 
 } // namespace platform::raster

@@ -217,6 +217,47 @@ void TraceLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
         detail::StepLine<false>(line, range.first, range.last, start, plot);
 }
 
+// Whether the line from a to b steps along x: |dx| >= |dy|.
+constexpr bool StepsAlongX(QPoint a, QPoint b)
+{
+    const long long dx = static_cast<long long>(b.x()) - a.x();
+    const long long dy = static_cast<long long>(b.y()) - a.y();
+    return (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+}
+
+// The pixels a line width pixels wide sets beside each pixel of its centre
+// line, across its major axis: from centre - width / 2 to centre + (width -
+// 1) / 2 (the odd one out before the centre), the centre alone for width 1.
+struct CrossSpan {
+    int first;
+    int last;
+};
+constexpr CrossSpan CrossSectionAt(int centre, int width)
+{
+    const int w = width > 1 ? width : 1;
+    return {centre - w / 2, centre + (w - 1) / 2};
+}
+
+// Calls plot(x, y, step) for each pixel of the centre line from a to b whose
+// cross-section (CrossSectionAt, across the major axis, StepsAlongX) reaches
+// into box, in order from a; the caller sets the part of the cross-section
+// that lies in box. With width 1 this is TraceLine.
+template <typename Plot>
+void TraceWideLine(QPoint a, QPoint b, const PixelBox& box, int width, Plot&& plot)
+{
+    const int w = width > 1 ? width : 1;
+    PixelBox centres = box;
+    // A centre at c covers c - w / 2 .. c + (w - 1) / 2 across the line.
+    if (StepsAlongX(a, b)) {
+        centres.top = box.top - (w - 1) / 2;
+        centres.bottom = box.bottom + w / 2;
+    } else {
+        centres.left = box.left - (w - 1) / 2;
+        centres.right = box.right + w / 2;
+    }
+    TraceLine(a, b, centres, plot);
+}
+
 // Where a step of a line lies in a dash pattern: pattern holds the lengths of
 // the dashes and gaps in pixels, starting with a dash at step 0, all positive.
 // An empty pattern is one endless dash.

@@ -53,6 +53,23 @@ QPen LinePen(const TPenData& pen, QRgb color)
     return cosmetic;
 }
 
+QPen OutlinePen(const TPenData& pen, QRgb color, int deviceWidth)
+{
+    if (deviceWidth <= 1 || pen.width > 1) {
+        TPenData wide = pen;
+        if (pen.width > 1)
+            wide.width = deviceWidth;
+        return LinePen(wide, color);
+    }
+    // QPen counts the dashes of a pen this wide in widths.
+    QPen widened(QColor::fromRgb(ModeColor(pen.mode, color)), deviceWidth, Qt::SolidLine, Qt::FlatCap,
+                 Qt::MiterJoin);
+    const std::span<const int> pattern = DashPattern(pen);
+    if (!pattern.empty())
+        widened.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+    return widened;
+}
+
 QPainter::CompositionMode Composition(TPenMode mode)
 {
     switch (mode) {

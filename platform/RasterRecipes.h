@@ -31,6 +31,12 @@ bool IsStyled(const TPenData& pen);
 // solid with round caps and joins, centred on the line.
 QPen LinePen(const TPenData& pen, QRgb color);
 
+// The QPen shapes are outlined with when the pen is deviceWidth device pixels
+// wide (see DeviceMapping::PenWidth): LinePen at one device pixel; a wide pen
+// at that width; a one-pixel pen drawn wider keeps its flat caps and its dash
+// pattern, which grows with the width.
+QPen OutlinePen(const TPenData& pen, QRgb color, int deviceWidth);
+
 // The raster operation of a pen mode. pmCopy draws the source over the target;
 // pmBlack and pmWhite draw black or white the same way (see ModeColor).
 QPainter::CompositionMode Composition(TPenMode mode);

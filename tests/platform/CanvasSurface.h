@@ -10,12 +10,16 @@
 
 namespace canvas_testing {
 
-// An RGB32 image of one colour with a canvas bound to it.
+// An RGB32 image of one colour with a canvas bound to it; with a device
+// pixel ratio, width x height logical pixels of as many device pixels as
+// that ratio gives (row and column then count device pixels).
 struct Surface {
-    Surface(int width, int height, unsigned color = 0xFFFFFF)
-        : image(width, height, QImage::Format_RGB32)
+    Surface(int width, int height, unsigned color = 0xFFFFFF, double ratio = 1.0)
+        : image(platform::DeviceMapping{ratio}.Size(width), platform::DeviceMapping{ratio}.Size(height),
+                QImage::Format_RGB32)
     {
         image.fill(QColor::fromRgb(color));
+        image.setDevicePixelRatio(ratio);
         canvas.BindImage(&image);
     }
 

@@ -1,0 +1,258 @@
+// The canvas on targets with a device pixel ratio above 1: logical
+// coordinates drawn at the target's resolution.
+#include "platform/Canvas.h"
+#include "platform/DeviceMapping.h"
+
+#include "tests/platform/CanvasSurface.h"
+#include "tests/support/TestImages.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+using canvas_testing::Surface;
+using platform::Canvas;
+using platform::DeviceMapping;
+using testing_support::countPixelsNot;
+using testing_support::rgbAt;
+
+constexpr unsigned kWhite = 0xFFFFFF;
+constexpr unsigned kBlack = 0x000000;
+constexpr unsigned kRed = 0xFF0000;
+
+// Fills, one-pixel outlines, rows and columns in both directions, a dotted
+// row and a clip: everything whose pixels are whole logical pixels.
+void DrawAxisAlignedScene(Canvas& canvas)
+{
+    canvas.Brush().SetColor(clRed);
+    canvas.FillRect(2, 3, 9, 7);
+    canvas.Brush().SetColor(clWhite);
+    canvas.Rectangle(12, 2, 30, 12);
+    canvas.MoveTo(3, 20);
+    canvas.LineTo(25, 20);
+    canvas.MoveTo(25, 22);
+    canvas.LineTo(3, 22);
+    canvas.MoveTo(32, 2);
+    canvas.LineTo(32, 25);
+    canvas.MoveTo(35, 25);
+    canvas.LineTo(35, 2);
+    canvas.Pen().SetAlternateDots(true);
+    canvas.MoveTo(3, 26);
+    canvas.LineTo(30, 26);
+    canvas.Pen().SetStyle(psSolid);
+    canvas.IntersectClipRect(5, 10, 20, 16);
+    canvas.MoveTo(0, 13);
+    canvas.LineTo(40, 13);
+    canvas.RemoveClip();
+}
+
+TEST(CanvasDeviceRatio, AtAWholeRatioEveryLogicalPixelBecomesItsDeviceBlock)
+{
+    Surface single(40, 30);
+    DrawAxisAlignedScene(single.canvas);
+    for (const double ratio : {2.0, 3.0}) {
+        Surface scaled(40, 30, kWhite, ratio);
+        DrawAxisAlignedScene(scaled.canvas);
+        const int r = static_cast<int>(ratio);
+        int mismatches = 0;
+        for (int y = 0; y < scaled.image.height(); ++y)
+            for (int x = 0; x < scaled.image.width(); ++x)
+                mismatches += rgbAt(scaled.image, x, y) != rgbAt(single.image, x / r, y / r);
+        EXPECT_EQ(mismatches, 0) << "ratio " << ratio;
+    }
+}
+
+TEST(CanvasDeviceRatio, AtAFractionalRatioLinesTakeThePenWidthOverTheirLogicalPixels)
+{
+    Surface s(40, 30, kWhite, 1.5);
+    const DeviceMapping& map = s.canvas.Mapping();
+    ASSERT_EQ(map.PenWidth(1), 2);
+    s.canvas.MoveTo(3, 11);
+    s.canvas.LineTo(25, 11);
+    s.canvas.MoveTo(31, 25);
+    s.canvas.LineTo(31, 2);
+    // The row 11 line: device columns from the edge of pixel 3 to that of 25,
+    // two rows that take in logical row 11's block.
+    const int row = map.PixelLine(11, 1);
+    const int column = map.PixelLine(31, 1);
+    for (int x = 0; x < column - 1; ++x) {
+        const bool along = x >= map.Edge(3) && x < map.Edge(25);
+        EXPECT_EQ(rgbAt(s.image, x, row - 1) == kBlack, along) << x;
+        EXPECT_EQ(rgbAt(s.image, x, row) == kBlack, along) << x;
+    }
+    EXPECT_LE(row - 1, map.Edge(11));
+    EXPECT_GE(row, map.Edge(12) - 1);
+    // The column running up: logical rows 3 .. 25, its start pixel's block included.
+    for (int y = 0; y < s.image.height(); ++y) {
+        const bool along = y >= map.Edge(3) && y < map.Edge(26);
+        EXPECT_EQ(rgbAt(s.image, column, y) == kBlack, along) << y;
+    }
+    EXPECT_EQ(countPixelsNot(s.image, kWhite, 0, 0, s.image.width(), s.image.height()),
+              2 * (map.Edge(25) - map.Edge(3)) + 2 * (map.Edge(26) - map.Edge(3)));
+}
+
+TEST(CanvasDeviceRatio, ARubberBandInNotXorIsARingOfThePenWidthAndDrawingItTwiceRestores)
+{
+    for (const double ratio : {1.5, 2.0}) {
+        Surface s(60, 40, kWhite, ratio);
+        for (int y = 0; y < s.image.height(); ++y)
+            for (int x = 0; x < s.image.width(); ++x)
+                s.image.setPixel(x, y, qRgb(x * 7 % 256, y * 11 % 256, (x * y) % 256));
+        const QImage before = s.image.copy();
+        s.canvas.Pen().Assign({clBlack, 1, psSolid, pmNotXor});
+        s.canvas.Brush().SetStyle(bsClear);
+        s.canvas.Rectangle(5, 4, 50, 33);
+        const DeviceMapping& map = s.canvas.Mapping();
+        const int w = map.PenWidth(1);
+        const int width = map.Edge(50) - map.Edge(5);
+        const int height = map.Edge(33) - map.Edge(4);
+        int changed = 0;
+        for (int y = 0; y < s.image.height(); ++y)
+            for (int x = 0; x < s.image.width(); ++x)
+                changed += s.image.pixel(x, y) != before.pixel(x, y);
+        EXPECT_EQ(changed, width * height - (width - 2 * w) * (height - 2 * w)) << "ratio " << ratio;
+        s.canvas.Rectangle(5, 4, 50, 33);
+        EXPECT_EQ(s.image, before) << "ratio " << ratio;
+    }
+}
+
+// The columns of a line along x: each holds exactly the pen width's rows,
+// in one run, around the row of the nearest-pixel centre line.
+TEST(CanvasDeviceRatio, DeviceLinesWidenTheNearestPixelCentreLineAcrossIt)
+{
+    Surface s(50, 50, kWhite, 2.0);
+    const QPoint from(3, 10);
+    const QPoint to(90, 47);
+    s.canvas.DrawDeviceLine(from, to);
+    const int width = s.canvas.Mapping().PenWidth(1);
+    for (int x = 0; x < s.image.width(); ++x) {
+        int first = -1;
+        int count = 0;
+        for (int y = 0; y < s.image.height(); ++y) {
+            if (rgbAt(s.image, x, y) != kBlack)
+                continue;
+            if (first < 0)
+                first = y;
+            ++count;
+            EXPECT_EQ(y, first + count - 1) << "one run in column " << x;
+        }
+        if (x < from.x() || x >= to.x()) {
+            EXPECT_EQ(count, 0) << x;
+            continue;
+        }
+        EXPECT_EQ(count, width) << x;
+        // The centre is the pixel nearest to the ideal line (ties upwards).
+        const double ideal = from.y() + (x - from.x()) * double(to.y() - from.y()) / (to.x() - from.x());
+        const int centre = first + width / 2;
+        EXPECT_LE(std::abs(centre - ideal), 0.5) << x;
+    }
+}
+
+// The ink of a text: its bounding box and whether every inked pixel lies in
+// a 2 x 2 block of the same ink.
+struct Ink {
+    QRect box;
+    bool allInBlocks = true;
+};
+
+Ink InkOf(const QImage& image)
+{
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (rgbAt(image, x, y) == kWhite)
+                continue;
+            ink.box |= QRect(x, y, 1, 1);
+            const int bx = x & ~1;
+            const int by = y & ~1;
+            for (int dy = 0; dy < 2; ++dy)
+                for (int dx = 0; dx < 2; ++dx)
+                    if (bx + dx >= image.width() || by + dy >= image.height()
+                        || rgbAt(image, bx + dx, by + dy) != rgbAt(image, x, y))
+                        ink.allInBlocks = false;
+        }
+    return ink;
+}
+
+TEST(CanvasDeviceRatio, TextIsDrawnWithTheFontAtTheRatioWhereTheLogicalLayoutPutsIt)
+{
+    Surface single(120, 40);
+    Surface scaled(120, 40, kWhite, 2.0);
+    for (Surface* s : {&single, &scaled}) {
+        s->canvas.Font().SetName("Arial");
+        s->canvas.Font().SetPixelHeight(11);
+        s->canvas.SetBackgroundMode(bkTransparent);
+        s->canvas.TextOut(10, 12, "Graf 1,5");
+    }
+    EXPECT_EQ(scaled.canvas.TextWidth("Graf 1,5"), single.canvas.TextWidth("Graf 1,5")) << "measured logically";
+    const Ink one = InkOf(single.image);
+    const Ink two = InkOf(scaled.image);
+    ASSERT_FALSE(one.box.isEmpty());
+    EXPECT_NEAR(two.box.height(), 2 * one.box.height(), 2);
+    EXPECT_NEAR(two.box.width(), 2 * one.box.width(), 4);
+    EXPECT_NEAR(two.box.left(), 2 * one.box.left(), 2);
+    EXPECT_NEAR(two.box.top(), 2 * one.box.top(), 2);
+    EXPECT_FALSE(two.allInBlocks) << "the glyphs have detail finer than a logical pixel";
+}
+
+TEST(CanvasDeviceRatio, ClippingStopsTextAndWideLinesAtTheClipsDeviceEdges)
+{
+    Surface s(80, 40, kWhite, 1.5);
+    const DeviceMapping& map = s.canvas.Mapping();
+    s.canvas.IntersectClipRect(10, 5, 40, 30);
+    s.canvas.Font().SetName("Arial");
+    s.canvas.Font().SetPixelHeight(20);
+    s.canvas.SetBackgroundMode(bkOpaque);
+    s.canvas.SetBackgroundColor(clRed);
+    s.canvas.TextOut(30, 20, "WWWW");
+    s.canvas.DrawDeviceLine(QPoint(0, map.Edge(5)), QPoint(s.image.width(), map.Edge(5) + 3));
+    s.canvas.Pen().SetWidth(3);
+    s.canvas.MoveTo(0, 29);
+    s.canvas.LineTo(80, 29);
+    const QRect clip(QPoint(map.Edge(10), map.Edge(5)), QPoint(map.Edge(40) - 1, map.Edge(30) - 1));
+    int outside = 0;
+    int inside = 0;
+    for (int y = 0; y < s.image.height(); ++y)
+        for (int x = 0; x < s.image.width(); ++x) {
+            const bool drawn = rgbAt(s.image, x, y) != kWhite;
+            outside += drawn && !clip.contains(x, y);
+            inside += drawn && clip.contains(x, y);
+        }
+    EXPECT_EQ(outside, 0);
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(rgbAt(s.image, map.Edge(30), map.Edge(25)), kRed) << "the text's background box";
+}
+
+TEST(CanvasDeviceRatio, ShapesAndBlockCopiesLieOnTheDeviceBoxesOfTheirLogicalCorners)
+{
+    Surface s(60, 60, kWhite, 2.0);
+    s.canvas.Brush().SetColor(clRed);
+    s.canvas.Ellipse(10, 10, 30, 40);
+    const QRect box(QPoint(20, 20), QPoint(59, 79));
+    int outside = 0;
+    QRect drawn;
+    for (int y = 0; y < s.image.height(); ++y)
+        for (int x = 0; x < s.image.width(); ++x)
+            if (rgbAt(s.image, x, y) != kWhite) {
+                drawn |= QRect(x, y, 1, 1);
+                outside += !box.contains(x, y);
+            }
+    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(drawn, box) << "the outline touches every side of the box";
+    EXPECT_EQ(rgbAt(s.image, 40, 50), kRed);
+    EXPECT_EQ(rgbAt(s.image, 40, 20), kBlack);
+    EXPECT_EQ(rgbAt(s.image, 40, 21), kBlack) << "two device pixels thick";
+
+    QImage patch(6, 4, QImage::Format_RGB32);
+    patch.fill(QColor::fromRgb(kBlack));
+    patch.setPixel(0, 0, qRgb(0, 0, 255));
+    s.canvas.Draw(45, 3, patch);
+    EXPECT_EQ(rgbAt(s.image, 90, 6), 0x0000FFu) << "one device pixel a patch pixel";
+    EXPECT_EQ(countPixelsNot(s.image, kWhite, 90, 6, 96, 10), 24);
+    EXPECT_EQ(countPixelsNot(s.image, kWhite, 88, 0, 120, 20), 24);
+}
+
+} // namespace
