@@ -12,12 +12,12 @@ namespace app_testing {
 inline constexpr int ImageWidth = 377;
 inline constexpr int ImageHeight = 673;
 
-// One frame on a fresh white bitmap of the image control's size at the
-// device pixel ratio.
-inline QImage FigureFrame(int length, double fi, double ratio = 1.0, int x = 200, int y = 100)
+// One frame with the window's pivot (200, 100) on a fresh white bitmap of
+// the image control's size at the device pixel ratio.
+inline QImage FigureFrame(int length, double fi, double ratio = 1.0)
 {
     platform::RasterBitmap bitmap(ImageWidth, ImageHeight, false, ratio);
-    figure::DrawPendulum(bitmap.GetCanvas(), x, y, length, fi);
+    figure::DrawPendulum(bitmap.GetCanvas(), 200, 100, length, fi);
     return bitmap.Image().copy();
 }
 

@@ -239,25 +239,6 @@ TEST_P(PendulumFigureAtRatio, DefaultFirstFrameLiesWhereTheLogicalGeometryPutsIt
     EXPECT_NEAR(outline->bottom + 1, Device(massY + 50), 2) << "the lowest point of the lower arc, near 465";
 }
 
-// A one-pixel logical line is PenWidth(1) device pixels wide, across the
-// nearest-pixel line through the logical points.
-TEST_P(PendulumFigureAtRatio, LinesAreThePensDeviceWidth)
-{
-    const QImage image = FigureFrame(320, 0.0, Ratio());
-    const platform::DeviceMapping mapping{Ratio()};
-    const int width = mapping.PenWidth(1);
-    ASSERT_GT(width, 1);
-    const int centre = mapping.PointLine(200, width) - width / 2;
-    const int right = mapping.PointLine(250, width) - width / 2;
-    for (int y = static_cast<int>(Device(120)); y < Device(400); y += 7) {
-        EXPECT_EQ(testing_support::countPixelsNot(image, Red, centre, y, centre + width, y + 1), 0) << y;
-        EXPECT_EQ(rgbAt(image, centre - 1, y), White) << y;
-        EXPECT_EQ(rgbAt(image, centre + width, y), White) << y;
-        EXPECT_EQ(testing_support::countPixelsNot(image, Black, right, y, right + width, y + 1), 0) << y;
-        EXPECT_EQ(rgbAt(image, right + width, y), White) << y;
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(Ratios, PendulumFigureAtRatio, ::testing::Values(2.0, 1.5));
 
 // At ratio 2 the swung body's slopes and curves are worked out per device
