@@ -2,16 +2,27 @@
 
 #include "platform/RasterBitmap.h"
 
+#include <QMetaObject>
+#include <QPointer>
+#include <QSize>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QImage;
+class QWindow;
 
 // A control that shows an off-screen bitmap at its top-left corner, unscaled.
 // The bitmap is made on the first use of the canvas, white and of the
 // control's size at that moment; until then the control draws nothing of its
 // own and its parent shows through.
+//
+// The bitmap has the control's device pixel ratio: on a screen scaled to
+// 200 % it has twice as many device pixels each way, and its pixels land one
+// to one on the screen's. When the ratio changes (the window moved to a
+// screen of another scale, or the screen's scale changed), the bitmap is made
+// anew at the new ratio and OnRatioChange draws the picture into it again.
 class TImage : public QWidget {
     Q_OBJECT
 
@@ -27,10 +38,26 @@ public:
     bool HasBitmap() const { return bitmap_ != nullptr; }
     // The bitmap's pixels, or null before the canvas was first used.
     const QImage* Picture() const;
+    // The bitmap's size in logical pixels; empty before the canvas was first used.
+    QSize PictureSize() const;
+
+    // Draws the picture anew into Canvas() after the bitmap was made at a new
+    // ratio; it is shown afterwards. Without it the bitmap is kept and shown
+    // scaled to the control.
+    std::function<void()> OnRatioChange;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Makes the bitmap anew and has it redrawn when the control's ratio is
+    // not the bitmap's.
+    void FollowRatio();
+    // Follows the screen of the window the control is shown in.
+    void WatchWindow();
+
     std::unique_ptr<platform::RasterBitmap> bitmap_;
+    QPointer<QWindow> watchedWindow_;
+    QMetaObject::Connection screenChange_;
 };

@@ -3,6 +3,9 @@
 #include "model/ExtendedTrigonometry.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
+#include "platform/DeviceMapping.h"
+
+#include <QPoint>
 
 #include <algorithm>
 #include <cmath>
@@ -22,9 +25,22 @@ int BarLength(double metres)
     return RoundToPixel(std::clamp<long double>(pixels, -LongestBar, LongestBar));
 }
 
+// The positions are worked out at the resolution of the canvas's target from
+// the same extended-precision values at any device pixel ratio: the corners
+// of the boxes (and the arcs' ray points, which lie in the boxes' frame) as
+// device edges, the ends of the lines as device positions of one-pixel lines
+// through the points. At a ratio of 1 both round to the nearest pixel.
 void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi)
 {
     using Extended = long double;
+    const platform::DeviceMapping mapping = canvas.Mapping();
+    // The figure is drawn with a one-pixel pen.
+    const int penWidth = mapping.PenWidth(1);
+    const auto edge = [&mapping](Extended value) { return mapping.Edge(value); };
+    const auto point = [&mapping, penWidth](Extended px, Extended py) {
+        return QPoint(mapping.PointLine(px, penWidth), mapping.PointLine(py, penWidth));
+    };
+
     const Extended s = model::ExtendedSine(fi);
     const Extended c = model::ExtendedCosine(fi);
     const Extended X = x;
@@ -33,32 +49,34 @@ void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi)
     constexpr int w = HalfWidth;
     constexpr int d = DotRadius;
     // The pivot's end of each side and the far end, where the sides meet the arcs.
-    const int pivotSide1X = RoundToPixel(X + w * c);
-    const int pivotSide1Y = RoundToPixel(Y - w * s);
-    const int pivotSide2X = RoundToPixel(X - w * c);
-    const int pivotSide2Y = RoundToPixel(Y + w * s);
-    const int farSide1X = RoundToPixel(X + L * s + w * c);
-    const int farSide1Y = RoundToPixel(Y + L * c - w * s);
-    const int farSide2X = RoundToPixel(X + L * s - w * c);
-    const int farSide2Y = RoundToPixel(Y + L * c + w * s);
+    const Extended pivotSide1X = X + w * c;
+    const Extended pivotSide1Y = Y - w * s;
+    const Extended pivotSide2X = X - w * c;
+    const Extended pivotSide2Y = Y + w * s;
+    const Extended farSide1X = X + L * s + w * c;
+    const Extended farSide1Y = Y + L * c - w * s;
+    const Extended farSide2X = X + L * s - w * c;
+    const Extended farSide2Y = Y + L * c + w * s;
+    const Extended centreX = X + L * s;
+    const Extended centreY = Y + L * c;
 
     canvas.Pen().SetColor(clBlack);
     // The rounded end around the pivot, on the far side from the body.
-    canvas.Arc(x + w, y - w, x - w, y + w, pivotSide1X, pivotSide1Y, pivotSide2X, pivotSide2Y);
+    canvas.DeviceArc(edge(x + w), edge(y - w), edge(x - w), edge(y + w), edge(pivotSide1X), edge(pivotSide1Y),
+                     edge(pivotSide2X), edge(pivotSide2Y));
     // The rounded end around the centre of mass, on the far side from the pivot.
-    canvas.Arc(RoundToPixel(X + w + L * s), RoundToPixel(Y - w + L * c), RoundToPixel(X - w + L * s),
-               RoundToPixel(Y + w + L * c), farSide2X, farSide2Y, farSide1X, farSide1Y);
-    canvas.MoveTo(pivotSide1X, pivotSide1Y);
-    canvas.LineTo(farSide1X, farSide1Y);
-    canvas.MoveTo(pivotSide2X, pivotSide2Y);
-    canvas.LineTo(farSide2X, farSide2Y);
+    canvas.DeviceArc(edge(X + w + L * s), edge(Y - w + L * c), edge(X - w + L * s), edge(Y + w + L * c),
+                     edge(farSide2X), edge(farSide2Y), edge(farSide1X), edge(farSide1Y));
+    canvas.DrawDeviceLine(point(pivotSide1X, pivotSide1Y), point(farSide1X, farSide1Y));
+    canvas.DrawDeviceLine(point(pivotSide2X, pivotSide2Y), point(farSide2X, farSide2Y));
 
     canvas.Pen().SetColor(clRed);
-    canvas.Ellipse(x + d, y - d, x - d, y + d);
-    canvas.Ellipse(RoundToPixel(X + d + L * s), RoundToPixel(Y - d + L * c), RoundToPixel(X - d + L * s),
-                   RoundToPixel(Y + d + L * c));
-    canvas.MoveTo(x, y);
-    canvas.LineTo(RoundToPixel(X + L * s), RoundToPixel(Y + L * c));
+    canvas.DeviceEllipse(edge(x + d), edge(y - d), edge(x - d), edge(y + d));
+    canvas.DeviceEllipse(edge(X + d + L * s), edge(Y - d + L * c), edge(X - d + L * s), edge(Y + d + L * c));
+    canvas.DrawDeviceLine(point(X, Y), point(centreX, centreY));
+    // The device lines leave the pen position alone; it ends at the centre
+    // of mass, where the line to it has always left it.
+    canvas.MoveTo(RoundToPixel(centreX), RoundToPixel(centreY));
 }
 
 } // namespace figure

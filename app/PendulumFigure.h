@@ -30,7 +30,10 @@ int BarLength(double metres);
 
 // Draws the body at the angle fi (radians from the downward vertical, positive
 // to the right of the pivot) with its pivot at (x, y) and its centre of mass
-// l pixels away, over what the canvas holds. Leaves the pen red.
+// l pixels away, over what the canvas holds. The geometry is in logical
+// pixels; on a target with a device pixel ratio above 1 its positions are
+// worked out at the device resolution. Leaves the pen red, its position at
+// the centre of mass.
 void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi);
 
 } // namespace figure

@@ -135,18 +135,21 @@ void TForm1::ClearImage()
 {
     platform::Canvas& canvas = Image1->Canvas();
     canvas.Brush().SetColor(clWhite);
-    const QImage& bitmap = *Image1->Picture();
-    canvas.FillRect(0, 0, bitmap.width(), bitmap.height());
-}
-
-void TForm1::DrawPendulum(int X, int Y, int L)
-{
-    figure::DrawPendulum(Image1->Canvas(), X, Y, L, pendulum_.Fi);
-    Image1->Changed();
+    const QSize size = Image1->PictureSize();
+    canvas.FillRect(0, 0, size.width(), size.height());
 }
 
 void TForm1::DrawFrame()
 {
+    lastFrame_ = FrameInputs{PivotX, PivotY, figure::BarLength(pendulum_.Length), pendulum_.Fi};
+    DrawLastFrame();
+    Image1->Changed();
+}
+
+void TForm1::DrawLastFrame()
+{
+    if (!lastFrame_)
+        return;
     ClearImage();
-    DrawPendulum(PivotX, PivotY, figure::BarLength(pendulum_.Length));
+    figure::DrawPendulum(Image1->Canvas(), lastFrame_->X, lastFrame_->Y, lastFrame_->L, lastFrame_->Fi);
 }

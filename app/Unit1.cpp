@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/ImageControl.h"
 #include "chart/Chart.h"
 #include "platform/NumberConversion.h"
 
@@ -46,6 +47,8 @@ void TForm1::ConnectHandlers()
     connect(Button3, &QPushButton::clicked, this, [this] { HandleEvent([this] { Button3Click(Button3); }); });
     connect(CheckBox1, &QCheckBox::toggled, this,
             [this] { HandleEvent([this] { CheckBox1Click(CheckBox1); }); });
+    // The image made anew at another device pixel ratio shows the last frame again.
+    Image1->OnRatioChange = [this] { DrawLastFrame(); };
     Chart1->OnPaintError = [this](const std::exception& failure) { ReportPaintFailure(FailureMessage(failure)); };
     // A failure in the chart's mouse handling happens outside any paint: the
     // box can open at once.

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QFrame;
@@ -120,9 +121,11 @@ private:
     void ReadStartValues();
     void RunPasses();
     void ClearImage();
-    void DrawPendulum(int X, int Y, int L);
-    // ClearImage, then the pendulum at its pivot in the image.
+    // ClearImage, then the pendulum at its pivot in the image, as the model
+    // has it now; kept as the last frame.
     void DrawFrame();
+    // Draws the last frame into the image again, without asking for a repaint.
+    void DrawLastFrame();
 
     platform::RunLoop& runLoop_;
     std::unique_ptr<ErrorBox> ownErrorBox_;
@@ -132,6 +135,16 @@ private:
 
     RunState run_;
     model::PendulumState pendulum_;
+    // What the last frame was drawn from. The image draws it again when it
+    // is made anew at another device pixel ratio; the model may have changed
+    // since (a Start that failed after storing a field), the picture has not.
+    struct FrameInputs {
+        int X = 0;
+        int Y = 0;
+        int L = 0;
+        double Fi = 0.0;
+    };
+    std::optional<FrameInputs> lastFrame_;
     int runDepth_ = 0;
     bool quitPending_ = false;
     bool paintFailureQueued_ = false;

@@ -1,5 +1,7 @@
+#include "FigureFrames.h"
+
 #include "app/PendulumFigure.h"
-#include "platform/RasterBitmap.h"
+#include "platform/DeviceMapping.h"
 #include "tests/platform/MidpointReference.h"
 #include "tests/support/TestImages.h"
 
@@ -7,10 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <numbers>
 #include <optional>
 
+using app_testing::FigureFrame;
+using app_testing::ImageHeight;
+using app_testing::ImageWidth;
 using testing_support::rgbAt;
 
 namespace {
@@ -18,8 +24,6 @@ namespace {
 constexpr unsigned White = 0xFFFFFF;
 constexpr unsigned Black = 0x000000;
 constexpr unsigned Red = 0xFF0000; // as QRgb: red in the high byte
-constexpr int ImageWidth = 377;
-constexpr int ImageHeight = 673;
 
 // The extent of the pixels of one colour in a rectangle of the image.
 struct Extent {
@@ -29,9 +33,12 @@ struct Extent {
     int bottom = 0; // inclusive
 };
 
-std::optional<Extent> ExtentOf(const QImage& image, unsigned rgb, int x0 = 0, int y0 = 0, int x1 = ImageWidth,
-                               int y1 = ImageHeight)
+// The rectangle [x0, x1) x [y0, y1), cut to the image.
+std::optional<Extent> ExtentOf(const QImage& image, unsigned rgb, int x0 = 0, int y0 = 0, int x1 = INT_MAX,
+                               int y1 = INT_MAX)
 {
+    x1 = std::min(x1, image.width());
+    y1 = std::min(y1, image.height());
     std::optional<Extent> extent;
     for (int y = y0; y < y1; ++y) {
         for (int x = x0; x < x1; ++x) {
@@ -50,14 +57,6 @@ std::optional<Extent> ExtentOf(const QImage& image, unsigned rgb, int x0 = 0, in
     return extent;
 }
 
-// One frame on a fresh white bitmap of the image control's size.
-QImage Frame(int length, double fi, int x = 200, int y = 100)
-{
-    platform::RasterBitmap bitmap(ImageWidth, ImageHeight, false);
-    figure::DrawPendulum(bitmap.GetCanvas(), x, y, length, fi);
-    return bitmap.Image().copy();
-}
-
 double Radians(double degrees)
 {
     return degrees * std::numbers::pi / 180.0;
@@ -67,7 +66,7 @@ double Radians(double degrees)
 
 TEST(PendulumFigure, UprightBodyIsAStadiumAroundTheVerticalAxis)
 {
-    const QImage image = Frame(320, 0.0);
+    const QImage image = FigureFrame(320, 0.0);
     const auto outline = ExtentOf(image, Black);
     ASSERT_TRUE(outline);
     EXPECT_EQ(outline->left, 150);
@@ -113,7 +112,7 @@ TEST(PendulumFigure, BarLengthRoundsHalvesToEvenAndStaysDrawable)
     EXPECT_EQ(figure::RoundToPixel(0x1p62L), 1 << 30);
 
     // Such a bar still runs straight down from the pivot through the bitmap.
-    const QImage image = Frame(figure::BarLength(1e300), 0.0);
+    const QImage image = FigureFrame(figure::BarLength(1e300), 0.0);
     for (int y = 100; y < ImageHeight; y += 16)
         EXPECT_EQ(rgbAt(image, 200, y), Red) << y;
     EXPECT_EQ(rgbAt(image, 150, ImageHeight - 1), Black);
@@ -124,7 +123,7 @@ TEST(PendulumFigure, DefaultFirstFrameHangsLeftOfThePivot)
 {
     // The angle after the first step of the default run: about -9.84 degrees.
     const double fi = Radians(-9.84);
-    const QImage image = Frame(figure::BarLength(0.8), fi);
+    const QImage image = FigureFrame(figure::BarLength(0.8), fi);
 
     // The centre-of-mass dot near (145, 415): only the dot reaches below and
     // left of its centre, since the centre line comes from the upper right.
@@ -144,7 +143,7 @@ TEST(PendulumFigure, DefaultFirstFrameHangsLeftOfThePivot)
 TEST(PendulumFigure, SwungCentreLineSetsTheNearestPixels)
 {
     const double fi = Radians(-9.84);
-    const QImage image = Frame(320, fi);
+    const QImage image = FigureFrame(320, fi);
     const QPoint end(figure::RoundToPixel(200 + 320 * std::sin(static_cast<long double>(fi))),
                      figure::RoundToPixel(100 + 320 * std::cos(static_cast<long double>(fi))));
     const midpoint_reference::Line line{{200, 100}, end};
@@ -159,7 +158,7 @@ TEST(PendulumFigure, SwungCentreLineSetsTheNearestPixels)
 
 TEST(PendulumFigure, NegativeLengthDrawsTheBarUpwards)
 {
-    const QImage image = Frame(-320, 0.0);
+    const QImage image = FigureFrame(-320, 0.0);
     EXPECT_EQ(rgbAt(image, 200, 60), Red);
     EXPECT_EQ(rgbAt(image, 200, 0), Red) << "runs off the top edge";
     EXPECT_EQ(rgbAt(image, 200, 150), White) << "nothing hangs below the pivot";
@@ -170,20 +169,93 @@ TEST(PendulumFigure, WideSwingsAreClippedAtTheBitmapEdges)
 {
     // Horizontal to the right: the centre of mass lies at x = 520, beyond the
     // 377 pixels of the bitmap; the bar crosses its right edge.
-    const QImage right = Frame(320, Radians(90));
+    const QImage right = FigureFrame(320, Radians(90));
     ASSERT_EQ(right.size(), QSize(ImageWidth, ImageHeight));
     EXPECT_EQ(rgbAt(right, ImageWidth - 1, 100), Red) << "centre line at the edge";
     EXPECT_EQ(rgbAt(right, ImageWidth - 1, 50), Black) << "upper side at the edge";
     EXPECT_EQ(rgbAt(right, ImageWidth - 1, 150), Black) << "lower side at the edge";
 
     // Horizontal to the left: the body leaves through x = 0.
-    const QImage left = Frame(320, Radians(-90));
+    const QImage left = FigureFrame(320, Radians(-90));
     EXPECT_EQ(rgbAt(left, 0, 100), Red);
     EXPECT_EQ(rgbAt(left, 0, 50), Black);
     EXPECT_EQ(rgbAt(left, 0, 150), Black);
 
     // A long bar hanging straight down leaves through the bottom row.
-    const QImage low = Frame(figure::BarLength(1.5), 0.0);
+    const QImage low = FigureFrame(figure::BarLength(1.5), 0.0);
     EXPECT_EQ(rgbAt(low, 200, ImageHeight - 1), Red);
     EXPECT_EQ(rgbAt(low, 150, ImageHeight - 1), Black);
+}
+
+// The figure on a target of a device pixel ratio above 1: the logical
+// geometry at the device resolution.
+class PendulumFigureAtRatio : public ::testing::TestWithParam<double> {
+protected:
+    double Ratio() const { return GetParam(); }
+    // A logical coordinate on the device.
+    double Device(double logical) const { return logical * Ratio(); }
+};
+
+TEST_P(PendulumFigureAtRatio, DefaultFirstFrameLiesWhereTheLogicalGeometryPutsIt)
+{
+    const double fi = Radians(-9.84);
+    const QImage image = FigureFrame(figure::BarLength(0.8), fi, Ratio());
+    const platform::DeviceMapping mapping{Ratio()};
+    ASSERT_EQ(image.size(), QSize(mapping.Edge(ImageWidth), mapping.Edge(ImageHeight)));
+    const double s = std::sin(fi);
+    const double c = std::cos(fi);
+    const double massX = 200 + 320 * s;
+    const double massY = 100 + 320 * c;
+
+    // Above the pivot only its dot is red: the box 196 .. 204 x 96 .. 104.
+    const auto pivot = ExtentOf(image, Red, 0, 0, image.width(), static_cast<int>(Device(100)));
+    ASSERT_TRUE(pivot);
+    EXPECT_NEAR(pivot->left, Device(196), 2);
+    EXPECT_NEAR(pivot->right + 1, Device(204), 2);
+    EXPECT_NEAR(pivot->top, Device(96), 2);
+
+    // Below and left of the centre of mass only its dot is red. Its box's
+    // edges are rounded at the device resolution, not at logical pixels
+    // (282.64 is 283 at ratio 2, where 2 x 141 would be 282).
+    const auto mass = ExtentOf(image, Red, static_cast<int>(Device(massX - 20)), static_cast<int>(Device(massY)),
+                               static_cast<int>(Device(massX)), static_cast<int>(Device(massY + 20)));
+    ASSERT_TRUE(mass);
+    EXPECT_EQ(mass->left, mapping.Edge(massX - 4));
+    EXPECT_EQ(mass->bottom + 1, mapping.Edge(massY + 4));
+
+    // The sides end at the pivot's and the centre of mass's ends of the bar.
+    const QPointF sideEnds[] = {{200 + 50 * c, 100 - 50 * s},
+                                {200 - 50 * c, 100 + 50 * s},
+                                {massX + 50 * c, massY - 50 * s},
+                                {massX - 50 * c, massY + 50 * s}};
+    for (const QPointF& end : sideEnds) {
+        const int x = static_cast<int>(std::lround(Device(end.x() + 0.5)));
+        const int y = static_cast<int>(std::lround(Device(end.y() + 0.5)));
+        EXPECT_TRUE(ExtentOf(image, Black, x - 2, y - 2, x + 3, y + 3)) << end.x() << ", " << end.y();
+    }
+
+    const auto outline = ExtentOf(image, Black);
+    ASSERT_TRUE(outline);
+    EXPECT_NEAR(outline->bottom + 1, Device(massY + 50), 2) << "the lowest point of the lower arc, near 465";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, PendulumFigureAtRatio, ::testing::Values(2.0, 1.5));
+
+// At ratio 2 the swung body's slopes and curves are worked out per device
+// pixel: many 2 x 2 blocks are not of one colour, as every block of the
+// doubled 1x picture is.
+TEST(PendulumFigureAtRatio2, HasDetailTheDoubledPictureLacks)
+{
+    const QImage image = FigureFrame(320, Radians(-9.84), 2.0);
+    int mixedBlocks = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const unsigned first = rgbAt(image, x, y);
+            mixedBlocks += rgbAt(image, x + 1, y) != first || rgbAt(image, x, y + 1) != first
+                                   || rgbAt(image, x + 1, y + 1) != first
+                               ? 1
+                               : 0;
+        }
+    }
+    EXPECT_GT(mixedBlocks, 300);
 }
