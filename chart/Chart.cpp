@@ -51,6 +51,7 @@ Qt::CursorShape ToQtCursor(TCursor cursor)
 
 TChart::TChart(QWidget* parent)
     : QWidget(parent)
+    , screenWatch_(*this, [this] { RequestRepaint(); })
 {
     // The surface covers the whole client area at every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -71,13 +72,22 @@ TChart::~TChart()
 void TChart::MakeSurface()
 {
     surfaceCanvas_.Unbind();
-    surface_ = QImage(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
+    const double ratio = devicePixelRatioF();
+    const platform::DeviceMapping mapping{ratio};
+    surface_ = QImage(mapping.Size(std::max(1, width())), mapping.Size(std::max(1, height())), QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(ratio);
     surface_.fill(ToQColor(Color()));
     surfaceCanvas_.BindImage(&surface_);
 }
 
 void TChart::paintEvent(QPaintEvent* /*event*/)
 {
+    if (devicePixelRatioF() != surface_.devicePixelRatio()) {
+        // What the window shows now has another resolution: a new picture for it.
+        MakeSurface();
+        Canvas().MarkDirty();
+        answerPending_ = true;
+    }
     if (answerPending_ && width() > 0 && height() > 0) {
         answerPending_ = false;
         // No exception may leave a Qt event handler; the window keeps what it showed.
@@ -99,6 +109,13 @@ void TChart::resizeEvent(QResizeEvent* /*event*/)
     MakeSurface();
     answerPending_ = true;
     RequestRepaint();
+}
+
+void TChart::showEvent(QShowEvent* event)
+{
+    // The top-level window exists from now on, and may be another one than before.
+    screenWatch_.Follow();
+    QWidget::showEvent(event);
 }
 
 void TChart::moveEvent(QMoveEvent* /*event*/)
