@@ -2,8 +2,11 @@
 
 #include "platform/RasterLine.h"
 
-void TLineCoverage::Reset(int surfaceWidth, int surfaceHeight, int left, int top, int right, int bottom)
+namespace raster = platform::raster;
+
+void TLineCoverage::Reset(int surfaceWidth, int surfaceHeight, int left, int top, int right, int bottom, int width)
 {
+    width_ = std::max(width, 1);
     left_ = std::max(left, 0);
     top_ = std::max(top, 0);
     right_ = std::max(left_, std::min(right, surfaceWidth));
@@ -16,23 +19,78 @@ void TLineCoverage::Reset(int surfaceWidth, int surfaceHeight, int left, int top
 bool TLineCoverage::CoversTraced(QPoint a, QPoint b) const
 {
     bool covered = true;
-    const platform::raster::PixelBox box{left_, top_, right_, bottom_};
-    platform::raster::TraceLine(a, b, box, [&](int x, int y, long long) {
-        const auto column = static_cast<std::size_t>(x - left_);
-        covered = covered && low_[column] <= y && y <= high_[column];
-    });
+    const raster::PixelBox box{left_, top_, right_, bottom_};
+    raster::TraceLine(a, b, box, [&](int x, int y, long long) { covered = covered && HoldsRun(x, y, y); });
     return covered;
+}
+
+bool TLineCoverage::CoversWide(QPoint a, QPoint b) const
+{
+    if (a.x() == b.x()) {
+        const raster::CrossSpan span = raster::CrossSectionAt(a.x(), width_);
+        for (int x = span.first; x <= span.last; ++x)
+            if (!CoversVertical(x, a.y(), b.y()))
+                return false;
+        return true;
+    }
+    bool covered = true;
+    const raster::PixelBox box{left_, top_, right_, bottom_};
+    // The centre pixels come inside the box along the major axis; across it
+    // their cross-sections reach into the box.
+    if (raster::StepsAlongX(a, b)) {
+        raster::TraceWideLine(a, b, box, width_, [&](int x, int y, long long) {
+            const raster::CrossSpan span = raster::CrossSectionAt(y, width_);
+            covered = covered && HoldsRun(x, std::max(span.first, top_), std::min(span.last, bottom_ - 1));
+        });
+    } else {
+        raster::TraceWideLine(a, b, box, width_, [&](int x, int y, long long) {
+            const raster::CrossSpan span = raster::CrossSectionAt(x, width_);
+            const int last = std::min(span.last, right_ - 1);
+            for (int column = std::max(span.first, left_); column <= last; ++column)
+                covered = covered && HoldsRun(column, y, y);
+        });
+    }
+    return covered;
+}
+
+void TLineCoverage::AddWide(QPoint a, QPoint b)
+{
+    if (a.x() == b.x()) {
+        if (a.y() == b.y())
+            return;
+        const raster::CrossSpan span = raster::CrossSectionAt(a.x(), width_);
+        for (int x = span.first; x <= span.last; ++x)
+            AddRun(x, a.y() < b.y() ? a.y() : b.y() + 1, a.y() < b.y() ? b.y() - 1 : a.y());
+        return;
+    }
+    const raster::PixelBox box{left_, top_, right_, bottom_};
+    if (raster::StepsAlongX(a, b)) {
+        raster::TraceWideLine(a, b, box, width_, [&](int x, int y, long long) {
+            const raster::CrossSpan span = raster::CrossSectionAt(y, width_);
+            AddRun(x, span.first, span.last);
+        });
+    } else {
+        raster::TraceWideLine(a, b, box, width_, [&](int x, int y, long long) {
+            const raster::CrossSpan span = raster::CrossSectionAt(x, width_);
+            for (int column = span.first; column <= span.last; ++column)
+                AddRun(column, y, y);
+        });
+    }
 }
 
 void TLineCoverage::Add(QPoint a, QPoint b)
 {
+    if (width_ > 1) {
+        AddWide(a, b);
+        return;
+    }
     if (a.x() == b.x()) {
         if (a.y() != b.y())
             AddRun(a.x(), a.y() < b.y() ? a.y() : b.y() + 1, a.y() < b.y() ? b.y() - 1 : a.y());
         return;
     }
-    const platform::raster::PixelBox box{left_, top_, right_, bottom_};
-    platform::raster::TraceLine(a, b, box, [&](int x, int y, long long) { AddRun(x, y, y); });
+    const raster::PixelBox box{left_, top_, right_, bottom_};
+    raster::TraceLine(a, b, box, [&](int x, int y, long long) { AddRun(x, y, y); });
 }
 
 void TLineCoverage::AddRun(int x, int y0, int y1)
