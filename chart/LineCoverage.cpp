@@ -24,58 +24,55 @@ bool TLineCoverage::CoversTraced(QPoint a, QPoint b) const
     return covered;
 }
 
-bool TLineCoverage::CoversWide(QPoint a, QPoint b) const
+template <typename Run>
+void TLineCoverage::ForEachColumnRun(QPoint a, QPoint b, Run&& run) const
 {
     if (a.x() == b.x()) {
+        if (a.y() == b.y())
+            return;
+        const int top = a.y() < b.y() ? a.y() : b.y() + 1;
+        const int bottom = a.y() < b.y() ? b.y() - 1 : a.y();
         const raster::CrossSpan span = raster::CrossSectionAt(a.x(), width_);
         for (int x = span.first; x <= span.last; ++x)
-            if (!CoversVertical(x, a.y(), b.y()))
-                return false;
-        return true;
+            run(x, top, bottom);
+        return;
     }
-    bool covered = true;
     const raster::PixelBox box{left_, top_, right_, bottom_};
-    // The centre pixels come inside the box along the major axis; across it
-    // their cross-sections reach into the box.
     if (raster::StepsAlongX(a, b)) {
+        // One centre pixel per column, its cross-section a piece of that column.
         raster::TraceWideLine(a, b, box, width_, [&](int x, int y, long long) {
             const raster::CrossSpan span = raster::CrossSectionAt(y, width_);
-            covered = covered && HoldsRun(x, std::max(span.first, top_), std::min(span.last, bottom_ - 1));
+            run(x, span.first, span.last);
         });
-    } else {
-        raster::TraceWideLine(a, b, box, width_, [&](int x, int y, long long) {
-            const raster::CrossSpan span = raster::CrossSectionAt(x, width_);
-            const int last = std::min(span.last, right_ - 1);
-            for (int column = std::max(span.first, left_); column <= last; ++column)
-                covered = covered && HoldsRun(column, y, y);
-        });
+        return;
     }
+    // The centre pixels of a steep line come in stretches down (or up) one
+    // column; each stretch's cross-section is the same rows in the columns
+    // beside it.
+    raster::TraceLineRuns(a, b, raster::WideLineCentres(a, b, box, width_), [&](int centre, int first, int last) {
+        const raster::CrossSpan span = raster::CrossSectionAt(centre, width_);
+        for (int x = span.first; x <= span.last; ++x)
+            run(x, std::min(first, last), std::max(first, last));
+    });
+}
+
+bool TLineCoverage::CoversWide(QPoint a, QPoint b) const
+{
+    bool covered = true;
+    ForEachColumnRun(a, b, [&](int x, int y0, int y1) {
+        // What lies outside the box is never drawn.
+        if (!covered || x < left_ || x >= right_)
+            return;
+        y0 = std::max(y0, top_);
+        y1 = std::min(y1, bottom_ - 1);
+        covered = y0 > y1 || HoldsRun(x, y0, y1);
+    });
     return covered;
 }
 
 void TLineCoverage::AddWide(QPoint a, QPoint b)
 {
-    if (a.x() == b.x()) {
-        if (a.y() == b.y())
-            return;
-        const raster::CrossSpan span = raster::CrossSectionAt(a.x(), width_);
-        for (int x = span.first; x <= span.last; ++x)
-            AddRun(x, a.y() < b.y() ? a.y() : b.y() + 1, a.y() < b.y() ? b.y() - 1 : a.y());
-        return;
-    }
-    const raster::PixelBox box{left_, top_, right_, bottom_};
-    if (raster::StepsAlongX(a, b)) {
-        raster::TraceWideLine(a, b, box, width_, [&](int x, int y, long long) {
-            const raster::CrossSpan span = raster::CrossSectionAt(y, width_);
-            AddRun(x, span.first, span.last);
-        });
-    } else {
-        raster::TraceWideLine(a, b, box, width_, [&](int x, int y, long long) {
-            const raster::CrossSpan span = raster::CrossSectionAt(x, width_);
-            for (int column = span.first; column <= span.last; ++column)
-                AddRun(column, y, y);
-        });
-    }
+    ForEachColumnRun(a, b, [this](int x, int y0, int y1) { AddRun(x, y0, y1); });
 }
 
 void TLineCoverage::Add(QPoint a, QPoint b)

@@ -48,6 +48,11 @@ private:
     bool CoversTraced(QPoint a, QPoint b) const;
     bool CoversWide(QPoint a, QPoint b) const;
     void AddWide(QPoint a, QPoint b);
+    // Calls run(x, y0, y1) for pieces of columns (rows y0 .. y1 of column x,
+    // not clipped to the box) that together are the pixels the wide line from
+    // a to b sets, at least those inside the box.
+    template <typename Run>
+    void ForEachColumnRun(QPoint a, QPoint b, Run&& run) const;
     // Rows y0 .. y1 of a column inside the box are set.
     void AddRun(int x, int y0, int y1);
     // Whether rows y0 .. y1 of a column inside the box are all known to be set.
