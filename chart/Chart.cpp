@@ -51,7 +51,8 @@ Qt::CursorShape ToQtCursor(TCursor cursor)
 
 TChart::TChart(QWidget* parent)
     : QWidget(parent)
-    , screenWatch_(*this, [this] { RequestRepaint(); })
+    // A paint at another ratio renders anew by itself (see paintEvent).
+    , screenWatch_(*this, [this] { update(); })
 {
     // The surface covers the whole client area at every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -102,6 +103,16 @@ void TChart::paintEvent(QPaintEvent* /*event*/)
     }
     QPainter painter(this);
     painter.drawImage(0, 0, surface_);
+    // At a fractional ratio the window may have a device row or column more
+    // than the surface (the window's size rounds halves up, the surface's to
+    // even): that strip takes the panel's colour, not what was there before.
+    const double ratio = surface_.devicePixelRatio();
+    if (ratio != 1.0) {
+        painter.setTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
+        const QColor panel = ToQColor(Color());
+        painter.fillRect(QRect(surface_.width(), 0, 1, surface_.height() + 1), panel);
+        painter.fillRect(QRect(0, surface_.height(), surface_.width() + 1, 1), panel);
+    }
 }
 
 void TChart::resizeEvent(QResizeEvent* /*event*/)

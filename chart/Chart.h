@@ -26,7 +26,8 @@
 // draws at the screen's resolution while its layout and the mouse stay in
 // logical pixels. A paint at another ratio than the surface's (the window
 // moved to another screen, or the screen's scale changed) makes a new
-// surface and renders anew; a move to another screen also asks for a paint.
+// surface and renders anew; a move to another screen, or a change of its
+// screen's resolution, asks for a paint.
 class TChart : public QWidget, public TCustomChart, private ChartHost {
     Q_OBJECT
 
