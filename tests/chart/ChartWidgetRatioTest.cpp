@@ -111,8 +111,24 @@ TEST(ChartWidgetAtRatio, ZoomAndScrollByMouseGiveTheRangesOfRatioOne)
 
     ShownRunChart shown;
     shown.ShowRun();
-    ASSERT_GT(shown.chart->devicePixelRatioF(), 1);
-    shown.Drag(Qt::LeftButton, zoomFrom, zoomTo);
+    const double ratio = shown.chart->devicePixelRatioF();
+    ASSERT_GT(ratio, 1);
+    // The rubber band on the window: a ring a one-pixel pen's device width
+    // thick inside the device box of the logical drag, each pixel inverted.
+    shown.Press(Qt::LeftButton, zoomFrom);
+    shown.MoveTo(zoomTo);
+    const platform::DeviceMapping map{ratio};
+    const QImage& surface = shown.chart->WindowSurface();
+    const QImage& kept = shown.chart->Canvas().Bitmap()->Image();
+    const QRect box(QPoint(map.Edge(zoomFrom.x()), map.Edge(zoomFrom.y())),
+                    QPoint(map.Edge(zoomTo.x()) - 1, map.Edge(zoomTo.y()) - 1));
+    const QRect inside = box.adjusted(map.PenWidth(1), map.PenWidth(1), -map.PenWidth(1), -map.PenWidth(1));
+    int misplaced = 0;
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            misplaced += (surface.pixel(x, y) != kept.pixel(x, y)) != (box.contains(x, y) && !inside.contains(x, y));
+    EXPECT_EQ(misplaced, 0);
+    shown.Release(Qt::LeftButton, zoomTo);
     ShownChart::Settle();
     EXPECT_EQ(Ranges(*shown.chart), expected.zoomed);
     ExpectDeviceSurface(*shown.chart, shown.chart->devicePixelRatioF());
