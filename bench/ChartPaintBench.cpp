@@ -81,20 +81,11 @@ BENCHMARK(BM_FullRepaint100DifferentSeriesOf10000)
     ->ReportAggregatesOnly(true);
 
 // Both at a device pixel ratio of 2.
-void BM_FullRepaint100SeriesOf10000AtRatio2(benchmark::State& state)
-{
-    FullRepaints(state, 100, 10'000, false, 2.0);
-}
-BENCHMARK(BM_FullRepaint100SeriesOf10000AtRatio2)
+BENCHMARK_CAPTURE(FullRepaints, 100SeriesOf10000AtRatio2, 100, 10'000, false, 2.0)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
-
-void BM_FullRepaint100DifferentSeriesOf10000AtRatio2(benchmark::State& state)
-{
-    FullRepaints(state, 100, 10'000, true, 2.0);
-}
-BENCHMARK(BM_FullRepaint100DifferentSeriesOf10000AtRatio2)
+BENCHMARK_CAPTURE(FullRepaints, 100DifferentSeriesOf10000AtRatio2, 100, 10'000, true, 2.0)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
@@ -146,11 +137,7 @@ void BM_RepaintUnchanged(benchmark::State& state)
 }
 BENCHMARK(BM_RepaintUnchanged)->Unit(benchmark::kMicrosecond);
 
-void BM_RepaintUnchangedAtRatio2(benchmark::State& state)
-{
-    UnchangedRepaints(state, 2.0);
-}
-BENCHMARK(BM_RepaintUnchangedAtRatio2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(UnchangedRepaints, AtRatio2, 2.0)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -104,6 +104,16 @@ std::vector<QPointF> RandomWalk(unsigned seed, double from, double to, double st
     return points;
 }
 
+// Gives a series a line pen of the style, width and mode.
+std::function<void(TFastLineSeries&)> Pen(TPenStyle style, int width, TPenMode mode)
+{
+    return [=](TFastLineSeries& series) {
+        series.LinePen().SetStyle(style);
+        series.LinePen().SetWidth(width);
+        series.LinePen().SetMode(mode);
+    };
+}
+
 const auto timeAxisAutomatic = [](TCustomChart& chart) {
     chart.LeftAxis().SetRange(-15, 15);
     chart.BottomAxis().SetAutomatic(true);
@@ -169,17 +179,10 @@ TEST(FastLinePicture, ZoomedClippedAndTurnedRanges)
 
 TEST(FastLinePicture, PensThatCannotLeaveSegmentsOutAmongPlainOnes)
 {
-    const auto pen = [](TPenStyle style, int width, TPenMode mode) {
-        return [=](TFastLineSeries& series) {
-            series.LinePen().SetStyle(style);
-            series.LinePen().SetWidth(width);
-            series.LinePen().SetMode(mode);
-        };
-    };
     ExpectSamePicture({{clRed, PendulumRun(10, 8'000), {}},
-                       {clFuchsia, RandomWalk(5, 0, 80, 0.01, 0.3), pen(psSolid, 1, pmNotXor)},
-                       {clGreen, PendulumRun(12, 8'000), pen(psDot, 1, pmCopy)},
-                       {clOlive, PendulumRun(-7, 5'000), pen(psSolid, 2, pmCopy)},
+                       {clFuchsia, RandomWalk(5, 0, 80, 0.01, 0.3), Pen(psSolid, 1, pmNotXor)},
+                       {clGreen, PendulumRun(12, 8'000), Pen(psDot, 1, pmCopy)},
+                       {clOlive, PendulumRun(-7, 5'000), Pen(psSolid, 2, pmCopy)},
                        {clBlue, RandomWalk(6, 0, 80, 0.05, 1), {}},
                        {clNavy, PendulumRun(5, 8'000), [](TFastLineSeries& s) { s.SetActive(false); }},
                        {clBlack, PendulumRun(3, 8'000), [](TFastLineSeries& s) { s.LinePen().SetVisible(false); }},
@@ -215,21 +218,14 @@ TEST(FastLinePicture, ChartRectanglesOnlyARowHigh)
 
 TEST(FastLinePicture, AtDeviceResolutionTheSameAsEverySegmentBetweenDevicePositions)
 {
-    const auto pen = [](TPenStyle style, int width, TPenMode mode) {
-        return [=](TFastLineSeries& series) {
-            series.LinePen().SetStyle(style);
-            series.LinePen().SetWidth(width);
-            series.LinePen().SetMode(mode);
-        };
-    };
     const std::vector<Line> runs{{clRed, PendulumRun(10, 30'000), {}},
                                  {clGreen, PendulumRun(14, 12'000), {}},
                                  {clTeal, RandomWalk(3, -50, 150, 0.01, 0.4), {}},
                                  {clBlack, PendulumRun(10, 20'000), {}}};
     const std::vector<Line> pens{{clRed, PendulumRun(10, 8'000), {}},
-                                 {clFuchsia, RandomWalk(5, 0, 80, 0.01, 0.3), pen(psSolid, 1, pmNotXor)},
-                                 {clGreen, PendulumRun(12, 8'000), pen(psDot, 1, pmCopy)},
-                                 {clOlive, PendulumRun(-7, 5'000), pen(psSolid, 2, pmCopy)},
+                                 {clFuchsia, RandomWalk(5, 0, 80, 0.01, 0.3), Pen(psSolid, 1, pmNotXor)},
+                                 {clGreen, PendulumRun(12, 8'000), Pen(psDot, 1, pmCopy)},
+                                 {clOlive, PendulumRun(-7, 5'000), Pen(psSolid, 2, pmCopy)},
                                  {clBlue, RandomWalk(6, 0, 80, 0.05, 1), {}}};
     const auto zoomedAndTurned = [](TCustomChart& chart) {
         chart.LeftAxis().SetRange(-2, 3);
