@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -90,42 +89,6 @@ TEST(ChartCanvasBuffer, BitmapIsKeptWhileTheSizeStaysAndMadeAnewWhenItChanges)
     EXPECT_EQ(chart.Bitmap()->Height(), 50);
     EXPECT_EQ(countPixelsNot(chart.Bitmap()->Image(), kWhite, 0, 0, 80, 50), 0) << "a new, blank bitmap";
     chart.EndDrawing(&window.canvas, &window.canvas, {0, 0, 80, 50});
-}
-
-TEST(ChartCanvasBuffer, TheBitmapIsMadeAtTheTargetsRatioAndAPictureOfAnotherRatioIsNotCopied)
-{
-    // Windows of 60 x 40 logical pixels on screens scaled to 200 % and 150 %.
-    QImage doubled(120, 80, QImage::Format_RGB32);
-    QImage halfAgain(90, 60, QImage::Format_RGB32);
-    platform::Canvas doubledCanvas;
-    platform::Canvas halfAgainCanvas;
-    for (auto [image, canvas, ratio] : {std::tuple{&doubled, &doubledCanvas, 2.0}, {&halfAgain, &halfAgainCanvas, 1.5}}) {
-        image->fill(Qt::white);
-        image->setDevicePixelRatio(ratio);
-        canvas->BindImage(image);
-    }
-    const TChartRect client{0, 0, 60, 40};
-    TChartCanvas3D chart(&doubledCanvas);
-    const TChartRect bounds = chart.BeginDrawing(&doubledCanvas, client);
-    EXPECT_EQ(bounds, client) << "logical";
-    ASSERT_NE(chart.Bitmap(), nullptr);
-    EXPECT_EQ(chart.Bitmap()->Ratio(), 2.0);
-    EXPECT_EQ(chart.Bitmap()->Image().size(), doubled.size());
-    EXPECT_EQ(chart.Mapping().ratio, 2.0);
-    chart.Brush().Assign({clRed, bsSolid});
-    chart.FillRectangle(bounds);
-    chart.EndDrawing(&doubledCanvas, &doubledCanvas, client);
-    EXPECT_EQ(countPixelsNot(doubled, kRed, 0, 0, 120, 80), 0);
-    EXPECT_EQ(doubled.constBits(), chart.Bitmap()->Image().constBits()) << "shared, not copied";
-
-    chart.SetTarget(&halfAgainCanvas);
-    EXPECT_FALSE(chart.RedrawFromBuffer());
-    EXPECT_EQ(countPixelsNot(halfAgain, kWhite, 0, 0, 90, 60), 0);
-    chart.BeginDrawing(&halfAgainCanvas, client);
-    EXPECT_EQ(chart.Bitmap()->Ratio(), 1.5);
-    EXPECT_EQ(chart.Bitmap()->Image().size(), halfAgain.size());
-    chart.EndDrawing(&halfAgainCanvas, &halfAgainCanvas, client);
-    EXPECT_TRUE(chart.RedrawFromBuffer());
 }
 
 TEST(ChartCanvasBuffer, WindowAndKeptPictureStayApartAfterTheCopy)
