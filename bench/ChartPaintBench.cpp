@@ -1,7 +1,9 @@
 // Full repaints of the configured 498 x 690 chart holding default pendulum
 // runs (a = 0.8 m, J = 0.05 kg m^2, start 10 degrees, dt = 0.01 s), and a
-// repaint with nothing changed.
+// repaint with nothing changed; the same on a screen scaled to 200 %, where
+// the chart draws four times the pixels.
 #include "bench/GuiBenchmarkMain.h"
+#include "chart/ChartCanvas.h"
 #include "tests/chart/ChartPaintTestSupport.h"
 
 #include <QGuiApplication>
@@ -19,8 +21,10 @@ namespace {
 class BenchChart {
 public:
     // varied: start angles spread over 1 .. 15 degrees, so that no line
-    // hides another; otherwise the same default run every time.
-    BenchChart(int seriesCount, int pointsPerSeries, bool varied = false)
+    // hides another; otherwise the same default run every time. ratio: the
+    // device pixel ratio of the window.
+    BenchChart(int seriesCount, int pointsPerSeries, bool varied = false, double ratio = 1.0)
+        : configured_(ratio)
     {
         configured_.chart.LeftAxis().SetRange(-15, 15);
         configured_.chart.BottomAxis().SetAutomatic(true);
@@ -39,33 +43,49 @@ public:
     void UnchangedRepaint() { configured_.Paint(); }
 
     const QImage& Window() const { return configured_.window; }
+    // Whether the window holds the kept picture's own pixels, shared rather than copied.
+    bool WindowSharesKeptPicture() const
+    {
+        const platform::RasterBitmap* bitmap = configured_.chart.Canvas().Bitmap();
+        return bitmap != nullptr && bitmap->Image().constBits() == configured_.window.constBits();
+    }
 
 private:
     ConfiguredChart configured_;
 };
 
-void BM_FullRepaint100SeriesOf10000(benchmark::State& state)
+void FullRepaints(benchmark::State& state, int seriesCount, int points, bool varied, double ratio)
 {
-    BenchChart chart(100, 10'000);
+    BenchChart chart(seriesCount, points, varied, ratio);
     for (auto _ : state) {
         chart.FullRepaint();
         benchmark::DoNotOptimize(chart.Window().constBits());
     }
-    state.SetItemsProcessed(state.iterations() * 1'000'000);
+    state.SetItemsProcessed(state.iterations() * seriesCount * points);
+}
+
+void BM_FullRepaint100SeriesOf10000(benchmark::State& state)
+{
+    FullRepaints(state, 100, 10'000, false, 1.0);
 }
 BENCHMARK(BM_FullRepaint100SeriesOf10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The same with runs that differ, where every line shows.
 void BM_FullRepaint100DifferentSeriesOf10000(benchmark::State& state)
 {
-    BenchChart chart(100, 10'000, true);
-    for (auto _ : state) {
-        chart.FullRepaint();
-        benchmark::DoNotOptimize(chart.Window().constBits());
-    }
-    state.SetItemsProcessed(state.iterations() * 1'000'000);
+    FullRepaints(state, 100, 10'000, true, 1.0);
 }
 BENCHMARK(BM_FullRepaint100DifferentSeriesOf10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Both at a device pixel ratio of 2.
+BENCHMARK_CAPTURE(FullRepaints, 100SeriesOf10000AtRatio2, 100, 10'000, false, 2.0)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(FullRepaints, 100DifferentSeriesOf10000AtRatio2, 100, 10'000, true, 2.0)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
@@ -99,16 +119,25 @@ BENCHMARK(BM_FullRepaintOneSeries)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
-// Nothing changed: one copy of the kept picture.
-void BM_RepaintUnchanged(benchmark::State& state)
+// Nothing changed: one copy of the kept picture, which the window shares
+// (counter "shared" 1).
+void UnchangedRepaints(benchmark::State& state, double ratio)
 {
-    BenchChart chart(100, 10'000);
+    BenchChart chart(100, 10'000, false, ratio);
     for (auto _ : state) {
         chart.UnchangedRepaint();
         benchmark::DoNotOptimize(chart.Window().constBits());
     }
+    state.counters["shared"] = chart.WindowSharesKeptPicture() ? 1 : 0;
+}
+
+void BM_RepaintUnchanged(benchmark::State& state)
+{
+    UnchangedRepaints(state, 1.0);
 }
 BENCHMARK(BM_RepaintUnchanged)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_CAPTURE(UnchangedRepaints, AtRatio2, 2.0)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

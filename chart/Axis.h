@@ -4,8 +4,11 @@
 #include "chart/AxisTitle.h"
 #include "chart/ChartPen.h"
 #include "chart/ChartRect.h"
+#include "chart/DeviceLinePlacement.h"
 
 #include <QString>
+
+#include <optional>
 
 class TCustomAxisPanel;
 
@@ -175,6 +178,13 @@ public:
     int ValueToPixel(double value) const;
     int ValueToPixelX(double value) const;
     int ValueToPixelY(double value) const;
+    // The device position of the line a pen placed so draws through the
+    // value's exact place on the axis (see DeviceLinePlacement), from the
+    // same offset in extended precision; with an identity placement of a
+    // one-pixel pen ValueToPixelX (ValueToPixelY) itself. Values that go to
+    // PixelCenter go to the line through that pixel.
+    int DeviceValueToPixelX(double value, const DeviceLinePlacement& placement) const;
+    int DeviceValueToPixelY(double value, const DeviceLinePlacement& placement) const;
     // Pixel to value; 0 while the axis has no pixels.
     double PixelToValue(int pixel) const;
 
@@ -231,7 +241,11 @@ private:
     // double (-1e308 .. 1e308) the difference in extended precision.
     long double MappedSpan() const;
     int MapValue(double value, bool fromEnd) const;
+    // The value's offset in pixels from the axis start, as MapValue rounds
+    // it; none for a value that goes to PixelCenter whatever it is.
+    std::optional<double> ValueOffset(double value) const;
     int MapOffset(double offset, bool fromEnd) const;
+    int DeviceMapValue(double value, bool fromEnd, const DeviceLinePlacement& placement) const;
     int DepthValueToPixel(double value) const;
 
     TCustomAxisPanel& owner_;

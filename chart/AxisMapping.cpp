@@ -109,27 +109,55 @@ int TCustomChartAxis::ValueToPixelY(double value) const
     return MapValue(value, !inverted_);
 }
 
-int TCustomChartAxis::MapValue(double value, bool fromEnd) const
+int TCustomChartAxis::DeviceValueToPixelX(double value, const DeviceLinePlacement& placement) const
 {
-    double offset;
+    return DeviceMapValue(value, inverted_, placement);
+}
+
+int TCustomChartAxis::DeviceValueToPixelY(double value, const DeviceLinePlacement& placement) const
+{
+    return DeviceMapValue(value, !inverted_, placement);
+}
+
+std::optional<double> TCustomChartAxis::ValueOffset(double value) const
+{
     if (logarithmic_) {
         // Logarithms of a range that reaches 0 or below do not exist; such a
         // range maps like a zero span.
         if (!(rangeMin_ > 0 && rangeMax_ > 0))
-            return pixelCenter_;
+            return std::nullopt;
         const long double logMin = std::log(static_cast<long double>(rangeMin_));
         const long double logSpan = std::log(static_cast<long double>(rangeMax_)) - logMin;
         if (logSpan == 0)
-            return pixelCenter_;
-        offset = value <= 0 ? 0.0
-                            : static_cast<double>((std::log(static_cast<long double>(value)) - logMin)
-                                  * pixelSize_ / logSpan);
-    } else {
-        if (rangeSpan_ == 0)
-            return pixelCenter_;
-        offset = static_cast<double>((static_cast<long double>(value) - rangeMin_) * pixelSize_ / MappedSpan());
+            return std::nullopt;
+        return value <= 0 ? 0.0
+                          : static_cast<double>((std::log(static_cast<long double>(value)) - logMin) * pixelSize_
+                                / logSpan);
     }
-    return MapOffset(offset, fromEnd);
+    if (rangeSpan_ == 0)
+        return std::nullopt;
+    return static_cast<double>((static_cast<long double>(value) - rangeMin_) * pixelSize_ / MappedSpan());
+}
+
+int TCustomChartAxis::MapValue(double value, bool fromEnd) const
+{
+    const std::optional<double> offset = ValueOffset(value);
+    return offset ? MapOffset(*offset, fromEnd) : pixelCenter_;
+}
+
+int TCustomChartAxis::DeviceMapValue(double value, bool fromEnd, const DeviceLinePlacement& placement) const
+{
+    const std::optional<double> offset = ValueOffset(value);
+    // As MapOffset: a value that cannot be placed goes to the centre, one
+    // beyond the integer range to a far position on its own side.
+    if (!offset || std::isnan(*offset))
+        return placement.PixelPosition(pixelCenter_);
+    const int direction = fromEnd ? -1 : 1;
+    const DeviceLinePlacement::Origin origin = placement.OriginOf(fromEnd ? pixelEnd_ : pixelStart_, direction);
+    const long double scaled = static_cast<long double>(*offset) * placement.ratio + origin.shift;
+    const auto rounded = static_cast<long long>(
+        std::nearbyint(std::clamp<long double>(scaled, -integerGuard, integerGuard)));
+    return placement.Bound(origin.base + direction * rounded);
 }
 
 long double TCustomChartAxis::MappedSpan() const

@@ -19,11 +19,6 @@ long long RoundToNearest(double value, double limit)
     return _mm_cvtsd_si64(bounded);
 }
 
-int ClampToInt(long long value)
-{
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
 bool HasWideVectors()
 {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -36,32 +31,50 @@ bool HasWideVectors()
 
 } // namespace
 
-AxisPixelMapper::AxisPixelMapper(const TCustomChartAxis& axis, bool horizontal, bool wideVectors)
+AxisPixelMapper::AxisPixelMapper(const TCustomChartAxis& axis, bool horizontal,
+                                 const DeviceLinePlacement& placement, bool wideVectors)
     : axis_(axis)
     , horizontal_(horizontal)
+    , placement_(placement)
     , wideVectors_(wideVectors && HasWideVectors())
     , linear_(!axis.Logarithmic() && axis.RangeSpan() != 0 && std::isfinite(axis.RangeSpan()))
     , rangeMin_(axis.RangeMin())
     , scale_(linear_ ? axis.PixelSize() / axis.RangeSpan() : 0)
+    , safeDistance_(SafeDistance(placement.ratio))
 {
     // Screen y grows downward: a normal vertical mapping counts from the end.
     const bool fromEnd = horizontal ? axis.Inverted() : !axis.Inverted();
-    base_ = fromEnd ? axis.PixelEnd() : axis.PixelStart();
+    const int logicalBase = fromEnd ? axis.PixelEnd() : axis.PixelStart();
     direction_ = fromEnd ? -1 : 1;
+    if (placement_.IsIdentity()) {
+        base_ = logicalBase;
+        return;
+    }
+    const DeviceLinePlacement::Origin origin = placement_.OriginOf(logicalBase, static_cast<int>(direction_));
+    base_ = origin.base;
+    shift_ = static_cast<double>(origin.shift);
+    scale_ *= placement_.ratio;
+}
+
+int AxisPixelMapper::AxisPixel(double value) const
+{
+    return horizontal_ ? axis_.ValueToPixelX(value) : axis_.ValueToPixelY(value);
 }
 
 int AxisPixelMapper::Exact(double value) const
 {
-    return horizontal_ ? axis_.ValueToPixelX(value) : axis_.ValueToPixelY(value);
+    if (placement_.IsIdentity())
+        return AxisPixel(value);
+    return horizontal_ ? axis_.DeviceValueToPixelX(value, placement_) : axis_.DeviceValueToPixelY(value, placement_);
 }
 
 int AxisPixelMapper::Map(double value) const
 {
     if (linear_) {
-        const double offset = (value - rangeMin_) * scale_;
+        const double offset = (value - rangeMin_) * scale_ + shift_;
         const long long rounded = RoundToNearest(offset, offsetLimit);
-        if (std::fabs(offset - static_cast<double>(rounded)) < safeDistance && std::fabs(offset) < offsetLimit)
-            return ClampToInt(base_ + direction_ * rounded);
+        if (std::fabs(offset - static_cast<double>(rounded)) < safeDistance_ && std::fabs(offset) < offsetLimit)
+            return placement_.Bound(base_ + direction_ * rounded);
     }
     return Exact(value);
 }
@@ -96,17 +109,18 @@ __attribute__((target("avx2"))) std::size_t AxisPixelMapper::MapQuads(const doub
     const __m256d factor = _mm256_set1_pd(multiplier);
     const __m256d rangeMin = _mm256_set1_pd(rangeMin_);
     const __m256d scale = _mm256_set1_pd(scale_);
+    const __m256d shift = _mm256_set1_pd(shift_);
     const __m256d high = _mm256_set1_pd(packedLimit);
     const __m256d low = _mm256_set1_pd(-packedLimit);
-    const __m256d safe = _mm256_set1_pd(safeDistance);
+    const __m256d safe = _mm256_set1_pd(safeDistance_);
     const __m256d magnitude = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7FFFFFFFFFFFFFFF));
     const __m128i base = _mm_set1_epi32(static_cast<int>(base_));
     const __m128i sign = _mm_set1_epi32(direction_ < 0 ? -1 : 0);
 
     std::size_t i = begin;
     for (; i + 4 <= count; i += 4) {
-        const __m256d offset =
-            _mm256_mul_pd(_mm256_sub_pd(_mm256_mul_pd(_mm256_loadu_pd(values + i), factor), rangeMin), scale);
+        const __m256d offset = _mm256_add_pd(
+            _mm256_mul_pd(_mm256_sub_pd(_mm256_mul_pd(_mm256_loadu_pd(values + i), factor), rangeMin), scale), shift);
         const __m256d bounded = _mm256_min_pd(_mm256_max_pd(offset, low), high);
         const __m128i rounded = _mm256_cvtpd_epi32(bounded);
         const __m256d distance = _mm256_and_pd(_mm256_sub_pd(offset, _mm256_cvtepi32_pd(rounded)), magnitude);
@@ -136,9 +150,10 @@ std::size_t AxisPixelMapper::MapPairs(const double* values, double multiplier, i
     const __m128d factor = _mm_set1_pd(multiplier);
     const __m128d rangeMin = _mm_set1_pd(rangeMin_);
     const __m128d scale = _mm_set1_pd(scale_);
+    const __m128d shift = _mm_set1_pd(shift_);
     const __m128d high = _mm_set1_pd(packedLimit);
     const __m128d low = _mm_set1_pd(-packedLimit);
-    const __m128d safe = _mm_set1_pd(safeDistance);
+    const __m128d safe = _mm_set1_pd(safeDistance_);
     const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7FFFFFFFFFFFFFFF));
     const __m128i base = _mm_set1_epi32(static_cast<int>(base_));
     // (r ^ sign) - sign is r, or -r when sign is all ones.
@@ -146,7 +161,8 @@ std::size_t AxisPixelMapper::MapPairs(const double* values, double multiplier, i
 
     std::size_t i = begin;
     for (; i + 2 <= count; i += 2) {
-        const __m128d offset = _mm_mul_pd(_mm_sub_pd(_mm_mul_pd(_mm_loadu_pd(values + i), factor), rangeMin), scale);
+        const __m128d offset = _mm_add_pd(
+            _mm_mul_pd(_mm_sub_pd(_mm_mul_pd(_mm_loadu_pd(values + i), factor), rangeMin), scale), shift);
         // Bounded first (NaN becomes the lower bound), so the conversion fits.
         const __m128d bounded = _mm_min_pd(_mm_max_pd(offset, low), high);
         const __m128i rounded = _mm_cvtpd_epi32(bounded);

@@ -1,6 +1,7 @@
 #include "chart/AxisPixelMaps.h"
 
 #include "chart/AxisPanel.h"
+#include "chart/ChartCanvas.h"
 
 AxisPixelMaps::AxisPixelMaps(const TCustomAxisPanel& chart)
     : chart_(chart)
@@ -22,8 +23,9 @@ const AxisPixelMapper& AxisPixelMaps::Of(const TCustomChartAxis& axis) const
 
 void AxisPixelMaps::Renew()
 {
-    bottom_.emplace(chart_.BottomAxis(), true);
-    top_.emplace(chart_.TopAxis(), true);
-    left_.emplace(chart_.LeftAxis(), false);
-    right_.emplace(chart_.RightAxis(), false);
+    const DeviceLinePlacement placement = DeviceLinePlacement::ForPen(chart_.Canvas().Mapping(), 1);
+    bottom_.emplace(chart_.BottomAxis(), true, placement);
+    top_.emplace(chart_.TopAxis(), true, placement);
+    left_.emplace(chart_.LeftAxis(), false, placement);
+    right_.emplace(chart_.RightAxis(), false, placement);
 }

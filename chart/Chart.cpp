@@ -51,6 +51,8 @@ Qt::CursorShape ToQtCursor(TCursor cursor)
 
 TChart::TChart(QWidget* parent)
     : QWidget(parent)
+    // A paint at another ratio renders anew by itself (see paintEvent).
+    , screenWatch_(*this, [this] { update(); })
 {
     // The surface covers the whole client area at every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -71,13 +73,22 @@ TChart::~TChart()
 void TChart::MakeSurface()
 {
     surfaceCanvas_.Unbind();
-    surface_ = QImage(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
+    const double ratio = devicePixelRatioF();
+    const platform::DeviceMapping mapping{ratio};
+    surface_ = QImage(mapping.Size(std::max(1, width())), mapping.Size(std::max(1, height())), QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(ratio);
     surface_.fill(ToQColor(Color()));
     surfaceCanvas_.BindImage(&surface_);
 }
 
 void TChart::paintEvent(QPaintEvent* /*event*/)
 {
+    if (devicePixelRatioF() != surface_.devicePixelRatio()) {
+        // What the window shows now has another resolution: a new picture for it.
+        MakeSurface();
+        Canvas().MarkDirty();
+        answerPending_ = true;
+    }
     if (answerPending_ && width() > 0 && height() > 0) {
         answerPending_ = false;
         // No exception may leave a Qt event handler; the window keeps what it showed.
@@ -92,6 +103,16 @@ void TChart::paintEvent(QPaintEvent* /*event*/)
     }
     QPainter painter(this);
     painter.drawImage(0, 0, surface_);
+    // At a fractional ratio the window may have a device row or column more
+    // than the surface (the window's size rounds halves up, the surface's to
+    // even): that strip takes the panel's colour, not what was there before.
+    const double ratio = surface_.devicePixelRatio();
+    if (ratio != 1.0) {
+        painter.setTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
+        const QColor panel = ToQColor(Color());
+        painter.fillRect(QRect(surface_.width(), 0, 1, surface_.height() + 1), panel);
+        painter.fillRect(QRect(0, surface_.height(), surface_.width() + 1, 1), panel);
+    }
 }
 
 void TChart::resizeEvent(QResizeEvent* /*event*/)
@@ -99,6 +120,13 @@ void TChart::resizeEvent(QResizeEvent* /*event*/)
     MakeSurface();
     answerPending_ = true;
     RequestRepaint();
+}
+
+void TChart::showEvent(QShowEvent* event)
+{
+    // The top-level window exists from now on, and may be another one than before.
+    screenWatch_.Follow();
+    QWidget::showEvent(event);
 }
 
 void TChart::moveEvent(QMoveEvent* /*event*/)

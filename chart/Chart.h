@@ -2,6 +2,7 @@
 
 #include "chart/ChartHost.h"
 #include "chart/CustomChart.h"
+#include "chart/ScreenWatch.h"
 #include "platform/Canvas.h"
 
 #include <QImage>
@@ -19,6 +20,14 @@
 // surface with one drawImage. Drawing that goes straight to the window
 // outside a paint (the zoom rubber band, segments of series that do not
 // repaint) lands on the surface and only schedules a paint that shows it.
+//
+// The surface has the device pixels of the client area at the widget's
+// device pixel ratio (devicePixelRatioF) and carries that ratio, so the chart
+// draws at the screen's resolution while its layout and the mouse stay in
+// logical pixels. A paint at another ratio than the surface's (the window
+// moved to another screen, or the screen's scale changed) makes a new
+// surface and renders anew; a move to another screen, or a change of its
+// screen's resolution, asks for a paint.
 class TChart : public QWidget, public TCustomChart, private ChartHost {
     Q_OBJECT
 
@@ -42,6 +51,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     // The mouse reaches the chart's mouse handling here, in client pixels.
     void mousePressEvent(QMouseEvent* event) override;
@@ -65,6 +75,7 @@ private:
 
     QImage surface_;
     platform::Canvas surfaceCanvas_;
+    ScreenWatch screenWatch_;
     // The chart asked for a new picture (or the size changed) since the last paint.
     bool answerPending_ = true;
     // Wheel turns that do not yet make a whole notch.

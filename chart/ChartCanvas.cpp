@@ -45,10 +45,12 @@ TChartRect TChartCanvas3D::BeginDrawing(platform::Canvas* target, const TChartRe
     }
     const int width = rect.Width();
     const int height = rect.Height();
-    if (bitmap_ && (bitmap_->Width() != width || bitmap_->Height() != height))
+    // The picture is copied onto the target pixel for pixel: it is made at the target's ratio.
+    const double ratio = target != nullptr ? target->Mapping().ratio : 1.0;
+    if (bitmap_ && (bitmap_->Width() != width || bitmap_->Height() != height || bitmap_->Ratio() != ratio))
         bitmap_.reset();
     if (!bitmap_)
-        bitmap_ = std::make_unique<platform::RasterBitmap>(width, height, monochrome_);
+        bitmap_ = std::make_unique<platform::RasterBitmap>(width, height, monochrome_, ratio);
     SetTarget(&bitmap_->GetCanvas());
     return TChartRect{0, 0, width, height};
 }
@@ -65,7 +67,8 @@ void TChartCanvas3D::EndDrawing(platform::Canvas* target, platform::Canvas* wind
 
 bool TChartCanvas3D::RedrawFromBuffer()
 {
-    if (dirty_ || !bitmap_ || target_ == nullptr)
+    // A picture made for another ratio would not fit the target's pixels.
+    if (dirty_ || !bitmap_ || target_ == nullptr || bitmap_->Ratio() != target_->Mapping().ratio)
         return false;
     CopyBufferTo(0, 0, *target_);
     return true;
@@ -136,6 +139,11 @@ void TChartCanvas3D::DrawLineStrip(std::span<const QPoint> points)
 void TChartCanvas3D::DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
 {
     current().DrawLineStrips(points, ends);
+}
+
+void TChartCanvas3D::DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
+{
+    current().DrawDeviceLineStrips(points, ends);
 }
 
 void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1)

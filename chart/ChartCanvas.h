@@ -22,9 +22,15 @@
 // of them together.
 //
 // The off-screen bitmap is kept between paints: a paint with nothing changed
-// (dirty False) only copies it to the window. It is made again when the paint
-// size changes, and dropped when the buffer is turned off or the monochrome
-// flag changes. Only flat drawing is provided.
+// (dirty False) only copies it to the window. It is made for the logical
+// paint size at the device pixel ratio of the target it is copied to, made
+// again when either changes, and dropped when the buffer is turned off or the
+// monochrome flag changes. Only flat drawing is provided.
+//
+// Coordinates are logical pixels; Mapping() tells how they map onto the
+// device pixels of the current target, for the fast line series, which works
+// out its positions at device resolution and draws them through
+// DrawDeviceLineStrips.
 class TChartCanvas3D {
 public:
     // The canvas starts with the given target (the chart window's canvas).
@@ -60,8 +66,9 @@ public:
     // Copies a buffered picture to target at rect's top-left corner (the
     // picture is then current), and makes windowCanvas the target again.
     void EndDrawing(platform::Canvas* target, platform::Canvas* windowCanvas, const TChartRect& rect);
-    // When the kept picture is current, copies it to the target at (0, 0) and
-    // answers True; otherwise copies nothing and answers False.
+    // When the kept picture is current and made at the target's device pixel
+    // ratio, copies it to the target at (0, 0) and answers True; otherwise
+    // copies nothing and answers False.
     bool RedrawFromBuffer();
     // Block copy of the whole bitmap with its top-left corner at (x, y).
     void CopyBufferTo(int x, int y, platform::Canvas& canvas);
@@ -85,6 +92,11 @@ public:
     // DrawLineStrip of each strip in turn: ends[i] is where strip i ends in
     // points (strip 0 starts at 0, strip i at ends[i - 1]).
     void DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
+    // The same strips in device pixels of the current target; the pen
+    // position stays where it was.
+    void DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
+    // How logical pixels map onto the device pixels of the current target.
+    const platform::DeviceMapping& Mapping() const { return current().Mapping(); }
     // Outline in the pen, inside in the brush; x1 and y1 exclusive.
     void DrawRectangle(int x0, int y0, int x1, int y1);
     void DrawRectangle(const TChartRect& rect);

@@ -33,7 +33,9 @@ std::vector<TFastLineSeries*> TCustomChart::HideCoveredSegments(const std::vecto
     if (!Canvas().UseOffscreenBuffer())
         return prepared;
 
-    // The pixels series can set: the drawing area, within the series clip.
+    // The pixels series can set: the drawing area, within the series clip,
+    // in the bitmap's device pixels, where the lines are worked out, and
+    // with the device width of a one-pixel pen.
     const TChartRect& bounds = DrawBounds();
     TChartRect box = bounds;
     if (ClipPoints()) {
@@ -41,7 +43,9 @@ std::vector<TFastLineSeries*> TCustomChart::HideCoveredSegments(const std::vecto
         box = {std::max(bounds.left, clip.left), std::max(bounds.top, clip.top), std::min(bounds.right, clip.right),
             std::min(bounds.bottom, clip.bottom)};
     }
-    coverage_.Reset(bounds.Width(), bounds.Height(), box.left, box.top, box.right, box.bottom);
+    const platform::DeviceMapping& mapping = Canvas().Mapping();
+    coverage_.Reset(mapping.Size(bounds.Width()), mapping.Size(bounds.Height()), mapping.Edge(box.left),
+        mapping.Edge(box.top), mapping.Edge(box.right), mapping.Edge(box.bottom), mapping.PenWidth(1));
 
     // From the series drawn last to the first: what a later series or an
     // earlier segment of the same series sets is known when a segment is judged.

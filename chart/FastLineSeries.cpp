@@ -75,8 +75,9 @@ void TFastLineSeries::DrawAllPoints()
     TCustomAxisPanel* chart = ParentChart();
     if (chart == nullptr)
         return;
-    const AxisPixelMapper toX(*GetHorizAxis(), true);
-    const AxisPixelMapper toY(*GetVertAxis(), false);
+    const DeviceLinePlacement placement = DeviceLinePlacement::ForPen(chart->Canvas().Mapping(), linePen_.Width());
+    const AxisPixelMapper toX(*GetHorizAxis(), true, placement);
+    const AxisPixelMapper toY(*GetVertAxis(), false, placement);
     DrawLine({chart->Canvas(), toX, toY, chart->IsPrinting(), std::nullopt});
 }
 
@@ -91,8 +92,17 @@ void TFastLineSeries::DrawLine(const LinePaint& paint)
     if (paint.clip)
         canvas.ClipRectangle(*paint.clip);
     ApplyLinePen(canvas, paint.printing);
-    if (!stripPrepared_)
-        CollectStrip(paint.toX, paint.toY, nullptr);
+    if (!stripPrepared_) {
+        // The paint's mappers place one-pixel pens; a wider pen lies a little
+        // differently at device resolution.
+        const DeviceLinePlacement placement = DeviceLinePlacement::ForPen(canvas.Mapping(), linePen_.Width());
+        if (placement == paint.toX.Placement() && placement == paint.toY.Placement()) {
+            CollectStrip(paint.toX, paint.toY, nullptr);
+        } else {
+            CollectStrip(AxisPixelMapper(paint.toX.Axis(), paint.toX.Horizontal(), placement),
+                         AxisPixelMapper(paint.toY.Axis(), paint.toY.Horizontal(), placement), nullptr);
+        }
+    }
     stripPrepared_ = false;
     DrawRuns(canvas);
     if (paint.clip)
@@ -115,8 +125,8 @@ void TFastLineSeries::PrepareStrip(TLineCoverage& coverage, const AxisPixelMappe
 
 void TFastLineSeries::DrawRuns(TChartCanvas3D& canvas)
 {
-    canvas.DrawLineStrips(strip_.Points(), strip_.Ends());
-    // The pen rests on the last point, as after drawing every segment.
+    canvas.DrawDeviceLineStrips(strip_.Points(), strip_.Ends());
+    // The pen rests on the last point's logical pixel, as after drawing every segment.
     canvas.MovePenTo(lastPixelX_, lastPixelY_);
 }
 
@@ -176,8 +186,15 @@ void TFastLineSeries::CollectStrip(const AxisPixelMapper& toX, const AxisPixelMa
                       std::span<const int>(yPixels).subspan(i, size - i));
     }
     strip_.Finish();
-    lastPixelX_ = strip_.Last().x();
-    lastPixelY_ = strip_.Last().y();
+    // The last point's pixel is that of the last point drawn, whether it
+    // repeats it or not; in logical pixels whatever the strip's are.
+    if (toX.Placement().IsIdentity() && toY.Placement().IsIdentity()) {
+        lastPixelX_ = strip_.Last().x();
+        lastPixelY_ = strip_.Last().y();
+    } else {
+        lastPixelX_ = toX.AxisPixel(xValues[count - 1] * xs.Multiplier());
+        lastPixelY_ = toY.AxisPixel(yValues[count - 1] * ys.Multiplier());
+    }
 }
 
 void TFastLineSeries::DrawPoint(int index)

@@ -41,6 +41,11 @@ public:
     // line path: the same pixels as DrawPoint for every visible point. The
     // chart's paint hands the canvas, the mappers of this paint, the printer
     // flag and the clip; the line is clipped to the clip while it is drawn.
+    // On a target with a device pixel ratio above 1 the strips are worked
+    // out and drawn at device resolution (the mappers' placement, made anew
+    // here for a pen wider than one pixel): the segments between the device
+    // positions of the points, which DrawPoint's logical lines only
+    // approximate.
     void DrawLine(const LinePaint& paint);
     // DrawLine on the chart's canvas, unclipped, with mappers of the
     // series' axes made for this call.

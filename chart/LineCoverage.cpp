@@ -2,8 +2,11 @@
 
 #include "platform/RasterLine.h"
 
-void TLineCoverage::Reset(int surfaceWidth, int surfaceHeight, int left, int top, int right, int bottom)
+namespace raster = platform::raster;
+
+void TLineCoverage::Reset(int surfaceWidth, int surfaceHeight, int left, int top, int right, int bottom, int width)
 {
+    width_ = std::max(width, 1);
     left_ = std::max(left, 0);
     top_ = std::max(top, 0);
     right_ = std::max(left_, std::min(right, surfaceWidth));
@@ -16,23 +19,75 @@ void TLineCoverage::Reset(int surfaceWidth, int surfaceHeight, int left, int top
 bool TLineCoverage::CoversTraced(QPoint a, QPoint b) const
 {
     bool covered = true;
-    const platform::raster::PixelBox box{left_, top_, right_, bottom_};
-    platform::raster::TraceLine(a, b, box, [&](int x, int y, long long) {
-        const auto column = static_cast<std::size_t>(x - left_);
-        covered = covered && low_[column] <= y && y <= high_[column];
+    const raster::PixelBox box{left_, top_, right_, bottom_};
+    raster::TraceLine(a, b, box, [&](int x, int y, long long) { covered = covered && HoldsRun(x, y, y); });
+    return covered;
+}
+
+template <typename Run>
+void TLineCoverage::ForEachColumnRun(QPoint a, QPoint b, Run&& run) const
+{
+    if (a.x() == b.x()) {
+        if (a.y() == b.y())
+            return;
+        const int top = a.y() < b.y() ? a.y() : b.y() + 1;
+        const int bottom = a.y() < b.y() ? b.y() - 1 : a.y();
+        const raster::CrossSpan span = raster::CrossSectionAt(a.x(), width_);
+        for (int x = span.first; x <= span.last; ++x)
+            run(x, top, bottom);
+        return;
+    }
+    const raster::PixelBox box{left_, top_, right_, bottom_};
+    if (raster::StepsAlongX(a, b)) {
+        // One centre pixel per column, its cross-section a piece of that column.
+        raster::TraceWideLine(a, b, box, width_, [&](int x, int y, long long) {
+            const raster::CrossSpan span = raster::CrossSectionAt(y, width_);
+            run(x, span.first, span.last);
+        });
+        return;
+    }
+    // The centre pixels of a steep line come in stretches down (or up) one
+    // column; each stretch's cross-section is the same rows in the columns
+    // beside it.
+    raster::TraceLineRuns(a, b, raster::WideLineCentres(a, b, box, width_), [&](int centre, int first, int last) {
+        const raster::CrossSpan span = raster::CrossSectionAt(centre, width_);
+        for (int x = span.first; x <= span.last; ++x)
+            run(x, std::min(first, last), std::max(first, last));
+    });
+}
+
+bool TLineCoverage::CoversWide(QPoint a, QPoint b) const
+{
+    bool covered = true;
+    ForEachColumnRun(a, b, [&](int x, int y0, int y1) {
+        // What lies outside the box is never drawn.
+        if (!covered || x < left_ || x >= right_)
+            return;
+        y0 = std::max(y0, top_);
+        y1 = std::min(y1, bottom_ - 1);
+        covered = y0 > y1 || HoldsRun(x, y0, y1);
     });
     return covered;
 }
 
+void TLineCoverage::AddWide(QPoint a, QPoint b)
+{
+    ForEachColumnRun(a, b, [this](int x, int y0, int y1) { AddRun(x, y0, y1); });
+}
+
 void TLineCoverage::Add(QPoint a, QPoint b)
 {
+    if (width_ > 1) {
+        AddWide(a, b);
+        return;
+    }
     if (a.x() == b.x()) {
         if (a.y() != b.y())
             AddRun(a.x(), a.y() < b.y() ? a.y() : b.y() + 1, a.y() < b.y() ? b.y() - 1 : a.y());
         return;
     }
-    const platform::raster::PixelBox box{left_, top_, right_, bottom_};
-    platform::raster::TraceLine(a, b, box, [&](int x, int y, long long) { AddRun(x, y, y); });
+    const raster::PixelBox box{left_, top_, right_, bottom_};
+    raster::TraceLine(a, b, box, [&](int x, int y, long long) { AddRun(x, y, y); });
 }
 
 void TLineCoverage::AddRun(int x, int y0, int y1)

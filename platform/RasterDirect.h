@@ -83,8 +83,21 @@ private:
                 column(x, from.y(), to.y());
             return;
         }
-        const bool alongX = StepsAlongX(from, to);
-        TraceWideLine(from, to, box_, width_, [&](int x, int y, long long) { cross(x, y, alongX, color_); });
+        if (StepsAlongX(from, to)) {
+            TraceWideLine(from, to, box_, width_, [&](int x, int y, long long) { cross(x, y, true, color_); });
+            return;
+        }
+        // A steep line's centre pixels come in stretches down (or up) one
+        // column: each stretch is filled with its cross-section at once.
+        TraceLineRuns(from, to, WideLineCentres(from, to, box_, width_), [&](int centre, int first, int last) {
+            const CrossSpan span = CrossSectionAt(centre, width_);
+            const int left = std::max(span.first, box_.left);
+            const int right = std::min(span.last, box_.right - 1);
+            QRgb* row = pixels_ + std::min(first, last) * stride_;
+            for (int y = std::min(first, last); y <= std::max(first, last); ++y, row += stride_)
+                for (int x = left; x <= right; ++x)
+                    row[x] = color_;
+        });
     }
 
     // The cross-section of the centre pixel (x, y) inside the box: a piece of

@@ -183,6 +183,60 @@ void StepLine(const LineSteps& line, long long first, long long last, const Step
     }
 }
 
+// The steps of the line from a to b whose pixels lie in box, and where the
+// line stands at the first of them; no steps (first > last) when none does.
+struct StepsInBox {
+    LineSteps line;
+    StepRange range;
+    StepStart start;
+};
+
+inline StepsInBox ClipLine(QPoint a, QPoint b, const PixelBox& box)
+{
+    StepsInBox clipped{StepsOfLine(a, b), {}, {}};
+    const LineSteps& line = clipped.line;
+    if (line.steps == 0)
+        return clipped;
+    clipped.range = {0, line.steps - 1};
+    clipped.start = StartAtStep<long long>(line, 0);
+    if (!box.contains(a.x(), a.y()) || !box.contains(b.x(), b.y())) {
+        const auto clip = [&](auto wide) {
+            using Int = decltype(wide);
+            clipped.range = line.alongX ? ClipSteps<Int>(line, box.left, box.right, box.top, box.bottom)
+                                        : ClipSteps<Int>(line, box.top, box.bottom, box.left, box.right);
+            if (clipped.range.first <= clipped.range.last)
+                clipped.start = StartAtStep<Int>(line, clipped.range.first);
+        };
+        if (IsNear(a) && IsNear(b))
+            clip(0LL);
+        else
+            clip(Wide(0));
+    }
+    return clipped;
+}
+
+// The steps from first to last in stretches of one minor coordinate: the
+// error term drops below 0 after error / fall + 1 steps, where the offset
+// moves on.
+template <typename Run>
+void RunLine(const LineSteps& line, long long first, long long last, const StepStart& start, Run& run)
+{
+    long long error = start.error;
+    const long long twoSteps = 2 * line.steps;
+    const long long fall = 2 * (line.minorDelta < 0 ? -line.minorDelta : line.minorDelta);
+    const int minorStep = line.minorDelta < 0 ? -1 : 1;
+    int minor = static_cast<int>(line.minor0 + start.offset);
+    for (long long i = first; i <= last;) {
+        const long long rest = last - i + 1;
+        const long long count = fall == 0 ? rest : std::min(error / fall + 1, rest);
+        const long long end = i + count - 1;
+        run(minor, static_cast<int>(line.major0 + line.direction * i), static_cast<int>(line.major0 + line.direction * end));
+        error += twoSteps - count * fall;
+        minor += minorStep;
+        i = end + 1;
+    }
+}
+
 } // namespace detail
 
 // Calls plot(x, y, step) for each pixel of the line from a to b that lies in
@@ -191,30 +245,26 @@ void StepLine(const LineSteps& line, long long first, long long last, const Step
 template <typename Plot>
 void TraceLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
 {
-    const detail::LineSteps line = detail::StepsOfLine(a, b);
-    if (line.steps == 0)
+    const detail::StepsInBox clipped = detail::ClipLine(a, b, box);
+    if (clipped.range.first > clipped.range.last)
         return;
-    detail::StepRange range{0, line.steps - 1};
-    detail::StepStart start = detail::StartAtStep<long long>(line, 0);
-    if (!box.contains(a.x(), a.y()) || !box.contains(b.x(), b.y())) {
-        const auto clip = [&](auto wide) {
-            using Int = decltype(wide);
-            range = line.alongX ? detail::ClipSteps<Int>(line, box.left, box.right, box.top, box.bottom)
-                                : detail::ClipSteps<Int>(line, box.top, box.bottom, box.left, box.right);
-            if (range.first <= range.last)
-                start = detail::StartAtStep<Int>(line, range.first);
-        };
-        if (detail::IsNear(a) && detail::IsNear(b))
-            clip(0LL);
-        else
-            clip(detail::Wide(0));
-    }
-    if (range.first > range.last)
-        return;
-    if (line.alongX)
-        detail::StepLine<true>(line, range.first, range.last, start, plot);
+    if (clipped.line.alongX)
+        detail::StepLine<true>(clipped.line, clipped.range.first, clipped.range.last, clipped.start, plot);
     else
-        detail::StepLine<false>(line, range.first, range.last, start, plot);
+        detail::StepLine<false>(clipped.line, clipped.range.first, clipped.range.last, clipped.start, plot);
+}
+
+// The pixels of TraceLine in stretches that share their minor coordinate (a
+// column of a line that steps along y, a row of one that steps along x, see
+// StepsAlongX): run(minor, first, last) for the pixels from major coordinate
+// first to last, in order from a. A stretch costs a division rather than a
+// step per pixel, which pays for steep lines.
+template <typename Run>
+void TraceLineRuns(QPoint a, QPoint b, const PixelBox& box, Run&& run)
+{
+    const detail::StepsInBox clipped = detail::ClipLine(a, b, box);
+    if (clipped.range.first <= clipped.range.last)
+        detail::RunLine(clipped.line, clipped.range.first, clipped.range.last, clipped.start, run);
 }
 
 // Whether the line from a to b steps along x: |dx| >= |dy|.
@@ -238,12 +288,10 @@ constexpr CrossSpan CrossSectionAt(int centre, int width)
     return {centre - w / 2, centre + (w - 1) / 2};
 }
 
-// Calls plot(x, y, step) for each pixel of the centre line from a to b whose
-// cross-section (CrossSectionAt, across the major axis, StepsAlongX) reaches
-// into box, in order from a; the caller sets the part of the cross-section
-// that lies in box. With width 1 this is TraceLine.
-template <typename Plot>
-void TraceWideLine(QPoint a, QPoint b, const PixelBox& box, int width, Plot&& plot)
+// The box the centre pixels of a line width pixels wide from a to b lie in
+// when their cross-sections (CrossSectionAt, across the major axis,
+// StepsAlongX) reach into box.
+constexpr PixelBox WideLineCentres(QPoint a, QPoint b, const PixelBox& box, int width)
 {
     const int w = width > 1 ? width : 1;
     PixelBox centres = box;
@@ -255,7 +303,17 @@ void TraceWideLine(QPoint a, QPoint b, const PixelBox& box, int width, Plot&& pl
         centres.left = box.left - (w - 1) / 2;
         centres.right = box.right + w / 2;
     }
-    TraceLine(a, b, centres, plot);
+    return centres;
+}
+
+// Calls plot(x, y, step) for each pixel of the centre line from a to b whose
+// cross-section reaches into box (WideLineCentres), in order from a; the
+// caller sets the part of the cross-section that lies in box. With width 1
+// this is TraceLine.
+template <typename Plot>
+void TraceWideLine(QPoint a, QPoint b, const PixelBox& box, int width, Plot&& plot)
+{
+    TraceLine(a, b, WideLineCentres(a, b, box, width), plot);
 }
 
 // Where a step of a line lies in a dash pattern: pattern holds the lengths of

@@ -11,8 +11,10 @@
 namespace {
 
 // Values that hit every awkward spot of the axis: plenty inside the range,
-// offsets a hair either side of half pixels, far outside, and no numbers.
-std::vector<double> AwkwardValues(const TCustomChartAxis& axis)
+// offsets a hair either side of half pixels (of the device pixels of a
+// placement), far outside, and no numbers.
+std::vector<double> AwkwardValues(const TCustomChartAxis& axis, bool horizontal = true,
+                                  const DeviceLinePlacement& placement = {})
 {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> inside(axis.RangeMin() - axis.RangeSpan(), axis.RangeMax() + axis.RangeSpan());
@@ -20,8 +22,12 @@ std::vector<double> AwkwardValues(const TCustomChartAxis& axis)
     for (int i = 0; i < 20000; ++i)
         values.push_back(inside(random));
     const double pixelValue = axis.RangeSpan() / std::max(1, axis.PixelSize());
-    for (int k = -50; k < 650; ++k) {
-        const double half = axis.RangeMin() + (k + 0.5) * pixelValue;
+    // Device positions round(offset * ratio + shift) change half way between whole ones.
+    const bool fromEnd = horizontal == axis.Inverted();
+    const double shift = static_cast<double>(
+        placement.OriginOf(fromEnd ? axis.PixelEnd() : axis.PixelStart(), fromEnd ? -1 : 1).shift);
+    for (int k = -50; k < 650 * placement.ratio; ++k) {
+        const double half = axis.RangeMin() + (k + 0.5 - shift) / placement.ratio * pixelValue;
         values.push_back(half);
         values.push_back(std::nextafter(half, -INFINITY));
         values.push_back(std::nextafter(half, INFINITY));
@@ -36,18 +42,25 @@ std::vector<double> AwkwardValues(const TCustomChartAxis& axis)
 }
 
 // Four values at a time where the processor allows, and two at a time, which
-// must give the same pixels.
-void ExpectSameAsAxis(const TCustomChartAxis& axis, bool horizontal, double multiplier = 1.0)
+// must give the same pixels: the axis's own, or with a device placement its
+// device positions.
+void ExpectSameAsAxis(const TCustomChartAxis& axis, bool horizontal, double multiplier = 1.0,
+                      const DeviceLinePlacement& placement = {})
 {
-    const std::vector<double> values = AwkwardValues(axis);
+    const std::vector<double> values = AwkwardValues(axis, horizontal, placement);
     for (const bool wideVectors : {true, false}) {
         SCOPED_TRACE(wideVectors ? "four wide" : "two wide");
-        const AxisPixelMapper mapper(axis, horizontal, wideVectors);
+        const AxisPixelMapper mapper(axis, horizontal, placement, wideVectors);
         std::vector<int> pixels(values.size());
         mapper.MapAll(values, multiplier, pixels);
         for (std::size_t i = 0; i < values.size(); ++i) {
             const double value = values[i] * multiplier;
-            const int expected = horizontal ? axis.ValueToPixelX(value) : axis.ValueToPixelY(value);
+            const int logical = horizontal ? axis.ValueToPixelX(value) : axis.ValueToPixelY(value);
+            const int device = horizontal ? axis.DeviceValueToPixelX(value, placement)
+                                          : axis.DeviceValueToPixelY(value, placement);
+            // At a ratio of 1 the device positions are the logical pixels, to the bit.
+            const int expected = placement.IsIdentity() ? logical : device;
+            ASSERT_EQ(device, expected) << "value " << value;
             ASSERT_EQ(pixels[i], expected) << "value " << value;
             ASSERT_EQ(mapper.Map(value), expected) << "value " << value;
         }
@@ -112,4 +125,43 @@ TEST(AxisPixelMapper, LeavesRangesWhoseSpanOverflowsADoubleToTheAxis)
             ASSERT_EQ(mapper.Map(values[i]), expected) << values[i];
         }
     }
+}
+
+TEST(AxisPixelMapper, AtDeviceResolutionGivesTheAxisOwnDevicePositions)
+{
+    TCustomAxisPanel chart;
+    const TChartRect area{37, 44, 483, 630};
+    for (const double ratio : {1.25, 1.5, 2.0, 3.0}) {
+        for (const int penWidth : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << "ratio " << ratio << ", pen " << penWidth);
+            const DeviceLinePlacement placement = DeviceLinePlacement::ForPen(platform::DeviceMapping{ratio}, penWidth);
+            chart.BottomAxis().SetInverted(false);
+            LayOutAxis(chart, chart.BottomAxis(), area, 0, 99.99);
+            ExpectSameAsAxis(chart.BottomAxis(), true, 0.001, placement);
+            LayOutAxis(chart, chart.LeftAxis(), area, -15, 15);
+            ExpectSameAsAxis(chart.LeftAxis(), false, 1.0, placement);
+            chart.BottomAxis().SetInverted(true);
+            LayOutAxis(chart, chart.BottomAxis(), area, 1, 3);
+            ExpectSameAsAxis(chart.BottomAxis(), true, 1.0, placement);
+            LayOutAxis(chart, chart.RightAxis(), area, -1e308, 1e308);
+            ExpectSameAsAxis(chart.RightAxis(), false, 1.0, placement);
+        }
+    }
+}
+
+TEST(AxisPixelMapper, DevicePositionsLieOnTheDeviceLinesOfTheAxisPixels)
+{
+    TCustomAxisPanel chart;
+    TChartAxis& axis = chart.BottomAxis();
+    LayOutAxis(chart, axis, {53, 20, 453, 320}, 0, 400);
+    const auto device = [&](double ratio, int penWidth, double value) {
+        return axis.DeviceValueToPixelX(value, DeviceLinePlacement::ForPen(platform::DeviceMapping{ratio}, penWidth));
+    };
+    // A one-pixel pen two device pixels wide covers the device block of the
+    // point's logical pixel; half a logical pixel on, the next device pixel.
+    EXPECT_EQ(device(2, 1, 0), 2 * 53 + 1);
+    EXPECT_EQ(device(2, 1, 0.3), 2 * 53 + 2);
+    EXPECT_EQ(device(1.5, 1, 0), 80); // rows 79 .. 80; logical pixel 53 is [79.5, 81)
+    // A two-pixel pen's line runs between its two logical pixels.
+    EXPECT_EQ(device(2, 2, 17), 2 * 70);
 }

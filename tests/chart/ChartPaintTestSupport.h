@@ -46,13 +46,17 @@ inline void ConfigureAsMainWindowChart(TCustomChart& chart)
 
 // A chart set up as the main window sets up its chart (498 x 690, title
 // "Graf", axis titles, no legend, flat, clear back wall), painting into an
-// image that stands for its window.
+// image that stands for its window: with a device pixel ratio, one of the
+// logical size at that ratio, as on a scaled screen.
 struct ConfiguredChart {
     static constexpr int width = 498;
     static constexpr int height = 690;
 
-    ConfiguredChart()
+    explicit ConfiguredChart(double ratio = 1.0)
+        : window(platform::DeviceMapping{ratio}.Size(width), platform::DeviceMapping{ratio}.Size(height),
+                 QImage::Format_RGB32)
     {
+        window.setDevicePixelRatio(ratio);
         window.fill(Qt::black);
         windowCanvas.BindImage(&window);
         chart.SetWindowCanvas(&windowCanvas);
@@ -86,7 +90,7 @@ struct ConfiguredChart {
     }
 
     // Declared in this order so that the chart goes first and the image last.
-    QImage window{width, height, QImage::Format_RGB32};
+    QImage window;
     platform::Canvas windowCanvas;
     TCustomChart chart;
 };

@@ -1,7 +1,9 @@
 // The fast way a paint draws fast line series (pixels in bulk, segments that
 // later drawing covers left out, the segments of a column merged, lines
 // written straight into the bitmap) against drawing every segment of every
-// series one by one through the canvas: the pictures must be the same.
+// series one by one through the canvas: the pictures must be the same, at a
+// device pixel ratio above 1 too.
+#include "chart/ChartCanvas.h"
 #include "tests/chart/ChartPaintTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +23,29 @@ public:
     {
         PrepareLinePen();
         TChartSeries::DrawAllPoints();
+    }
+};
+
+// Draws every segment between the device positions of its points, which the
+// axes work out one by one, at device resolution.
+class SegmentBySegmentSeries : public TFastLineSeries {
+public:
+    void DrawAllPoints() override
+    {
+        PrepareLinePen();
+        platform::Canvas& canvas = *ParentChart()->Canvas().Target();
+        const DeviceLinePlacement placement = DeviceLinePlacement::ForPen(canvas.Mapping(), LinePen().Width());
+        const auto at = [&](int i) {
+            return QPoint(GetHorizAxis()->DeviceValueToPixelX(XValueAt(i), placement),
+                          GetVertAxis()->DeviceValueToPixelY(YValueAt(i), placement));
+        };
+        const int first = FirstVisibleIndex();
+        QPoint previous = at(first > 0 ? first - 1 : first);
+        for (int i = first; i <= LastVisibleIndex(); ++i) {
+            const QPoint point = at(i);
+            canvas.DrawDeviceLine(previous, point);
+            previous = point;
+        }
     }
 };
 
@@ -49,13 +74,14 @@ QImage Paint(ConfiguredChart& configured, const std::vector<Line>& lines,
     return configured.Paint().copy();
 }
 
+template <typename Reference = PointByPointSeries>
 void ExpectSamePicture(const std::vector<Line>& lines, const std::function<void(TCustomChart&)>& setUp,
-                       const char* scene)
+                       const char* scene, double ratio = 1.0)
 {
-    ConfiguredChart fast;
-    ConfiguredChart reference;
+    ConfiguredChart fast(ratio);
+    ConfiguredChart reference(ratio);
     const QImage fastPicture = Paint<TFastLineSeries>(fast, lines, setUp);
-    const QImage referencePicture = Paint<PointByPointSeries>(reference, lines, setUp);
+    const QImage referencePicture = Paint<Reference>(reference, lines, setUp);
     EXPECT_EQ(fastPicture, referencePicture) << scene;
     // And again, over the picture the first paint left.
     fast.chart.RequestRepaint();
@@ -76,6 +102,16 @@ std::vector<QPointF> RandomWalk(unsigned seed, double from, double to, double st
         points.emplace_back(x, y);
     }
     return points;
+}
+
+// Gives a series a line pen of the style, width and mode.
+std::function<void(TFastLineSeries&)> Pen(TPenStyle style, int width, TPenMode mode)
+{
+    return [=](TFastLineSeries& series) {
+        series.LinePen().SetStyle(style);
+        series.LinePen().SetWidth(width);
+        series.LinePen().SetMode(mode);
+    };
 }
 
 const auto timeAxisAutomatic = [](TCustomChart& chart) {
@@ -143,17 +179,10 @@ TEST(FastLinePicture, ZoomedClippedAndTurnedRanges)
 
 TEST(FastLinePicture, PensThatCannotLeaveSegmentsOutAmongPlainOnes)
 {
-    const auto pen = [](TPenStyle style, int width, TPenMode mode) {
-        return [=](TFastLineSeries& series) {
-            series.LinePen().SetStyle(style);
-            series.LinePen().SetWidth(width);
-            series.LinePen().SetMode(mode);
-        };
-    };
     ExpectSamePicture({{clRed, PendulumRun(10, 8'000), {}},
-                       {clFuchsia, RandomWalk(5, 0, 80, 0.01, 0.3), pen(psSolid, 1, pmNotXor)},
-                       {clGreen, PendulumRun(12, 8'000), pen(psDot, 1, pmCopy)},
-                       {clOlive, PendulumRun(-7, 5'000), pen(psSolid, 2, pmCopy)},
+                       {clFuchsia, RandomWalk(5, 0, 80, 0.01, 0.3), Pen(psSolid, 1, pmNotXor)},
+                       {clGreen, PendulumRun(12, 8'000), Pen(psDot, 1, pmCopy)},
+                       {clOlive, PendulumRun(-7, 5'000), Pen(psSolid, 2, pmCopy)},
                        {clBlue, RandomWalk(6, 0, 80, 0.05, 1), {}},
                        {clNavy, PendulumRun(5, 8'000), [](TFastLineSeries& s) { s.SetActive(false); }},
                        {clBlack, PendulumRun(3, 8'000), [](TFastLineSeries& s) { s.LinePen().SetVisible(false); }},
@@ -185,4 +214,25 @@ TEST(FastLinePicture, ChartRectanglesOnlyARowHigh)
         oneRowHigh = fast.chart.ChartHeight() == 1 && fast.chart.ChartArea().bottom < height;
     }
     EXPECT_TRUE(oneRowHigh);
+}
+
+TEST(FastLinePicture, AtDeviceResolutionTheSameAsEverySegmentBetweenDevicePositions)
+{
+    const std::vector<Line> runs{{clRed, PendulumRun(10, 30'000), {}},
+                                 {clTeal, RandomWalk(3, -50, 150, 0.01, 0.4), {}},
+                                 {clOlive, PendulumRun(-7, 5'000), Pen(psSolid, 2, pmCopy)},
+                                 {clFuchsia, RandomWalk(5, 0, 80, 0.01, 0.3), Pen(psSolid, 1, pmNotXor)},
+                                 {clGreen, PendulumRun(12, 8'000), Pen(psDot, 1, pmCopy)},
+                                 {clBlack, PendulumRun(10, 20'000), {}}};
+    const auto zoomedTurnedUnclipped = [](TCustomChart& chart) {
+        chart.LeftAxis().SetRange(-2, 3);
+        chart.BottomAxis().SetRange(20, 23.5);
+        chart.BottomAxis().SetInverted(true);
+        chart.SetClipPoints(false);
+    };
+    for (const double ratio : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(testing::Message() << "ratio " << ratio);
+        ExpectSamePicture<SegmentBySegmentSeries>(runs, timeAxisAutomatic, "dense runs, mixed pens", ratio);
+        ExpectSamePicture<SegmentBySegmentSeries>(runs, zoomedTurnedUnclipped, "zoomed, turned, unclipped", ratio);
+    }
 }

@@ -1,6 +1,14 @@
 #include "chart/LineCoverage.h"
+#include "platform/RasterDirect.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <utility>
+#include <vector>
 
 TEST(LineCoverage, VerticalLinesAddExactlyTheRowsTheySet)
 {
@@ -53,4 +61,38 @@ TEST(LineCoverage, SlantedLinesAreTracedAndNothingOutsideTheBoxCounts)
     EXPECT_FALSE(coverage.Covers({31, 30}, {31, 5000}));
     EXPECT_TRUE(coverage.Covers({31, 25}, {32, 55}));
     EXPECT_FALSE(coverage.Covers({32, 25}, {36, 55}));
+}
+
+// Lines several pixels wide (one-pixel pens at a device pixel ratio): a
+// line called covered changes no pixel of what the writer drew before, and
+// lines drawn again are mostly called covered.
+TEST(LineCoverage, WideLinesAreCoveredOnlyWhenTheWriterSetTheirPixelsAlready)
+{
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> coordinate(-20, 130);
+    const platform::raster::PixelBox box{10, 10, 100, 90};
+    for (const int width : {2, 3, 4}) {
+        TLineCoverage coverage;
+        coverage.Reset(120, 100, box.left, box.top, box.right, box.bottom, width);
+        QImage drawn(120, 100, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        std::vector<std::pair<QPoint, QPoint>> lines;
+        int covered = 0;
+        for (int i = 0; i < 600; ++i) {
+            const QPoint a(coordinate(random), coordinate(random));
+            const QPoint b(i % 4 == 0 ? a.x() : coordinate(random), coordinate(random));
+            const std::size_t earlier = static_cast<std::size_t>(i) * 7 % std::max<std::size_t>(lines.size(), 1);
+            const auto [from, to] = i % 3 == 2 ? lines[earlier] : std::pair{a, b};
+            QImage candidate = drawn.copy();
+            platform::raster::DirectLineWriter(candidate, box, 0, width).line(from, to);
+            if (coverage.Covers(from, to)) {
+                ++covered;
+                ASSERT_EQ(candidate, drawn) << "width " << width << ", line " << i;
+            }
+            coverage.Add(from, to);
+            drawn = candidate;
+            lines.emplace_back(from, to);
+        }
+        EXPECT_GT(covered, 100) << "width " << width;
+    }
 }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <random>
 
 namespace {
 
@@ -253,6 +254,34 @@ TEST(CanvasDeviceRatio, ShapesAndBlockCopiesLieOnTheDeviceBoxesOfTheirLogicalCor
     EXPECT_EQ(rgbAt(s.image, 90, 6), 0x0000FFu) << "one device pixel a patch pixel";
     EXPECT_EQ(countPixelsNot(s.image, kWhite, 90, 6, 96, 10), 24);
     EXPECT_EQ(countPixelsNot(s.image, kWhite, 88, 0, 120, 20), 24);
+}
+
+// The direct writer (copy mode on RGB32) and the runs QPainter fills (any
+// other target) widen the same centre pixels, steep lines and clipped ones
+// included.
+TEST(CanvasDeviceRatio, WideLinesAreTheSameWrittenDirectlyAndFilledThroughQPainter)
+{
+    std::mt19937 random(17);
+    std::uniform_int_distribution<int> coordinate(-40, 160);
+    for (const double ratio : {1.5, 2.0, 3.0}) {
+        Surface direct(60, 50, kWhite, ratio);
+        QImage painted(direct.image.size(), QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::white);
+        painted.setDevicePixelRatio(ratio);
+        Canvas filled;
+        filled.BindImage(&painted);
+        for (Canvas* canvas : {&direct.canvas, &filled})
+            canvas->IntersectClipRect(4, 3, 55, 46);
+        for (int i = 0; i < 300; ++i) {
+            const QPoint from(coordinate(random), coordinate(random));
+            const QPoint to(coordinate(random), coordinate(random));
+            direct.canvas.DrawDeviceLine(from, to);
+            filled.DrawDeviceLine(from, to);
+        }
+        filled.Unbind();
+        EXPECT_EQ(direct.image, painted.convertToFormat(QImage::Format_RGB32)) << "ratio " << ratio;
+        EXPECT_GT(countPixelsNot(direct.image, kWhite, 0, 0, direct.image.width(), direct.image.height()), 1000);
+    }
 }
 
 } // namespace

@@ -28,6 +28,22 @@ std::vector<Traced> trace(QPoint a, QPoint b, const PixelBox& box)
     return pixels;
 }
 
+// The pixels TraceLineRuns gives, stretch by stretch, with the steps TraceLine
+// would number them by.
+std::vector<Traced> traceRuns(QPoint a, QPoint b, const PixelBox& box)
+{
+    const bool alongX = platform::raster::StepsAlongX(a, b);
+    const long long major0 = alongX ? a.x() : a.y();
+    std::vector<Traced> pixels;
+    platform::raster::TraceLineRuns(a, b, box, [&](int minor, int first, int last) {
+        const int direction = last < first ? -1 : 1;
+        for (long long major = first; major != last + direction; major += direction)
+            pixels.push_back({alongX ? QPoint(static_cast<int>(major), minor) : QPoint(minor, static_cast<int>(major)),
+                              (major - major0) * (major0 <= major ? 1 : -1)});
+    });
+    return pixels;
+}
+
 // The reference's pixels of the line that lie in the box, found step by step
 // over the box's extent along the major axis.
 std::vector<Traced> referenceInBox(const Line& line, const PixelBox& box)
@@ -121,6 +137,8 @@ TEST(LineRule, ClippedLinesKeepTheirPixelsAndStepsToTheLimitsOfInt)
         ASSERT_EQ(trace(line.a, line.b, box), expected)
             << line.a.x() << "," << line.a.y() << " - " << line.b.x() << "," << line.b.y() << " in " << box.left
             << "," << box.top << " " << box.right << "," << box.bottom;
+        ASSERT_EQ(traceRuns(line.a, line.b, box), expected)
+            << "in stretches: " << line.a.x() << "," << line.a.y() << " - " << line.b.x() << "," << line.b.y();
     }
     EXPECT_GT(crossing, 8000) << "enough lines reach their boxes";
 }

@@ -1,0 +1,38 @@
+#include "chart/ScreenWatch.h"
+
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include <utility>
+
+ScreenWatch::ScreenWatch(QWidget& widget, std::function<void()> onChange)
+    : widget_(widget)
+    , onChange_(std::move(onChange))
+{
+}
+
+void ScreenWatch::Follow()
+{
+    QWindow* window = widget_.window()->windowHandle();
+    if (window == window_)
+        return;
+    disconnect(windowConnection_);
+    window_ = window;
+    if (window == nullptr) {
+        FollowScreen(nullptr);
+        return;
+    }
+    windowConnection_ = connect(window, &QWindow::screenChanged, this, [this](QScreen* screen) {
+        FollowScreen(screen);
+        onChange_();
+    });
+    FollowScreen(window->screen());
+}
+
+void ScreenWatch::FollowScreen(QScreen* screen)
+{
+    disconnect(screenConnection_);
+    if (screen != nullptr)
+        screenConnection_ = connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this] { onChange_(); });
+}
