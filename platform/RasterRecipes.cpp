@@ -61,8 +61,11 @@ QPen OutlinePen(const TPenData& pen, QRgb color, int deviceWidth)
             wide.width = deviceWidth;
         return LinePen(wide, color);
     }
-    // QPen counts the dashes of a pen this wide in widths.
-    QPen widened(QColor::fromRgb(ModeColor(pen.mode, color)), deviceWidth, Qt::SolidLine, Qt::FlatCap,
+    // QPen counts the dashes of a pen this wide in widths. Square caps
+    // reach half the width past an arc's ends, so that an arc meets the line
+    // that goes on from its end as a one-pixel arc does (at one pixel the
+    // end pixel is the cap).
+    QPen widened(QColor::fromRgb(ModeColor(pen.mode, color)), deviceWidth, Qt::SolidLine, Qt::SquareCap,
                  Qt::MiterJoin);
     const std::span<const int> pattern = DashPattern(pen);
     if (!pattern.empty())

@@ -33,8 +33,8 @@ QPen LinePen(const TPenData& pen, QRgb color);
 
 // The QPen shapes are outlined with when the pen is deviceWidth device pixels
 // wide (see DeviceMapping::PenWidth): LinePen at one device pixel; a wide pen
-// at that width; a one-pixel pen drawn wider keeps its flat caps and its dash
-// pattern, which grows with the width.
+// at that width; a one-pixel pen drawn wider gets square caps and keeps its
+// dash pattern, which grows with the width.
 QPen OutlinePen(const TPenData& pen, QRgb color, int deviceWidth);
 
 // The raster operation of a pen mode. pmCopy draws the source over the target;

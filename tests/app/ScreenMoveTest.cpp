@@ -1,5 +1,5 @@
 // The window moved between two screens, one at 100 % and one at 200 %
-// (app-two-screens.json): the image follows with a bitmap at the new ratio
+// (tests/support/TwoScreens.json): the image follows with a bitmap at the new ratio
 // that shows the last frame again, sharp at once.
 #include "AppTestSupport.h"
 #include "FigureFrames.h"

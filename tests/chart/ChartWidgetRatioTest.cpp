@@ -1,6 +1,6 @@
 // The chart widget on scaled screens: registered to run with QT_SCALE_FACTOR
 // at 2 and at 1.5 (ChartWidgetAtRatio), and on an offscreen platform with two
-// screens of ratios 1 and 2 (ChartWidgetOnTwoScreens, see TwoScreens.json).
+// screens of ratios 1 and 2 (ChartWidgetOnTwoScreens, see tests/support/TwoScreens.json).
 #include "chart/ChartCanvas.h"
 #include "tests/chart/ChartMouseTestSupport.h"
 
