@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <random>
 
 namespace {
@@ -150,53 +149,6 @@ TEST(CanvasDeviceRatio, DeviceLinesWidenTheNearestPixelCentreLineAcrossIt)
         const int centre = first + width / 2;
         EXPECT_LE(std::abs(centre - ideal), 0.5) << x;
     }
-}
-
-// The ink of a text: its bounding box and whether every inked pixel lies in
-// a 2 x 2 block of the same ink.
-struct Ink {
-    QRect box;
-    bool allInBlocks = true;
-};
-
-Ink InkOf(const QImage& image)
-{
-    Ink ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            if (rgbAt(image, x, y) == kWhite)
-                continue;
-            ink.box |= QRect(x, y, 1, 1);
-            const int bx = x & ~1;
-            const int by = y & ~1;
-            for (int dy = 0; dy < 2; ++dy)
-                for (int dx = 0; dx < 2; ++dx)
-                    if (bx + dx >= image.width() || by + dy >= image.height()
-                        || rgbAt(image, bx + dx, by + dy) != rgbAt(image, x, y))
-                        ink.allInBlocks = false;
-        }
-    return ink;
-}
-
-TEST(CanvasDeviceRatio, TextIsDrawnWithTheFontAtTheRatioWhereTheLogicalLayoutPutsIt)
-{
-    Surface single(120, 40);
-    Surface scaled(120, 40, kWhite, 2.0);
-    for (Surface* s : {&single, &scaled}) {
-        s->canvas.Font().SetName("Arial");
-        s->canvas.Font().SetPixelHeight(11);
-        s->canvas.SetBackgroundMode(bkTransparent);
-        s->canvas.TextOut(10, 12, "Graf 1,5");
-    }
-    EXPECT_EQ(scaled.canvas.TextWidth("Graf 1,5"), single.canvas.TextWidth("Graf 1,5")) << "measured logically";
-    const Ink one = InkOf(single.image);
-    const Ink two = InkOf(scaled.image);
-    ASSERT_FALSE(one.box.isEmpty());
-    EXPECT_NEAR(two.box.height(), 2 * one.box.height(), 2);
-    EXPECT_NEAR(two.box.width(), 2 * one.box.width(), 4);
-    EXPECT_NEAR(two.box.left(), 2 * one.box.left(), 2);
-    EXPECT_NEAR(two.box.top(), 2 * one.box.top(), 2);
-    EXPECT_FALSE(two.allInBlocks) << "the glyphs have detail finer than a logical pixel";
 }
 
 TEST(CanvasDeviceRatio, ClippingStopsTextAndWideLinesAtTheClipsDeviceEdges)
