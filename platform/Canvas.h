@@ -5,6 +5,7 @@
 #include "platform/CanvasPen.h"
 #include "platform/DeviceMapping.h"
 #include "platform/GraphicsTypes.h"
+#include "platform/RasterLine.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -30,14 +31,11 @@ class DirectLineWriter;
 // position that the canvas sets with a pen of the given width: that row for
 // a one-pixel pen; for a wider one width rows centred on it, the odd one out
 // before it (rows position - 1 and position for width 2).
-struct PixelSpan {
-    int first;
-    int last;
-};
+// The line rule's own cross-section (raster::CrossSectionAt).
+using PixelSpan = raster::CrossSpan;
 constexpr PixelSpan LineCrossSection(int position, int penWidth)
 {
-    const int width = penWidth > 1 ? penWidth : 1;
-    return {position - width / 2, position + (width - 1) / 2};
+    return raster::CrossSectionAt(position, penWidth);
 }
 
 // A drawing surface with the classic raster rules, on top of QPainter.
