@@ -6,6 +6,10 @@
 
 TImage::TImage(QWidget* parent)
     : QWidget(parent)
+    , screenWatch_([this] {
+        FollowRatio();
+        update();
+    })
 {
 }
 
@@ -49,21 +53,6 @@ void TImage::paintEvent(QPaintEvent* event)
 
 void TImage::showEvent(QShowEvent* event)
 {
-    WatchWindow();
+    screenWatch_.Follow(window()->windowHandle());
     QWidget::showEvent(event);
-}
-
-void TImage::WatchWindow()
-{
-    QWindow* const shownIn = window()->windowHandle();
-    if (shownIn == watchedWindow_)
-        return;
-    disconnect(screenChange_);
-    watchedWindow_ = shownIn;
-    if (shownIn == nullptr)
-        return;
-    screenChange_ = connect(shownIn, &QWindow::screenChanged, this, [this] {
-        FollowRatio();
-        update();
-    });
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "platform/RasterBitmap.h"
+#include "platform/ScreenWatch.h"
 
-#include <QMetaObject>
-#include <QPointer>
 #include <QSize>
 #include <QWidget>
 
@@ -11,7 +10,6 @@
 #include <memory>
 
 class QImage;
-class QWindow;
 
 // A control that shows an off-screen bitmap at its top-left corner, unscaled.
 // The bitmap is made on the first use of the canvas, white and of the
@@ -54,10 +52,8 @@ private:
     // Makes the bitmap anew and has it redrawn when the control's ratio is
     // not the bitmap's.
     void FollowRatio();
-    // Follows the screen of the window the control is shown in.
-    void WatchWindow();
 
     std::unique_ptr<platform::RasterBitmap> bitmap_;
-    QPointer<QWindow> watchedWindow_;
-    QMetaObject::Connection screenChange_;
+    // Follows the screen of the window the control is shown in.
+    platform::ScreenWatch screenWatch_;
 };

@@ -52,7 +52,7 @@ Qt::CursorShape ToQtCursor(TCursor cursor)
 TChart::TChart(QWidget* parent)
     : QWidget(parent)
     // A paint at another ratio renders anew by itself (see paintEvent).
-    , screenWatch_(*this, [this] { update(); })
+    , screenWatch_([this] { update(); })
 {
     // The surface covers the whole client area at every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -125,7 +125,7 @@ void TChart::resizeEvent(QResizeEvent* /*event*/)
 void TChart::showEvent(QShowEvent* event)
 {
     // The top-level window exists from now on, and may be another one than before.
-    screenWatch_.Follow();
+    screenWatch_.Follow(window()->windowHandle());
     QWidget::showEvent(event);
 }
 

@@ -2,8 +2,8 @@
 
 #include "chart/ChartHost.h"
 #include "chart/CustomChart.h"
-#include "chart/ScreenWatch.h"
 #include "platform/Canvas.h"
+#include "platform/ScreenWatch.h"
 
 #include <QImage>
 #include <QWidget>
@@ -75,7 +75,7 @@ private:
 
     QImage surface_;
     platform::Canvas surfaceCanvas_;
-    ScreenWatch screenWatch_;
+    platform::ScreenWatch screenWatch_;
     // The chart asked for a new picture (or the size changed) since the last paint.
     bool answerPending_ = true;
     // Wheel turns that do not yet make a whole notch.

@@ -1,20 +1,19 @@
-#include "chart/ScreenWatch.h"
+#include "platform/ScreenWatch.h"
 
 #include <QScreen>
-#include <QWidget>
 #include <QWindow>
 
 #include <utility>
 
-ScreenWatch::ScreenWatch(QWidget& widget, std::function<void()> onChange)
-    : widget_(widget)
-    , onChange_(std::move(onChange))
+namespace platform {
+
+ScreenWatch::ScreenWatch(std::function<void()> onChange)
+    : onChange_(std::move(onChange))
 {
 }
 
-void ScreenWatch::Follow()
+void ScreenWatch::Follow(QWindow* window)
 {
-    QWindow* window = widget_.window()->windowHandle();
     if (window == window_)
         return;
     disconnect(windowConnection_);
@@ -36,3 +35,5 @@ void ScreenWatch::FollowScreen(QScreen* screen)
     if (screen != nullptr)
         screenConnection_ = connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this] { onChange_(); });
 }
+
+} // namespace platform
