@@ -85,8 +85,8 @@ void TChart::paintEvent(QPaintEvent* /*event*/)
 {
     if (devicePixelRatioF() != surface_.devicePixelRatio()) {
         // What the window shows now has another resolution: a new picture for it.
+        // The kept picture has the old ratio, so the paint renders anew.
         MakeSurface();
-        Canvas().MarkDirty();
         answerPending_ = true;
     }
     if (answerPending_ && width() > 0 && height() > 0) {

@@ -186,15 +186,10 @@ void TFastLineSeries::CollectStrip(const AxisPixelMapper& toX, const AxisPixelMa
                       std::span<const int>(yPixels).subspan(i, size - i));
     }
     strip_.Finish();
-    // The last point's pixel is that of the last point drawn, whether it
-    // repeats it or not; in logical pixels whatever the strip's are.
-    if (toX.Placement().IsIdentity() && toY.Placement().IsIdentity()) {
-        lastPixelX_ = strip_.Last().x();
-        lastPixelY_ = strip_.Last().y();
-    } else {
-        lastPixelX_ = toX.AxisPixel(xValues[count - 1] * xs.Multiplier());
-        lastPixelY_ = toY.AxisPixel(yValues[count - 1] * ys.Multiplier());
-    }
+    // The pen rests on the last point's logical pixel, whatever pixels the
+    // strip is in.
+    lastPixelX_ = toX.AxisPixel(xValues[count - 1] * xs.Multiplier());
+    lastPixelY_ = toY.AxisPixel(yValues[count - 1] * ys.Multiplier());
 }
 
 void TFastLineSeries::DrawPoint(int index)

@@ -49,11 +49,8 @@ double ScreenAngle(double cx, double cy, QPointF p)
 void Canvas::FillRect(int left, int top, int right, int bottom)
 {
     realizeBrush();
-    const Box box = Normalized(left, top, right, bottom);
-    if (box.empty() || brush_.Style() == bsClear)
-        return;
     const QRect rect = deviceBox(left, top, right, bottom);
-    if (rect.isEmpty())
+    if (rect.isEmpty() || brush_.Style() == bsClear)
         return;
     if (brush_.Style() == bsSolid)
         dropSharedPixelsCoveredBy(rect);
@@ -81,10 +78,8 @@ void Canvas::Rectangle(int x0, int y0, int x1, int y1)
 {
     realizeBrush();
     const TPenData& pen = pen_.Data();
-    if (Normalized(x0, y0, x1, y1).empty() || pen.mode == pmNop)
-        return;
     const Box box = BoxOf(deviceBox(x0, y0, x1, y1));
-    if (box.empty())
+    if (box.empty() || pen.mode == pmNop)
         return;
     QPainter* p = clippedPainter();
     if (p == nullptr)
@@ -151,8 +146,6 @@ void Canvas::outlineBox(int left, int top, int right, int bottom)
 void Canvas::Ellipse(int x0, int y0, int x1, int y1)
 {
     realizeBrush();
-    if (Normalized(x0, y0, x1, y1).empty())
-        return;
     ellipseOnDeviceBox(deviceBox(x0, y0, x1, y1));
 }
 
@@ -196,8 +189,6 @@ void Canvas::ellipseOnDeviceBox(const QRect& rect)
 void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     realizeBrush();
-    if (Normalized(x1, y1, x2, y2).empty())
-        return;
     // Only the rays' directions matter, and scaling keeps them.
     const double r = mapping_.ratio;
     arcOnDeviceBox(deviceBox(x1, y1, x2, y2), QPointF(x3 * r, y3 * r), QPointF(x4 * r, y4 * r));
