@@ -98,6 +98,21 @@ std::span<const int> WidenedPattern(std::span<const int> pattern, int width, std
     return std::span<const int>(storage.data(), count);
 }
 
+// draw(from, to) for a line given in logical pixels (its device line for a
+// pen of the given logical width) or, when not logical, in device pixels.
+template <typename Draw>
+auto DeviceLineOf(const DeviceMapping& mapping, bool logical, int width, Draw& draw)
+{
+    return [&mapping, logical, width, &draw](QPoint from, QPoint to) {
+        if (!logical) {
+            draw(from, to);
+            return;
+        }
+        const DeviceMapping::Line line = mapping.DeviceLine(from, to, width);
+        draw(line.from, line.to);
+    };
+}
+
 } // namespace
 
 // What the canvas last set on its QPainter; an empty optional is "unknown".
@@ -157,16 +172,18 @@ void Canvas::takeMapping()
     else if (external_ != nullptr && external_->device() != nullptr)
         ratio = external_->device()->devicePixelRatioF();
     mapping_.ratio = ratio > 0 ? ratio : 1.0;
+    takeDeviceClip();
+}
+
+void Canvas::takeDeviceClip()
+{
     if (!clip_) {
         deviceClip_.reset();
         return;
     }
     const QRect& clip = *clip_;
-    const QPoint topLeft(mapping_.Edge(clip.left()), mapping_.Edge(clip.top()));
-    const QPoint bottomRight(mapping_.Edge(clip.left() + clip.width()) - 1,
-                             mapping_.Edge(clip.top() + clip.height()) - 1);
-    const QRect device(topLeft, bottomRight);
-    deviceClip_ = device.isValid() && clip.isValid() && !clip.isEmpty() ? device : QRect(0, 0, 0, 0);
+    const QRect device = deviceBox(clip.left(), clip.top(), clip.left() + clip.width(), clip.top() + clip.height());
+    deviceClip_ = device.isEmpty() ? QRect(0, 0, 0, 0) : device;
 }
 
 QRect Canvas::deviceBox(int x0, int y0, int x1, int y1) const
@@ -213,7 +230,7 @@ void Canvas::IntersectClipRect(int left, int top, int right, int bottom)
     const QRect narrowed = clip_ ? clip_->intersected(rect) : rect;
     // An empty clip is kept as an explicit empty rectangle: nothing shows.
     clip_ = narrowed.isValid() ? narrowed : QRect(0, 0, 0, 0);
-    takeMapping();
+    takeDeviceClip();
 }
 
 void Canvas::RemoveClip()
@@ -375,46 +392,26 @@ std::optional<QRgb> Canvas::gapColor() const
 
 void Canvas::stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends, bool device)
 {
-    if (!IsBound() || recipes::DrawsNothing(pen_.Data()))
-        return;
-    const auto eachStrip = [&](auto&& draw) {
+    const bool logical = !device && !mapping_.IsIdentity();
+    const int width = pen_.Width();
+    drawDeviceLines([&](auto&& draw) {
+        const auto line = DeviceLineOf(mapping_, logical, width, draw);
         std::size_t start = 0;
         for (std::size_t end : ends) {
             end = std::min(end, points.size());
             if (end > start + 1)
-                draw(points.subspan(start, end - start));
+                ForEachSegment(points.subspan(start, end - start), false, line);
             start = std::max(start, end);
         }
-    };
-    // Logical points at a ratio above 1 become device lines one by one.
-    const bool asDevicePoints = device || mapping_.IsIdentity();
-    if (DrawsLinesDirectly() && asDevicePoints) {
-        std::optional<raster::DirectLineWriter> writer = directWriter(mapping_.PenWidth(pen_.Width()));
-        if (!writer)
-            return;
-        raster::ClearUpperVectorHalves();
-        eachStrip([&](std::span<const QPoint> strip) { writer->strip(strip); });
-        return;
-    }
-    if (device)
-        eachStrip([&](std::span<const QPoint> strip) { deviceSegments(strip, false); });
-    else
-        eachStrip([&](std::span<const QPoint> strip) { segments(strip, false); });
+    });
 }
 
 void Canvas::segments(std::span<const QPoint> points, bool closed)
 {
-    if (mapping_.IsIdentity()) {
-        deviceSegments(points, closed);
-        return;
-    }
+    const bool logical = !mapping_.IsIdentity();
     const int width = pen_.Width();
-    drawDeviceLines([&](auto&& draw) {
-        ForEachSegment(points, closed, [&](QPoint from, QPoint to) {
-            const DeviceMapping::Line line = mapping_.DeviceLine(from, to, width);
-            draw(line.from, line.to);
-        });
-    });
+    drawDeviceLines(
+        [&](auto&& draw) { ForEachSegment(points, closed, DeviceLineOf(mapping_, logical, width, draw)); });
 }
 
 void Canvas::deviceSegments(std::span<const QPoint> points, bool closed)

@@ -214,8 +214,10 @@ private:
     // directly, in the pen colour; none when nothing shows. Ends the painter
     // first when the image shares its pixels with a copy.
     std::optional<raster::DirectLineWriter> directWriter(int width);
-    // Takes the device pixel ratio of the bound target.
+    // Takes the device pixel ratio of the bound target, and the clip at it.
     void takeMapping();
+    // The clip in device pixels, from the logical one.
+    void takeDeviceClip();
     // The device box of a logical one, corners in order.
     QRect deviceBox(int x0, int y0, int x1, int y1) const;
     // Sets the painter to work in device pixels (true) or in the target's

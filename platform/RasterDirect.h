@@ -44,13 +44,6 @@ public:
         TraceLine(from, to, box_, [this](int x, int y, long long) { pixels_[y * stride_ + x] = color_; });
     }
 
-    // The lines from each point to the next.
-    void strip(std::span<const QPoint> points)
-    {
-        for (std::size_t i = 1; i < points.size(); ++i)
-            line(points[i - 1], points[i]);
-    }
-
     // The line in a dash pattern (see DashPhase), stepped from its start: the
     // pixels of its dashes in the colour, those of its gaps in gapColor, or
     // left as they are without one.
