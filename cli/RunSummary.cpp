@@ -1,6 +1,6 @@
 #include "cli/RunSummary.h"
 
-#include "cli/TheoreticalPeriods.h"
+#include "model/TheoreticalPeriods.h"
 
 #include <cmath>
 
@@ -23,20 +23,18 @@ void SummaryRecorder::BeginRun(int /*run*/, const RunInputs& inputs)
 {
     inputs_ = inputs;
     startEnergy_ = StartEnergy(inputs);
-    largestAngle_ = 0.0;
     largestEnergyChange_ = 0.0L;
     energyOutOfRange_ = false;
-    crossings_ = ZeroCrossings();
+    swing_ = model::SwingRecorder();
 }
 
 void SummaryRecorder::AddSample(const Sample& sample)
 {
-    largestAngle_ = std::fmax(largestAngle_, std::fabs(sample.degrees));
     if (!std::isfinite(sample.energy))
         energyOutOfRange_ = true;
     const long double change = std::fabs(static_cast<long double>(sample.energy) - startEnergy_);
     largestEnergyChange_ = std::fmax(largestEnergyChange_, change);
-    crossings_.Add(sample.time, sample.degrees);
+    swing_.Add(sample.time, sample.degrees);
 }
 
 void SummaryRecorder::EndRun(const RunEnd& end)
@@ -46,23 +44,19 @@ void SummaryRecorder::EndRun(const RunEnd& end)
     summary.points = end.points;
     summary.fault = end.fault;
     summary.startEnergy = startEnergy_;
-    summary.smallAnglePeriod = SmallAnglePeriod(inputs_);
-    summary.exactPeriod = ExactPeriod(inputs_);
-    summary.crossings = crossings_.Count();
-    if (end.points == 0) {
-        summary.amplitude = Measure::NotAvailable("no points recorded");
-        summary.measuredPeriod = Measure::NotAvailable("no points recorded");
+    summary.smallAnglePeriod = model::SmallAnglePeriod(inputs_);
+    summary.exactPeriod = model::ExactPeriod(inputs_);
+    summary.crossings = swing_.Crossings();
+    summary.amplitude = swing_.Amplitude();
+    summary.measuredPeriod = swing_.Period();
+    if (end.points == 0)
         summary.energyDeviation = Measure::NotAvailable("no points recorded");
-    } else {
-        summary.amplitude = Measure::Of(largestAngle_);
-        summary.measuredPeriod = crossings_.Period();
-        if (!std::isfinite(startEnergy_) || energyOutOfRange_)
-            summary.energyDeviation = Measure::NotAvailable("an energy does not fit a double");
-        else if (startEnergy_ == 0.0)
-            summary.energyDeviation = Measure::NotAvailable("the start energy is 0");
-        else
-            summary.energyDeviation = Measure::Of(static_cast<double>(largestEnergyChange_ / std::fabs(startEnergy_)));
-    }
+    else if (!std::isfinite(startEnergy_) || energyOutOfRange_)
+        summary.energyDeviation = Measure::NotAvailable("an energy does not fit a double");
+    else if (startEnergy_ == 0.0)
+        summary.energyDeviation = Measure::NotAvailable("the start energy is 0");
+    else
+        summary.energyDeviation = Measure::Of(static_cast<double>(largestEnergyChange_ / std::fabs(startEnergy_)));
     summary.periodDeviation = Deviation(summary.measuredPeriod, summary.exactPeriod);
     runs_.push_back(std::move(summary));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/Measure.h"
 #include "cli/Simulation.h"
-#include "cli/ZeroCrossings.h"
+#include "model/Measure.h"
+#include "model/SwingRecorder.h"
 
 #include <QString>
 
@@ -11,6 +11,8 @@
 #include <vector>
 
 namespace cli {
+
+using model::Measure;
 
 // What the summary tells about one run.
 struct RunSummary {
@@ -47,10 +49,9 @@ public:
 private:
     RunInputs inputs_;
     double startEnergy_ = 0.0;
-    double largestAngle_ = 0.0;
     long double largestEnergyChange_ = 0.0L;
     bool energyOutOfRange_ = false;
-    ZeroCrossings crossings_;
+    model::SwingRecorder swing_;
     std::vector<RunSummary> runs_;
 };
 

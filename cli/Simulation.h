@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/RunInputs.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -12,14 +14,7 @@ struct PendulumState;
 
 namespace cli {
 
-// The three inputs of a run, as the window's fields hold them: the distance
-// a from the pivot to the centre of mass [m], the moment of inertia J about
-// the pivot [kg m^2] and the start angle as typed [degrees].
-struct RunInputs {
-    double length = 0.0;
-    double inertia = 0.0;
-    double angle = 0.0;
-};
+using RunInputs = model::RunInputs;
 
 // One recorded point of a run: the window's chart point (time [s], angle
 // [degrees]) and, of the same model state, the angular velocity [rad/s] and

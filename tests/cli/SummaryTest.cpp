@@ -3,13 +3,8 @@
 
 #include "cli/RunSummary.h"
 #include "cli/SummaryTable.h"
-#include "cli/TheoreticalPeriods.h"
-#include "cli/ZeroCrossings.h"
 
-#include <cmath>
-#include <numbers>
-
-using cli::Measure;
+using model::Measure;
 using cli::RunInputs;
 using cli::RunSummary;
 
@@ -26,86 +21,6 @@ RunSummary Summarize(const RunInputs& inputs, std::int64_t points)
 constexpr RunInputs defaults{0.8, 0.05, 10.0};
 
 } // namespace
-
-TEST(ZeroCrossings, LinearInterpolationInTheDirectionOfTheFirstCrossing)
-{
-    cli::ZeroCrossings rising;
-    // Rising crossings at 2/3 (from -2 to 1), at 2.5 and at 4.25; the
-    // falling ones between them are not counted.
-    const double samples[][2] = {{0, -2}, {1, 1}, {2, -1}, {3, 1}, {4, -3}, {5, 1}, {6, 0.5}};
-    for (const auto& s : samples)
-        rising.Add(s[0], s[1]);
-    EXPECT_EQ(rising.Count(), 3);
-    ASSERT_TRUE(rising.Period().value);
-    EXPECT_DOUBLE_EQ(*rising.Period().value, (4.75 - 2.0 / 3.0) / 2.0);
-
-    cli::ZeroCrossings falling;
-    for (const auto& s : {std::pair{0.0, 1.0}, {1.0, -3.0}, {2.0, 1.0}, {3.0, 0.0}, {4.0, 2.0}})
-        falling.Add(s.first, s.second);
-    // 1 to -3 crosses at 0.25; 1 to 0 ends on zero at 3: that is a crossing.
-    EXPECT_EQ(falling.Count(), 2);
-    EXPECT_DOUBLE_EQ(*falling.Period().value, 2.75);
-}
-
-TEST(ZeroCrossings, FewerThanTwoGiveNoPeriod)
-{
-    cli::ZeroCrossings none;
-    none.Add(0, 0);
-    none.Add(1, 0);
-    EXPECT_FALSE(none.Period().value);
-    EXPECT_EQ(none.Period().reason, "fewer than two crossings of zero in the same direction (0 found)");
-
-    cli::ZeroCrossings one;
-    for (const auto& s : {std::pair{0.0, -1.0}, {1.0, 1.0}, {2.0, -1.0}})
-        one.Add(s.first, s.second);
-    EXPECT_EQ(one.Period().reason, "fewer than two crossings of zero in the same direction (1 found)");
-}
-
-TEST(TheoreticalPeriods, HandWorkedValues)
-{
-    // J / (m g a) = 0.05 / 7.848; 2 pi sqrt of it is 0.501517 s.
-    EXPECT_NEAR(*cli::SmallAnglePeriod(defaults).value, 0.5015167, 1e-7);
-    // K(sin 5 degrees) = 1.5737921 gives 0.50247 s to 5 digits.
-    EXPECT_NEAR(*cli::ExactPeriod(defaults).value, 0.50247, 5e-6);
-    // K(sin 45 degrees) = 1.8540747.
-    EXPECT_NEAR(*cli::ExactPeriod({0.8, 0.05, 90.0}).value, 4 * std::sqrt(0.05 / 7.848) * 1.8540747, 1e-7);
-    EXPECT_NEAR(*cli::ExactPeriod({0.8, 0.05, -90.0}).value, *cli::ExactPeriod({0.8, 0.05, 90.0}).value, 1e-15);
-    // K(0) = pi / 2: the exact period of a swing of 0 degrees is the small-angle one.
-    EXPECT_NEAR(*cli::ExactPeriod({0.8, 0.05, 0.0}).value, *cli::SmallAnglePeriod(defaults).value, 1e-15);
-    // Longer with the amplitude, without bound towards 180 degrees.
-    EXPECT_GT(*cli::ExactPeriod({0.8, 0.05, 179.9}).value, 4 * *cli::ExactPeriod({0.8, 0.05, 90.0}).value);
-}
-
-TEST(TheoreticalPeriods, NotAvailableWhereThePendulumDoesNotSwing)
-{
-    const std::string noRestoring = "no swing: a = 0, nothing pulls the body back";
-    const std::string notPositive = "no swing: J/(m g a) is not above 0";
-    const std::string noReturn = "no swing back: |phi0| is 180 degrees or more";
-    struct Case {
-        RunInputs inputs;
-        std::string smallAngle; // "" when available
-        std::string exact;
-    };
-    const Case cases[] = {
-        {{0.0, 0.05, 10.0}, noRestoring, noRestoring},
-        {{0.8, 0.0, 10.0}, notPositive, notPositive},
-        {{0.8, -0.05, 10.0}, notPositive, notPositive},
-        {{-0.8, 0.05, 10.0}, notPositive, notPositive},
-        {{0.8, 0.05, 180.0}, "", noReturn},
-        {{0.8, 0.05, -200.0}, "", noReturn},
-        {{0.8, 0.05, 179.99999999999997}, "", "phi0 lies too close to 180 degrees for the elliptic integral"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.inputs.length) + " " + std::to_string(c.inputs.inertia) + " "
-                     + std::to_string(c.inputs.angle));
-        const Measure small = cli::SmallAnglePeriod(c.inputs);
-        const Measure exact = cli::ExactPeriod(c.inputs);
-        EXPECT_EQ(small.value.has_value(), c.smallAngle.empty());
-        EXPECT_EQ(small.reason, c.smallAngle);
-        EXPECT_FALSE(exact.value);
-        EXPECT_EQ(exact.reason, c.exact);
-    }
-}
 
 TEST(RunSummary, DefaultRunOfTenSeconds)
 {

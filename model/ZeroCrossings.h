@@ -1,10 +1,10 @@
 #pragma once
 
-#include "cli/Measure.h"
+#include "model/Measure.h"
 
 #include <cstdint>
 
-namespace cli {
+namespace model {
 
 // The period measured from a run's samples: the mean interval between
 // successive crossings of zero in one direction. A crossing lies between two
@@ -34,4 +34,4 @@ private:
     double last_ = 0.0;
 };
 
-} // namespace cli
+} // namespace model

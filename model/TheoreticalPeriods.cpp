@@ -1,4 +1,4 @@
-#include "cli/TheoreticalPeriods.h"
+#include "model/TheoreticalPeriods.h"
 
 #include "model/AngleConversion.h"
 #include "model/ExtendedTrigonometry.h"
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <optional>
 
-namespace cli {
+namespace model {
 
 namespace {
 
@@ -21,7 +21,7 @@ struct SwingRatio {
 
 SwingRatio SwingRatioOf(const RunInputs& inputs)
 {
-    const Extended restoring = Extended{model::standardMass} * model::standardGravity * inputs.length;
+    const Extended restoring = Extended{standardMass} * standardGravity * inputs.length;
     if (restoring == 0.0L)
         return {std::nullopt, "no swing: a = 0, nothing pulls the body back"};
     const Extended ratio = inputs.inertia / restoring;
@@ -37,7 +37,7 @@ Measure SmallAnglePeriod(const RunInputs& inputs)
     const SwingRatio swing = SwingRatioOf(inputs);
     if (!swing.ratio)
         return Measure::NotAvailable(swing.reason);
-    return Measure::Of(static_cast<double>(2.0L * model::extendedPi * std::sqrt(*swing.ratio)));
+    return Measure::Of(static_cast<double>(2.0L * extendedPi * std::sqrt(*swing.ratio)));
 }
 
 Measure ExactPeriod(const RunInputs& inputs)
@@ -47,8 +47,8 @@ Measure ExactPeriod(const RunInputs& inputs)
         return Measure::NotAvailable(swing.reason);
     if (!(std::fabs(inputs.angle) < 180.0))
         return Measure::NotAvailable("no swing back: |phi0| is 180 degrees or more");
-    const double startAngle = std::fabs(model::StartAngleFromDegrees(inputs.angle));
-    const Extended modulus = model::ExtendedSine(startAngle / 2.0);
+    const double startAngle = std::fabs(StartAngleFromDegrees(inputs.angle));
+    const Extended modulus = ExtendedSine(startAngle / 2.0);
     const Extended quarter = std::comp_ellint_1(modulus);
     const Extended period = 4.0L * std::sqrt(*swing.ratio) * quarter;
     if (!std::isfinite(period))
@@ -56,4 +56,4 @@ Measure ExactPeriod(const RunInputs& inputs)
     return Measure::Of(static_cast<double>(period));
 }
 
-} // namespace cli
+} // namespace model

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-namespace cli {
+namespace model {
 
 // A figure of the summary: a finite value, or "n/a" with the reason why
 // there is none.
@@ -22,4 +22,4 @@ struct Measure {
     static Measure NotAvailable(std::string reason) { return {std::nullopt, std::move(reason)}; }
 };
 
-} // namespace cli
+} // namespace model

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "cli/Measure.h"
-#include "cli/Simulation.h"
+#include "model/Measure.h"
+#include "model/RunInputs.h"
 
-namespace cli {
+namespace model {
 
 // The periods theory gives for the run's pendulum (m = 1 kg, g = 9.81 m/s^2),
 // n/a with the reason where the formula does not apply.
@@ -18,4 +18,4 @@ Measure SmallAnglePeriod(const RunInputs& inputs);
 // the start angle the run uses (the typed degrees in radians).
 Measure ExactPeriod(const RunInputs& inputs);
 
-} // namespace cli
+} // namespace model

@@ -1,6 +1,6 @@
-#include "cli/ZeroCrossings.h"
+#include "model/ZeroCrossings.h"
 
-namespace cli {
+namespace model {
 
 void ZeroCrossings::Add(double time, double angle)
 {
@@ -35,4 +35,4 @@ Measure ZeroCrossings::Period() const
     return Measure::Of((last_ - first_) / static_cast<double>(count_ - 1));
 }
 
-} // namespace cli
+} // namespace model
