@@ -1,0 +1,125 @@
+// A whole pass of the window as a run makes it, with the window's real
+// content: the chart holding one or two runs of 300 points, asked for a new
+// picture as a new point asks it, the figure drawn at the next angle of a
+// swing, and the dispatch step in which the chart and the image repaint and
+// the window's picture reaches the screen. On a screen at 100 % and on one
+// at 200 % (the offscreen platform with two screens).
+#include "app/ErrorBox.h"
+#include "app/ImageControl.h"
+#include "app/PendulumFigure.h"
+#include "app/Unit1.h"
+#include "bench/GuiBenchmarkMain.h"
+#include "chart/Chart.h"
+#include "model/RunPass.h"
+#include "platform/Canvas.h"
+#include "platform/RunLoop.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+
+namespace {
+
+class FailingErrorBox final : public ErrorBox {
+public:
+    explicit FailingErrorBox(benchmark::State& state)
+        : state_(state)
+    {
+    }
+
+protected:
+    void Present(const QString& /*caption*/, const QString& text) override
+    {
+        state_.SkipWithError(qPrintable(text));
+    }
+
+private:
+    benchmark::State& state_;
+};
+
+// Sleeps cost nothing; each dispatch step delivers Qt's events and then
+// stops the run once its series has the points wanted.
+class FillingRunLoop final : public platform::RunLoop {
+public:
+    std::function<void()> onDispatch;
+
+    void sleep(int /*milliseconds*/) override {}
+    void dispatchPending() override
+    {
+        QCoreApplication::processEvents();
+        onDispatch();
+    }
+};
+
+constexpr int PointsPerRun = 300;
+
+// runs: how many runs of 300 points the chart holds (the second with
+// a = 0.5 m and 12 degrees, as in the README's picture); ratio: the device
+// pixel ratio of the screen the window is shown on.
+void WindowPass(benchmark::State& state, int runs, double ratio)
+{
+    FillingRunLoop loop;
+    FailingErrorBox errors(state);
+    TForm1 form(loop, &errors, [] { return QLocale::c(); });
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->devicePixelRatio() == ratio)
+            form.setGeometry(QRect(screen->geometry().topLeft() + QPoint(20, 20), form.size()));
+    }
+    form.show();
+    QCoreApplication::processEvents();
+    if (form.devicePixelRatioF() != ratio) {
+        state.SkipWithError("no screen of this ratio: run with the two screens' configuration");
+        return;
+    }
+    loop.onDispatch = [&form] {
+        const TChartSeries* series = form.Chart1->SeriesAt(form.Chart1->NumberOfSeries() - 1);
+        if (series->PointCount() >= PointsPerRun)
+            form.Button2Click(form.Button2);
+    };
+    for (int run = 0; run < runs; ++run) {
+        if (run == 1) {
+            form.Edit1->setText(QStringLiteral("0.5"));
+            form.Edit2->setText(QStringLiteral("12"));
+        }
+        form.Button1Click(form.Button1);
+    }
+    QCoreApplication::processEvents();
+
+    TChart& chart = *form.Chart1;
+    TImage& image = *form.Image1;
+    model::PendulumState swing = model::StartedPendulum(0.8, 10, 0.05);
+    for (auto _ : state) {
+        model::AdvancePass(swing);
+        // A new point asks the chart for a new picture, and nothing else.
+        chart.RequestRepaint();
+        platform::Canvas& canvas = image.Canvas();
+        canvas.Brush().SetColor(clWhite);
+        canvas.FillRect(0, 0, image.PictureSize().width(), image.PictureSize().height());
+        figure::DrawPendulum(canvas, 200, 100, figure::BarLength(swing.Length), swing.Fi);
+        image.Changed();
+        QCoreApplication::processEvents();
+    }
+}
+
+BENCHMARK_CAPTURE(WindowPass, OneRun_Ratio1, 1, 1.0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WindowPass, TwoRuns_Ratio1, 2, 1.0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WindowPass, OneRun_Ratio2, 1, 2.0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WindowPass, TwoRuns_Ratio2, 2, 2.0)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Two offscreen screens, at 100 % and 200 %, unless the caller chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KYVADLO_TWO_SCREENS_CONFIG);
+    return RunGuiBenchmarks<QApplication>(argc, argv);
+}
