@@ -33,12 +33,12 @@ public:
 
     void line(QPoint from, QPoint to)
     {
-        if (width_ > 1) {
-            wideLine(from, to);
+        if (from.x() == to.x() || from.y() == to.y()) {
+            straightLine(from, to, {}, std::nullopt);
             return;
         }
-        if (from.x() == to.x()) {
-            column(from.x(), from.y(), to.y());
+        if (width_ > 1) {
+            wideLine(from, to);
             return;
         }
         TraceLine(from, to, box_, [this](int x, int y, long long) { pixels_[y * stride_ + x] = color_; });
@@ -49,6 +49,10 @@ public:
     // left as they are without one.
     void dashedLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
     {
+        if (from.x() == to.x() || from.y() == to.y()) {
+            straightLine(from, to, pattern, gapColor);
+            return;
+        }
         const QRgb gap = 0xFF000000u | gapColor.value_or(0);
         const bool alongX = StepsAlongX(from, to);
         std::optional<DashPhase> phase;
@@ -66,16 +70,63 @@ public:
     }
 
 private:
-    // A line of the writer's width: each pixel of its centre line with its
-    // cross-section; a vertical one as width columns.
+    // A line along a row or a column: the pixels from `from` towards `to`,
+    // `to` left out, with their cross-sections, as the traced line sets them,
+    // but one box of pixels per stretch of a dash or a gap instead of a step
+    // per pixel. The pattern and gap colour as for dashedLine.
+    void straightLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
+    {
+        const bool alongX = from.y() == to.y();
+        const long long start = alongX ? from.x() : from.y();
+        const long long end = alongX ? to.x() : to.y();
+        if (start == end)
+            return;
+        const int direction = end > start ? 1 : -1;
+        const long long steps = direction > 0 ? end - start : start - end;
+        // Across the line: its cross-section within the box.
+        const long long centre = alongX ? from.y() : from.x();
+        const long long acrossFirst = std::max<long long>(centre - width_ / 2, alongX ? box_.top : box_.left);
+        const long long acrossLast
+            = std::min<long long>(centre + (width_ - 1) / 2, (alongX ? box_.bottom : box_.right) - 1LL);
+        // Along it: the steps whose pixels lie within the box.
+        const long long low = alongX ? box_.left : box_.top;
+        const long long high = (alongX ? box_.right : box_.bottom) - 1LL;
+        const long long first = std::max(0LL, direction > 0 ? low - start : start - high);
+        const long long last = std::min(steps - 1, direction > 0 ? high - start : start - low);
+        if (acrossFirst > acrossLast || first > last)
+            return;
+        const QRgb gap = 0xFF000000u | gapColor.value_or(0);
+        DashPhase phase(pattern, first);
+        for (long long i = first; i <= last; phase.NextRun()) {
+            const std::optional<int> runLeft = phase.RunLeft();
+            const long long count = runLeft ? std::min<long long>(*runLeft, last - i + 1) : last - i + 1;
+            if (phase.on() || gapColor) {
+                const long long a = start + direction * i;
+                const long long b = start + direction * (i + count - 1);
+                const int alongFirst = static_cast<int>(std::min(a, b));
+                const int alongLast = static_cast<int>(std::max(a, b));
+                const QRgb color = phase.on() ? color_ : gap;
+                if (alongX)
+                    fillBox(alongFirst, static_cast<int>(acrossFirst), alongLast, static_cast<int>(acrossLast), color);
+                else
+                    fillBox(static_cast<int>(acrossFirst), alongFirst, static_cast<int>(acrossLast), alongLast, color);
+            }
+            i += count;
+        }
+    }
+
+    // The pixels from (left, top) to (right, bottom), both included, all within the box.
+    void fillBox(int left, int top, int right, int bottom, QRgb color)
+    {
+        QRgb* row = pixels_ + top * stride_;
+        for (int y = top; y <= bottom; ++y, row += stride_)
+            std::fill(row + left, row + right + 1, color);
+    }
+
+    // A line of the writer's width that runs along neither a row nor a
+    // column: each pixel of its centre line with its cross-section.
     void wideLine(QPoint from, QPoint to)
     {
-        if (from.x() == to.x()) {
-            const CrossSpan span = CrossSectionAt(from.x(), width_);
-            for (int x = span.first; x <= span.last; ++x)
-                column(x, from.y(), to.y());
-            return;
-        }
         if (StepsAlongX(from, to)) {
             TraceWideLine(from, to, box_, width_, [&](int x, int y, long long) { cross(x, y, true, color_); });
             return;
@@ -116,21 +167,6 @@ private:
             for (int column = left; column <= right; ++column)
                 pixel[column] = color;
         }
-    }
-
-    // A vertical line, the rows from y0 towards y1, y1 excluded, filled as a
-    // column.
-    void column(int x, int y0, int y1)
-    {
-        if (y0 == y1 || x < box_.left || x >= box_.right)
-            return;
-        const long long first = y0 < y1 ? y0 : y1 + 1LL;
-        const long long last = y0 < y1 ? y1 - 1LL : y0;
-        const int top = static_cast<int>(std::max<long long>(first, box_.top));
-        const int bottom = static_cast<int>(std::min<long long>(last, box_.bottom - 1LL));
-        QRgb* pixel = pixels_ + top * stride_ + x;
-        for (int y = top; y <= bottom; ++y, pixel += stride_)
-            *pixel = color_;
     }
 
     QRgb* pixels_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <span>
 
 // Which pixels a one-pixel line sets: the nearest pixels to the ideal line
@@ -337,6 +338,23 @@ public:
 
     // Whether the step is in a dash (not in a gap).
     bool on() const { return index_ % 2 == 0; }
+
+    // How many steps from this one on stay in the same dash or gap; none for
+    // the endless dash of an empty pattern, which never ends.
+    std::optional<int> RunLeft() const
+    {
+        if (pattern_.empty())
+            return std::nullopt;
+        return left_;
+    }
+    // On to the first step of the next dash or gap.
+    void NextRun()
+    {
+        if (pattern_.empty())
+            return;
+        index_ = (index_ + 1) % pattern_.size();
+        left_ = pattern_[index_];
+    }
 
     // On to the next step.
     void advance()

@@ -236,4 +236,41 @@ TEST(CanvasDeviceRatio, WideLinesAreTheSameWrittenDirectlyAndFilledThroughQPaint
     }
 }
 
+// Lines along rows and columns, solid and in every dash pattern with their
+// gaps left alone or filled, in both directions and clipped: the direct
+// writer fills each stretch of a dash at once, and sets the pixels that
+// QPainter fills step by step along the traced line.
+TEST(CanvasDeviceRatio, StraightLinesAreTheSameWrittenDirectlyAndFilledThroughQPainter)
+{
+    std::mt19937 random(23);
+    std::uniform_int_distribution<int> coordinate(-40, 160);
+    std::uniform_int_distribution<int> pick(0, 5);
+    for (const double ratio : {1.0, 1.5, 2.0, 3.0}) {
+        Surface direct(60, 50, kWhite, ratio);
+        QImage painted(direct.image.size(), QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::white);
+        painted.setDevicePixelRatio(ratio);
+        Canvas filled;
+        filled.BindImage(&painted);
+        for (Canvas* canvas : {&direct.canvas, &filled})
+            canvas->IntersectClipRect(4, 3, 55, 46);
+        for (int i = 0; i < 400; ++i) {
+            const QPoint from(coordinate(random), coordinate(random));
+            const QPoint to = i % 2 == 0 ? QPoint(coordinate(random), from.y()) : QPoint(from.x(), coordinate(random));
+            const int style = pick(random);
+            for (Canvas* canvas : {&direct.canvas, &filled}) {
+                canvas->Pen().SetColor(static_cast<TColor>(i * 0x10305));
+                canvas->Pen().SetStyle(style < 5 ? static_cast<TPenStyle>(style) : psSolid);
+                canvas->Pen().SetAlternateDots(style == 5);
+                canvas->SetBackgroundMode(i % 3 == 0 ? bkOpaque : bkTransparent);
+                canvas->SetBackgroundColor(static_cast<TColor>(i * 0x30201));
+                canvas->DrawDeviceLine(from, to);
+            }
+        }
+        filled.Unbind();
+        EXPECT_EQ(direct.image, painted.convertToFormat(QImage::Format_RGB32)) << "ratio " << ratio;
+        EXPECT_GT(countPixelsNot(direct.image, kWhite, 0, 0, direct.image.width(), direct.image.height()), 1000);
+    }
+}
+
 } // namespace
