@@ -4,6 +4,7 @@
 #include "platform/CanvasFont.h"
 #include "platform/CanvasPen.h"
 #include "platform/DeviceMapping.h"
+#include "platform/FontTextCache.h"
 #include "platform/GraphicsTypes.h"
 #include "platform/RasterLine.h"
 
@@ -264,13 +265,16 @@ private:
     void ellipseOnDeviceBox(const QRect& box);
     void arcOnDeviceBox(const QRect& box, QPointF from, QPointF to);
     // Draws the text cell at (x, y) in the painter's current coordinates,
-    // with its background box unless that was filled already.
-    void textCell(QPainter& p, int x, int y, const QString& text, bool background);
+    // with its background box unless that was filled already; upright when
+    // those coordinates are not turned.
+    void textCell(QPainter& p, int x, int y, const QString& text, bool background, bool upright);
     // The cell the text takes when placed at (x, y) by the alignment.
     QRect textCellRect(int x, int y, const QString& text) const;
 
-    const QFont& qfont() const;
-    const QFontMetrics& metrics() const;
+    // What the canvas knows of the texts it writes in its font.
+    FontTextCache& fontTexts() const;
+    const QFont& qfont() const { return fontTexts().Font(); }
+    const QFontMetrics& metrics() const { return fontTexts().Metrics(); }
 
     QImage* image_ = nullptr;
     QPainter* external_ = nullptr;
@@ -291,8 +295,8 @@ private:
     bool monochrome_ = false;
 
     mutable std::uint64_t fontRevision_ = ~std::uint64_t{0};
-    mutable std::optional<QFont> qfont_;
-    mutable std::optional<QFontMetrics> metrics_;
+    mutable FontTextCaches fontCaches_;
+    mutable FontTextCache* fontTexts_ = nullptr;
 };
 
 } // namespace platform

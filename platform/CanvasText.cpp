@@ -9,7 +9,7 @@ namespace platform {
 
 int Canvas::TextWidth(const QString& text) const
 {
-    return metrics().horizontalAdvance(text);
+    return fontTexts().Width(text);
 }
 
 int Canvas::TextHeight(const QString&) const
@@ -24,7 +24,7 @@ void Canvas::TextOut(int x, int y, const QString& text)
     if (p == nullptr)
         return;
     if (mapping_.IsIdentity()) {
-        textCell(*p, x, y, text, true);
+        textCell(*p, x, y, text, true, true);
         return;
     }
     // The background box on device edges, as every fill; the text in the
@@ -38,7 +38,7 @@ void Canvas::TextOut(int x, int y, const QString& text)
                     QColor::fromRgb(Resolve(backgroundColor_)));
     }
     applyDeviceTransform(*p, false);
-    textCell(*p, x, y, text, false);
+    textCell(*p, x, y, text, false, true);
     applyDeviceTransform(*p, true);
 }
 
@@ -59,7 +59,7 @@ void Canvas::TextOutRotated(int x, int y, double angle, const QString& text)
         p->setWorldTransform(QTransform());
     p->translate(x, y);
     p->rotate(-turn);
-    textCell(*p, 0, 0, text, true);
+    textCell(*p, 0, 0, text, true, false);
     p->restore();
     forgetPainterState();
 }
@@ -67,7 +67,7 @@ void Canvas::TextOutRotated(int x, int y, double angle, const QString& text)
 QRect Canvas::textCellRect(int x, int y, const QString& text) const
 {
     const QFontMetrics& m = metrics();
-    const int width = m.horizontalAdvance(text);
+    const int width = fontTexts().Width(text);
     const int height = m.ascent() + m.descent();
     int left = x;
     switch (textAlignment_ & TextAlign::HorizontalMask) {
@@ -84,7 +84,7 @@ QRect Canvas::textCellRect(int x, int y, const QString& text) const
     return QRect(left, top, width, height);
 }
 
-void Canvas::textCell(QPainter& p, int x, int y, const QString& text, bool background)
+void Canvas::textCell(QPainter& p, int x, int y, const QString& text, bool background, bool upright)
 {
     const QFontMetrics& m = metrics();
     const QRect cell = textCellRect(x, y, text);
@@ -99,23 +99,25 @@ void Canvas::textCell(QPainter& p, int x, int y, const QString& text, bool backg
     }
     applyFont(p);
     applyPen(p, QPen(QColor::fromRgb(Resolve(font_.Color()))));
-    p.drawText(left, top + m.ascent(), text);
+    const QPoint baseline(left, top + m.ascent());
+    // Upright text is drawn from the glyphs shaped at its first use, with
+    // the pixels drawText gives it; turned text as drawText draws it.
+    const std::optional<QList<QGlyphRun>> glyphs = upright ? fontTexts().Glyphs(text) : std::nullopt;
+    if (!glyphs) {
+        p.drawText(baseline, text);
+        return;
+    }
+    for (const QGlyphRun& run : *glyphs)
+        p.drawGlyphRun(baseline, run);
 }
 
-const QFont& Canvas::qfont() const
+FontTextCache& Canvas::fontTexts() const
 {
-    if (fontRevision_ != font_.Revision() || !qfont_) {
-        qfont_ = ToQFont(font_.Data());
-        metrics_.emplace(*qfont_);
+    if (fontRevision_ != font_.Revision() || fontTexts_ == nullptr) {
+        fontTexts_ = &fontCaches_.For(ToQFont(font_.Data()));
         fontRevision_ = font_.Revision();
     }
-    return *qfont_;
-}
-
-const QFontMetrics& Canvas::metrics() const
-{
-    qfont();
-    return *metrics_;
+    return *fontTexts_;
 }
 
 } // namespace platform
