@@ -72,7 +72,7 @@ public:
 private:
     // A line along a row or a column: the pixels from `from` towards `to`,
     // `to` left out, with their cross-sections, as the traced line sets them,
-    // but one box of pixels per stretch of a dash or a gap instead of a step
+    // but a stretch of a dash or a gap at a time instead of a traced step
     // per pixel. The pattern and gap colour as for dashedLine.
     void straightLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
     {
@@ -95,32 +95,36 @@ private:
         const long long last = std::min(steps - 1, direction > 0 ? high - start : start - low);
         if (acrossFirst > acrossLast || first > last)
             return;
+        // Pointers step along the line from its first pixel in the box, and
+        // across it over the cross-section.
+        const qsizetype along = alongX ? direction : direction * stride_;
+        const qsizetype across = alongX ? stride_ : 1;
+        const long long firstAlong = start + direction * first;
+        QRgb* const origin = alongX ? pixels_ + acrossFirst * stride_ + firstAlong
+                                    : pixels_ + firstAlong * stride_ + acrossFirst;
+        const int crossPixels = static_cast<int>(acrossLast - acrossFirst + 1);
+        const auto put = [along, across, crossPixels](QRgb* at, long long count, QRgb color) {
+            for (int c = 0; c < crossPixels; ++c, at += across) {
+                QRgb* pixel = at;
+                for (long long k = 0; k < count; ++k, pixel += along)
+                    *pixel = color;
+            }
+        };
+        const long long total = last - first + 1;
+        if (pattern.empty()) {
+            put(origin, total, color_);
+            return;
+        }
         const QRgb gap = 0xFF000000u | gapColor.value_or(0);
         DashPhase phase(pattern, first);
-        for (long long i = first; i <= last; phase.NextRun()) {
-            const std::optional<int> runLeft = phase.RunLeft();
-            const long long count = runLeft ? std::min<long long>(*runLeft, last - i + 1) : last - i + 1;
-            if (phase.on() || gapColor) {
-                const long long a = start + direction * i;
-                const long long b = start + direction * (i + count - 1);
-                const int alongFirst = static_cast<int>(std::min(a, b));
-                const int alongLast = static_cast<int>(std::max(a, b));
-                const QRgb color = phase.on() ? color_ : gap;
-                if (alongX)
-                    fillBox(alongFirst, static_cast<int>(acrossFirst), alongLast, static_cast<int>(acrossLast), color);
-                else
-                    fillBox(static_cast<int>(acrossFirst), alongFirst, static_cast<int>(acrossLast), alongLast, color);
-            }
-            i += count;
+        for (long long done = 0; done < total; phase.NextRun()) {
+            const long long count = std::min<long long>(*phase.RunLeft(), total - done);
+            if (phase.on())
+                put(origin + done * along, count, color_);
+            else if (gapColor)
+                put(origin + done * along, count, gap);
+            done += count;
         }
-    }
-
-    // The pixels from (left, top) to (right, bottom), both included, all within the box.
-    void fillBox(int left, int top, int right, int bottom, QRgb color)
-    {
-        QRgb* row = pixels_ + top * stride_;
-        for (int y = top; y <= bottom; ++y, row += stride_)
-            std::fill(row + left, row + right + 1, color);
     }
 
     // A line of the writer's width that runs along neither a row nor a

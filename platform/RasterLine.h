@@ -352,7 +352,8 @@ public:
     {
         if (pattern_.empty())
             return;
-        index_ = (index_ + 1) % pattern_.size();
+        if (++index_ == pattern_.size())
+            index_ = 0;
         left_ = pattern_[index_];
     }
 
@@ -361,8 +362,7 @@ public:
     {
         if (pattern_.empty() || --left_ > 0)
             return;
-        index_ = (index_ + 1) % pattern_.size();
-        left_ = pattern_[index_];
+        NextRun();
     }
 
 private:
