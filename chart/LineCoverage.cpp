@@ -16,14 +16,6 @@ void TLineCoverage::Reset(int surfaceWidth, int surfaceHeight, int left, int top
     high_.assign(columns, 0);
 }
 
-bool TLineCoverage::CoversTraced(QPoint a, QPoint b) const
-{
-    bool covered = true;
-    const raster::PixelBox box{left_, top_, right_, bottom_};
-    raster::TraceLine(a, b, box, [&](int x, int y, long long) { covered = covered && HoldsRun(x, y, y); });
-    return covered;
-}
-
 template <typename Run>
 void TLineCoverage::ForEachColumnRun(QPoint a, QPoint b, Run&& run) const
 {
@@ -56,7 +48,7 @@ void TLineCoverage::ForEachColumnRun(QPoint a, QPoint b, Run&& run) const
     });
 }
 
-bool TLineCoverage::CoversWide(QPoint a, QPoint b) const
+bool TLineCoverage::CoversRuns(QPoint a, QPoint b) const
 {
     bool covered = true;
     ForEachColumnRun(a, b, [&](int x, int y0, int y1) {
@@ -70,24 +62,9 @@ bool TLineCoverage::CoversWide(QPoint a, QPoint b) const
     return covered;
 }
 
-void TLineCoverage::AddWide(QPoint a, QPoint b)
-{
-    ForEachColumnRun(a, b, [this](int x, int y0, int y1) { AddRun(x, y0, y1); });
-}
-
 void TLineCoverage::Add(QPoint a, QPoint b)
 {
-    if (width_ > 1) {
-        AddWide(a, b);
-        return;
-    }
-    if (a.x() == b.x()) {
-        if (a.y() != b.y())
-            AddRun(a.x(), a.y() < b.y() ? a.y() : b.y() + 1, a.y() < b.y() ? b.y() - 1 : a.y());
-        return;
-    }
-    const raster::PixelBox box{left_, top_, right_, bottom_};
-    raster::TraceLine(a, b, box, [&](int x, int y, long long) { AddRun(x, y, y); });
+    ForEachColumnRun(a, b, [this](int x, int y0, int y1) { AddRun(x, y0, y1); });
 }
 
 void TLineCoverage::AddRun(int x, int y0, int y1)

@@ -28,9 +28,9 @@ public:
     // to be set (a line that sets nothing there is covered).
     bool Covers(QPoint a, QPoint b) const
     {
-        if (width_ > 1)
-            return CoversWide(a, b);
-        return a.x() == b.x() ? CoversVertical(a.x(), a.y(), b.y()) : CoversTraced(a, b);
+        if (width_ == 1 && a.x() == b.x())
+            return CoversVertical(a.x(), a.y(), b.y());
+        return CoversRuns(a, b);
     }
     // Records the pixels the line sets, as far as the runs can hold them.
     void Add(QPoint a, QPoint b);
@@ -45,12 +45,11 @@ private:
         const auto column = static_cast<std::size_t>(x - left_);
         return top > bottom || (low_[column] <= top && bottom <= high_[column]);
     }
-    bool CoversTraced(QPoint a, QPoint b) const;
-    bool CoversWide(QPoint a, QPoint b) const;
-    void AddWide(QPoint a, QPoint b);
+    bool CoversRuns(QPoint a, QPoint b) const;
     // Calls run(x, y0, y1) for pieces of columns (rows y0 .. y1 of column x,
-    // not clipped to the box) that together are the pixels the wide line from
-    // a to b sets, at least those inside the box.
+    // not clipped to the box) that together are the pixels the line from a
+    // to b sets, at least those inside the box: a steep line's pixels a
+    // stretch of rows at a time.
     template <typename Run>
     void ForEachColumnRun(QPoint a, QPoint b, Run&& run) const;
     // Rows y0 .. y1 of a column inside the box are set.
