@@ -79,4 +79,17 @@ void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi)
     canvas.MoveTo(RoundToPixel(centreX), RoundToPixel(centreY));
 }
 
+QRect FrameBounds(int x, int y, int l, double fi)
+{
+    // A one-pixel pen reaches at most a logical pixel beyond a shape's
+    // logical corners at any ratio; one more for the rounding of the centre.
+    constexpr int margin = 2;
+    const long double L = l;
+    const int centreX = RoundToPixel(x + L * model::ExtendedSine(fi));
+    const int centreY = RoundToPixel(y + L * model::ExtendedCosine(fi));
+    const int reach = HalfWidth + margin;
+    return QRect(QPoint(std::min(x, centreX) - reach, std::min(y, centreY) - reach),
+                 QPoint(std::max(x, centreX) + reach, std::max(y, centreY) + reach));
+}
+
 } // namespace figure

@@ -139,11 +139,19 @@ void TForm1::ClearImage()
     canvas.FillRect(0, 0, size.width(), size.height());
 }
 
+// Only the pixels of the frame before and of the new one change; the
+// first frame makes the image's bitmap, which shows for the first time.
 void TForm1::DrawFrame()
 {
+    const std::optional<FrameInputs> before = lastFrame_;
     lastFrame_ = FrameInputs{PivotX, PivotY, figure::BarLength(pendulum_.Length), pendulum_.Fi};
     DrawLastFrame();
-    Image1->Changed();
+    if (!before) {
+        Image1->Changed();
+        return;
+    }
+    Image1->Changed(figure::FrameBounds(before->X, before->Y, before->L, before->Fi)
+                    | figure::FrameBounds(lastFrame_->X, lastFrame_->Y, lastFrame_->L, lastFrame_->Fi));
 }
 
 void TForm1::DrawLastFrame()

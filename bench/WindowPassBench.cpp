@@ -3,7 +3,9 @@
 // picture as a new point asks it, the figure drawn at the next angle of a
 // swing, and the dispatch step in which the chart and the image repaint and
 // the window's picture reaches the screen. On a screen at 100 % and on one
-// at 200 % (the offscreen platform with two screens).
+// scaled to 200 % (the offscreen platform with two screens, the second
+// scaled as an X11 desktop scales: the window's backing store then has the
+// device pixels of the scaled screen).
 #include "app/ErrorBox.h"
 #include "app/ImageControl.h"
 #include "app/PendulumFigure.h"
@@ -24,6 +26,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -69,10 +72,11 @@ void WindowPass(benchmark::State& state, int runs, double ratio)
     FillingRunLoop loop;
     FailingErrorBox errors(state);
     TForm1 form(loop, &errors, [] { return QLocale::c(); });
-    for (QScreen* screen : QGuiApplication::screens()) {
-        if (screen->devicePixelRatio() == ratio)
-            form.setGeometry(QRect(screen->geometry().topLeft() + QPoint(20, 20), form.size()));
-    }
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const auto screen = std::find_if(screens.begin(), screens.end(),
+                                     [ratio](const QScreen* s) { return s->devicePixelRatio() == ratio; });
+    if (screen != screens.end())
+        form.move((*screen)->geometry().topLeft() + QPoint(20, 20));
     form.show();
     QCoreApplication::processEvents();
     if (form.devicePixelRatioF() != ratio) {
@@ -96,15 +100,19 @@ void WindowPass(benchmark::State& state, int runs, double ratio)
     TChart& chart = *form.Chart1;
     TImage& image = *form.Image1;
     model::PendulumState swing = model::StartedPendulum(0.8, 10, 0.05);
+    const int length = figure::BarLength(swing.Length);
+    double fi = swing.Fi;
     for (auto _ : state) {
         model::AdvancePass(swing);
         // A new point asks the chart for a new picture, and nothing else.
         chart.RequestRepaint();
+        // The new frame; the image shows where it and the one before differ.
         platform::Canvas& canvas = image.Canvas();
         canvas.Brush().SetColor(clWhite);
         canvas.FillRect(0, 0, image.PictureSize().width(), image.PictureSize().height());
-        figure::DrawPendulum(canvas, 200, 100, figure::BarLength(swing.Length), swing.Fi);
-        image.Changed();
+        figure::DrawPendulum(canvas, 200, 100, length, swing.Fi);
+        image.Changed(figure::FrameBounds(200, 100, length, fi) | figure::FrameBounds(200, 100, length, swing.Fi));
+        fi = swing.Fi;
         QCoreApplication::processEvents();
     }
 }
@@ -119,7 +127,9 @@ BENCHMARK_CAPTURE(WindowPass, TwoRuns_Ratio2, 2, 2.0)->Unit(benchmark::kMicrosec
 int main(int argc, char** argv)
 {
     // Two offscreen screens, at 100 % and 200 %, unless the caller chose a platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KYVADLO_TWO_SCREENS_CONFIG);
+        qputenv("QT_SCREEN_SCALE_FACTORS", "1;2");
+    }
     return RunGuiBenchmarks<QApplication>(argc, argv);
 }
