@@ -259,3 +259,30 @@ TEST(PendulumFigureAtRatio2, HasDetailTheDoubledPictureLacks)
     }
     EXPECT_GT(mixedBlocks, 300);
 }
+
+// The box the window repaints after a frame holds every pixel the frame
+// sets, at every ratio, for swings all round and bars of every length, and
+// is no larger than the body's outline with its margin.
+TEST(PendulumFigure, FrameBoundsHoldEveryPixelOfTheFrame)
+{
+    for (const double ratio : {1.0, 1.25, 1.5, 2.0, 2.5}) {
+        const platform::DeviceMapping mapping{ratio};
+        for (const int length : {320, 37, -120}) {
+            for (int degrees = -180; degrees < 180; degrees += 25) {
+                const double fi = Radians(degrees + 0.3);
+                const QImage image = FigureFrame(length, fi, ratio);
+                const QRect bounds = figure::FrameBounds(200, 100, length, fi);
+                const QRect device(QPoint(mapping.Edge(bounds.left()), mapping.Edge(bounds.top())),
+                                   QPoint(mapping.Edge(bounds.right() + 1) - 1, mapping.Edge(bounds.bottom() + 1) - 1));
+                int outside = 0;
+                for (int y = 0; y < image.height(); ++y) {
+                    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                    for (int x = 0; x < image.width(); ++x)
+                        outside += (row[x] & 0xFFFFFF) != White && !device.contains(x, y) ? 1 : 0;
+                }
+                EXPECT_EQ(outside, 0) << "ratio " << ratio << ", length " << length << ", " << degrees << " degrees";
+                EXPECT_LE(bounds.width(), 2 * (figure::HalfWidth + 3) + std::abs(length * std::sin(fi)) + 1);
+            }
+        }
+    }
+}
