@@ -7,6 +7,7 @@
 // measures the program alone. The counters:
 //   passes_per_s         passes of the run loop per second of wall time;
 //   program_cpu_us       the program's CPU time (user + system) per pass;
+//   program_sys_us       the part of it spent in the kernel;
 //   server_cpu_us        the server's CPU time per pass, when
 //                        KYVADLO_DISPLAY_SERVER_PID names its process.
 // Wall time depends on what else the machine runs; the CPU times much less.
@@ -49,13 +50,17 @@ private:
     benchmark::State& state_;
 };
 
-// CPU seconds the calling process has used.
-double OwnCpuSeconds()
+// CPU seconds the calling process has used in the kernel, and in all.
+struct OwnCpu {
+    double system = 0;
+    double total = 0;
+};
+OwnCpu OwnCpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec * 1e-6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return {seconds(usage.ru_stime), seconds(usage.ru_utime) + seconds(usage.ru_stime)};
 }
 
 // CPU seconds of another process (user + system, from /proc), or none.
@@ -77,7 +82,7 @@ std::optional<double> ProcessCpuSeconds(const QByteArray& pid)
 // The CPU times of the program and the server at one moment.
 struct CpuReading {
     Clock::time_point wall;
-    double program = 0;
+    OwnCpu program;
     std::optional<double> server;
 
     static CpuReading Now(const QByteArray& serverPid)
@@ -149,7 +154,8 @@ void BM_LivePace(benchmark::State& state)
         const double passes = static_cast<double>(loop.passes);
         state.counters["passes"] = passes;
         state.counters["passes_per_s"] = passes / wall;
-        state.counters["program_cpu_us"] = (loop.last->program - loop.first->program) / passes * 1e6;
+        state.counters["program_cpu_us"] = (loop.last->program.total - loop.first->program.total) / passes * 1e6;
+        state.counters["program_sys_us"] = (loop.last->program.system - loop.first->program.system) / passes * 1e6;
         if (loop.first->server && loop.last->server)
             state.counters["server_cpu_us"] = (*loop.last->server - *loop.first->server) / passes * 1e6;
         state.counters["ratio"] = form.devicePixelRatioF();

@@ -6,6 +6,7 @@
 #include "platform/RasterVectorUnit.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 #include <optional>
 
@@ -96,6 +97,19 @@ std::span<const int> WidenedPattern(std::span<const int> pattern, int width, std
     for (std::size_t i = 0; i < count; ++i)
         storage[i] = pattern[i] * width;
     return std::span<const int>(storage.data(), count);
+}
+
+// Whether the line runs along a row or a column, is at least shortest
+// pixels long and lies where QPainter's rasterizer is exact, which the direct
+// writer's copy of its pixels assumes.
+bool IsStraightAndWritable(QPoint from, QPoint to, int shortest)
+{
+    constexpr int near = 1 << 14;
+    const auto isNear = [](QPoint p) { return std::abs(p.x()) < near && std::abs(p.y()) < near; };
+    if (!isNear(from) || !isNear(to))
+        return false;
+    return (from.y() == to.y() && std::abs(to.x() - from.x()) >= shortest)
+           || (from.x() == to.x() && std::abs(to.y() - from.y()) >= shortest);
 }
 
 // draw(from, to) for a line given in logical pixels (its device line for a
@@ -427,12 +441,45 @@ void Canvas::deviceLinePairs(std::span<const QPoint> ends)
     });
 }
 
+const raster::WideLineCaps* Canvas::wideLineCaps(int deviceWidth)
+{
+    auto found = wideLineCaps_.find(deviceWidth);
+    if (found == wideLineCaps_.end())
+        found = wideLineCaps_.emplace(deviceWidth, raster::WideLineCaps::Measure(deviceWidth)).first;
+    return found->second ? &*found->second : nullptr;
+}
+
 template <typename ForEach>
 void Canvas::drawDeviceLines(ForEach&& forEach)
 {
     if (!IsBound() || recipes::DrawsNothing(pen_.Data()))
         return;
     const TPenData& pen = pen_.Data();
+    if (pen.width > 1 && directCopyPossible()) {
+        // Straight lines are written directly with the pixels QPainter gives
+        // them; the others, and short ones whose caps may meet, through QPainter.
+        const int width = mapping_.PenWidth(pen.width);
+        const raster::WideLineCaps* const caps = wideLineCaps(width);
+        std::optional<raster::DirectLineWriter> writer;
+        bool writerMade = false;
+        QPainter* p = nullptr;
+        forEach([&](QPoint from, QPoint to) {
+            if (caps != nullptr && IsStraightAndWritable(from, to, caps->ShortestLine())) {
+                if (!writerMade) {
+                    writer = directWriter(width);
+                    writerMade = true;
+                }
+                if (writer)
+                    writer->roundCappedLine(from, to, *caps);
+                return;
+            }
+            if (p == nullptr)
+                p = painter();
+            if (p != nullptr)
+                lineThroughPainter(*p, from, to);
+        });
+        return;
+    }
     if (pen.width <= 1 && directCopyPossible()) {
         const int width = mapping_.PenWidth(pen.width);
         std::optional<raster::DirectLineWriter> writer = directWriter(width);

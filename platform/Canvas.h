@@ -7,6 +7,7 @@
 #include "platform/FontTextCache.h"
 #include "platform/GraphicsTypes.h"
 #include "platform/RasterLine.h"
+#include "platform/WideLineCaps.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -18,6 +19,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <span>
@@ -215,6 +217,9 @@ private:
     // directly, in the pen colour; none when nothing shows. Ends the painter
     // first when the image shares its pixels with a copy.
     std::optional<raster::DirectLineWriter> directWriter(int width);
+    // The caps of straight lines of a wide pen of this device width, as
+    // QPainter draws them; null when the direct writer cannot copy them.
+    const raster::WideLineCaps* wideLineCaps(int deviceWidth);
     // Takes the device pixel ratio of the bound target, and the clip at it.
     void takeMapping();
     // The clip in device pixels, from the logical one.
@@ -294,6 +299,7 @@ private:
     DeviceMapping mapping_;
     bool monochrome_ = false;
 
+    std::map<int, std::optional<raster::WideLineCaps>> wideLineCaps_;
     mutable std::uint64_t fontRevision_ = ~std::uint64_t{0};
     mutable FontTextCaches fontCaches_;
     mutable FontTextCache* fontTexts_ = nullptr;

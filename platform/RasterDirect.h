@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/RasterLine.h"
+#include "platform/WideLineCaps.h"
 
 #include <QImage>
 
@@ -69,7 +70,42 @@ public:
         });
     }
 
+    // A straight line of a wide round-capped pen along a row or a column
+    // (the writer's width is the pen's), with the pixels QPainter gives it:
+    // the cross-section from the lower end to the pixel before the upper
+    // one, and the caps beyond. The line must be at least
+    // caps.ShortestLine() long.
+    void roundCappedLine(QPoint from, QPoint to, const WideLineCaps& caps)
+    {
+        const bool alongX = from.y() == to.y();
+        const long long lower = alongX ? std::min(from.x(), to.x()) : std::min(from.y(), to.y());
+        const long long upper = alongX ? std::max(from.x(), to.x()) : std::max(from.y(), to.y());
+        const long long centre = alongX ? from.y() : from.x();
+        const CrossSpan body = CrossSectionAt(0, width_);
+        fillClipped(alongX, lower, upper - 1, centre + body.first, centre + body.last);
+        for (const WideLineCaps::Stretch& cap : caps.Lower())
+            fillClipped(alongX, lower + cap.along, lower + cap.along, centre + cap.first, centre + cap.last);
+        for (const WideLineCaps::Stretch& cap : caps.Upper())
+            fillClipped(alongX, upper + cap.along, upper + cap.along, centre + cap.first, centre + cap.last);
+    }
+
 private:
+    // The pixels from alongFirst to alongLast along a row (alongX) or a
+    // column and from acrossFirst to acrossLast across it, those in the box.
+    void fillClipped(bool alongX, long long alongFirst, long long alongLast, long long acrossFirst,
+                     long long acrossLast)
+    {
+        const long long left = std::max<long long>(alongX ? alongFirst : acrossFirst, box_.left);
+        const long long right = std::min<long long>(alongX ? alongLast : acrossLast, box_.right - 1LL);
+        const long long top = std::max<long long>(alongX ? acrossFirst : alongFirst, box_.top);
+        const long long bottom = std::min<long long>(alongX ? acrossLast : alongLast, box_.bottom - 1LL);
+        if (left > right)
+            return;
+        QRgb* row = pixels_ + top * stride_;
+        for (long long y = top; y <= bottom; ++y, row += stride_)
+            std::fill(row + left, row + right + 1, color_);
+    }
+
     // A line along a row or a column: the pixels from `from` towards `to`,
     // `to` left out, with their cross-sections, as the traced line sets them,
     // but a stretch of a dash or a gap at a time instead of a traced step

@@ -273,4 +273,37 @@ TEST(CanvasDeviceRatio, StraightLinesAreTheSameWrittenDirectlyAndFilledThroughQP
     }
 }
 
+// Pens wider than a pixel (the chart's axis lines) along rows and columns:
+// the direct writer sets the pixels QPainter's round caps give them, long
+// lines and short ones, clipped ones, at every ratio.
+TEST(CanvasDeviceRatio, WidePensAlongRowsAndColumnsAreTheSameWrittenDirectlyAndDrawnByQPainter)
+{
+    std::mt19937 random(29);
+    std::uniform_int_distribution<int> coordinate(-10, 70);
+    std::uniform_int_distribution<int> length(0, 40);
+    for (const double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5}) {
+        Surface direct(60, 50, kWhite, ratio);
+        QImage painted(direct.image.size(), QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::white);
+        painted.setDevicePixelRatio(ratio);
+        Canvas drawn;
+        drawn.BindImage(&painted);
+        for (Canvas* canvas : {&direct.canvas, &drawn})
+            canvas->IntersectClipRect(3, 2, 56, 47);
+        for (int i = 0; i < 300; ++i) {
+            const QPoint from(coordinate(random), coordinate(random));
+            const int reach = length(random) * (i % 4 < 2 ? 1 : -1);
+            const QPoint to = i % 2 == 0 ? from + QPoint(reach, 0) : from + QPoint(0, reach);
+            for (Canvas* canvas : {&direct.canvas, &drawn}) {
+                canvas->Pen().SetWidth(2 + i % 3);
+                canvas->Pen().SetColor(static_cast<TColor>(i * 0x20103));
+                canvas->MoveTo(from.x(), from.y());
+                canvas->LineTo(to.x(), to.y());
+            }
+        }
+        drawn.Unbind();
+        EXPECT_EQ(direct.image, painted.convertToFormat(QImage::Format_RGB32)) << "ratio " << ratio;
+    }
+}
+
 } // namespace
