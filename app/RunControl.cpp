@@ -131,33 +131,42 @@ void TForm1::CheckBox1Click(QObject* /*Sender*/)
     run_.Delay = CheckBox1->isChecked() ? SlowDelay : 0;
 }
 
-void TForm1::ClearImage()
+void TForm1::ClearImage(const QRect& area)
 {
     platform::Canvas& canvas = Image1->Canvas();
     canvas.Brush().SetColor(clWhite);
-    const QSize size = Image1->PictureSize();
-    canvas.FillRect(0, 0, size.width(), size.height());
+    canvas.FillRect(area.left(), area.top(), area.left() + area.width(), area.top() + area.height());
 }
 
-// Only the pixels of the frame before and of the new one change; the
-// first frame makes the image's bitmap, which shows for the first time.
+QRect TForm1::WholeImage()
+{
+    // The bitmap is made at the canvas's first use.
+    Image1->Canvas();
+    return QRect(QPoint(0, 0), Image1->PictureSize());
+}
+
+QRect TForm1::FramePixels(const FrameInputs& frame)
+{
+    return figure::FrameBounds(frame.X, frame.Y, frame.L, frame.Fi);
+}
+
+// The bitmap is white but for the frame before, if any: clearing that
+// frame's box clears the whole bitmap, and only the pixels of the two
+// frames' boxes change.
 void TForm1::DrawFrame()
 {
     const std::optional<FrameInputs> before = lastFrame_;
     lastFrame_ = FrameInputs{PivotX, PivotY, figure::BarLength(pendulum_.Length), pendulum_.Fi};
-    DrawLastFrame();
-    if (!before) {
-        Image1->Changed();
-        return;
-    }
-    Image1->Changed(figure::FrameBounds(before->X, before->Y, before->L, before->Fi)
-                    | figure::FrameBounds(lastFrame_->X, lastFrame_->Y, lastFrame_->L, lastFrame_->Fi));
+    const QRect cleared = before ? FramePixels(*before) : WholeImage();
+    ClearImage(cleared);
+    figure::DrawPendulum(Image1->Canvas(), lastFrame_->X, lastFrame_->Y, lastFrame_->L, lastFrame_->Fi);
+    Image1->Changed(cleared | FramePixels(*lastFrame_));
 }
 
 void TForm1::DrawLastFrame()
 {
     if (!lastFrame_)
         return;
-    ClearImage();
+    ClearImage(WholeImage());
     figure::DrawPendulum(Image1->Canvas(), lastFrame_->X, lastFrame_->Y, lastFrame_->L, lastFrame_->Fi);
 }

@@ -120,11 +120,15 @@ private:
     // The run's parts.
     void ReadStartValues();
     void RunPasses();
-    void ClearImage();
-    // ClearImage, then the pendulum at its pivot in the image, as the model
-    // has it now; kept as the last frame.
+    // Fills the area of the image (logical pixels) with white.
+    void ClearImage(const QRect& area);
+    // The whole image, whose bitmap is made if it is not there yet.
+    QRect WholeImage();
+    // The pendulum at its pivot in the image, as the model has it now, on
+    // the cleared image; kept as the last frame.
     void DrawFrame();
-    // Draws the last frame into the image again, without asking for a repaint.
+    // Draws the last frame into the cleared image again, without asking for
+    // a repaint.
     void DrawLastFrame();
 
     platform::RunLoop& runLoop_;
@@ -145,6 +149,8 @@ private:
         double Fi = 0.0;
     };
     std::optional<FrameInputs> lastFrame_;
+    // The pixels a frame may set in the image.
+    static QRect FramePixels(const FrameInputs& frame);
     int runDepth_ = 0;
     bool quitPending_ = false;
     bool paintFailureQueued_ = false;

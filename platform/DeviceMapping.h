@@ -11,6 +11,10 @@ namespace platform {
 // How the logical pixels that layouts are computed in map onto the device
 // pixels of a target whose device pixel ratio is `ratio` (2 on a screen
 // scaled to 200 %). With a ratio of 1 every mapping is the identity.
+// Rounding is to the nearest integer, halves to even: std::rint in the
+// program's rounding mode, which never changes (std::nearbyint gives the
+// same, at many times the cost of saving and restoring the floating-point
+// control word on every call).
 //
 // Two kinds of positions are mapped:
 // - Edges (of rectangles, fills, clips, bitmaps): logical edge x lies at
@@ -30,7 +34,7 @@ struct DeviceMapping {
 
     // Device edge of a logical edge; an edge at a real coordinate rounds to
     // the nearest one at ratio 1, as a rounded pixel position does.
-    int Edge(long double x) const { return Clamp(std::nearbyint(x * ratio)); }
+    int Edge(long double x) const { return Clamp(std::rint(x * ratio)); }
 
     // Device width of a pen of the given logical width (0 counts as one
     // pixel): the logical width times the ratio, rounded, at least 1.
@@ -39,7 +43,7 @@ struct DeviceMapping {
         const int width = std::max(logicalWidth, 1);
         if (IsIdentity())
             return width;
-        return std::max(1, Clamp(std::nearbyint(static_cast<long double>(width) * ratio)));
+        return std::max(1, Clamp(std::rint(static_cast<long double>(width) * ratio)));
     }
 
     // Device position of a line of device width deviceWidth centred on the
@@ -47,7 +51,7 @@ struct DeviceMapping {
     int LinePosition(long double z, int deviceWidth) const
     {
         const int half = deviceWidth / 2;
-        return Clamp(std::nearbyint(z * ratio - deviceWidth / 2.0L) + half);
+        return Clamp(std::rint(z * ratio - deviceWidth / 2.0L) + half);
     }
 
     // Device position of the line a pen of the given logical width draws
@@ -67,7 +71,7 @@ struct DeviceMapping {
     int PointLine(long double v, int deviceWidth) const
     {
         if (IsIdentity())
-            return Clamp(std::nearbyint(v));
+            return Clamp(std::rint(v));
         return LinePosition(v + 0.5L, deviceWidth);
     }
 
