@@ -146,21 +146,13 @@ private:
                     *pixel = color;
             }
         };
-        const long long total = last - first + 1;
-        if (pattern.empty()) {
-            put(origin, total, color_);
-            return;
-        }
         const QRgb gap = 0xFF000000u | gapColor.value_or(0);
-        DashPhase phase(pattern, first);
-        for (long long done = 0; done < total; phase.NextRun()) {
-            const long long count = std::min<long long>(*phase.RunLeft(), total - done);
-            if (phase.on())
-                put(origin + done * along, count, color_);
+        DashPhase(pattern, first).ForEachRun(last - first + 1, [&](long long offset, long long count, bool on) {
+            if (on)
+                put(origin + offset * along, count, color_);
             else if (gapColor)
-                put(origin + done * along, count, gap);
-            done += count;
-        }
+                put(origin + offset * along, count, gap);
+        });
     }
 
     // A line of the writer's width that runs along neither a row nor a

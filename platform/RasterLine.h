@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <optional>
 #include <span>
 
 // Which pixels a one-pixel line sets: the nearest pixels to the ideal line
@@ -339,22 +338,27 @@ public:
     // Whether the step is in a dash (not in a gap).
     bool on() const { return index_ % 2 == 0; }
 
-    // How many steps from this one on stay in the same dash or gap; none for
-    // the endless dash of an empty pattern, which never ends.
-    std::optional<int> RunLeft() const
+    // Calls run(offset, count, on) for the dashes and gaps of the total
+    // steps from this one on, in order: count steps from offset (0 for this
+    // step), in a dash when on. The phase itself stays where it is.
+    template <typename Run>
+    void ForEachRun(long long total, Run&& run) const
     {
-        if (pattern_.empty())
-            return std::nullopt;
-        return left_;
-    }
-    // On to the first step of the next dash or gap.
-    void NextRun()
-    {
-        if (pattern_.empty())
+        if (pattern_.empty()) {
+            if (total > 0)
+                run(0LL, total, true);
             return;
-        if (++index_ == pattern_.size())
-            index_ = 0;
-        left_ = pattern_[index_];
+        }
+        std::size_t index = index_;
+        long long left = left_;
+        for (long long done = 0; done < total;) {
+            const long long count = left < total - done ? left : total - done;
+            run(done, count, index % 2 == 0);
+            done += count;
+            if (++index == pattern_.size())
+                index = 0;
+            left = pattern_[index];
+        }
     }
 
     // On to the next step.
@@ -362,7 +366,9 @@ public:
     {
         if (pattern_.empty() || --left_ > 0)
             return;
-        NextRun();
+        if (++index_ == pattern_.size())
+            index_ = 0;
+        left_ = pattern_[index_];
     }
 
 private:
