@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -367,6 +368,23 @@ TNumberFormat::TNumberFormat(const QString& format)
 }
 
 QString TNumberFormat::Write(double value, const TNumberSeparators& separators) const
+{
+    // A chart's time axis writes new values all the time: the kept texts are
+    // few, and dropped when there are more.
+    constexpr qsizetype mostKept = 256;
+    if (!(separators == writtenWith_) || written_.size() >= mostKept) {
+        written_.clear();
+        writtenWith_ = separators;
+    }
+    const quint64 key = std::bit_cast<quint64>(value);
+    if (const auto found = written_.constFind(key); found != written_.constEnd())
+        return *found;
+    QString text = Compose(value, separators);
+    written_.insert(key, text);
+    return text;
+}
+
+QString TNumberFormat::Compose(double value, const TNumberSeparators& separators) const
 {
     if (text_.isEmpty() || !std::isfinite(value))
         return FormatGeneral(value, generalDigits, separators.decimal);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QHash>
 #include <QLocale>
 #include <QString>
 
@@ -41,7 +42,9 @@ struct TNumberSeparators {
 QString FormatNumber(const QString& format, double value, const TNumberSeparators& separators);
 
 // A number format string read once, for writing many values with it:
-// Write gives what FormatNumber gives with the same string.
+// Write gives what FormatNumber gives with the same string. The texts of
+// the values written last are kept, so that the same labels, written in
+// every paint, are written once.
 class TNumberFormat {
 public:
     explicit TNumberFormat(const QString& format = {});
@@ -54,9 +57,14 @@ public:
 private:
     struct Sections;
 
+    QString Compose(double value, const TNumberSeparators& separators) const;
+
     QString text_;
     // Shared by copies; never changed once read.
     std::shared_ptr<const Sections> sections_;
+    // Texts written with these separators, by the bits of their value.
+    mutable TNumberSeparators writtenWith_;
+    mutable QHash<quint64, QString> written_;
 };
 
 // The general format: up to `precision` significant digits without trailing
