@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 
@@ -184,7 +185,13 @@ public:
     void DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
     void DrawDeviceLine(QPoint from, QPoint to);
     void DeviceEllipse(int x0, int y0, int x1, int y1);
-    void DeviceArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    // Where a device arc begins and ends, in device coordinates: the points
+    // of the ellipse it is drawn on at its start and end angles.
+    struct ArcEnds {
+        QPointF from;
+        QPointF to;
+    };
+    ArcEnds DeviceArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
 
     // True when solid lines drawn now would be written straight into the
     // image: a solid one-pixel pen in copy mode on a bound RGB32 image.
@@ -268,7 +275,7 @@ private:
     // pixel once.
     void outlineBox(int left, int top, int right, int bottom);
     void ellipseOnDeviceBox(const QRect& box);
-    void arcOnDeviceBox(const QRect& box, QPointF from, QPointF to);
+    ArcEnds arcOnDeviceBox(const QRect& box, QPointF from, QPointF to);
     // Draws the text cell at (x, y) in the painter's current coordinates,
     // with its background box unless that was filled already; upright when
     // those coordinates are not turned.

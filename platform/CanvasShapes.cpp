@@ -194,36 +194,44 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
     arcOnDeviceBox(deviceBox(x1, y1, x2, y2), QPointF(x3 * r, y3 * r), QPointF(x4 * r, y4 * r));
 }
 
-void Canvas::DeviceArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+Canvas::ArcEnds Canvas::DeviceArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     realizeBrush();
     const Box box = Normalized(x1, y1, x2, y2);
-    arcOnDeviceBox(QRect(box.left, box.top, box.width(), box.height()), QPointF(x3, y3), QPointF(x4, y4));
+    return arcOnDeviceBox(QRect(box.left, box.top, box.width(), box.height()), QPointF(x3, y3), QPointF(x4, y4));
 }
 
-void Canvas::arcOnDeviceBox(const QRect& rect, QPointF from, QPointF to)
+Canvas::ArcEnds Canvas::arcOnDeviceBox(const QRect& rect, QPointF from, QPointF to)
 {
     const Box box = BoxOf(rect);
-    if (box.empty() || recipes::DrawsNothing(pen_.Data()))
-        return;
-    QPainter* p = clippedPainter();
-    if (p == nullptr)
-        return;
     const double cx = (box.left + box.right) / 2.0;
     const double cy = (box.top + box.bottom) / 2.0;
     const double start = ScreenAngle(cx, cy, from);
     double span = ScreenAngle(cx, cy, to) - start;
     while (span <= 0)
         span += 360.0;
-    applyOutlinePen(*p);
     // The ellipse through the middles of the outline's edge pixels (their
     // centres for a one-pixel pen): both halves of a circle then keep to the
     // box's columns left .. right - 1 and rows top .. bottom - 1, as the
     // filled ellipse does.
     const double w = mapping_.PenWidth(pen_.Width());
     const QRectF throughPixelCentres(box.left + w / 2, box.top + w / 2, box.width() - w, box.height() - w);
-    p->drawArc(throughPixelCentres, static_cast<int>(std::lround(start * 16)),
-               static_cast<int>(std::lround(span * 16)));
+    const int start16 = static_cast<int>(std::lround(start * 16));
+    const int span16 = static_cast<int>(std::lround(span * 16));
+    const auto pointAt = [&throughPixelCentres](int angle16) {
+        const double radians = angle16 / 16.0 * std::numbers::pi / 180.0;
+        return QPointF(throughPixelCentres.center().x() + throughPixelCentres.width() / 2 * std::cos(radians),
+                       throughPixelCentres.center().y() - throughPixelCentres.height() / 2 * std::sin(radians));
+    };
+    const ArcEnds ends{pointAt(start16), pointAt(start16 + span16)};
+    if (box.empty() || recipes::DrawsNothing(pen_.Data()))
+        return ends;
+    QPainter* p = clippedPainter();
+    if (p == nullptr)
+        return ends;
+    applyOutlinePen(*p);
+    p->drawArc(throughPixelCentres, start16, span16);
+    return ends;
 }
 
 void Canvas::Polygon(std::span<const QPoint> points)

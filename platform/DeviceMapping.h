@@ -48,10 +48,12 @@ struct DeviceMapping {
 
     // Device position of a line of device width deviceWidth centred on the
     // logical coordinate z.
-    int LinePosition(long double z, int deviceWidth) const
+    int LinePosition(long double z, int deviceWidth) const { return DeviceLinePosition(z * ratio, deviceWidth); }
+
+    // The same for a line centred on the device coordinate v.
+    static int DeviceLinePosition(long double v, int deviceWidth)
     {
-        const int half = deviceWidth / 2;
-        return Clamp(std::rint(z * ratio - deviceWidth / 2.0L) + half);
+        return Clamp(std::rint(v - deviceWidth / 2.0L) + deviceWidth / 2);
     }
 
     // Device position of the line a pen of the given logical width draws
