@@ -80,8 +80,9 @@ constexpr PixelSpan LineCrossSection(int position, int penWidth)
 //   background colour, with a transparent one they stay as they are.
 // - FillRect copies the brush into [left, right) x [top, bottom), whatever the
 //   pen mode. Rectangle outlines the same box with the pen (one-pixel pen: its
-//   outer ring of pixels) and fills the inside with the brush; a clear pen
-//   fills the whole box, a clear brush leaves the inside alone.
+//   outer ring of pixels, each edge on the device pixels a one-pixel line
+//   along it takes) and fills the inside with the brush; a clear pen fills
+//   the whole box, a clear brush leaves the inside alone.
 // - Ellipse and Arc use the ellipse inscribed in that box. Arc runs counter-
 //   clockwise on the screen from the ray through its third point to the ray
 //   through its fourth (a full ellipse when both rays coincide).
@@ -233,6 +234,9 @@ private:
     void takeDeviceClip();
     // The device box of a logical one, corners in order.
     QRect deviceBox(int x0, int y0, int x1, int y1) const;
+    // The device box a one-pixel outline of a logical box takes: its edges
+    // across the lines of a one-pixel pen along the box's edge pixels.
+    QRect lineBox(int x0, int y0, int x1, int y1) const;
     // Sets the painter to work in device pixels (true) or in the target's
     // logical coordinates (false), which text is drawn in.
     void applyDeviceTransform(QPainter& p, bool device);

@@ -90,9 +90,11 @@ void Canvas::Rectangle(int x0, int y0, int x1, int y1)
         fillArea(*p, mode, [&](QPainter& q) { q.drawRect(whole); });
         return;
     }
-    // The brush fills what a one-pixel outline leaves inside.
-    const int ring = mapping_.PenWidth(1);
-    const QRect inside(box.left + ring, box.top + ring, box.width() - 2 * ring, box.height() - 2 * ring);
+    // A one-pixel outline's edges lie where one-pixel lines along the
+    // rectangle's edge pixels do; the brush fills what it leaves inside.
+    const Box ring = pen.width > 1 ? box : BoxOf(lineBox(x0, y0, x1, y1));
+    const int w = mapping_.PenWidth(1);
+    const QRect inside(ring.left + w, ring.top + w, ring.width() - 2 * w, ring.height() - 2 * w);
     if (!inside.isEmpty())
         fillArea(*p, mode, [&](QPainter& q) { q.drawRect(inside); });
     if (pen.width > 1) {
@@ -100,7 +102,20 @@ void Canvas::Rectangle(int x0, int y0, int x1, int y1)
         p->drawRect(box.outlineRect());
         return;
     }
-    outlineBox(box.left, box.top, box.right, box.bottom);
+    outlineBox(ring.left, ring.top, ring.right, ring.bottom);
+}
+
+QRect Canvas::lineBox(int x0, int y0, int x1, int y1) const
+{
+    // The device pixels across one-pixel lines along the first and the last
+    // column and row of the logical box.
+    const int w = mapping_.PenWidth(1);
+    const auto across = [this, w](int p) { return LineCrossSection(mapping_.PixelLine(p, 1), w); };
+    const PixelSpan left = across(std::min(x0, x1));
+    const PixelSpan right = across(std::max(x0, x1) - 1);
+    const PixelSpan top = across(std::min(y0, y1));
+    const PixelSpan bottom = across(std::max(y0, y1) - 1);
+    return QRect(QPoint(left.first, top.first), QPoint(right.last, bottom.last));
 }
 
 void Canvas::outlineBox(int left, int top, int right, int bottom)

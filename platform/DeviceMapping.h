@@ -58,13 +58,19 @@ struct DeviceMapping {
 
     // Device position of the line a pen of the given logical width draws
     // along logical pixel p (the pixels LineCrossSection(p, width) at ratio 1).
+    // A wider pen's line rounds halves upwards, so that it holds the
+    // one-pixel line along the same pixel, as at ratio 1 (an axis line
+    // holds the edge of the wall it lies on).
     int PixelLine(int p, int logicalWidth) const
     {
         const int width = std::max(logicalWidth, 1);
         if (IsIdentity())
             return p;
         const long double centre = static_cast<long double>(p) - width / 2 + width / 2.0L;
-        return LinePosition(centre, PenWidth(width));
+        const int deviceWidth = PenWidth(width);
+        if (width == 1)
+            return LinePosition(centre, deviceWidth);
+        return Clamp(std::floor(centre * ratio - deviceWidth / 2.0L + 0.5L) + deviceWidth / 2);
     }
 
     // Device position of a one-pixel line through the logical point at real

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -105,10 +106,12 @@ TEST(CanvasDeviceRatio, ARubberBandInNotXorIsARingOfThePenWidthAndDrawingItTwice
         s.canvas.Pen().Assign({clBlack, 1, psSolid, pmNotXor});
         s.canvas.Brush().SetStyle(bsClear);
         s.canvas.Rectangle(5, 4, 50, 33);
+        // The ring's edges lie on one-pixel lines along the box's edge pixels.
         const DeviceMapping& map = s.canvas.Mapping();
         const int w = map.PenWidth(1);
-        const int width = map.Edge(50) - map.Edge(5);
-        const int height = map.Edge(33) - map.Edge(4);
+        const auto across = [&](int p) { return platform::LineCrossSection(map.PixelLine(p, 1), w); };
+        const int width = across(49).last + 1 - across(5).first;
+        const int height = across(32).last + 1 - across(4).first;
         int changed = 0;
         for (int y = 0; y < s.image.height(); ++y)
             for (int x = 0; x < s.image.width(); ++x)
@@ -303,6 +306,69 @@ TEST(CanvasDeviceRatio, WidePensAlongRowsAndColumnsAreTheSameWrittenDirectlyAndD
         }
         drawn.Unbind();
         EXPECT_EQ(direct.image, painted.convertToFormat(QImage::Format_RGB32)) << "ratio " << ratio;
+    }
+}
+
+// A one-pixel rectangle outline and one-pixel lines along its edge pixels
+// take the same device rows (top and bottom edge) and columns (left and
+// right edge) at fractional ratios too, where a rectangle's device box and
+// a line's device pixels are rounded differently; and a two-pixel line along
+// an edge holds it, as the chart's axis line holds its wall's edge.
+TEST(CanvasDeviceRatio, ARectanglesEdgesLieOnTheLinesAlongItsEdgePixels)
+{
+    std::mt19937 random(31);
+    std::uniform_int_distribution<int> corner(2, 60);
+    for (const double ratio : {1.25, 1.5, 1.75, 2.5}) {
+        for (int i = 0; i < 60; ++i) {
+            const int x0 = corner(random);
+            const int y0 = corner(random);
+            const int x1 = x0 + 5 + corner(random) % 20;
+            const int y1 = y0 + 5 + corner(random) % 20;
+            Surface outline(90, 90, kWhite, ratio);
+            outline.canvas.Brush().SetStyle(bsClear);
+            outline.canvas.Rectangle(x0, y0, x1, y1);
+            // The device pixels set across the outline half way along each edge.
+            const DeviceMapping& map = outline.canvas.Mapping();
+            const int midX = map.Edge((x0 + x1) / 2);
+            const int midY = map.Edge((y0 + y1) / 2);
+            const auto set = [](const QImage& image, bool row, int at, int from, int to) {
+                std::vector<int> found;
+                for (int k = from; k < to; ++k)
+                    if (rgbAt(image, row ? k : at, row ? at : k) == kBlack)
+                        found.push_back(k);
+                return found;
+            };
+            // A line along a row or a column, right across the surface.
+            const auto lineAlong = [ratio](bool row, int p) {
+                Surface line(90, 90, kWhite, ratio);
+                line.canvas.MoveTo(row ? 0 : p, row ? p : 0);
+                line.canvas.LineTo(row ? 90 : p, row ? p : 90);
+                line.canvas.Unbind();
+                return line.image;
+            };
+            SCOPED_TRACE(testing::Message() << "ratio " << ratio << ", " << x0 << "," << y0 << " " << x1 << "," << y1);
+            // A wider line along the left edge holds the edge, as at ratio 1.
+            const auto wideAlong = [ratio](int x, bool withOutline, int x0, int y0, int x1, int y1) {
+                Surface line(90, 90, kWhite, ratio);
+                line.canvas.Brush().SetStyle(bsClear);
+                if (withOutline)
+                    line.canvas.Rectangle(x0, y0, x1, y1);
+                line.canvas.Pen().SetWidth(2);
+                line.canvas.MoveTo(x, 0);
+                line.canvas.LineTo(x, 90);
+                line.canvas.Unbind();
+                return line.image;
+            };
+            EXPECT_EQ(set(wideAlong(x0, true, x0, y0, x1, y1), true, midY, 0, midX),
+                      set(wideAlong(x0, false, x0, y0, x1, y1), true, midY, 0, midX));
+            const QImage& drawn = outline.image;
+            EXPECT_EQ(set(drawn, false, midX, 0, midY), set(lineAlong(true, y0), false, midX, 0, midY));
+            EXPECT_EQ(set(drawn, false, midX, midY, drawn.height()),
+                      set(lineAlong(true, y1 - 1), false, midX, midY, drawn.height()));
+            EXPECT_EQ(set(drawn, true, midY, 0, midX), set(lineAlong(false, x0), true, midY, 0, midX));
+            EXPECT_EQ(set(drawn, true, midY, midX, drawn.width()),
+                      set(lineAlong(false, x1 - 1), true, midY, midX, drawn.width()));
+        }
     }
 }
 
