@@ -9,7 +9,6 @@
 #include "embedded/OleContainer.h"
 #include "model/AngleConversion.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -26,16 +25,6 @@ void NameAfterLabel(QLineEdit& field, QLabel& label)
     field.setAccessibleName(label.accessibleName().isEmpty() ? label.text() : label.accessibleName());
 }
 
-// Sets a control's accessible description and announces the change.
-void Tell(QWidget& control, const QString& text)
-{
-    if (control.accessibleDescription() == text)
-        return;
-    control.setAccessibleDescription(text);
-    QAccessibleEvent changed(&control, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
-}
-
 } // namespace
 
 WindowDescriptions::WindowDescriptions(TForm1& form)
@@ -50,10 +39,10 @@ WindowDescriptions::WindowDescriptions(TForm1& form)
     form_.Chart1->UpdateDescription();
 
     form_.Image1->setAccessibleName(QString::fromUtf8(description::FigureName));
-    Tell(*form_.Image1, QString::fromStdString(description::DescribeEmptyFigure()));
+    form_.Image1->setAccessibleDescription(QString::fromStdString(description::DescribeEmptyFigure()));
 
     form_.tlumene->setAccessibleName(QString::fromUtf8(description::EquationsName));
-    Tell(*form_.tlumene, QString::fromStdString(description::DescribeEquations()));
+    form_.tlumene->setAccessibleDescription(QString::fromStdString(description::DescribeEquations()));
 }
 
 WindowDescriptions::~WindowDescriptions()
@@ -138,5 +127,7 @@ void WindowDescriptions::TellFigure()
         // An angle beyond any double in degrees: the figure keeps what it said.
         return;
     }
-    Tell(*form_.Image1, QString::fromStdString(description::DescribeFigure(degrees, frame_->barLength, Style())));
+    // A changed description is announced by Qt; the same one is not.
+    form_.Image1->setAccessibleDescription(
+        QString::fromStdString(description::DescribeFigure(degrees, frame_->barLength, Style())));
 }

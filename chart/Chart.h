@@ -53,8 +53,8 @@ public:
     // screen readers read. The program calls UpdateDescription when what it
     // plots changes; the widget does after a zoom or scroll of the user.
     std::function<QString()> Describe;
-    // Takes the description from Describe and tells the accessibility bus
-    // when it differs from the one before.
+    // Takes the description from Describe; a changed one is announced on
+    // the accessibility bus.
     void UpdateDescription();
 
 protected:

@@ -2,17 +2,11 @@
 // the user that change what it says.
 #include "chart/Chart.h"
 
-#include <QAccessible>
-
+// Qt announces a changed description on the accessibility bus itself.
 void TChart::UpdateDescription()
 {
     describedEnds_ = SideAxisEndsNow();
-    const QString text = Describe ? Describe() : QString();
-    if (text == accessibleDescription())
-        return;
-    setAccessibleDescription(text);
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    setAccessibleDescription(Describe ? Describe() : QString());
 }
 
 // The automatic ends that a paint takes from the series do not count: only
