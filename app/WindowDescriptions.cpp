@@ -72,12 +72,12 @@ void WindowDescriptions::RunStarted(int seriesIndex)
     inputs_[slot].reset();
     // The run's first frame is told at once.
     sleptSinceFigure_ = FigureInterval;
-    form_.Chart1->UpdateDescription();
 }
 
 void WindowDescriptions::InputsRead(int seriesIndex, const model::RunInputs& inputs)
 {
     inputs_.at(static_cast<std::size_t>(seriesIndex)) = inputs;
+    form_.Chart1->UpdateDescription();
 }
 
 void WindowDescriptions::RunEnded() noexcept

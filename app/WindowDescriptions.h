@@ -31,7 +31,8 @@ public:
 
     // A run's series is on the chart in its slot; its inputs are not read yet.
     void RunStarted(int seriesIndex);
-    // The run of the slot has read its fields.
+    // The run of the slot has read its fields: the chart is told with the
+    // run (a start that fails before is told when it ends).
     void InputsRead(int seriesIndex, const model::RunInputs& inputs);
     // A run has ended, through "Stop" or a failure: the chart and the
     // figure are told as they are now.
