@@ -97,7 +97,8 @@ void TForm1::Button1Click(QObject* /*Sender*/)
 }
 
 // The fields are read one after the other into the shared model, so a field
-// that is not a number leaves the ones before it stored.
+// that is not a number leaves the ones before it stored. Gives the three
+// numbers as read, the angle in degrees.
 model::RunInputs TForm1::ReadStartValues()
 {
     model::RunInputs inputs;
