@@ -22,7 +22,7 @@ void AppendAxis(std::string& text, const AxisView& axis, const NumberStyle& styl
 void AppendInputs(std::string& text, const std::optional<model::RunInputs>& inputs, const NumberStyle& style)
 {
     if (!inputs) {
-        text += "vstupy se nepodařilo načíst";
+        text += "vstupní hodnoty se nepodařilo načíst";
         return;
     }
     text += "a = ";

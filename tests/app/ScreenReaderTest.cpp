@@ -68,7 +68,7 @@ TEST_F(ScreenReader, AStartThatFailsOnItsFieldsAndClearAreTold)
     form->Edit2->setText(QStringLiteral("x"));
     Click(form->Button1);
     EXPECT_TRUE(Description(form->Chart1)
-                    .endsWith(QStringLiteral("1. běh, červená čára: vstupy se nepodařilo načíst; žádný bod.")));
+                    .endsWith(QStringLiteral("1. běh, červená čára: vstupní hodnoty se nepodařilo načíst; žádný bod.")));
     Click(form->Button2);
     Click(form->Button3);
     EXPECT_TRUE(Description(form->Chart1).endsWith(QStringLiteral("Graf zatím neukazuje žádný běh.")));

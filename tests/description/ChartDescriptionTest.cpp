@@ -36,7 +36,7 @@ TEST(ChartDescription, SaysWhatARunLacks)
                            {0x000000, model::RunInputs{1.0, 0.1, 30.0}, 4, model::Measure::Of(30.0), none, false},
                            {0x123456, model::RunInputs{1.0, 0.1, 30.0}, 1, model::Measure::Of(30.0), none, false}}};
     const std::string text = DescribeChart(chart, comma);
-    EXPECT_NE(text.find("Graf ukazuje 3 běhy. 1. běh, modrá čára: vstupy se nepodařilo načíst; žádný bod."
+    EXPECT_NE(text.find("Graf ukazuje 3 běhy. 1. běh, modrá čára: vstupní hodnoty se nepodařilo načíst; žádný bod."
                         " 2. běh, černá čára: a = 1\u00A0m, J = 0,1\u00A0kg·m², φ0 = 30°; 4 body, amplituda 30°,"
                         " perioda nezměřena: čára neprošla nulou dvakrát stejným směrem."
                         " 3. běh, čára barvy #563412: "),
