@@ -25,7 +25,8 @@ std::string Shortest(double value)
 std::string Significant(double value, int digits)
 {
     std::array<char, 48> text{};
-    std::snprintf(text.data(), text.size(), "%.*g", digits, value);
+    // "#": trailing zeros stay, so every figure shows its digits (0.591960).
+    std::snprintf(text.data(), text.size(), "%#.*g", digits, value);
     return text.data();
 }
 

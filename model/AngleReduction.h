@@ -12,4 +12,11 @@ double ReducedDegrees(double degrees);
 // its reduced angle.
 double FullTurnsOf(double degrees);
 
+// Whether a distance from a position is lost in the rounding of doubles
+// there: no more than a few units in the last place of the position. A body
+// that close to its lowest point rests there as far as doubles can tell;
+// what it seems to do is the rounding's doing (a start at 360 degrees
+// wanders a few units about -360 and seems to swing).
+bool LostInRounding(double distance, double position);
+
 } // namespace model

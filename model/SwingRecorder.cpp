@@ -62,6 +62,9 @@ Measure SwingRecorder::Period() const
 {
     if (points_ == 0)
         return Measure::NotAvailable(noPoints);
+    // About 0 the doubles resolve any swing; a full turn away they do not.
+    if (restKnown_ && rest_ != 0.0 && LostInRounding(largestAngle_, rest_))
+        return Measure::NotAvailable("no swing: the body rests, the points differ by rounding only");
     return crossings_.Period();
 }
 

@@ -29,7 +29,8 @@ public:
     // n/a without points.
     Measure Amplitude() const;
     // The mean interval between crossings of the rest position in one
-    // direction [s]; n/a without points or with fewer than two crossings.
+    // direction [s]; n/a without points, with fewer than two crossings, or
+    // when the points stay within the rounding of the rest position.
     Measure Period() const;
     // The crossings counted for the period.
     std::int64_t Crossings() const { return crossings_.Count(); }
