@@ -92,13 +92,15 @@ OutputTarget FindOutputTarget(const std::string& path)
     TakeIdentity(target, file);
     target.path = path;
     if (S_ISREG(file.st_mode)) {
-        // Replaced in the folder of the file itself, so that a link to it stays a link.
+        // Replaced in the folder of the file itself, so that a link to it
+        // stays a link. A file without a name of its own (an open file that
+        // was deleted, reached through /dev/fd) is written as it is.
         std::error_code error;
         const std::filesystem::path real = std::filesystem::canonical(path, error);
-        if (error)
-            Refuse(path, error.value());
-        target.path = real.string();
-        target.replaceable = ::access(real.parent_path().c_str(), W_OK | X_OK) == 0;
+        if (!error) {
+            target.path = real.string();
+            target.replaceable = ::access(real.parent_path().c_str(), W_OK | X_OK) == 0;
+        }
     }
     return target;
 }

@@ -1,5 +1,6 @@
 #include "cli/ProgressLine.h"
 
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <utility>
@@ -42,9 +43,14 @@ void ProgressLine::Look()
         return;
     const double rate = static_cast<double>(done_) / elapsed;
     const double left = static_cast<double>(totalPoints_ - done_) / rate;
-    std::fprintf(terminal_, "\rkyvadlo-run: %lld of %lld points (%lld %%), %.1f million points/s, %.0f s left\033[K",
+    std::array<char, 32> rateText{};
+    if (rate >= 1e6)
+        std::snprintf(rateText.data(), rateText.size(), "%.1f million", rate / 1e6);
+    else
+        std::snprintf(rateText.data(), rateText.size(), "%.0f", rate);
+    std::fprintf(terminal_, "\rkyvadlo-run: %lld of %lld points (%lld %%), %s points/s, %.0f s left\033[K",
                  static_cast<long long>(done_), static_cast<long long>(totalPoints_),
-                 static_cast<long long>(done_ * 100 / totalPoints_), rate / 1e6, std::ceil(left));
+                 static_cast<long long>(done_ * 100 / totalPoints_), rateText.data(), std::ceil(left));
     std::fflush(terminal_);
     shown_ = true;
     lastDrawn_ = now;
