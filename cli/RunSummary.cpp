@@ -37,7 +37,7 @@ void SummaryRecorder::BeginRun(int /*run*/, const RunInputs& inputs)
     startEnergy_ = StartEnergy(inputs);
     largestEnergyChange_ = 0.0L;
     energyOutOfRange_ = false;
-    swing_ = model::SwingRecorder();
+    swing_ = model::SwingRecorder(inputs);
 }
 
 void SummaryRecorder::AddSample(const Sample& sample)

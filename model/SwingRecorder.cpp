@@ -12,32 +12,49 @@ const char* const noPoints = "no points recorded";
 
 } // namespace
 
+SwingRecorder::SwingRecorder(const RunInputs& inputs)
+{
+    // The chart's angle is the typed one negated.
+    TakeStart(-inputs.angle);
+}
+
+void SwingRecorder::TakeStart(double degrees)
+{
+    startTaken_ = true;
+    if (std::fabs(degrees) <= 180.0) {
+        rest_ = 0.0;
+        restKnown_ = true;
+    } else if (std::fabs(ReducedDegrees(degrees)) != 180.0) {
+        rest_ = FullTurnsOf(degrees);
+        restKnown_ = true;
+    } else {
+        upright_ = degrees;
+    }
+}
+
 void SwingRecorder::Add(double time, double degrees)
 {
     ++points_;
-    if (restKnown_ || FindRest(time, degrees))
+    if (!startTaken_)
+        TakeStart(degrees);
+    if (restKnown_ || FindRestFromMotion(time, degrees))
         AddAboutRest(time, degrees);
 }
 
-bool SwingRecorder::FindRest(double time, double degrees)
+bool SwingRecorder::FindRestFromMotion(double time, double degrees)
 {
-    if (points_ == 1) {
-        if (std::fabs(ReducedDegrees(degrees)) != 180.0) {
-            rest_ = FullTurnsOf(degrees);
-            restKnown_ = true;
-            return true;
-        }
-    } else if (degrees != uprightDegrees_) {
+    if (havePoint_ && degrees != pointDegrees_) {
         // The body has left the top: it swings about the lowest point on the
-        // side it moves to. The upright points before add no crossing; the
-        // last of them is what the first crossing is interpolated from.
-        rest_ = uprightDegrees_ + (degrees < uprightDegrees_ ? -180.0 : 180.0);
+        // side it moves to. The points before add no crossing; the last of
+        // them is what the first crossing is interpolated from.
+        rest_ = upright_ + (degrees < pointDegrees_ ? -180.0 : 180.0);
         restKnown_ = true;
-        AddAboutRest(uprightTime_, uprightDegrees_);
+        AddAboutRest(pointTime_, pointDegrees_);
         return true;
     }
-    uprightTime_ = time;
-    uprightDegrees_ = degrees;
+    havePoint_ = true;
+    pointTime_ = time;
+    pointDegrees_ = degrees;
     largestAngle_ = 180.0;
     return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Measure.h"
+#include "model/RunInputs.h"
 #include "model/ZeroCrossings.h"
 
 #include <cstdint>
@@ -13,14 +14,21 @@ namespace model {
 // The window's chart description and kyvadlo-run's summary both read them
 // from here.
 //
-// The rest position is the lowest point the body swings about: the multiple
-// of 360 degrees nearest the first point (0 for a start between -180 and 180
-// degrees, -360 for a body started at 370 degrees, whose chart angle starts
-// at -370). A first point exactly upright, an odd multiple of 180 degrees,
-// has two such neighbours; the body then swings about the one it falls
-// towards, which the first point that differs tells.
+// The rest position is the lowest point the body swings about: 0 for a
+// start from -180 to 180 degrees, and beyond that the multiple of 360
+// degrees nearest the start (-360 for a body started at 370 degrees, whose
+// chart angle starts at -370). A start exactly upright a turn or more away
+// (540 degrees) has two such neighbours; the body then swings about the one
+// it falls towards, which the first point that differs from the one before
+// tells.
 class SwingRecorder {
 public:
+    // For points whose start is not known: the start is taken to be the
+    // first point, which lies within a step's motion of it.
+    SwingRecorder() = default;
+    // For the points of a run with these inputs (their angle as typed).
+    explicit SwingRecorder(const RunInputs& inputs);
+
     // One recorded point: time [s], angle [degrees].
     void Add(double time, double degrees);
 
@@ -36,18 +44,24 @@ public:
     std::int64_t Crossings() const { return crossings_.Count(); }
 
 private:
-    // Takes the rest position once the points tell it; false while the body
-    // has not yet left an upright start.
-    bool FindRest(double time, double degrees);
+    // The rest position for a start at these chart degrees, or the upright
+    // position it is still to be found from.
+    void TakeStart(double degrees);
+    // Takes the rest position of an upright start once the body has moved;
+    // false while it has not.
+    bool FindRestFromMotion(double time, double degrees);
     void AddAboutRest(double time, double degrees);
 
     std::int64_t points_ = 0;
     double largestAngle_ = 0.0;
+    bool startTaken_ = false;
     bool restKnown_ = false;
     double rest_ = 0.0;
-    // The last point of an upright start whose rest is not known yet.
-    double uprightTime_ = 0.0;
-    double uprightDegrees_ = 0.0;
+    double upright_ = 0.0;
+    // The last point of an upright start that has not moved yet.
+    bool havePoint_ = false;
+    double pointTime_ = 0.0;
+    double pointDegrees_ = 0.0;
     ZeroCrossings crossings_;
 };
 

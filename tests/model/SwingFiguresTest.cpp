@@ -149,33 +149,46 @@ TEST(SwingRecorder, NoPointsGiveNoFigures)
     EXPECT_TRUE(swing.Period().value);
 }
 
-// A swing of 10 degrees about -360: the figures about that lowest point.
-TEST(SwingRecorder, MeasuresAboutTheRestPositionNearestTheFirstPoint)
+// A swing of 10 degrees about -360: the figures about that lowest point,
+// which the start tells, or without one the first point.
+TEST(SwingRecorder, MeasuresAboutTheLowestPointNearestTheStart)
 {
-    model::SwingRecorder swing;
-    for (const auto& s : {std::pair{0.0, -370.0}, {1.0, -350.0}, {2.0, -370.0}, {3.0, -350.0}, {4.0, -365.0}})
-        swing.Add(s.first, s.second);
-    EXPECT_EQ(*swing.Amplitude().value, 10.0);
-    EXPECT_EQ(swing.Crossings(), 2) << "rising through -360 at 0.5 and 2.5";
-    EXPECT_EQ(*swing.Period().value, 2.0);
+    const std::pair<double, double> points[] = {{0.0, -370.0}, {1.0, -350.0}, {2.0, -370.0}, {3.0, -350.0},
+                                                {4.0, -365.0}};
+    model::SwingRecorder fromFirstPoint;
+    model::SwingRecorder fromStart({0.8, 0.05, 370.0});
+    model::SwingRecorder fromSmallStart({0.8, 0.05, 10.0});
+    for (const auto& [time, degrees] : points) {
+        fromFirstPoint.Add(time, degrees);
+        fromStart.Add(time, degrees);
+        fromSmallStart.Add(time, degrees);
+    }
+    for (const model::SwingRecorder* swing : {&fromFirstPoint, &fromStart}) {
+        EXPECT_EQ(*swing->Amplitude().value, 10.0);
+        EXPECT_EQ(swing->Crossings(), 2) << "rising through -360 at 0.5 and 2.5";
+        EXPECT_EQ(*swing->Period().value, 2.0);
+    }
+    EXPECT_EQ(*fromSmallStart.Amplitude().value, 370.0) << "a start within half a turn swings about 0";
 }
 
-// Upright at -180, the body falls to one side: the side tells the lowest
-// point it swings about; the upright points add no crossing.
+// Upright a turn and a half away, at -540, the body falls to one side: the
+// side tells the lowest point it swings about; the upright points add no
+// crossing.
 TEST(SwingRecorder, AnUprightStartSwingsAboutTheSideItFallsTo)
 {
-    model::SwingRecorder towardsZero;
-    for (const auto& s : {std::pair{0.0, -180.0}, {1.0, -180.0}, {2.0, -90.0}, {3.0, 90.0}, {4.0, -90.0}, {5.0, 90.0}})
-        towardsZero.Add(s.first, s.second);
-    EXPECT_EQ(*towardsZero.Amplitude().value, 180.0);
-    EXPECT_EQ(towardsZero.Crossings(), 2);
-    EXPECT_EQ(*towardsZero.Period().value, 2.0);
-
     model::SwingRecorder towardsMinus360;
-    for (const auto& s : {std::pair{0.0, -180.0}, {1.0, -270.0}, {2.0, -450.0}, {3.0, -270.0}, {4.0, -450.0}})
+    for (const auto& s : {std::pair{0.0, -540.0}, {1.0, -540.0}, {2.0, -450.0}, {3.0, -270.0}, {4.0, -450.0},
+                          {5.0, -270.0}})
         towardsMinus360.Add(s.first, s.second);
-    EXPECT_EQ(*towardsMinus360.Amplitude().value, 180.0) << "-180 to -540 would be 360";
+    EXPECT_EQ(*towardsMinus360.Amplitude().value, 180.0);
     EXPECT_EQ(towardsMinus360.Crossings(), 2);
+    EXPECT_EQ(*towardsMinus360.Period().value, 2.0);
+
+    model::SwingRecorder towardsMinus720({0.8, 0.05, 540.0});
+    for (const auto& s : {std::pair{0.0, -540.0}, {1.0, -630.0}, {2.0, -810.0}, {3.0, -630.0}, {4.0, -810.0}})
+        towardsMinus720.Add(s.first, s.second);
+    EXPECT_EQ(*towardsMinus720.Amplitude().value, 180.0) << "-540 to -810 would be 450 about -360";
+    EXPECT_EQ(towardsMinus720.Crossings(), 2);
 
     model::SwingRecorder stillUpright;
     stillUpright.Add(0.0, 540.0);
