@@ -1,34 +1,22 @@
 #include "cli/HelpText.h"
 
+#include "cli/NumberText.h"
 #include "cli/Options.h"
 #include "runchart/RunChart.h"
 
-#include <array>
-#include <charconv>
 #include <map>
 #include <string_view>
 
 namespace cli {
 
-namespace {
-
-std::string Shortest(double value)
-{
-    std::array<char, 32> text{};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
-    return std::string(text.data(), result.ptr);
-}
-
-} // namespace
-
 std::string HelpText()
 {
     // The defaults and limits are the program's own, put in where they stand.
     const std::map<std::string_view, std::string> values = {
-        {"{length}", Shortest(DefaultLength)},
-        {"{inertia}", Shortest(DefaultInertia)},
-        {"{angle}", Shortest(DefaultAngle)},
-        {"{duration}", Shortest(DefaultDuration)},
+        {"{length}", ShortestText(DefaultLength)},
+        {"{inertia}", ShortestText(DefaultInertia)},
+        {"{angle}", ShortestText(DefaultAngle)},
+        {"{duration}", ShortestText(DefaultDuration)},
         {"{durationPoints}", std::to_string(PointsForDuration(DefaultDuration))},
         {"{maxPoints}", std::to_string(MaxPoints)},
         {"{maxRuns}", std::to_string(runchart::MaxRuns)},

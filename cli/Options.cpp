@@ -82,7 +82,8 @@ public:
             if (option.shortName != nullptr)
                 names.append(QLatin1String(option.shortName));
             names.append(QLatin1String(option.longName));
-            parser_.addOption(QCommandLineOption(names, QString(), option.takesValue ? QStringLiteral("value") : QString()));
+            const QString valueName = option.takesValue ? QStringLiteral("value") : QString();
+            parser_.addOption(QCommandLineOption(names, QString(), valueName));
         }
     }
 
@@ -94,25 +95,28 @@ public:
     {
         arguments_ = &arguments;
         count_ = arguments.size();
-        if (ReadFront(count_) == Stop::None)
-            return;
-        for (std::size_t count = 1; count <= arguments.size(); ++count) {
-            if (ReadFront(count) != Stop::None) {
+        stop_ = ReadFront(count_);
+        for (std::size_t count = 1; stop_ != Stop::None && count < arguments.size(); ++count) {
+            if (const Stop stop = ReadFront(count); stop != Stop::None) {
+                stop_ = stop;
                 count_ = count;
                 return;
             }
         }
+        if (stop_ != Stop::None)
+            ReadFront(count_);
     }
 
     // Throws UsageError for the fault that ended the reading, if one did.
     // Returns true when --help or --version ended it.
-    bool CheckStop()
+    bool CheckStop() const
     {
-        const Stop stop = ReadFront(count_);
         const std::string last = count_ > 0 ? (*arguments_)[count_ - 1] : std::string();
-        switch (stop) {
+        switch (stop_) {
         case Stop::Unknown:
-            throw UsageError("unknown option '" + (last.starts_with("--") ? last.substr(0, last.find('=')) : last) + "'");
+            // A long option is named without its value, a short one as given.
+            throw UsageError("unknown option '" + (last.starts_with("--") ? last.substr(0, last.find('=')) : last)
+                             + "'");
         case Stop::Positional:
             throw UsageError("unexpected argument '" + last + "'");
         case Stop::ValueNotTaken:
@@ -156,7 +160,7 @@ private:
         if (!parser_.positionalArguments().isEmpty())
             return Stop::Positional;
         const QStringList found = parser_.optionNames();
-        if (!parsed_ && !OptionNamed(found.back()).takesValue)
+        if (!parsed_ && !found.isEmpty() && !OptionNamed(found.back()).takesValue)
             return Stop::ValueNotTaken;
         std::map<std::string_view, int> seen;
         for (const QString& name : found) {
@@ -171,6 +175,7 @@ private:
     QCommandLineParser parser_;
     const std::vector<std::string>* arguments_ = nullptr;
     std::size_t count_ = 0;
+    Stop stop_ = Stop::None;
     bool parsed_ = true;
 };
 
@@ -181,7 +186,8 @@ double ReadNumber(const std::string& text, std::string_view option)
     try {
         return platform::TextToDouble(QString::fromLocal8Bit(text), QLatin1Char('.'));
     } catch (const KyvadloError& error) {
-        throw UsageError(std::string(option) + ": " + platform::ErrorBoxText(error.message()).toLocal8Bit().toStdString());
+        const QString message = platform::ErrorBoxText(error.message());
+        throw UsageError(std::string(option) + ": " + message.toLocal8Bit().toStdString());
     }
 }
 

@@ -127,8 +127,10 @@ TEST(Executable, OutputNamesThatCannotBeUsedLeaveEveryFileAsItWas)
     picture.seek(0);
     EXPECT_EQ(picture.readAll(), before);
 
-    for (const QStringList& sameFile : {QStringList{"--png", "./same.csv", "-o", "same.csv"},
-                                        QStringList{"--png", "sub/../x", "-o", "x"}, QStringList{"--png", "/dev/stdout"}}) {
+    const QStringList sameFiles[] = {{"--png", "./same.csv", "-o", "same.csv"},
+                                     {"--png", "sub/../x", "-o", "x"},
+                                     {"--png", "/dev/stdout"}};
+    for (const QStringList& sameFile : sameFiles) {
         const Finished refused = start(sameFile);
         EXPECT_EQ(refused.status, 2) << sameFile.join(' ').toStdString();
         EXPECT_TRUE(refused.out.isEmpty());
