@@ -61,22 +61,16 @@ bool IsTerminal(std::FILE* stream)
 struct OutputFiles {
     OutputFiles(const Options& options, std::FILE* standardOutput)
     {
-        const OutputTarget data = DataToStandardOutput(options) ? StreamTarget(standardOutput, "standard output")
-                                                                : FindOutputTarget(options.output);
-        if (options.png.empty()) {
-            OpenData(options);
-            return;
+        const OutputTarget dataTarget = DataToStandardOutput(options)
+                                            ? StreamTarget(standardOutput, "standard output")
+                                            : FindOutputTarget(options.output);
+        if (!options.png.empty()) {
+            OutputTarget target = options.png == "-" ? StreamTarget(standardOutput, "standard output")
+                                                     : FindOutputTarget(options.png);
+            if (SameFile(dataTarget, target))
+                throw UsageError("--output and --png name the same file");
+            picture.emplace(std::move(target), standardOutput);
         }
-        OutputTarget target = options.png == "-" ? StreamTarget(standardOutput, "standard output")
-                                                 : FindOutputTarget(options.png);
-        if (SameFile(data, target))
-            throw UsageError("--output and --png name the same file");
-        picture.emplace(std::move(target), standardOutput);
-        OpenData(options);
-    }
-
-    void OpenData(const Options& options)
-    {
         if (!DataToStandardOutput(options))
             data.emplace(options.output);
     }
