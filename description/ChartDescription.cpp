@@ -64,7 +64,7 @@ void AppendFigures(std::string& text, const RunView& run, const NumberStyle& sty
         text += NoBreakSpace;
         text += "s";
     } else {
-        text += ", perioda nezměřena: čára neprošla nulou dvakrát stejným směrem";
+        text += ", perioda nezměřena: kyvadlo neprošlo rovnovážnou polohou dvakrát stejným směrem";
     }
 }
 

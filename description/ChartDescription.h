@@ -25,7 +25,7 @@ struct RunView {
     // What the run started from; none when its start failed before reading them.
     std::optional<model::RunInputs> inputs;
     std::int64_t points = 0;
-    // The largest |angle| [degrees] and the measured period [s], as
+    // The amplitude [degrees] and the measured period [s], as
     // model::SwingRecorder gives them from the line's points.
     model::Measure amplitude;
     model::Measure period;
@@ -42,8 +42,8 @@ struct ChartView {
 
 // The chart told in Czech: the titles and visible ranges of both axes, then
 // every run in chart order with its colour, its inputs, its number of points,
-// its amplitude and, once the line has crossed zero twice the same way, its
-// measured period. For example:
+// its amplitude and, once the body has passed its rest position twice the
+// same way, its measured period. For example:
 //   Vodorovná osa „t [s]“ od 0 do 3, svislá osa „fi [°]“ od −15 do 15.
 //   Graf ukazuje 1 běh. 1. běh, červená čára: a = 0,8 m, J = 0,05 kg·m²,
 //   φ0 = 10°; 351 bodů, amplituda 9,53°, naměřená perioda 0,507 s.

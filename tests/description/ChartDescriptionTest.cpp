@@ -28,8 +28,8 @@ TEST(ChartDescription, TellsTheAxesAndEveryRunWithItsColourInputsPointsAmplitude
 
 TEST(ChartDescription, SaysWhatARunLacks)
 {
-    // A start that failed on its fields, a line that has not crossed zero
-    // twice the same way, a colour other than the runs' own.
+    // A start that failed on its fields, a body that has not passed its rest
+    // position twice the same way, a colour other than the runs' own.
     const ChartView chart{{"t [s]", 0.0, 3.0},
                           {"fi [°]", -15.0, 15.0},
                           {{0xFF0000, std::nullopt, 0, none, none, false},
@@ -38,7 +38,7 @@ TEST(ChartDescription, SaysWhatARunLacks)
     const std::string text = DescribeChart(chart, comma);
     EXPECT_NE(text.find("Graf ukazuje 3 běhy. 1. běh, modrá čára: vstupní hodnoty se nepodařilo načíst; žádný bod."
                         " 2. běh, černá čára: a = 1\u00A0m, J = 0,1\u00A0kg·m², φ0 = 30°; 4 body, amplituda 30°,"
-                        " perioda nezměřena: čára neprošla nulou dvakrát stejným směrem."
+                        " perioda nezměřena: kyvadlo neprošlo rovnovážnou polohou dvakrát stejným směrem."
                         " 3. běh, čára barvy #563412: "),
               std::string::npos)
         << text;
