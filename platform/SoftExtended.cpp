@@ -103,7 +103,7 @@ ExtendedParts PartsOf(SoftExtended value)
 
 SoftExtended::SoftExtended(double value)
 {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const std::uint64_t bits = DoubleBits(value);
     const bool negative = (bits >> 63) != 0;
     const int biased = static_cast<int>((bits >> 52) & 0x7FF);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
@@ -130,7 +130,7 @@ SoftExtended SoftExtended::FromInteger(bool negative, std::uint64_t magnitude)
 SoftExtended::operator double() const
 {
     const auto withSign = [this](std::uint64_t bits) {
-        return std::bit_cast<double>(bits | (IsNegative() ? std::uint64_t{1} << 63 : 0));
+        return DoubleFromBits(bits | (IsNegative() ? std::uint64_t{1} << 63 : 0));
     };
     if (IsNaN())
         return withSign(0x7FF8000000000000u | ((significand_ & ~quietNaNSignificand) >> 11));
@@ -247,13 +247,11 @@ std::partial_ordering SoftExtended::Compare(SoftExtended a, SoftExtended b)
     if (a.IsNegative() != b.IsNegative())
         return a.IsNegative() ? std::partial_ordering::less : std::partial_ordering::greater;
     // The fields order the magnitudes, denormals below normals.
-    const auto magnitude = [](SoftExtended value) {
-        return std::pair{value.BiasedExponent(), value.significand_};
-    };
-    const auto order = magnitude(a) <=> magnitude(b);
-    if (order == 0)
+    if (a.BiasedExponent() == b.BiasedExponent() && a.significand_ == b.significand_)
         return std::partial_ordering::equivalent;
-    return (order < 0) != a.IsNegative() ? std::partial_ordering::less : std::partial_ordering::greater;
+    const bool smallerMagnitude = a.BiasedExponent() != b.BiasedExponent() ? a.BiasedExponent() < b.BiasedExponent()
+                                                                           : a.significand_ < b.significand_;
+    return smallerMagnitude != a.IsNegative() ? std::partial_ordering::less : std::partial_ordering::greater;
 }
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #include "ReferenceRuns.h"
 
 #include "model/RunPass.h"
+#include "platform/SoftExtended.h"
 
-#include <bit>
 #include <exception>
 
 namespace model_testing {
@@ -39,7 +39,7 @@ std::vector<std::uint64_t> BlockDigests(const model::RunInputs& inputs)
     int passes = 0;
     std::uint64_t digest = 0;
     const auto add = [&digest](double value) {
-        auto bits = std::bit_cast<std::uint64_t>(value);
+        auto bits = platform::DoubleBits(value);
         for (int byte = 0; byte < 8; ++byte, bits >>= 8)
             digest = (digest ^ (bits & 0xFF)) * 0x100000001B3u;
     };

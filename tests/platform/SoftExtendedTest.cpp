@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -105,8 +104,8 @@ TEST(SoftExtended, ConvertsFromAndToDoubleAndFromIntegers)
 {
     for (const double value : {0.1, -1e-310, 4.9e-324, std::numeric_limits<double>::max(),
                                std::numeric_limits<double>::min(), -0.0}) {
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(static_cast<double>(SoftExtended(value))),
-                  std::bit_cast<std::uint64_t>(value))
+        EXPECT_EQ(platform::DoubleBits(static_cast<double>(SoftExtended(value))),
+                  platform::DoubleBits(value))
             << value;
     }
     EXPECT_TRUE(std::isinf(static_cast<double>(SoftExtended(std::numeric_limits<double>::infinity()))));
@@ -191,8 +190,8 @@ TEST(SoftExtendedAgainstProcessor, ArithmeticGivesTheSameBits)
         ASSERT_TRUE(SameAsProcessor(a * b, x * y)) << i;
         ASSERT_TRUE(SameAsProcessor(a / b, x / y)) << i;
         ASSERT_EQ(a < b, x < y) << i;
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(static_cast<double>(a)),
-                  std::bit_cast<std::uint64_t>(static_cast<double>(x)))
+        ASSERT_EQ(platform::DoubleBits(static_cast<double>(a)),
+                  platform::DoubleBits(static_cast<double>(x)))
             << i;
     }
 }
@@ -202,7 +201,7 @@ TEST(SoftExtendedAgainstProcessor, DoublesAndIntegersConvertTheSame)
     std::mt19937_64 bits(7);
     for (int i = 0; i < 100000; ++i) {
         const std::uint64_t pattern = bits();
-        const double value = std::bit_cast<double>(pattern);
+        const double value = platform::DoubleFromBits(pattern);
         ASSERT_TRUE(SameAsProcessor(SoftExtended(value), static_cast<long double>(value))) << value;
         const auto integer = static_cast<long long>(pattern >> (pattern % 64));
         ASSERT_TRUE(SameAsProcessor(SoftExtended(-integer), static_cast<long double>(-integer))) << integer;
