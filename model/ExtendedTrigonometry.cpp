@@ -1,5 +1,6 @@
 #include "model/ExtendedTrigonometry.h"
 
+#include "platform/ProcessorTrigonometry.h"
 #include "platform/SoftExtendedTrigonometry.h"
 
 #include <cmath>
@@ -37,32 +38,18 @@ namespace {
 // The instructions leave arguments of this magnitude unreduced.
 constexpr long double reductionLimit = 0x1p63L;
 
-long double ProcessorSine(long double x)
-{
-    long double result;
-    asm("fsin" : "=t"(result) : "0"(x));
-    return result;
-}
-
-long double ProcessorCosine(long double x)
-{
-    long double result;
-    asm("fcos" : "=t"(result) : "0"(x));
-    return result;
-}
-
 } // namespace
 
 long double ExtendedSine(double angle)
 {
     const long double x = angle;
-    return std::fabs(x) >= reductionLimit ? 0.0L : ProcessorSine(x);
+    return std::fabs(x) >= reductionLimit ? 0.0L : platform::ProcessorSine(x);
 }
 
 long double ExtendedCosine(double angle)
 {
     const long double x = angle;
-    return std::fabs(x) >= reductionLimit ? 0.0L : ProcessorCosine(x);
+    return std::fabs(x) >= reductionLimit ? 0.0L : platform::ProcessorCosine(x);
 }
 
 #endif

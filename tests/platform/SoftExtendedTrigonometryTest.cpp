@@ -2,6 +2,7 @@
 // FSIN and FCOS give (the 66-bit pi of their reduction shows there), and
 // elsewhere the correctly rounded value, which is FSIN's but for its own
 // misroundings close to halfway points.
+#include "platform/ProcessorTrigonometry.h"
 #include "platform/SoftExtendedTrigonometry.h"
 #include "tests/platform/LongDoubleBits.h"
 
@@ -82,28 +83,12 @@ TEST(SoftExtendedTrigonometry, LimitsZerosAndNaN)
     EXPECT_EQ(Cosine(4.9e-324), SoftExtended(1));
 }
 
-#ifdef KYVADLO_LONG_DOUBLE_IS_X87
-
-namespace {
-
-long double ProcessorSine(long double x)
-{
-    long double result;
-    asm("fsin" : "=t"(result) : "0"(x));
-    return result;
-}
-
-long double ProcessorCosine(long double x)
-{
-    long double result;
-    asm("fcos" : "=t"(result) : "0"(x));
-    return result;
-}
-
-} // namespace
+#ifdef KYVADLO_HAS_PROCESSOR_TRIGONOMETRY
 
 TEST(SoftExtendedTrigonometryAgainstProcessor, AgreesWithinOneUnitAndMostlyExactly)
 {
+    using platform::ProcessorCosine;
+    using platform::ProcessorSine;
     using platform_testing::AsLongDouble;
     std::mt19937_64 bits(1);
     int same = 0;
