@@ -23,8 +23,6 @@ const std::string thresholdLead = "1189731495357231765053511";
 TEST(ExtendedRange, OrdersOfMagnitude)
 {
     EXPECT_FALSE(ExceedsExtendedRange("", 100000)) << "zero";
-    EXPECT_FALSE(ExceedsExtendedRange("1", 4931));
-    EXPECT_FALSE(ExceedsExtendedRange("99999", 4927));
     EXPECT_TRUE(ExceedsExtendedRange("1", 4933));
     EXPECT_TRUE(ExceedsExtendedRange("2", 4932));
     EXPECT_FALSE(ExceedsExtendedRange("1", 4932));
