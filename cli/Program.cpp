@@ -34,7 +34,7 @@ void Report(std::FILE* standardError, const std::string& message)
 void ReportUsage(std::FILE* standardError, const std::string& message)
 {
     Report(standardError, message);
-    std::fputs("Try 'kyvadlo-run --help' for more information.\n", standardError);
+    std::fputs("Try 'kyvadlo-run --help'.\n", standardError);
 }
 
 // A message of the window, as its error box shows it.

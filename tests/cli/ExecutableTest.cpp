@@ -61,18 +61,18 @@ TEST(Executable, BadInputGivesTheWindowsMessageAndStatusTwoBeforeAnyOutput)
     EXPECT_EQ(comma.status, 2);
     EXPECT_TRUE(comma.out.isEmpty());
     EXPECT_EQ(comma.err, QByteArray("kyvadlo-run: --length: '0,8' is not a valid floating point value.\n"
-                                    "Try 'kyvadlo-run --help' for more information.\n"));
+                                    "Try 'kyvadlo-run --help'.\n"));
 
     const Finished overflow = StartProgram({QStringLiteral("--angle=10,1e999")});
     EXPECT_EQ(overflow.status, 2);
     EXPECT_EQ(overflow.err, QByteArray("kyvadlo-run: --angle: Floating point overflow.\n"
-                                       "Try 'kyvadlo-run --help' for more information.\n"));
+                                       "Try 'kyvadlo-run --help'.\n"));
 
     const Finished unknown = StartProgram({QStringLiteral("--points"), QStringLiteral("5"), QStringLiteral("--colour")});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_TRUE(unknown.out.isEmpty());
     EXPECT_EQ(unknown.err, QByteArray("kyvadlo-run: unknown option '--colour'\n"
-                                      "Try 'kyvadlo-run --help' for more information.\n"));
+                                      "Try 'kyvadlo-run --help'.\n"));
 }
 
 TEST(Executable, NumbersAreReadWithAPointWhateverTheLocale)

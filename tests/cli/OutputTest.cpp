@@ -287,7 +287,7 @@ TEST(Output, TwoNamesForOneFileAreRefused)
         const Captured run = RunInProcess({"--png", picture, "-o", data});
         EXPECT_EQ(run.status, 2) << picture;
         EXPECT_EQ(run.err, "kyvadlo-run: --output and --png name the same file\n"
-                           "Try 'kyvadlo-run --help' for more information.\n");
+                           "Try 'kyvadlo-run --help'.\n");
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3) << "nothing made";
 
