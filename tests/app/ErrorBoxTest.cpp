@@ -1,7 +1,13 @@
 #include "AppTestSupport.h"
 
 #include "chart/Chart.h"
+#include "app/ProgramIcon.h"
 #include "chart/ChartExceptions.h"
+
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QSet>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -70,4 +76,38 @@ TEST_F(ChartMouseFailure, AFailingHandlerShowsItsBoxAtOnce)
     QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_EQ(errors.Texts(), std::vector<QString>{QStringLiteral("Cannot press.")}) << "outside a paint: no waiting";
     QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(100, 100));
+}
+
+TEST(MessageErrorBox, IsACriticalBoxInTheWindowsFace)
+{
+    app_testing::ScriptedRunLoop runLoop;
+    TForm1 form(runLoop); // the real box
+    form.show();
+    form.Edit1->setText(QStringLiteral("x"));
+    // The box is modal: it is looked at and closed from inside its own loop.
+    QString caption;
+    QString text;
+    QString face;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* const box = form.findChild<QMessageBox*>(QStringLiteral("ErrorBox"));
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        face = QFontInfo(box->font()).family();
+        box->accept();
+    });
+    app_testing::Click(form.Button1);
+    EXPECT_EQ(caption, QStringLiteral("app_tests"));
+    EXPECT_EQ(text, QStringLiteral("'x' is not a valid floating point value."));
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(face.toStdString(), QFontInfo(form.font()).family().toStdString());
+}
+
+TEST(ProgramIcon, HasAPictureForEveryMenuSize)
+{
+    const QList<QSize> sizes = ProgramIcon().availableSizes();
+    const QList<QSize> expected{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    EXPECT_EQ(QSet<QSize>(sizes.begin(), sizes.end()), QSet<QSize>(expected.begin(), expected.end()));
 }

@@ -5,7 +5,7 @@
 # verdicts on the entry and the metadata, and that the program named by the
 # entry's Exec line starts from the prefix, keeps running without a complaint
 # and ends on SIGTERM: offscreen always, and in a real X server as well when
-# Xvfb is there.
+# Xvfb is there, where its window must carry its class and its own icon.
 #
 # Usage: InstalledTreeTest.sh CMAKE BUILD_DIR APP_ID WITH_CLI
 #   WITH_CLI is 1 when the build has the command-line program kyvadlo-run.
@@ -232,6 +232,10 @@ if [ -n "$exec_line" ] && [ -x "$prefix/bin/${exec_line%% *}" ]; then
                 wm_class=$(entry_value StartupWMClass)
                 xprop -display "$display" -id "$window" WM_CLASS | grep -q "\"$wm_class\"\$" \
                     || fail "the window's class is not the entry's StartupWMClass $wm_class: $(xprop -display "$display" -id "$window" WM_CLASS)"
+                # Its own icon, for taskbars: xprop shows the property's
+                # pictures by their sizes.
+                xprop -display "$display" -id "$window" -len 8 _NET_WM_ICON | grep -q 'Icon ([1-9][0-9]* x [1-9]' \
+                    || fail "the window has no icon of its own: $(xprop -display "$display" -id "$window" -len 8 _NET_WM_ICON)"
                 sleep 1
             fi
             end_program x11
