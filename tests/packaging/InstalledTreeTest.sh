@@ -1,20 +1,24 @@
 #!/bin/sh
 # Installs the build into a fresh prefix and checks what a user gets there:
-# exactly the programs, their manual pages, the menu entry, the icons and the
-# software centre's metadata (no library, test or benchmark), the validators'
-# verdicts on the entry and the metadata, and that the program named by the
-# entry's Exec line starts from the prefix, keeps running without a complaint
-# and ends on SIGTERM: offscreen always, and in a real X server as well when
-# Xvfb is there, where its window must carry its class and its own icon.
+# exactly the programs, their manual pages (dated, with the build's version,
+# each naming the other), the copyright file and the changelog, the menu
+# entry, the icons and the software centre's metadata (no library, test or
+# benchmark), the validators' verdicts on the entry and the metadata, and
+# that the program named by the entry's Exec line starts from the prefix,
+# keeps running without a complaint and ends on SIGTERM: offscreen always,
+# and in a real X server as well when Xvfb is there, where its window must
+# carry its class and its own icon.
 #
-# Usage: InstalledTreeTest.sh CMAKE BUILD_DIR APP_ID WITH_CLI
+# Usage: InstalledTreeTest.sh CMAKE BUILD_DIR APP_ID WITH_CLI VERSION
 #   WITH_CLI is 1 when the build has the command-line program kyvadlo-run.
+#   VERSION is the project's, which the manual pages must name.
 set -u
 
 cmake_command=$1
 build_dir=$2
 app_id=$3
 with_cli=$4
+version=$5
 
 window_title="Fyzické kyvadlo"
 icon_sizes="16 24 32 48 64 128 256"
@@ -57,6 +61,8 @@ icon_dir=share/icons/hicolor
 echo "== the installed tree"
 expected="bin/Kyvadlo
 share/man/man1/Kyvadlo.1.gz
+share/doc/kyvadlo/copyright
+share/doc/kyvadlo/changelog.gz
 $desktop_file
 $metainfo_file
 $icon_dir/scalable/apps/$app_id.svg"
@@ -90,9 +96,20 @@ for program in bin/Kyvadlo bin/kyvadlo-run; do
         fail "$program is not executable"
     fi
 done
-manual=$prefix/share/man/man1/Kyvadlo.1.gz
-if [ -f "$manual" ] && ! gzip -dc "$manual" | grep -q '^\.TH KYVADLO 1'; then
-    fail "$manual is no manual page of Kyvadlo"
+# Each manual page names the build's version and a date, and the other page.
+check_manual_page() {
+    manual=$prefix/share/man/man1/$1.1.gz
+    [ -f "$manual" ] || return
+    gzip -dc "$manual" | grep -q "^\\.TH $2 1 \"[0-9]\\{4\\}-[0-9][0-9]-[0-9][0-9]\" \"Kyvadlo $version\"" \
+        || fail "$manual has no title line with a date and the version $version: $(gzip -dc "$manual" | grep '^\.TH')"
+    gzip -dc "$manual" | sed -n '/^\.SH SEE ALSO/,$p' | grep -q "^\\.BR $3 (1)" \
+        || fail "$manual does not refer to $3(1) under SEE ALSO"
+}
+check_manual_page Kyvadlo KYVADLO kyvadlo-run
+[ "$with_cli" = 1 ] && check_manual_page kyvadlo-run KYVADLO-RUN Kyvadlo
+changelog=$prefix/share/doc/kyvadlo/changelog.gz
+if [ -f "$changelog" ] && ! gzip -dc "$changelog" | head -n 1 | grep -q "^kyvadlo ($version) "; then
+    fail "the changelog's newest entry is not of version $version"
 fi
 if command -v readelf >/dev/null && [ -e "$prefix/bin/Kyvadlo" ]; then
     if readelf -d "$prefix/bin/Kyvadlo" | grep -F "$build_dir" >/dev/null; then
