@@ -98,6 +98,15 @@ void TForm1::EndProgram()
     QCoreApplication::exit(0);
 }
 
+void TForm1::showEvent(QShowEvent* event)
+{
+    if (!placed_) {
+        placed_ = true;
+        PlaceOnScreen();
+    }
+    QWidget::showEvent(event);
+}
+
 void TForm1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LocaleChange) {
@@ -108,11 +117,14 @@ void TForm1::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-// The edit fields and the chart's axis labels follow the locale's separators.
+// The edit fields, their default texts and the chart's axis labels follow
+// the locale's separators.
 void TForm1::ReadSystemLocale()
 {
     const QLocale locale = systemLocale_();
+    const QChar previousSeparator = decimalSeparator_;
     decimalSeparator_ = platform::DecimalSeparatorOf(locale);
+    WriteDefaultsWithSeparator(previousSeparator);
     Chart1->SetNumberSeparators(TNumberSeparators::FromLocale(locale));
 }
 

@@ -100,10 +100,13 @@ protected:
     // Closing asks the program to end and leaves the window as it is.
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The first show places the window on its screen.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // The layout: every control with its parent, geometry, texts and fonts.
     void CreateControls();
+    void PlaceOnScreen();
     void CreateInputGroup();
     void ConfigureChart();
     void SetTabOrder();
@@ -117,6 +120,9 @@ private:
     void EndProgram();
     void ReportPaintFailure(const QString& message);
     void ReadSystemLocale();
+    // Rewrites the fields still holding their default texts with the current
+    // decimal separator.
+    void WriteDefaultsWithSeparator(QChar previousSeparator);
     double ReadNumber(const QLineEdit& edit) const;
 
     // The run's parts.
@@ -152,4 +158,5 @@ private:
     int runDepth_ = 0;
     bool quitPending_ = false;
     bool paintFailureQueued_ = false;
+    bool placed_ = false;
 };
