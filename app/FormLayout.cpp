@@ -131,6 +131,7 @@ void TForm1::CreateInputGroup()
     const window_fonts::LabelFace phi = window_fonts::PhiLabel(font());
     Label2 = Place(new QLabel(phi.text, group), QStringLiteral("Label2"), QRect(24, 144, 12, 13));
     Label2->setFont(phi.font);
+    Label2->setAccessibleName(phi.spoken);
     for (QLabel* label : {Label1, Label2, Label3})
         FitToText(*label);
 

@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/ImageControl.h"
+#include "app/WindowDescriptions.h"
 #include "chart/Chart.h"
 #include "platform/NumberConversion.h"
 
@@ -22,6 +23,7 @@ TForm1::TForm1(platform::RunLoop& runLoop, ErrorBox* errorBox, LocaleSource syst
 {
     CreateControls();
     ReadSystemLocale();
+    descriptions_ = std::make_unique<WindowDescriptions>(*this);
     ConnectHandlers();
     HandleEvent([this] { FormCreate(this); });
 }
@@ -107,8 +109,11 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LocaleChange)
+    if (event->type() == QEvent::LocaleChange) {
         ReadSystemLocale();
+        if (descriptions_)
+            descriptions_->LocaleChanged();
+    }
     QWidget::changeEvent(event);
 }
 

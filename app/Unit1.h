@@ -3,6 +3,7 @@
 #include "app/ErrorBox.h"
 #include "app/RunState.h"
 #include "model/PendulumState.h"
+#include "model/RunInputs.h"
 
 #include <QChar>
 #include <QLocale>
@@ -21,6 +22,7 @@ class QPushButton;
 class TChart;
 class TImage;
 class TOleContainer;
+class WindowDescriptions;
 
 namespace platform {
 class RunLoop;
@@ -124,7 +126,7 @@ private:
     double ReadNumber(const QLineEdit& edit) const;
 
     // The run's parts.
-    void ReadStartValues();
+    model::RunInputs ReadStartValues();
     void RunPasses();
     void ClearImage();
     // ClearImage, then the pendulum at its pivot in the image, as the model
@@ -151,6 +153,8 @@ private:
         double Fi = 0.0;
     };
     std::optional<FrameInputs> lastFrame_;
+    // What the window tells a screen reader.
+    std::unique_ptr<WindowDescriptions> descriptions_;
     int runDepth_ = 0;
     bool quitPending_ = false;
     bool paintFailureQueued_ = false;
