@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AccessibleRoles.h"
+
 #include <QApplication>
 #include <QString>
 
@@ -27,4 +29,6 @@ private:
     void Report(const QString& message) const;
 
     FailureReport failureReport_;
+    // For every control made while the application lives.
+    AccessibleRoles accessibleRoles_;
 };

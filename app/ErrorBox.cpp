@@ -1,5 +1,6 @@
 #include "app/ErrorBox.h"
 
+#include "app/WindowFonts.h"
 #include "platform/ErrorText.h"
 #include "platform/Exceptions.h"
 
@@ -28,5 +29,8 @@ void MessageErrorBox::Present(const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, owner_.data());
     box.setObjectName(QStringLiteral("ErrorBox"));
+    // A dialog takes the application's font, not its owner's, and that is
+    // whatever the system's default resolves to: the window's face instead.
+    box.setFont(window_fonts::WindowFont());
     box.exec();
 }

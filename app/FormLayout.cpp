@@ -4,6 +4,7 @@
 #include "app/ImageControl.h"
 #include "app/Unit1.h"
 #include "app/WindowFonts.h"
+#include "app/WindowPlacement.h"
 #include "chart/Chart.h"
 #include "embedded/EquationsPicture.h"
 #include "embedded/OleContainer.h"
@@ -16,8 +17,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -25,6 +28,18 @@ constexpr QPoint WindowPosition(565, 218);
 constexpr QSize ClientSize(1092, 692);
 // Panel2 keeps this width; the chart takes what is left.
 constexpr int InputPanelWidth = 592;
+
+// The fields' texts at start, as the layout stores them, with "." where the
+// number has its decimal separator.
+constexpr QStringView DefaultLength = u"0.8";
+constexpr QStringView DefaultAngle = u"10";
+constexpr QStringView DefaultInertia = u"0.05";
+
+// A default text written with the given decimal separator.
+QString WithSeparator(QStringView storedText, QChar decimalSeparator)
+{
+    return storedText.toString().replace(u'.', decimalSeparator);
+}
 
 // A panel with a raised bevel one pixel wide.
 QFrame* CreatePanel(QWidget* parent, const QString& name)
@@ -59,7 +74,6 @@ void TForm1::CreateControls()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Fyzické kyvadlo"));
     setFont(window_fonts::WindowFont());
-    move(WindowPosition);
     resize(ClientSize);
 
     // Panel1 fills the window. Its caption, "Panel1", is covered by its
@@ -89,6 +103,18 @@ void TForm1::CreateControls()
 
     windowLayout->activate();
     panelLayout->activate();
+    move(WindowPosition);
+}
+
+// The designed position, moved as little as needed for the whole window to
+// lie on the screen it opens on. Called when the window is first shown: its
+// platform window exists then, and with it the frame as far as the platform
+// knows it before the window is on the screen. A window manager that adds
+// its frame only afterwards keeps the window on the screen itself.
+void TForm1::PlaceOnScreen()
+{
+    if (const QScreen* const opensOn = screen())
+        move(PlacedPosition(WindowPosition, frameGeometry().size(), opensOn->availableGeometry()));
 }
 
 void TForm1::CreateInputGroup()
@@ -105,12 +131,13 @@ void TForm1::CreateInputGroup()
     const window_fonts::LabelFace phi = window_fonts::PhiLabel(font());
     Label2 = Place(new QLabel(phi.text, group), QStringLiteral("Label2"), QRect(24, 144, 12, 13));
     Label2->setFont(phi.font);
+    Label2->setAccessibleName(phi.spoken);
     for (QLabel* label : {Label1, Label2, Label3})
         FitToText(*label);
 
-    Edit1 = Place(new QLineEdit(QStringLiteral("0.8"), group), QStringLiteral("Edit1"),
+    Edit1 = Place(new QLineEdit(DefaultLength.toString(), group), QStringLiteral("Edit1"),
                   QRect(112, 40, 57, 21));
-    Edit2 = Place(new QLineEdit(QStringLiteral("10"), group), QStringLiteral("Edit2"),
+    Edit2 = Place(new QLineEdit(DefaultAngle.toString(), group), QStringLiteral("Edit2"),
                   QRect(112, 136, 57, 21));
     Button1 = Place(new QPushButton(QStringLiteral("Start"), group), QStringLiteral("Button1"),
                     QRect(16, 256, 75, 25));
@@ -127,8 +154,22 @@ void TForm1::CreateInputGroup()
     tlumene->SetColor(clWhite);
     tlumene->SetPicture(EquationsPicture());
 
-    Edit3 = Place(new QLineEdit(QStringLiteral("0.05"), group), QStringLiteral("Edit3"),
+    Edit3 = Place(new QLineEdit(DefaultInertia.toString(), group), QStringLiteral("Edit3"),
                   QRect(112, 72, 57, 21));
+}
+
+// The layout stores the texts with ".", which a locale with another decimal
+// separator would refuse on the first "Start". A field that still holds its
+// default as written for the previous separator takes the current one; what
+// the user typed stays as it is.
+void TForm1::WriteDefaultsWithSeparator(QChar previousSeparator)
+{
+    const std::pair<QLineEdit*, QStringView> defaults[] = {
+        {Edit1, DefaultLength}, {Edit2, DefaultAngle}, {Edit3, DefaultInertia}};
+    for (const auto& [edit, text] : defaults) {
+        if (edit->text() == WithSeparator(text, previousSeparator))
+            edit->setText(WithSeparator(text, decimalSeparator_));
+    }
 }
 
 void TForm1::ConfigureChart()

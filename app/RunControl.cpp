@@ -2,6 +2,7 @@
 #include "app/ImageControl.h"
 #include "app/PendulumFigure.h"
 #include "app/Unit1.h"
+#include "app/WindowDescriptions.h"
 #include "chart/Chart.h"
 #include "chart/FastLineSeries.h"
 #include "model/RunPass.h"
@@ -40,6 +41,22 @@ private:
     int& depth_;
 };
 
+// Tells the window's descriptions that a run has ended when its handler
+// leaves, however it leaves.
+class RunEndNotice {
+public:
+    explicit RunEndNotice(WindowDescriptions& descriptions)
+        : descriptions_(descriptions)
+    {
+    }
+    ~RunEndNotice() { descriptions_.RunEnded(); }
+    RunEndNotice(const RunEndNotice&) = delete;
+    RunEndNotice& operator=(const RunEndNotice&) = delete;
+
+private:
+    WindowDescriptions& descriptions_;
+};
+
 } // namespace
 
 void TForm1::FormCreate(QObject* /*Sender*/)
@@ -56,6 +73,8 @@ void TForm1::Button1Click(QObject* /*Sender*/)
     // A run needs a slot of its own: refused before anything changes.
     if (run_.SeriesIndex + 1 >= SeriesSlotCount)
         throw SeriesSlotsFull();
+    // Made before the depth, so that the run no longer counts when it is told.
+    const RunEndNotice ended(*descriptions_);
     const RunDepthScope depth(runDepth_);
 
     runchart::SetStartRanges(*Chart1);
@@ -67,8 +86,9 @@ void TForm1::Button1Click(QObject* /*Sender*/)
     run_.SeriesSlots[run_.SeriesIndex] = series;
     runchart::AttachRunSeries(*series, run_.SeriesIndex, *Chart1);
     run_.StopFlag = false;
+    descriptions_->RunStarted(run_.SeriesIndex);
 
-    ReadStartValues();
+    descriptions_->InputsRead(run_.SeriesIndex, ReadStartValues());
     pendulum_.AdvanceStep();
     DrawFrame();
     runLoop_.dispatchPending();
@@ -77,12 +97,18 @@ void TForm1::Button1Click(QObject* /*Sender*/)
 }
 
 // The fields are read one after the other into the shared model, so a field
-// that is not a number leaves the ones before it stored.
-void TForm1::ReadStartValues()
+// that is not a number leaves the ones before it stored. Gives the three
+// numbers as read, the angle in degrees.
+model::RunInputs TForm1::ReadStartValues()
 {
-    pendulum_.Length = ReadNumber(*Edit1);
-    model::SetStartAngle(pendulum_, ReadNumber(*Edit2));
-    model::SetStartInertia(pendulum_, ReadNumber(*Edit3));
+    model::RunInputs inputs;
+    inputs.length = ReadNumber(*Edit1);
+    pendulum_.Length = inputs.length;
+    inputs.angle = ReadNumber(*Edit2);
+    model::SetStartAngle(pendulum_, inputs.angle);
+    inputs.inertia = ReadNumber(*Edit3);
+    model::SetStartInertia(pendulum_, inputs.inertia);
+    return inputs;
 }
 
 // Every pass reads the current series and the model afresh: a "Start" nested
@@ -101,6 +127,7 @@ void TForm1::RunPasses()
         DrawFrame();
         runLoop_.sleep(FrameSleep);
         runLoop_.sleep(run_.Delay);
+        descriptions_->Slept(FrameSleep + run_.Delay);
         runLoop_.dispatchPending();
         runchart::FollowDataPastStartRange(*Chart1, pendulum_.Time);
         if (run_.StopFlag)
@@ -124,6 +151,7 @@ void TForm1::Button3Click(QObject* /*Sender*/)
         delete run_.SeriesSlots[i].data();
     }
     run_.SeriesIndex = -1;
+    descriptions_->Cleared();
 }
 
 void TForm1::CheckBox1Click(QObject* /*Sender*/)
@@ -161,6 +189,7 @@ void TForm1::DrawFrame()
     ClearImage(cleared);
     figure::DrawPendulum(Image1->Canvas(), lastFrame_->X, lastFrame_->Y, lastFrame_->L, lastFrame_->Fi);
     Image1->Changed(cleared | FramePixels(*lastFrame_));
+    descriptions_->FrameDrawn(lastFrame_->Fi, lastFrame_->L);
 }
 
 void TForm1::DrawLastFrame()

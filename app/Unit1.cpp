@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/ImageControl.h"
+#include "app/WindowDescriptions.h"
 #include "chart/Chart.h"
 #include "platform/NumberConversion.h"
 
@@ -22,6 +23,7 @@ TForm1::TForm1(platform::RunLoop& runLoop, ErrorBox* errorBox, LocaleSource syst
 {
     CreateControls();
     ReadSystemLocale();
+    descriptions_ = std::make_unique<WindowDescriptions>(*this);
     ConnectHandlers();
     HandleEvent([this] { FormCreate(this); });
 }
@@ -96,18 +98,33 @@ void TForm1::EndProgram()
     QCoreApplication::exit(0);
 }
 
+void TForm1::showEvent(QShowEvent* event)
+{
+    if (!placed_) {
+        placed_ = true;
+        PlaceOnScreen();
+    }
+    QWidget::showEvent(event);
+}
+
 void TForm1::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LocaleChange)
+    if (event->type() == QEvent::LocaleChange) {
         ReadSystemLocale();
+        if (descriptions_)
+            descriptions_->LocaleChanged();
+    }
     QWidget::changeEvent(event);
 }
 
-// The edit fields and the chart's axis labels follow the locale's separators.
+// The edit fields, their default texts and the chart's axis labels follow
+// the locale's separators.
 void TForm1::ReadSystemLocale()
 {
     const QLocale locale = systemLocale_();
+    const QChar previousSeparator = decimalSeparator_;
     decimalSeparator_ = platform::DecimalSeparatorOf(locale);
+    WriteDefaultsWithSeparator(previousSeparator);
     Chart1->SetNumberSeparators(TNumberSeparators::FromLocale(locale));
 }
 

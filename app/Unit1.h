@@ -3,6 +3,7 @@
 #include "app/ErrorBox.h"
 #include "app/RunState.h"
 #include "model/PendulumState.h"
+#include "model/RunInputs.h"
 
 #include <QChar>
 #include <QLocale>
@@ -21,6 +22,7 @@ class QPushButton;
 class TChart;
 class TImage;
 class TOleContainer;
+class WindowDescriptions;
 
 namespace platform {
 class RunLoop;
@@ -98,10 +100,13 @@ protected:
     // Closing asks the program to end and leaves the window as it is.
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The first show places the window on its screen.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // The layout: every control with its parent, geometry, texts and fonts.
     void CreateControls();
+    void PlaceOnScreen();
     void CreateInputGroup();
     void ConfigureChart();
     void SetTabOrder();
@@ -115,10 +120,13 @@ private:
     void EndProgram();
     void ReportPaintFailure(const QString& message);
     void ReadSystemLocale();
+    // Rewrites the fields still holding their default texts with the current
+    // decimal separator.
+    void WriteDefaultsWithSeparator(QChar previousSeparator);
     double ReadNumber(const QLineEdit& edit) const;
 
     // The run's parts.
-    void ReadStartValues();
+    model::RunInputs ReadStartValues();
     void RunPasses();
     // Fills the area of the image (logical pixels) with white.
     void ClearImage(const QRect& area);
@@ -151,7 +159,10 @@ private:
     std::optional<FrameInputs> lastFrame_;
     // The pixels a frame may set in the image.
     static QRect FramePixels(const FrameInputs& frame);
+    // What the window tells a screen reader.
+    std::unique_ptr<WindowDescriptions> descriptions_;
     int runDepth_ = 0;
     bool quitPending_ = false;
     bool paintFailureQueued_ = false;
+    bool placed_ = false;
 };

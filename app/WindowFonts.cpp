@@ -47,17 +47,18 @@ QFont WindowFont()
 
 LabelFace PhiLabel(const QFont& windowFont)
 {
+    // The symbol face's "j" is the open phi.
+    const QChar openPhi(0x03D5);
     if (IsInstalledSymbolFace(SymbolFace())) {
         QFont symbol(SymbolFace());
         symbol.setPixelSize(PixelHeight);
-        return {QStringLiteral("j0"), symbol};
+        return {QStringLiteral("j0"), symbol, QString(openPhi) + u'0'};
     }
-    // The symbol face's "j" is the open phi; the closed form stands in where
-    // the window's face lacks it.
-    const QChar openPhi(0x03D5);
+    // The closed form stands in where the window's face lacks the open phi.
     const QChar phi(0x03C6);
     const QChar letter = QFontMetrics(windowFont).inFont(openPhi) ? openPhi : phi;
-    return {QString(letter) + u'0', windowFont};
+    const QString text = QString(letter) + u'0';
+    return {text, windowFont, text};
 }
 
 } // namespace window_fonts

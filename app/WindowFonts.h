@@ -21,6 +21,9 @@ QFont WindowFont();
 struct LabelFace {
     QString text;
     QFont font;
+    // What the label shows, as Unicode text: the phi and "0" whatever the
+    // face draws them from; what a screen reader reads.
+    QString spoken;
 };
 LabelFace PhiLabel(const QFont& windowFont);
 

@@ -2,6 +2,7 @@
 #include "model/AngleConversion.h"
 #include "model/ExtendedTrigonometry.h"
 #include "model/PendulumState.h"
+#include "platform/SoftExtendedTrigonometry.h"
 #include "tests/model/PendulumTestSupport.h"
 
 #include <benchmark/benchmark.h>
@@ -42,6 +43,17 @@ void ExtendedSine(benchmark::State& loop)
     }
 }
 BENCHMARK(ExtendedSine);
+
+// The sine that stands in for FSIN where the processor has none.
+void SoftwareSine(benchmark::State& loop)
+{
+    double angle = 0.1;
+    for (auto _ : loop) {
+        benchmark::DoNotOptimize(platform::Sine(angle));
+        angle += 1e-3;
+    }
+}
+BENCHMARK(SoftwareSine);
 
 void LibrarySineLongDouble(benchmark::State& loop)
 {

@@ -168,6 +168,9 @@ public:
     // Takes the range of this paint: automatic ends from the series, the
     // others from Minimum and Maximum.
     void ComputeRange();
+    // The ends ComputeRange takes now, without taking them.
+    double NextRangeMin() const;
+    double NextRangeMax() const;
     // Takes the pixel span from the chart rectangle, StartPosition and EndPosition.
     void ComputePixelPositions();
     // Widens the range so that the data keeps the given pixels (left, top,

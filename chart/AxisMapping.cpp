@@ -50,13 +50,21 @@ void TCustomChartAxis::ComputeRange()
 {
     // Automatic ends are written straight into the range, without checks or
     // repaint requests: after a paint Minimum and Maximum show the range used.
-    if (automatic_ || automaticMaximum_)
-        maximum_ = SeriesMaximum();
-    if (automatic_ || automaticMinimum_)
-        minimum_ = SeriesMinimum();
+    maximum_ = NextRangeMax();
+    minimum_ = NextRangeMin();
     rangeMax_ = maximum_;
     rangeMin_ = minimum_;
     rangeSpan_ = rangeMax_ - rangeMin_;
+}
+
+double TCustomChartAxis::NextRangeMin() const
+{
+    return automatic_ || automaticMinimum_ ? SeriesMinimum() : minimum_;
+}
+
+double TCustomChartAxis::NextRangeMax() const
+{
+    return automatic_ || automaticMaximum_ ? SeriesMaximum() : maximum_;
 }
 
 void TCustomChartAxis::ComputePixelPositions()

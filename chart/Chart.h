@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
 #include <exception>
 #include <functional>
 
@@ -48,6 +49,14 @@ public:
     // zoom event that throws); the action ends where it failed.
     std::function<void(const std::exception& error)> OnMouseError;
 
+    // What the chart shows, told in words: the accessible description that
+    // screen readers read. The program calls UpdateDescription when what it
+    // plots changes; the widget does after a zoom or scroll of the user.
+    std::function<QString()> Describe;
+    // Takes the description from Describe; a changed one is announced on
+    // the accessibility bus.
+    void UpdateDescription();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -69,6 +78,20 @@ private:
     void SetWindowCursor(TCursor cursor) override;
 
     void MakeSurface();
+    // The ranges a zoom or scroll sets on the side axes: the automatic flags
+    // of each end and the manual ends.
+    struct AxisEnds {
+        bool automaticMinimum = true;
+        bool automaticMaximum = true;
+        double minimum = 0.0;
+        double maximum = 0.0;
+        friend bool operator==(const AxisEnds&, const AxisEnds&) = default;
+    };
+    using SideAxisEnds = std::array<AxisEnds, 4>;
+    SideAxisEnds SideAxisEndsNow() const;
+    // After a mouse action: describes the chart again when the action
+    // changed the ranges since the description was made.
+    void FollowUserRanges();
     // Runs a mouse action; a failure goes to OnMouseError.
     template <typename Action>
     void ForwardMouse(Action&& action);
@@ -80,4 +103,6 @@ private:
     bool answerPending_ = true;
     // Wheel turns that do not yet make a whole notch.
     int wheelRemainder_ = 0;
+    // The side axes' ranges when the description was last made.
+    SideAxisEnds describedEnds_{};
 };

@@ -214,6 +214,13 @@ int TChartSeries::StorePoint(double x, double y, const QString& label, TColor co
     return index;
 }
 
+void TChartSeries::ReservePoints(int count)
+{
+    for (const auto& list : valueLists_)
+        list->Reserve(count);
+    colors_.reserve(static_cast<std::size_t>(std::max(count, 0)));
+}
+
 int TChartSeries::AddSequentialPoint(double value, const QString& label, TColor color)
 {
     if (&MandatoryValueList() == yValues_)

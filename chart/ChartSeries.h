@@ -116,6 +116,9 @@ public:
     virtual int AddNullValue(const QString& label = {});
 
     int PointCount() const { return xValues_->ValueCount(); }
+    // Room for count points in all in every parallel list, allocated once,
+    // for a caller that knows how many points will come.
+    void ReservePoints(int count);
     virtual double XValueAt(int index) const { return xValues_->ValueAt(index); }
     virtual double YValueAt(int index) const { return yValues_->ValueAt(index); }
     // The point's own colour, clDefault resolved to the series colour (or a

@@ -102,6 +102,8 @@ void TChart::mouseReleaseEvent(QMouseEvent* event)
     const QPoint at = event->position().toPoint();
     const TShiftState shift = ShiftOf(event->modifiers(), event->buttons());
     ForwardMouse([&] { HandleMouseUp(button, shift, at.x(), at.y()); });
+    // A zoom, its undo or a scroll drag ends here.
+    FollowUserRanges();
 }
 
 // Fine-grained wheels send parts of a notch; they add up until a whole one is turned.
@@ -117,6 +119,7 @@ void TChart::wheelEvent(QWheelEvent* event)
         wheelRemainder_ += towardsUser ? wheelNotch : -wheelNotch;
         ForwardMouse([&] { HandleMouseWheel(towardsUser, shift, at.x(), at.y()); });
     }
+    FollowUserRanges();
 }
 
 void TChart::leaveEvent(QEvent* event)

@@ -94,6 +94,11 @@ void TChartValueList::ReserveForOneMore()
         values_.reserve(std::max<std::size_t>(16, values_.capacity() * 2));
 }
 
+void TChartValueList::Reserve(int count)
+{
+    values_.reserve(static_cast<std::size_t>(std::max(count, 0)));
+}
+
 int TChartValueList::AddInOrder(double value)
 {
     ReserveForOneMore();

@@ -87,6 +87,9 @@ public:
     // Makes sure that one more value can be stored without allocating, so that
     // a series can add a point to all its lists or to none.
     void ReserveForOneMore();
+    // Room for count values in all, allocated once, for a caller that knows
+    // how many values will come.
+    void Reserve(int count);
 
 private:
     void CheckIndex(int index) const;

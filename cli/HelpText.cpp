@@ -1,19 +1,38 @@
 #include "cli/HelpText.h"
 
+#include "cli/NumberText.h"
+#include "cli/Options.h"
+#include "runchart/RunChart.h"
+
+#include <map>
+#include <string_view>
+
 namespace cli {
 
 std::string HelpText()
 {
-    return R"(Usage: kyvadlo-run [OPTION]...
+    // The defaults and limits are the program's own, put in where they stand.
+    const std::map<std::string_view, std::string> values = {
+        {"{length}", ShortestText(DefaultLength)},
+        {"{inertia}", ShortestText(DefaultInertia)},
+        {"{angle}", ShortestText(DefaultAngle)},
+        {"{duration}", ShortestText(DefaultDuration)},
+        {"{durationPoints}", std::to_string(PointsForDuration(DefaultDuration))},
+        {"{maxPoints}", std::to_string(MaxPoints)},
+        {"{maxRuns}", std::to_string(runchart::MaxRuns)},
+        {"{size}", std::to_string(runchart::ChartWidth) + "x" + std::to_string(runchart::ChartHeight)},
+        {"{maxSide}", std::to_string(MaxPictureSide)},
+    };
+    std::string text = R"(Usage: kyvadlo-run [OPTION]...
 Runs the pendulum of the Kyvadlo window without the window: the points its
 chart records, a summary of each run and a picture of the chart.
 
 The pendulum (m = 1 kg, g = 9.81 m/s2, one step every 0.01 s):
       --length A       distance a from the pivot to the centre of mass [m]
-                       (default 0.8)
+                       (default {length})
       --inertia J      moment of inertia J about the pivot [kg.m2]
-                       (default 0.05)
-      --angle LIST     start angle phi0 [degrees] (default 10); a comma-
+                       (default {inertia})
+      --angle LIST     start angle phi0 [degrees] (default {angle}); a comma-
                        separated list gives one run per angle, in order, as
                        if Start were pressed once per angle after Clear
                        (so 12,5 is two runs; twelve and a half is 12.5)
@@ -21,13 +40,13 @@ The pendulum (m = 1 kg, g = 9.81 m/s2, one step every 0.01 s):
   separator whatever the locale.
 
 Length of every run:
-      --duration S     S seconds of simulated time (default 10): the points
+      --duration S     S seconds of simulated time (default {duration}): the points
                        at the nominal times 0, 0.01, 0.02, ... up to S, that
-                       is 1 + floor(S / 0.01) points (10 s gives 1001; S is
+                       is 1 + floor(S / 0.01) points ({duration} s gives {durationPoints}; S is
                        taken to 10 ns). The recorded times are the window's:
                        sums of 0.01 s steps, so the last time of a 10 s run
                        is 9.999999999999831
-      --points N       N points instead, 1 to 2147483647
+      --points N       N points instead, 1 to {maxPoints}
 
 Output:
       --format F       csv (default) or json
@@ -36,11 +55,17 @@ Output:
                        crossings), small-angle and exact period, deviation of
                        the measured from the exact period, largest deviation
                        of the energy; a table on standard error, or inside the
-                       JSON with --format json
+                       JSON with --format json. The swing is measured about
+                       the lowest point it swings about (-360 degrees for a
+                       start at 370), the exact period is that of phi0
+                       reduced into (-180, 180]
       --png FILE       also the chart as the window shows it after the runs,
-                       as a PNG picture (at most 257 runs, as in the window)
-      --size WxH       the picture's size in pixels (default 498x690, the
-                       size of the window's chart)
+                       as a PNG picture (at most {maxRuns} runs, as in the window);
+                       "-" is standard output, with the data in a file.
+                       The picture replaces FILE only once it is complete
+      --size WxH       the picture's size in pixels, each side 1 to {maxSide}
+                       (default {size}, the size of the window's chart);
+                       only with --png
   -h, --help           this help
       --version        the program's version
 
@@ -66,6 +91,11 @@ Examples:
   kyvadlo-run --angle 10,45,90,170 --summary > /dev/null
   kyvadlo-run --angle 10,45 --png chart.png --size 800x600 > runs.csv
 )";
+    for (const auto& [name, value] : values) {
+        for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + value.size()))
+            text.replace(at, name.size(), value);
+    }
+    return text;
 }
 
 std::string VersionText()

@@ -1,8 +1,11 @@
 #include "cli/Options.h"
 
 #include "model/PendulumState.h"
+#include "platform/ErrorText.h"
+#include "platform/Exceptions.h"
 #include "platform/NumberConversion.h"
 
+#include <QCommandLineParser>
 #include <QString>
 
 #include <charconv>
@@ -15,10 +18,177 @@ namespace cli {
 
 namespace {
 
-// The window's conversion with "." as the separator, whatever the locale.
-double ReadNumber(const std::string& text)
+// The options: their names for the parser (the long one last) and whether
+// they take a value.
+struct OptionName {
+    const char* shortName;
+    const char* longName;
+    bool takesValue;
+};
+
+constexpr OptionName optionNames[] = {
+    {nullptr, "length", true}, {nullptr, "inertia", true}, {nullptr, "angle", true},
+    {nullptr, "duration", true}, {nullptr, "points", true}, {nullptr, "format", true},
+    {"o", "output", true},       {nullptr, "summary", false}, {nullptr, "png", true},
+    {nullptr, "size", true},     {"h", "help", false},        {nullptr, "version", false},
+};
+
+// The option a name the parser found stands for ("o" and "output" are one).
+const OptionName& OptionNamed(const QString& name)
 {
-    return platform::TextToDouble(QString::fromLocal8Bit(text), QLatin1Char('.'));
+    for (const OptionName& option : optionNames) {
+        if (name == QLatin1String(option.longName)
+            || (option.shortName != nullptr && name == QLatin1String(option.shortName)))
+            return option;
+    }
+    throw std::logic_error("the parser found an option it was not given");
+}
+
+// How messages name an option: "--output" also for "-o".
+std::string Spelled(const OptionName& option)
+{
+    return std::string("--") + option.longName;
+}
+
+// The arguments as the parser takes them: the program's name first, then
+// every argument byte for byte, each byte one Latin-1 character. Option names
+// are ASCII, so the parser reads them as ever, and a value comes back as the
+// very bytes given: a file name that is not valid text in the locale's
+// encoding still names its file.
+QStringList ParserArguments(const std::vector<std::string>& arguments, std::size_t count)
+{
+    QStringList list{QStringLiteral("kyvadlo-run")};
+    for (std::size_t i = 0; i < count; ++i)
+        list.append(QString::fromLatin1(arguments[i]));
+    return list;
+}
+
+std::string Bytes(const QString& latin1)
+{
+    return latin1.toLatin1().toStdString();
+}
+
+// Why the reading of the arguments ends early: the first argument that
+// cannot be used, or --help and --version where they stand.
+enum class Stop { None, Unknown, Positional, ValueNotTaken, Twice, HelpOrVersion };
+
+class CommandLine {
+public:
+    CommandLine()
+    {
+        parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+        for (const OptionName& option : optionNames) {
+            QStringList names;
+            if (option.shortName != nullptr)
+                names.append(QLatin1String(option.shortName));
+            names.append(QLatin1String(option.longName));
+            const QString valueName = option.takesValue ? QStringLiteral("value") : QString();
+            parser_.addOption(QCommandLineOption(names, QString(), valueName));
+        }
+    }
+
+    // Reads the arguments up to the first that ends the reading. The parser
+    // reads a whole list and keeps going past unknown options, so the first
+    // of several faults is found as the shortest front part of the list that
+    // has one.
+    void Read(const std::vector<std::string>& arguments)
+    {
+        arguments_ = &arguments;
+        count_ = arguments.size();
+        stop_ = ReadFront(count_);
+        for (std::size_t count = 1; stop_ != Stop::None && count < arguments.size(); ++count) {
+            if (const Stop stop = ReadFront(count); stop != Stop::None) {
+                stop_ = stop;
+                count_ = count;
+                return;
+            }
+        }
+        if (stop_ != Stop::None)
+            ReadFront(count_);
+    }
+
+    // Throws UsageError for the fault that ended the reading, if one did.
+    // Returns true when --help or --version ended it.
+    bool CheckStop() const
+    {
+        const std::string last = count_ > 0 ? (*arguments_)[count_ - 1] : std::string();
+        switch (stop_) {
+        case Stop::Unknown:
+            // A long option is named without its value, a short one as given.
+            throw UsageError("unknown option '" + (last.starts_with("--") ? last.substr(0, last.find('=')) : last)
+                             + "'");
+        case Stop::Positional:
+            throw UsageError("unexpected argument '" + last + "'");
+        case Stop::ValueNotTaken:
+            throw UsageError("option '" + Spelled(OptionNamed(parser_.optionNames().back())) + "' takes no value");
+        case Stop::Twice: {
+            const std::string name = Spelled(OptionNamed(parser_.optionNames().back()));
+            throw UsageError("option '" + name + "' is given twice"
+                             + (name == "--angle" ? std::string("; give several angles as one list: --angle 10,45,90")
+                                                  : std::string()));
+        }
+        case Stop::HelpOrVersion:
+            return true;
+        case Stop::None:
+            break;
+        }
+        if (parsed_)
+            return false;
+        // The only fault the parser leaves for the end: the last option has no value.
+        throw UsageError("option '" + Spelled(OptionNamed(parser_.optionNames().back())) + "' needs a value");
+    }
+
+    bool IsSet(const char* longName) const { return parser_.isSet(QLatin1String(longName)); }
+
+    // The value of an option that takes one, when given.
+    std::optional<std::string> Value(const char* longName) const
+    {
+        if (!IsSet(longName))
+            return std::nullopt;
+        return Bytes(parser_.value(QLatin1String(longName)));
+    }
+
+private:
+    // Parses the first count arguments and tells why the reading ends there,
+    // if it does. A value missing after the last of them ends it only when
+    // they are all the arguments.
+    Stop ReadFront(std::size_t count)
+    {
+        parsed_ = parser_.parse(ParserArguments(*arguments_, count));
+        if (!parser_.unknownOptionNames().isEmpty())
+            return Stop::Unknown;
+        if (!parser_.positionalArguments().isEmpty())
+            return Stop::Positional;
+        const QStringList found = parser_.optionNames();
+        if (!parsed_ && !found.isEmpty() && !OptionNamed(found.back()).takesValue)
+            return Stop::ValueNotTaken;
+        std::map<std::string_view, int> seen;
+        for (const QString& name : found) {
+            if (++seen[OptionNamed(name).longName] > 1)
+                return Stop::Twice;
+        }
+        if (IsSet("help") || IsSet("version"))
+            return Stop::HelpOrVersion;
+        return Stop::None;
+    }
+
+    QCommandLineParser parser_;
+    const std::vector<std::string>* arguments_ = nullptr;
+    std::size_t count_ = 0;
+    Stop stop_ = Stop::None;
+    bool parsed_ = true;
+};
+
+// The window's conversion with "." as the separator, whatever the locale;
+// a refused number names its option before the window's message.
+double ReadNumber(const std::string& text, std::string_view option)
+{
+    try {
+        return platform::TextToDouble(QString::fromLocal8Bit(text), QLatin1Char('.'));
+    } catch (const KyvadloError& error) {
+        const QString message = platform::ErrorBoxText(error.message());
+        throw UsageError(std::string(option) + ": " + message.toLocal8Bit().toStdString());
+    }
 }
 
 // A whole number of decimal digits alone, within [low, high].
@@ -39,7 +209,8 @@ std::vector<double> ReadAngles(const std::string& list)
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = list.find(',', start);
-        angles.push_back(ReadNumber(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start)));
+        angles.push_back(
+            ReadNumber(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start), "--angle"));
         if (comma == std::string::npos)
             return angles;
         start = comma + 1;
@@ -69,19 +240,6 @@ void ReadSize(const std::string& text, Options& options)
     options.height = static_cast<int>(*height);
 }
 
-// The options that take a value.
-const std::string_view valueOptions[] = {"--length", "--inertia", "--angle", "--duration", "--points",
-                                         "--format", "--output", "--png", "--size"};
-
-bool TakesValue(std::string_view name)
-{
-    for (const std::string_view option : valueOptions) {
-        if (option == name)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 std::int64_t PointsForDuration(double seconds)
@@ -97,92 +255,63 @@ std::int64_t PointsForDuration(double seconds)
 
 Options ParseOptions(const std::vector<std::string>& arguments)
 {
+    CommandLine line;
+    line.Read(arguments);
     Options options;
-    std::map<std::string, std::string> values;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-            return options;
-        }
-        if (argument == "--version") {
-            options.version = true;
-            return options;
-        }
-        if (argument == "--summary") {
-            options.summary = true;
-            continue;
-        }
-        std::string name = argument;
-        std::optional<std::string> value;
-        if (const std::size_t equals = argument.find('='); argument.starts_with("--") && equals != std::string::npos) {
-            name = argument.substr(0, equals);
-            value = argument.substr(equals + 1);
-        }
-        if (name == "-o")
-            name = "--output";
-        if (!TakesValue(name)) {
-            if (value && (name == "--summary" || name == "--help" || name == "--version"))
-                throw UsageError("option '" + name + "' takes no value");
-            if (argument.starts_with("-") && argument != "-")
-                throw UsageError("unknown option '" + name + "'");
-            throw UsageError("unexpected argument '" + argument + "'");
-        }
-        if (!value) {
-            if (i + 1 == arguments.size())
-                throw UsageError("option '" + name + "' needs a value");
-            value = arguments[++i];
-        }
-        if (values.contains(name)) {
-            throw UsageError("option '" + name + "' is given twice"
-                             + (name == "--angle" ? std::string("; give several angles as one list: --angle 10,45,90")
-                                                  : std::string()));
-        }
-        values[name] = *value;
+    if (line.CheckStop()) {
+        options.help = line.IsSet("help");
+        options.version = !options.help;
+        return options;
     }
+    options.summary = line.IsSet("summary");
 
-    if (values.contains("--duration") && values.contains("--points"))
+    const auto duration = line.Value("duration");
+    const auto points = line.Value("points");
+    if (duration && points)
         throw UsageError("give either --duration or --points, not both");
-    if (const auto format = values.find("--format"); format != values.end())
-        options.format = ReadFormat(format->second);
-    if (const auto size = values.find("--size"); size != values.end())
-        ReadSize(size->second, options);
-    if (const auto points = values.find("--points"); points != values.end()) {
-        const auto count = ReadWholeNumber(points->second, 1, MaxPoints);
+    if (const auto format = line.Value("format"))
+        options.format = ReadFormat(*format);
+    const auto size = line.Value("size");
+    if (size)
+        ReadSize(*size, options);
+    if (points) {
+        const auto count = ReadWholeNumber(*points, 1, MaxPoints);
         if (!count) {
-            throw UsageError("invalid --points '" + points->second + "': give a whole number from 1 to "
+            throw UsageError("invalid --points '" + *points + "': give a whole number from 1 to "
                              + std::to_string(MaxPoints));
         }
         options.points = *count;
     }
-    if (const auto output = values.find("--output"); output != values.end()) {
-        if (output->second.empty())
+    if (const auto output = line.Value("output")) {
+        if (output->empty())
             throw UsageError("--output needs a file name (or - for standard output)");
-        options.output = output->second;
+        options.output = *output;
     }
-    if (const auto png = values.find("--png"); png != values.end()) {
-        if (png->second.empty())
-            throw UsageError("--png needs a file name");
-        options.png = png->second;
+    if (const auto png = line.Value("png")) {
+        if (png->empty())
+            throw UsageError("--png needs a file name (or - for standard output)");
+        options.png = *png;
     }
+    if (size && options.png.empty())
+        throw UsageError("--size is the picture's size: give it with --png");
     // The numbers in the order the window reads its fields: a, the angle, J.
-    if (const auto length = values.find("--length"); length != values.end())
-        options.length = ReadNumber(length->second);
-    if (const auto angles = values.find("--angle"); angles != values.end())
-        options.angles = ReadAngles(angles->second);
+    if (const auto length = line.Value("length"))
+        options.length = ReadNumber(*length, "--length");
+    if (const auto angles = line.Value("angle"))
+        options.angles = ReadAngles(*angles);
     if (!options.png.empty() && options.angles.size() > static_cast<std::size_t>(runchart::MaxRuns)) {
         throw UsageError("--png draws at most " + std::to_string(runchart::MaxRuns)
                          + " runs, as many as the window's chart holds; --angle lists "
                          + std::to_string(options.angles.size()));
     }
-    if (const auto inertia = values.find("--inertia"); inertia != values.end())
-        options.inertia = ReadNumber(inertia->second);
-    if (const auto duration = values.find("--duration"); duration != values.end()) {
-        const double seconds = ReadNumber(duration->second);
+    if (const auto inertia = line.Value("inertia"))
+        options.inertia = ReadNumber(*inertia, "--inertia");
+    if (duration) {
+        const double seconds = ReadNumber(*duration, "--duration");
         try {
             options.points = PointsForDuration(seconds);
         } catch (const UsageError& error) {
-            throw UsageError("invalid --duration '" + duration->second + "': " + error.what());
+            throw UsageError("invalid --duration '" + *duration + "': " + error.what());
         }
     }
     return options;

@@ -7,13 +7,16 @@
 #include "cli/Options.h"
 #include "cli/OutputBuffer.h"
 #include "cli/OutputFile.h"
+#include "cli/OutputTarget.h"
+#include "cli/PictureFile.h"
+#include "cli/ProgressLine.h"
 #include "cli/RunPicture.h"
 #include "cli/RunSummary.h"
 #include "cli/SummaryTable.h"
 #include "platform/ErrorText.h"
-#include "platform/Exceptions.h"
 
-#include <filesystem>
+#include <unistd.h>
+
 #include <memory>
 #include <new>
 #include <optional>
@@ -27,6 +30,13 @@ void Report(std::FILE* standardError, const std::string& message)
     std::fprintf(standardError, "kyvadlo-run: %s\n", message.c_str());
 }
 
+// A command line that cannot be used: what is wrong, and where to look.
+void ReportUsage(std::FILE* standardError, const std::string& message)
+{
+    Report(standardError, message);
+    std::fputs("Try 'kyvadlo-run --help'.\n", standardError);
+}
+
 // A message of the window, as its error box shows it.
 std::string WindowMessage(const QString& message)
 {
@@ -38,43 +48,35 @@ bool DataToStandardOutput(const Options& options)
     return options.output.empty() || options.output == "-";
 }
 
-bool SameFile(const std::string& first, const std::string& second)
+bool IsTerminal(std::FILE* stream)
 {
-    std::error_code error;
-    const std::filesystem::path a = std::filesystem::weakly_canonical(first, error);
-    if (error)
-        return false;
-    const std::filesystem::path b = std::filesystem::weakly_canonical(second, error);
-    return !error && a == b;
+    return ::isatty(::fileno(stream)) == 1;
 }
 
-// The files the command line names, opened before anything runs, so that a
-// name that cannot be written fails before any output. The picture's file
-// is opened first; if the data's then fails, a picture file made just now
-// is removed again.
+// The files the command line names. Every name is checked before anything
+// is opened for writing; then the picture's new file is made, which replaces
+// nothing until the picture is complete, and only then is the data's file
+// opened (and emptied). A name that cannot be written thus fails with every
+// existing file as it was.
 struct OutputFiles {
-    explicit OutputFiles(const Options& options)
+    OutputFiles(const Options& options, std::FILE* standardOutput)
     {
+        const OutputTarget dataTarget = DataToStandardOutput(options)
+                                            ? StreamTarget(standardOutput, "standard output")
+                                            : FindOutputTarget(options.output);
         if (!options.png.empty()) {
-            std::error_code error;
-            const bool existed = std::filesystem::exists(options.png, error);
-            picture.emplace(options.png);
-            if (!DataToStandardOutput(options)) {
-                try {
-                    data.emplace(options.output);
-                } catch (const WriteError&) {
-                    if (!existed)
-                        picture->Discard();
-                    throw;
-                }
-            }
-        } else if (!DataToStandardOutput(options)) {
-            data.emplace(options.output);
+            OutputTarget target = options.png == "-" ? StreamTarget(standardOutput, "standard output")
+                                                     : FindOutputTarget(options.png);
+            if (SameFile(dataTarget, target))
+                throw UsageError("--output and --png name the same file");
+            picture.emplace(std::move(target), standardOutput);
         }
+        if (!DataToStandardOutput(options))
+            data.emplace(options.output);
     }
 
     std::optional<OutputFile> data;
-    std::optional<OutputFile> picture;
+    std::optional<PictureFile> picture;
 };
 
 // The runs, written as they go. Returns the message of the model fault that
@@ -96,13 +98,12 @@ std::optional<QString> RunAll(const Options& options, ObserverList& observers, D
 
 int Run(const Options& options, std::FILE* standardOutput, std::FILE* standardError)
 {
-    if (!options.png.empty() && !DataToStandardOutput(options) && SameFile(options.png, options.output)) {
-        Report(standardError, "--output and --png name the same file");
-        return ExitUsage;
-    }
     std::optional<OutputFiles> files;
     try {
-        files.emplace(options);
+        files.emplace(options, standardOutput);
+    } catch (const UsageError& error) {
+        ReportUsage(standardError, error.what());
+        return ExitUsage;
     } catch (const WriteError& error) {
         Report(standardError, error.what());
         return ExitUsage;
@@ -114,7 +115,7 @@ int Run(const Options& options, std::FILE* standardOutput, std::FILE* standardEr
     std::optional<RunPicture> picture;
     if (files->picture) {
         gui.emplace();
-        picture.emplace(options.width, options.height);
+        picture.emplace(options.width, options.height, options.points);
     }
 
     FileSink dataSink = files->data ? FileSink(files->data->Stream(), files->data->Name())
@@ -127,31 +128,41 @@ int Run(const Options& options, std::FILE* standardOutput, std::FILE* standardEr
     else
         writer = std::make_unique<CsvWriter>(buffer);
 
+    // Progress on a terminal, unless the data scrolls past on one.
+    std::optional<ProgressLine> progress;
+    if (IsTerminal(standardError) && !(DataToStandardOutput(options) && IsTerminal(standardOutput)))
+        progress.emplace(standardError, options.points * static_cast<std::int64_t>(options.angles.size()));
+
     // The summary first: the JSON writer reads a run's summary at its end.
     ObserverList observers;
     if (options.summary)
         observers.Add(summary);
     if (picture)
         observers.Add(*picture);
+    if (progress)
+        observers.Add(*progress);
     observers.Add(*writer);
 
     const std::optional<QString> fault = RunAll(options, observers, *writer);
+    if (progress)
+        progress->Erase();
     buffer.Flush();
     if (files->data)
         files->data->Close();
-    if (options.summary && options.format == OutputFormat::Csv)
-        std::fputs(FormatSummaryTable(summary.Runs()).c_str(), standardError);
+    bool summaryLost = false;
+    if (options.summary && options.format == OutputFormat::Csv) {
+        summaryLost = std::fputs(FormatSummaryTable(summary.Runs()).c_str(), standardError) == EOF
+                      || std::fflush(standardError) != 0;
+    }
     if (picture) {
         const QByteArray png = EncodePng(picture->Render());
-        FileSink pictureSink(files->picture->Stream(), files->picture->Name());
-        pictureSink.Write(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
-        files->picture->Close();
+        files->picture->Write(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
     }
     if (fault) {
         Report(standardError, WindowMessage(*fault));
         return ExitRunFailed;
     }
-    return ExitSuccess;
+    return summaryLost ? ExitRunFailed : ExitSuccess;
 }
 
 } // namespace
@@ -162,11 +173,7 @@ int RunProgram(const std::vector<std::string>& arguments, std::FILE* standardOut
     try {
         options = ParseOptions(arguments);
     } catch (const UsageError& error) {
-        Report(standardError, error.what());
-        std::fputs("Try 'kyvadlo-run --help' for more information.\n", standardError);
-        return ExitUsage;
-    } catch (const KyvadloError& error) {
-        Report(standardError, WindowMessage(error.message()));
+        ReportUsage(standardError, error.what());
         return ExitUsage;
     }
     if (options.help || options.version) {
@@ -177,7 +184,7 @@ int RunProgram(const std::vector<std::string>& arguments, std::FILE* standardOut
         return Run(options, standardOutput, standardError);
     } catch (const std::bad_alloc&) {
         // Only the picture keeps the points; everything else streams.
-        Report(standardError, "out of memory: the picture keeps every point (16 bytes each); ask for fewer points");
+        Report(standardError, "out of memory: the picture keeps every point (20 bytes each); ask for fewer points");
         return ExitRunFailed;
     } catch (const std::exception& error) {
         // Output that cannot be written, or memory that runs out.

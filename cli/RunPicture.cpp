@@ -7,9 +7,13 @@
 #include <QBuffer>
 #include <QImageWriter>
 
+#include <algorithm>
+#include <limits>
+
 namespace cli {
 
-RunPicture::RunPicture(int width, int height)
+RunPicture::RunPicture(int width, int height, std::int64_t pointsPerRun)
+    : pointsPerRun_(static_cast<int>(std::min<std::int64_t>(pointsPerRun, std::numeric_limits<int>::max())))
 {
     runchart::ConfigureRunChart(chart_);
     chart_.SetClientSize(width, height);
@@ -19,6 +23,7 @@ void RunPicture::BeginRun(int run, const RunInputs& /*inputs*/)
 {
     runchart::SetStartRanges(chart_);
     series_.push_back(std::make_unique<TFastLineSeries>());
+    series_.back()->ReservePoints(pointsPerRun_);
     runchart::AttachRunSeries(*series_.back(), run, chart_);
 }
 

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -19,7 +20,9 @@ namespace cli {
 // 3 s). Needs a QGuiApplication for the fonts when it renders.
 class RunPicture final : public RunObserver {
 public:
-    RunPicture(int width, int height);
+    // pointsPerRun: the points each run records at most; each run's series
+    // takes room for that many at once.
+    RunPicture(int width, int height, std::int64_t pointsPerRun);
 
     // As "Start" does after the fields: the start ranges, and a new series
     // in the run's colour attached as the chart's last.
@@ -35,6 +38,7 @@ public:
 
 private:
     TCustomChart chart_;
+    int pointsPerRun_;
     // Declared after the chart: each series leaves the chart before it goes.
     std::vector<std::unique_ptr<TFastLineSeries>> series_;
 };

@@ -1,5 +1,7 @@
 #include "cli/RunSummary.h"
 
+#include "model/AngleConversion.h"
+#include "model/AngleReduction.h"
 #include "model/TheoreticalPeriods.h"
 
 #include <cmath>
@@ -7,6 +9,16 @@
 namespace cli {
 
 namespace {
+
+// Whether the start angle lies within the rounding of a lowest point: the
+// start energy then is rounding, and so is every change of it.
+bool StartsAtRest(const RunInputs& inputs)
+{
+    const double start = model::StartAngleFromDegrees(inputs.angle);
+    // The distance from the nearest lowest point, 2 pi n, in radians.
+    const double distance = 2.0 * std::sin(start / 2.0);
+    return model::LostInRounding(distance, start);
+}
 
 Measure Deviation(const Measure& measured, const Measure& exact)
 {
@@ -25,7 +37,7 @@ void SummaryRecorder::BeginRun(int /*run*/, const RunInputs& inputs)
     startEnergy_ = StartEnergy(inputs);
     largestEnergyChange_ = 0.0L;
     energyOutOfRange_ = false;
-    swing_ = model::SwingRecorder();
+    swing_ = model::SwingRecorder(inputs);
 }
 
 void SummaryRecorder::AddSample(const Sample& sample)
@@ -55,6 +67,8 @@ void SummaryRecorder::EndRun(const RunEnd& end)
         summary.energyDeviation = Measure::NotAvailable("an energy does not fit a double");
     else if (startEnergy_ == 0.0)
         summary.energyDeviation = Measure::NotAvailable("the start energy is 0");
+    else if (StartsAtRest(inputs_))
+        summary.energyDeviation = Measure::NotAvailable("the start energy is 0 to rounding: the body starts at rest");
     else
         summary.energyDeviation = Measure::Of(static_cast<double>(largestEnergyChange_ / std::fabs(startEnergy_)));
     summary.periodDeviation = Deviation(summary.measuredPeriod, summary.exactPeriod);

@@ -1,8 +1,9 @@
 #include "cli/SummaryTable.h"
 
+#include "cli/NumberText.h"
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdio>
 
 namespace cli {
@@ -15,17 +16,11 @@ using Row = std::array<std::string, ColumnCount>;
 const Row header = {"run", "a [m]", "J [kg.m2]", "phi0 [deg]", "points", "amplitude [deg]", "T measured [s]",
                     "T small-angle [s]", "T exact [s]", "T deviation [%]", "E deviation [%]"};
 
-std::string Shortest(double value)
-{
-    std::array<char, 32> text{};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
-    return std::string(text.data(), result.ptr);
-}
-
 std::string Significant(double value, int digits)
 {
     std::array<char, 48> text{};
-    std::snprintf(text.data(), text.size(), "%.*g", digits, value);
+    // "#": trailing zeros stay, so every figure shows its digits (0.591960).
+    std::snprintf(text.data(), text.size(), "%#.*g", digits, value);
     return text.data();
 }
 
@@ -75,8 +70,8 @@ std::string FormatSummaryTable(const std::vector<RunSummary>& runs)
     std::vector<Row> rows{header};
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const RunSummary& run = runs[i];
-        rows.push_back({std::to_string(i + 1), Shortest(run.inputs.length), Shortest(run.inputs.inertia),
-                        Shortest(run.inputs.angle), std::to_string(run.points), notes.Cell(run.amplitude, 1.0, 6),
+        rows.push_back({std::to_string(i + 1), ShortestText(run.inputs.length), ShortestText(run.inputs.inertia),
+                        ShortestText(run.inputs.angle), std::to_string(run.points), notes.Cell(run.amplitude, 1.0, 6),
                         notes.Cell(run.measuredPeriod, 1.0, 6), notes.Cell(run.smallAnglePeriod, 1.0, 6),
                         notes.Cell(run.exactPeriod, 1.0, 6), notes.Cell(run.periodDeviation, 100.0, 3),
                         notes.Cell(run.energyDeviation, 100.0, 3)});

@@ -4,15 +4,17 @@
 
 namespace model {
 
+using platform::Extended;
+
 double StartAngleFromDegrees(double degrees)
 {
-    const long double negated = -static_cast<long double>(degrees);
-    return platform::StoreAsDouble((negated * extendedPi) / 180.0L);
+    const Extended negated = -Extended{degrees};
+    return platform::StoreAsDouble((negated * extendedPi) / Extended{180});
 }
 
 double ChartDegrees(double angle)
 {
-    return platform::StoreAsDouble((static_cast<long double>(angle) * 180.0L) / extendedPi);
+    return platform::StoreAsDouble((Extended{angle} * Extended{180}) / extendedPi);
 }
 
 } // namespace model

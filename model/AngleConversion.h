@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/Extended.h"
+
 // Conversions between the degrees the user types or the chart shows and the
 // radians of the model, evaluated in extended precision with an extended pi.
 namespace model {
 
 // pi rounded to the 64-bit mantissa of the extended type (not the double pi).
-inline constexpr long double extendedPi = 0xC.90FDAA22168C235p-2L;
+inline constexpr platform::Extended extendedPi = platform::ExtendedFromParts(0xC90FDAA22168C235, -62);
 
 // The start angle from the degrees typed by the user: (-degrees x pi) / 180,
 // negated first, then multiplied by pi, divided by 180 and stored. The sign

@@ -1,11 +1,14 @@
 #pragma once
 
-// Sine and cosine of a double argument in extended precision (64-bit mantissa).
-// Arguments of magnitude 2^63 or more, infinities included, give 0: that is
-// where the processor's instructions give up reducing the argument.
+#include "platform/Extended.h"
+
+// Sine and cosine of a double argument in extended precision (64-bit mantissa),
+// as the processor's x87 instructions FSIN and FCOS give them. Arguments of
+// magnitude 2^63 or more, infinities included, give 0: that is where the
+// instructions give up reducing the argument.
 namespace model {
 
-long double ExtendedSine(double angle);
-long double ExtendedCosine(double angle);
+platform::Extended ExtendedSine(double angle);
+platform::Extended ExtendedCosine(double angle);
 
 } // namespace model

@@ -9,7 +9,7 @@ void PendulumState::AdvanceStep()
 {
     using platform::CheckedDivide;
     using platform::StoreAsDouble;
-    using Extended = long double;
+    using platform::Extended;
 
     const Extended sine = ExtendedSine(Fi);
     Torque = StoreAsDouble(sine * (((-Extended{Mass}) * Gravity) * Length));

@@ -34,7 +34,7 @@ RunSample AdvancePass(PendulumState& pendulum)
 {
     pendulum.AdvanceStep();
     const RunSample sample{pendulum.Time, ChartDegrees(pendulum.Fi)};
-    pendulum.Time = platform::StoreAsDouble(static_cast<long double>(pendulum.Time) + pendulum.TimeStep);
+    pendulum.Time = platform::StoreAsDouble(platform::Extended{pendulum.Time} + pendulum.TimeStep);
     return sample;
 }
 

@@ -1,7 +1,5 @@
 # The Debian package of everything the install rules put in place, made by
 # scripts/package (cpack -G DEB in the release build).
-set(KYVADLO_PACKAGE_MAINTAINER "Kyvadlo maintainers <maintainers@kyvadlo.invalid>" CACHE STRING
-    "Maintainer field of the Debian package")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kyvadlo)
@@ -11,6 +9,12 @@ set(CPACK_PACKAGE_CONTACT "${KYVADLO_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+# Read by cpack: the package's file times are the build's date, and the
+# programs lose the .comment section that stripping leaves.
+set(CPACK_KYVADLO_SOURCE_DATE_EPOCH ${KYVADLO_SOURCE_DATE_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackSourceDate.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CPackStripComment.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KYVADLO_PACKAGE_MAINTAINER}")

@@ -1,5 +1,7 @@
 #include "platform/Exceptions.h"
 
+#include "platform/FloatFault.h"
+
 #include <utility>
 
 KyvadloError::KyvadloError(QString message)
@@ -32,3 +34,20 @@ ListIndexError::ListIndexError(long long index)
     : KyvadloError(QStringLiteral("List index out of bounds (%1)").arg(index))
 {
 }
+
+namespace platform {
+
+void RaiseFloatFault(FloatFault fault)
+{
+    switch (fault) {
+    case FloatFault::DivisionByZero:
+        throw FloatDivisionByZero();
+    case FloatFault::InvalidOperation:
+        throw InvalidFloatOperation();
+    case FloatFault::Overflow:
+        break;
+    }
+    throw FloatOverflow();
+}
+
+} // namespace platform

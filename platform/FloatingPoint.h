@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/Exceptions.h"
-
-#include <cmath>
+#include "platform/Extended.h"
+#include "platform/FloatFault.h"
 
 // Checked floating-point operations. Arithmetic here is meant to fail on
 // division by zero, invalid operations and results too large for the double
@@ -16,30 +15,30 @@ namespace platform {
 inline double CheckedDouble(double rounded)
 {
     if (std::isnan(rounded))
-        throw InvalidFloatOperation();
+        RaiseFloatFault(FloatFault::InvalidOperation);
     if (std::isinf(rounded))
-        throw FloatOverflow();
+        RaiseFloatFault(FloatFault::Overflow);
     return rounded;
 }
 
 // Rounds an extended-precision value to the double it is stored as.
-inline double StoreAsDouble(long double value)
+inline double StoreAsDouble(Extended value)
 {
     return CheckedDouble(static_cast<double>(value));
 }
 
 // Extended-precision division: x / 0 fails with division by zero, 0 / 0 with
 // an invalid operation, a quotient beyond the extended range with overflow.
-inline long double CheckedDivide(long double dividend, long double divisor)
+inline Extended CheckedDivide(Extended dividend, Extended divisor)
 {
-    if (divisor == 0.0L) {
-        if (dividend == 0.0L || std::isnan(dividend))
-            throw InvalidFloatOperation();
-        throw FloatDivisionByZero();
+    if (divisor == 0) {
+        if (dividend == 0 || IsNaN(dividend))
+            RaiseFloatFault(FloatFault::InvalidOperation);
+        RaiseFloatFault(FloatFault::DivisionByZero);
     }
-    const long double quotient = dividend / divisor;
-    if (std::isinf(quotient) && std::isfinite(dividend))
-        throw FloatOverflow();
+    const Extended quotient = dividend / divisor;
+    if (IsInfinite(quotient) && IsFinite(dividend))
+        RaiseFloatFault(FloatFault::Overflow);
     return quotient;
 }
 

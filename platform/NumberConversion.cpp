@@ -1,12 +1,12 @@
 #include "platform/NumberConversion.h"
 
 #include "platform/Exceptions.h"
+#include "platform/ExtendedRange.h"
 #include "platform/FloatingPoint.h"
 
 #include <QLocale>
 
 #include <cstdlib>
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -129,22 +129,6 @@ std::string PlainNotation(const DecimalNumber& number)
     return plain;
 }
 
-// Whether the number rounded to the extended type would overflow it. A zero
-// has no order of magnitude: it is zero whatever its exponent.
-bool ExceedsExtendedRange(const DecimalNumber& number)
-{
-    if (number.digits.empty())
-        return false;
-    // The value lies in [10^(order-1), 10^order).
-    const long long order = static_cast<long long>(number.digits.size()) + number.exponent;
-    constexpr long long largestOrder = std::numeric_limits<long double>::max_exponent10;
-    if (order <= largestOrder)
-        return false;
-    if (order > largestOrder + 1)
-        return true;
-    return std::isinf(std::strtold(PlainNotation(number).c_str(), nullptr));
-}
-
 } // namespace
 
 QChar DecimalSeparatorOf(const QLocale& locale)
@@ -156,7 +140,7 @@ QChar DecimalSeparatorOf(const QLocale& locale)
 double TextToDouble(const QString& text, QChar decimalSeparator)
 {
     const std::optional<DecimalNumber> number = ReadDecimal(text, decimalSeparator);
-    if (!number || ExceedsExtendedRange(*number))
+    if (!number || ExceedsExtendedRange(number->digits, number->exponent))
         throw ConversionError(text);
     if (number->digits.empty())
         return number->negative ? -0.0 : 0.0;

@@ -3,6 +3,10 @@
 #include "chart/Chart.h"
 #include "chart/ChartExceptions.h"
 
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <stdexcept>
 
 using app_testing::RecordingErrorBox;
@@ -70,4 +74,23 @@ TEST_F(ChartMouseFailure, AFailingHandlerShowsItsBoxAtOnce)
     QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_EQ(errors.Texts(), std::vector<QString>{QStringLiteral("Cannot press.")}) << "outside a paint: no waiting";
     QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(100, 100));
+}
+
+TEST(MessageErrorBox, IsACriticalBoxInTheWindowsFace)
+{
+    app_testing::ScriptedRunLoop runLoop;
+    TForm1 form(runLoop); // the real box
+    form.Edit1->setText(QStringLiteral("x"));
+    // The box is modal: it is looked at and closed from inside its own loop.
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        auto* const box = form.findChild<QMessageBox*>(QStringLiteral("ErrorBox"));
+        ASSERT_NE(box, nullptr);
+        seen = box->windowTitle() + u'|' + box->text() + u'|' + QFontInfo(box->font()).family();
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        box->accept();
+    });
+    app_testing::Click(form.Button1);
+    EXPECT_EQ(seen.toStdString(), "app_tests|'x' is not a valid floating point value.|"
+                                      + QFontInfo(form.font()).family().toStdString());
 }

@@ -1,5 +1,7 @@
 // The built kyvadlo-run as a user starts it: its exit statuses and what it
 // prints, in an environment without any display.
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -15,10 +17,16 @@ struct Finished {
     QByteArray err;
 };
 
-// Runs the program with the arguments; extra entries are set in its environment.
-Finished StartProgram(const QStringList& arguments, const QStringList& environment = {})
+// Runs the program with the arguments; extra entries are set in its
+// environment. It runs in the given working folder, and its standard error
+// goes to the given file instead of being read, where they are given.
+Finished StartProgram(const QStringList& arguments, const QStringList& environment = {},
+                      const QString& workingFolder = {}, const QString& errorFile = {})
 {
     QProcess process;
+    process.setWorkingDirectory(workingFolder);
+    if (!errorFile.isEmpty())
+        process.setStandardErrorFile(errorFile);
     QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
     // No display of any kind: a picture must still be drawn.
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
@@ -52,17 +60,19 @@ TEST(Executable, BadInputGivesTheWindowsMessageAndStatusTwoBeforeAnyOutput)
     const Finished comma = StartProgram({QStringLiteral("--length"), QStringLiteral("0,8")});
     EXPECT_EQ(comma.status, 2);
     EXPECT_TRUE(comma.out.isEmpty());
-    EXPECT_EQ(comma.err, QByteArray("kyvadlo-run: '0,8' is not a valid floating point value.\n"));
+    EXPECT_EQ(comma.err, QByteArray("kyvadlo-run: --length: '0,8' is not a valid floating point value.\n"
+                                    "Try 'kyvadlo-run --help'.\n"));
 
     const Finished overflow = StartProgram({QStringLiteral("--angle=10,1e999")});
     EXPECT_EQ(overflow.status, 2);
-    EXPECT_EQ(overflow.err, QByteArray("kyvadlo-run: Floating point overflow.\n"));
+    EXPECT_EQ(overflow.err, QByteArray("kyvadlo-run: --angle: Floating point overflow.\n"
+                                       "Try 'kyvadlo-run --help'.\n"));
 
     const Finished unknown = StartProgram({QStringLiteral("--points"), QStringLiteral("5"), QStringLiteral("--colour")});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_TRUE(unknown.out.isEmpty());
     EXPECT_EQ(unknown.err, QByteArray("kyvadlo-run: unknown option '--colour'\n"
-                                      "Try 'kyvadlo-run --help' for more information.\n"));
+                                      "Try 'kyvadlo-run --help'.\n"));
 }
 
 TEST(Executable, NumbersAreReadWithAPointWhateverTheLocale)
@@ -95,4 +105,42 @@ TEST(Executable, DrawsThePictureWithoutADisplay)
     const QImage picture(png);
     EXPECT_EQ(picture.size(), QSize(300, 200));
     EXPECT_EQ(run.out.count('\n'), 101);
+}
+
+// The names are checked before anything is written, and a picture replaces
+// its file only when complete: the commands of a user who mistyped.
+TEST(Executable, OutputNamesThatCannotBeUsedLeaveEveryFileAsItWas)
+{
+    const QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    const auto start = [&folder](const QStringList& arguments) { return StartProgram(arguments, {}, folder.path()); };
+    ASSERT_EQ(start({QStringLiteral("--points"), QStringLiteral("5"), QStringLiteral("--png"), QStringLiteral("p.png")})
+                  .status,
+              0);
+    QFile picture(folder.filePath(QStringLiteral("p.png")));
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    const QByteArray before = picture.readAll();
+
+    const Finished missing = start({QStringLiteral("--png"), QStringLiteral("p.png"), QStringLiteral("-o"),
+                                    QStringLiteral("/nonexistent/x.csv")});
+    EXPECT_EQ(missing.status, 2);
+    picture.seek(0);
+    EXPECT_EQ(picture.readAll(), before);
+
+    const QStringList sameFiles[] = {{"--png", "./same.csv", "-o", "same.csv"},
+                                     {"--png", "sub/../x", "-o", "x"},
+                                     {"--png", "/dev/stdout"}};
+    for (const QStringList& sameFile : sameFiles) {
+        const Finished refused = start(sameFile);
+        EXPECT_EQ(refused.status, 2) << sameFile.join(' ').toStdString();
+        EXPECT_TRUE(refused.out.isEmpty());
+        EXPECT_TRUE(refused.err.startsWith("kyvadlo-run: --output and --png name the same file\n"));
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.png")});
+    EXPECT_EQ(start({"-o", "/dev/null", "--png", "/dev/null"}).status, 0);
+}
+
+TEST(Executable, ASummaryThatCannotBeWrittenFails)
+{
+    EXPECT_EQ(StartProgram({QStringLiteral("--summary")}, {}, {}, QStringLiteral("/dev/full")).status, 1);
 }

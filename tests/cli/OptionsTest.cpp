@@ -1,8 +1,9 @@
+#include "cli/HelpText.h"
 #include "cli/Options.h"
-#include "platform/Exceptions.h"
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,6 @@ std::string FailureOf(const std::vector<std::string>& arguments)
 {
     try {
         ParseOptions(arguments);
-    } catch (const KyvadloError& error) {
-        return error.message().toStdString();
     } catch (const UsageError& error) {
         return error.what();
     }
@@ -43,6 +42,28 @@ TEST(Options, DefaultsAreTheWindowsFieldsAndATenSecondRun)
     EXPECT_EQ(options.height, 690);
 }
 
+// The help tells the defaults and limits the program uses.
+TEST(Options, TheHelpTellsTheDefaultsAndLimitsInUse)
+{
+    const std::string help = cli::HelpText();
+    const auto told = [&help](const char* pattern) {
+        std::smatch match;
+        EXPECT_TRUE(std::regex_search(help, match, std::regex(pattern))) << pattern;
+        return match.size() > 1 ? match[1].str() : std::string();
+    };
+    const Options defaults = ParseOptions({});
+    EXPECT_EQ(std::stod(told(R"(--length A[^(]*\(default ([0-9.]+)\))")), defaults.length);
+    EXPECT_EQ(std::stod(told(R"(--inertia J[^(]*\(default ([0-9.]+)\))")), defaults.inertia);
+    EXPECT_EQ(std::stod(told(R"(--angle LIST[^(]*\(default ([0-9.]+)\))")), defaults.angles.front());
+    EXPECT_EQ(PointsForDuration(std::stod(told(R"(--duration S[^(]*\(default ([0-9.]+)\))"))), defaults.points);
+    EXPECT_EQ(std::stoll(told(R"(s gives ([0-9]+);)")), defaults.points);
+    EXPECT_EQ(told(R"(--size WxH[^(]*\(default ([0-9x]+),)"),
+              std::to_string(defaults.width) + "x" + std::to_string(defaults.height));
+    EXPECT_EQ(std::stoll(told(R"(N points instead, 1 to ([0-9]+))")), cli::MaxPoints);
+    EXPECT_EQ(std::stoi(told(R"(each side 1 to ([0-9]+))")), cli::MaxPictureSide);
+    EXPECT_EQ(std::stoi(told(R"(at most ([0-9]+) runs)")), runchart::MaxRuns);
+}
+
 TEST(Options, ValuesFollowTheirNameOrAnEqualsSign)
 {
     const Options options = ParseOptions({"--length=1.5", "--inertia", "0.2", "--angle", "-10, 45 ,90", "--points=7",
@@ -60,19 +81,19 @@ TEST(Options, ValuesFollowTheirNameOrAnEqualsSign)
     EXPECT_EQ(options.height, 480);
 }
 
-TEST(Options, NumbersFailWithTheWindowsMessages)
+TEST(Options, NumbersFailWithTheWindowsMessagesAfterTheirOption)
 {
-    EXPECT_EQ(FailureOf({"--length", "0,8"}), "'0,8' is not a valid floating point value")
+    EXPECT_EQ(FailureOf({"--length", "0,8"}), "--length: '0,8' is not a valid floating point value.")
         << "the separator is '.' whatever the locale";
-    EXPECT_EQ(FailureOf({"--inertia", "\t0.05"}), "'\t0.05' is not a valid floating point value");
-    EXPECT_EQ(FailureOf({"--angle", "10,,20"}), "'' is not a valid floating point value");
-    EXPECT_EQ(FailureOf({"--angle", "10;20"}), "'10;20' is not a valid floating point value");
-    EXPECT_EQ(FailureOf({"--inertia", "1e400"}), "Floating point overflow");
-    EXPECT_EQ(FailureOf({"--duration", "ten"}), "'ten' is not a valid floating point value");
+    EXPECT_EQ(FailureOf({"--inertia", "\t0.05"}), "--inertia: '\t0.05' is not a valid floating point value.");
+    EXPECT_EQ(FailureOf({"--angle", "10,,20"}), "--angle: '' is not a valid floating point value.");
+    EXPECT_EQ(FailureOf({"--angle", "10;20"}), "--angle: '10;20' is not a valid floating point value.");
+    EXPECT_EQ(FailureOf({"--inertia", "1e400"}), "--inertia: Floating point overflow.");
+    EXPECT_EQ(FailureOf({"--duration", "ten"}), "--duration: 'ten' is not a valid floating point value.");
     // The window reads a, the angle, then J: the first bad one of those is told.
     EXPECT_EQ(FailureOf({"--inertia", "j", "--angle", "phi", "--length", "a"}),
-              "'a' is not a valid floating point value");
-    EXPECT_EQ(FailureOf({"--inertia", "j", "--angle", "phi"}), "'phi' is not a valid floating point value");
+              "--length: 'a' is not a valid floating point value.");
+    EXPECT_EQ(FailureOf({"--inertia", "j", "--angle", "phi"}), "--angle: 'phi' is not a valid floating point value.");
 }
 
 TEST(Options, CommandLinesThatCannotBeUsed)
@@ -89,7 +110,10 @@ TEST(Options, CommandLinesThatCannotBeUsed)
     EXPECT_EQ(FailureOf({"--format", "xml"}), "unknown --format 'xml': choose csv or json");
     EXPECT_EQ(FailureOf({"--format", "CSV"}), "unknown --format 'CSV': choose csv or json");
     EXPECT_EQ(FailureOf({"--output="}), "--output needs a file name (or - for standard output)");
-    EXPECT_EQ(FailureOf({"--png", ""}), "--png needs a file name");
+    EXPECT_EQ(FailureOf({"--png", ""}), "--png needs a file name (or - for standard output)");
+    EXPECT_EQ(FailureOf({"--size", "800x600"}), "--size is the picture's size: give it with --png");
+    EXPECT_EQ(FailureOf({"--", "x"}), "unexpected argument 'x'") << "-- ends the options";
+    EXPECT_EQ(FailureOf({"-o", "--summary=yes"}), "") << "a value, whatever it looks like";
     for (const char* points : {"0", "-3", "+5", "1e6", "2.5", "2147483648", "", "12abc"})
         EXPECT_EQ(FailureOf({"--points", points}),
                   std::string("invalid --points '") + points + "': give a whole number from 1 to 2147483647")
@@ -111,12 +135,26 @@ TEST(Options, CommandLinesThatCannotBeUsed)
               "invalid --duration '1e300': that is more than 2147483647 points, the most a run records");
 }
 
+// Short options as Qt's parser reads them, and file names kept byte for
+// byte, also where they are not valid text in the locale's encoding.
+TEST(Options, ShortFormsAndFileNamesAsGiven)
+{
+    EXPECT_EQ(ParseOptions({"-orun.csv"}).output, "run.csv");
+    EXPECT_EQ(ParseOptions({"-o", "\xff\xfe.csv"}).output, "\xff\xfe.csv");
+    EXPECT_EQ(ParseOptions({"--png=\xe9t\xe9.png"}).png, "\xe9t\xe9.png");
+    EXPECT_TRUE(ParseOptions({"--"}).angles.size() == 1) << "nothing after --";
+}
+
 TEST(Options, HelpAndVersionEndTheReading)
 {
     EXPECT_TRUE(ParseOptions({"--length", "abc", "--help"}).help);
     EXPECT_TRUE(ParseOptions({"-h", "--bogus"}).help);
     EXPECT_TRUE(ParseOptions({"--version", "--points", "0"}).version);
     EXPECT_EQ(FailureOf({"--bogus", "--help"}), "unknown option '--bogus'");
+    EXPECT_EQ(FailureOf({"--points", "1", "--points", "2", "--help"}), "option '--points' is given twice");
+    EXPECT_TRUE(ParseOptions({"--points", "1", "--help", "--points", "2"}).help);
+    EXPECT_EQ(ParseOptions({"--output", "--help"}).output, "--help") << "a value, not the option";
+    EXPECT_EQ(FailureOf({"-hx"}), "unknown option '-hx'");
 }
 
 // A run records the points at the nominal times 0, 0.01, ... up to the

@@ -5,12 +5,16 @@
 #include "cli/JsonWriter.h"
 #include "cli/OutputBuffer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <limits>
@@ -92,7 +96,8 @@ TEST(JsonOutput, FiguresThatAreNotAvailableAreNullWithTheirReason)
     EXPECT_TRUE(summary["exact_period_s"].isNull());
     EXPECT_TRUE(summary["measured_period_s"].isNull());
     const QJsonObject reasons = summary["not_available"].toObject();
-    EXPECT_EQ(reasons["exact_period_s"].toString(), QStringLiteral("no swing back: |phi0| is 180 degrees or more"));
+    EXPECT_EQ(reasons["exact_period_s"].toString(),
+              QStringLiteral("no swing back: the body starts upright, 180 degrees from its lowest point"));
     EXPECT_EQ(reasons["period_deviation"].toString(), QStringLiteral("no measured period"));
     EXPECT_FALSE(reasons.contains("small_angle_period_s"));
 }
@@ -199,10 +204,6 @@ TEST(Output, FilesThatCannotBeOpenedFailBeforeAnyOutput)
     EXPECT_EQ(run.status, 2);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(picture))) << "the picture file made for it is gone again";
 
-    run = RunInProcess({"--png", data, "--output", folder.filePath(QStringLiteral("./data.csv")).toStdString()});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "kyvadlo-run: --output and --png name the same file\n");
-
     run = RunInProcess({"--png", picture, "-o", data, "--points", "5"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.out.empty()) << "the data went to the file";
@@ -210,6 +211,96 @@ TEST(Output, FilesThatCannotBeOpenedFailBeforeAnyOutput)
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll().count('\n'), 6);
     EXPECT_FALSE(QImage(QString::fromStdString(picture)).isNull());
+}
+
+namespace {
+
+QByteArray Contents(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// A picture takes its file's place only when complete: a run refused after
+// the picture's name was taken leaves the old picture and nothing else.
+TEST(Output, ARefusedRunLeavesAnExistingPictureAsItWas)
+{
+    const QTemporaryDir folder;
+    const std::string picture = folder.filePath(QStringLiteral("p.png")).toStdString();
+    ASSERT_EQ(RunInProcess({"--points", "5", "--png", picture}).status, 0);
+    const QByteArray before = Contents(picture);
+    ASSERT_TRUE(before.startsWith("\x89PNG"));
+
+    const Captured refused = RunInProcess({"--png", picture, "-o", "/nonexistent/x.csv"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(Contents(picture), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("p.png")})
+        << "no new file left behind";
+
+    const Captured unwritable = RunInProcess({"--points", "5", "--png", "/dev/full"});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.err, "kyvadlo-run: cannot write to '/dev/full': No space left on device\n");
+}
+
+// The replaced picture keeps what the old file had: its permissions, and a
+// symbolic link that pointed to it.
+TEST(Output, AReplacedPictureKeepsPermissionsAndLinks)
+{
+    const QTemporaryDir folder;
+    const std::string picture = folder.filePath(QStringLiteral("p.png")).toStdString();
+    const std::string link = folder.filePath(QStringLiteral("link.png")).toStdString();
+    ASSERT_EQ(RunInProcess({"--points", "5", "--png", picture}).status, 0);
+    ASSERT_EQ(::chmod(picture.c_str(), 0640), 0);
+    ASSERT_EQ(::symlink("p.png", link.c_str()), 0);
+
+    ASSERT_EQ(RunInProcess({"--points", "50", "--png", link}).status, 0);
+    struct stat linkStatus {};
+    ASSERT_EQ(::lstat(link.c_str(), &linkStatus), 0);
+    EXPECT_TRUE(S_ISLNK(linkStatus.st_mode));
+    struct stat pictureStatus {};
+    ASSERT_EQ(::stat(picture.c_str(), &pictureStatus), 0);
+    EXPECT_EQ(pictureStatus.st_mode & 07777, 0640u);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
+}
+
+// Two names for one file would give a picture followed by the data, or the
+// other way round: refused before anything is written, whatever the names
+// (the executable's tests give names relative to the working folder).
+TEST(Output, TwoNamesForOneFileAreRefused)
+{
+    const QTemporaryDir folder;
+    const auto path = [&folder](const char* name) { return folder.filePath(QLatin1String(name)).toStdString(); };
+    const std::string existing = path("existing.csv");
+    ASSERT_TRUE(QFile(QString::fromStdString(existing)).open(QIODevice::WriteOnly));
+    ASSERT_EQ(::link(existing.c_str(), path("hard.csv").c_str()), 0);
+    ASSERT_EQ(::symlink("existing.csv", path("soft.csv").c_str()), 0);
+    ASSERT_EQ(::symlink("new.csv", path("dangling.csv").c_str()), 0);
+    const std::pair<std::string, std::string> pairs[] = {
+        {path("hard.csv"), existing},
+        {path("soft.csv"), existing},
+        {path("dangling.csv"), path("new.csv")},
+    };
+    for (const auto& [picture, data] : pairs) {
+        const Captured run = RunInProcess({"--png", picture, "-o", data});
+        EXPECT_EQ(run.status, 2) << picture;
+        EXPECT_EQ(run.err, "kyvadlo-run: --output and --png name the same file\n"
+                           "Try 'kyvadlo-run --help'.\n");
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3) << "nothing made";
+
+    // Standard output, by another name of its own.
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    EXPECT_EQ(cli::RunProgram({"--png", "/dev/fd/" + std::to_string(::fileno(out))}, out, err), 2);
+    EXPECT_TRUE(cli_testing::ReadAll(out).empty());
+    EXPECT_TRUE(cli_testing::ReadAll(err).starts_with("kyvadlo-run: --output and --png name the same file\n"));
+    EXPECT_EQ(RunInProcess({"--png", "-"}).status, 2);
+
+    // The null device keeps nothing, so nothing is spoilt.
+    EXPECT_EQ(RunInProcess({"-o", "/dev/null", "--png", "/dev/null", "--points", "3"}).status, 0);
 }
 
 TEST(Output, SummaryTableGoesToStandardErrorAfterTheData)

@@ -68,6 +68,29 @@ TEST(RunSummary, RunsWithoutAPeriodOrAnEnergyScale)
     EXPECT_EQ(shortRun.periodDeviation.reason, "no measured period");
 }
 
+// 370 degrees is a swing of 10 about -360; 360 is a body at rest, which
+// wanders a few units in the last place about -360.
+TEST(RunSummary, StartsBeyondHalfATurnSwingAboutTheirLowestPoint)
+{
+    const RunSummary tenDegrees = Summarize(defaults, 1001);
+    const RunSummary fullTurnMore = Summarize({0.8, 0.05, 370.0}, 1001);
+    EXPECT_NEAR(*fullTurnMore.amplitude.value, 10.0, 0.05);
+    EXPECT_NEAR(*fullTurnMore.exactPeriod.value, 0.502473, 5e-7);
+    EXPECT_NEAR(*fullTurnMore.measuredPeriod.value, *tenDegrees.measuredPeriod.value, 1e-9);
+    EXPECT_EQ(fullTurnMore.crossings, tenDegrees.crossings);
+    EXPECT_NEAR(*fullTurnMore.energyDeviation.value, *tenDegrees.energyDeviation.value, 1e-9);
+
+    const RunSummary atRest = Summarize({0.8, 0.05, 360.0}, 1001);
+    EXPECT_LT(*atRest.amplitude.value, 1e-12);
+    EXPECT_EQ(atRest.measuredPeriod.reason, "no swing: the body rests, the points differ by rounding only");
+    EXPECT_EQ(atRest.energyDeviation.reason, "the start energy is 0 to rounding: the body starts at rest");
+    EXPECT_EQ(*atRest.exactPeriod.value, *atRest.smallAnglePeriod.value);
+
+    const RunSummary nearlyAtRest = Summarize({0.8, 0.05, 360.000001}, 1001);
+    EXPECT_TRUE(nearlyAtRest.measuredPeriod.value) << "a millionth of a degree is a swing";
+    EXPECT_TRUE(nearlyAtRest.energyDeviation.value);
+}
+
 TEST(SummaryTable, OneAlignedRowPerRunAndOneNotePerReason)
 {
     cli::SummaryRecorder recorder;
@@ -89,6 +112,7 @@ TEST(SummaryTable, OneAlignedRowPerRunAndOneNotePerReason)
         EXPECT_EQ(lines[row].size(), lines[0].size()) << "right-aligned columns";
     EXPECT_NE(lines[1].find("  1001  "), std::string::npos);
     EXPECT_NE(lines[1].find(" 0.502473 "), std::string::npos) << "the exact period to 6 digits";
+    EXPECT_NE(lines[3].find(" 0.00000 "), std::string::npos) << "an amplitude of 0 to 6 digits too";
     EXPECT_EQ(lines[1].find("n/a"), std::string::npos);
     // Upright, the body falls once through 0 in 10 s; at rest it never
     // crosses and has no energy to compare with. The same reason keeps its number.
@@ -97,7 +121,7 @@ TEST(SummaryTable, OneAlignedRowPerRunAndOneNotePerReason)
     EXPECT_TRUE(lines[3].ends_with("n/a [4]           0.501517     0.501517          n/a [3]          n/a [5]"))
         << lines[3];
     EXPECT_EQ(lines[4], "[1] fewer than two crossings of zero in the same direction (1 found)");
-    EXPECT_EQ(lines[5], "[2] no swing back: |phi0| is 180 degrees or more");
+    EXPECT_EQ(lines[5], "[2] no swing back: the body starts upright, 180 degrees from its lowest point");
     EXPECT_EQ(lines[6], "[3] no measured period");
     EXPECT_EQ(lines[7], "[4] fewer than two crossings of zero in the same direction (0 found)");
     EXPECT_EQ(lines[8], "[5] the start energy is 0");

@@ -2,6 +2,7 @@
 #include "model/ExtendedTrigonometry.h"
 
 #include "platform/Exceptions.h"
+#include "tests/platform/LongDoubleBits.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +16,13 @@ using model::ExtendedCosine;
 using model::extendedPi;
 using model::ExtendedSine;
 using model::StartAngleFromDegrees;
+using platform_testing::AsLongDouble;
 
 TEST(ExtendedPi, IsPiToTheFullExtendedMantissa)
 {
-    EXPECT_EQ(extendedPi, std::numbers::pi_v<long double>);
-    EXPECT_NE(extendedPi, static_cast<long double>(std::numbers::pi));
-    EXPECT_NEAR(static_cast<double>(extendedPi - std::numbers::pi), 1.2246467991473532e-16, 1e-19);
+    EXPECT_EQ(AsLongDouble(extendedPi), std::numbers::pi_v<long double>);
+    EXPECT_NE(AsLongDouble(extendedPi), static_cast<long double>(std::numbers::pi));
+    EXPECT_NEAR(static_cast<double>(AsLongDouble(extendedPi) - std::numbers::pi), 1.2246467991473532e-16, 1e-19);
 }
 
 TEST(AngleConversion, StartAngleIsNegatedRadians)
@@ -51,9 +53,9 @@ TEST(ExtendedTrigonometry, AgreesWithTheLibraryWithinAFewExtendedUnits)
     std::uniform_real_distribution<double> angles(-10.0, 10.0);
     for (int i = 0; i < 10000; ++i) {
         const double x = angles(random);
-        ASSERT_NEAR(static_cast<double>(ExtendedSine(x) - std::sin(static_cast<long double>(x))),
+        ASSERT_NEAR(static_cast<double>(AsLongDouble(ExtendedSine(x)) - std::sin(static_cast<long double>(x))),
                     0.0, 1e-19) << x;
-        ASSERT_NEAR(static_cast<double>(ExtendedCosine(x) - std::cos(static_cast<long double>(x))),
+        ASSERT_NEAR(static_cast<double>(AsLongDouble(ExtendedCosine(x)) - std::cos(static_cast<long double>(x))),
                     0.0, 1e-19) << x;
     }
 }
@@ -64,12 +66,12 @@ TEST(ExtendedTrigonometry, ArgumentsOfTwoToThe63OrMoreGiveZero)
     const double belowLimit = std::nextafter(limit, 0.0);
     for (const double x : {limit, -limit, 1e300, std::numeric_limits<double>::infinity(),
                            -std::numeric_limits<double>::infinity()}) {
-        EXPECT_EQ(ExtendedSine(x), 0.0L) << x;
-        EXPECT_EQ(ExtendedCosine(x), 0.0L) << x;
+        EXPECT_EQ(AsLongDouble(ExtendedSine(x)), 0.0L) << x;
+        EXPECT_EQ(AsLongDouble(ExtendedCosine(x)), 0.0L) << x;
     }
     // Just below the limit the argument is still reduced.
-    EXPECT_NE(ExtendedSine(belowLimit), 0.0L);
-    EXPECT_LE(std::fabs(ExtendedSine(belowLimit)), 1.0L);
-    EXPECT_NE(ExtendedCosine(-belowLimit), 0.0L);
-    EXPECT_GT(ExtendedSine(std::numbers::pi), 0.0L) << "the double pi lies below pi";
+    EXPECT_NE(AsLongDouble(ExtendedSine(belowLimit)), 0.0L);
+    EXPECT_LE(std::fabs(AsLongDouble(ExtendedSine(belowLimit))), 1.0L);
+    EXPECT_NE(AsLongDouble(ExtendedCosine(-belowLimit)), 0.0L);
+    EXPECT_GT(AsLongDouble(ExtendedSine(std::numbers::pi)), 0.0L) << "the double pi lies below pi";
 }

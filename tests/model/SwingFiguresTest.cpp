@@ -1,5 +1,6 @@
 // The figures of a swing: zero crossings, amplitude and the periods theory
 // gives, against hand-worked values.
+#include "model/AngleReduction.h"
 #include "model/SwingRecorder.h"
 #include "model/TheoreticalPeriods.h"
 
@@ -67,11 +68,46 @@ TEST(TheoreticalPeriods, HandWorkedValues)
     EXPECT_GT(*model::ExactPeriod({0.8, 0.05, 179.9}).value, 4 * *model::ExactPeriod({0.8, 0.05, 90.0}).value);
 }
 
+// Periods of the default pendulum to about 1e-12 relative, up to a hair below
+// 180 degrees, where k = sin(phi0 / 2) rounds to 1. The references are
+// 4 sqrt(J / (m g a)) K(k) worked to 20 digits with arbitrary precision.
+TEST(TheoreticalPeriods, ExactPeriodHoldsItsDigitsUpTo180Degrees)
+{
+    const std::pair<double, double> references[] = {
+        {10.0, 0.50247315682465015799},
+        {90.0, 0.59196048689405934732},
+        {170.0, 1.22338106852637151},
+        {179.9, 2.6915733218047251855},
+        {179.99999997, 7.4869248637794094365},
+        {179.99999998, 7.6163800611140380156},
+        {179.99999999, 7.8376844704188185279},
+        {179.9999999999999, 11.472523097583731014},
+    };
+    for (const auto& [angle, period] : references) {
+        const Measure exact = model::ExactPeriod({0.8, 0.05, angle});
+        ASSERT_TRUE(exact.value) << angle;
+        EXPECT_NEAR(*exact.value / period, 1.0, 1e-12) << angle;
+        EXPECT_EQ(*model::ExactPeriod({0.8, 0.05, -angle}).value, *exact.value) << "the sign does not matter";
+    }
+}
+
+// A start a full turn away swings like the reduced one, about another lowest point.
+TEST(TheoreticalPeriods, ExactPeriodOfTheAngleReducedToHalfATurn)
+{
+    EXPECT_EQ(*model::ExactPeriod({0.8, 0.05, 370.0}).value, *model::ExactPeriod(defaults).value);
+    EXPECT_EQ(*model::ExactPeriod({0.8, 0.05, -190.0}).value, *model::ExactPeriod({0.8, 0.05, 170.0}).value);
+    EXPECT_NEAR(*model::ExactPeriod({0.8, 0.05, 7210.0}).value, *model::ExactPeriod(defaults).value, 1e-15);
+    EXPECT_EQ(model::ReducedDegrees(-180.0), 180.0);
+    EXPECT_EQ(model::ReducedDegrees(-540.0), 180.0);
+    EXPECT_EQ(model::FullTurnsOf(-540.0), -720.0);
+    EXPECT_EQ(model::ReducedDegrees(1e300), std::remainder(1e300, 360.0)) << "exact however large";
+}
+
 TEST(TheoreticalPeriods, NotAvailableWhereThePendulumDoesNotSwing)
 {
     const std::string noRestoring = "no swing: a = 0, nothing pulls the body back";
     const std::string notPositive = "no swing: J/(m g a) is not above 0";
-    const std::string noReturn = "no swing back: |phi0| is 180 degrees or more";
+    const std::string upright = "no swing back: the body starts upright, 180 degrees from its lowest point";
     struct Case {
         RunInputs inputs;
         std::string smallAngle; // "" when available
@@ -82,9 +118,9 @@ TEST(TheoreticalPeriods, NotAvailableWhereThePendulumDoesNotSwing)
         {{0.8, 0.0, 10.0}, notPositive, notPositive},
         {{0.8, -0.05, 10.0}, notPositive, notPositive},
         {{-0.8, 0.05, 10.0}, notPositive, notPositive},
-        {{0.8, 0.05, 180.0}, "", noReturn},
-        {{0.8, 0.05, -200.0}, "", noReturn},
-        {{0.8, 0.05, 179.99999999999997}, "", "phi0 lies too close to 180 degrees for the elliptic integral"},
+        {{0.8, 0.05, 180.0}, "", upright},
+        {{0.8, 0.05, -180.0}, "", upright},
+        {{0.8, 0.05, 540.0}, "", upright},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.inputs.length) + " " + std::to_string(c.inputs.inertia) + " "
@@ -111,4 +147,52 @@ TEST(SwingRecorder, NoPointsGiveNoFigures)
     EXPECT_EQ(*swing.Amplitude().value, 3.0);
     EXPECT_EQ(swing.Crossings(), 2);
     EXPECT_TRUE(swing.Period().value);
+}
+
+// A swing of 10 degrees about -360: the figures about that lowest point,
+// which the start tells, or without one the first point.
+TEST(SwingRecorder, MeasuresAboutTheLowestPointNearestTheStart)
+{
+    const std::pair<double, double> points[] = {{0.0, -370.0}, {1.0, -350.0}, {2.0, -370.0}, {3.0, -350.0},
+                                                {4.0, -365.0}};
+    model::SwingRecorder fromFirstPoint;
+    model::SwingRecorder fromStart({0.8, 0.05, 370.0});
+    model::SwingRecorder fromSmallStart({0.8, 0.05, 10.0});
+    for (const auto& [time, degrees] : points) {
+        fromFirstPoint.Add(time, degrees);
+        fromStart.Add(time, degrees);
+        fromSmallStart.Add(time, degrees);
+    }
+    for (const model::SwingRecorder* swing : {&fromFirstPoint, &fromStart}) {
+        EXPECT_EQ(*swing->Amplitude().value, 10.0);
+        EXPECT_EQ(swing->Crossings(), 2) << "rising through -360 at 0.5 and 2.5";
+        EXPECT_EQ(*swing->Period().value, 2.0);
+    }
+    EXPECT_EQ(*fromSmallStart.Amplitude().value, 370.0) << "a start within half a turn swings about 0";
+}
+
+// Upright a turn and a half away, at -540, the body falls to one side: the
+// side tells the lowest point it swings about; the upright points add no
+// crossing.
+TEST(SwingRecorder, AnUprightStartSwingsAboutTheSideItFallsTo)
+{
+    model::SwingRecorder towardsMinus360;
+    for (const auto& s : {std::pair{0.0, -540.0}, {1.0, -540.0}, {2.0, -450.0}, {3.0, -270.0}, {4.0, -450.0},
+                          {5.0, -270.0}})
+        towardsMinus360.Add(s.first, s.second);
+    EXPECT_EQ(*towardsMinus360.Amplitude().value, 180.0);
+    EXPECT_EQ(towardsMinus360.Crossings(), 2);
+    EXPECT_EQ(*towardsMinus360.Period().value, 2.0);
+
+    model::SwingRecorder towardsMinus720({0.8, 0.05, 540.0});
+    for (const auto& s : {std::pair{0.0, -540.0}, {1.0, -630.0}, {2.0, -810.0}, {3.0, -630.0}, {4.0, -810.0}})
+        towardsMinus720.Add(s.first, s.second);
+    EXPECT_EQ(*towardsMinus720.Amplitude().value, 180.0) << "-540 to -810 would be 450 about -360";
+    EXPECT_EQ(towardsMinus720.Crossings(), 2);
+
+    model::SwingRecorder stillUpright;
+    stillUpright.Add(0.0, 540.0);
+    stillUpright.Add(1.0, 540.0);
+    EXPECT_EQ(*stillUpright.Amplitude().value, 180.0);
+    EXPECT_EQ(stillUpright.Crossings(), 0);
 }
