@@ -51,20 +51,36 @@ void TLineCoverage::ForEachColumnRun(QPoint a, QPoint b, Run&& run) const
 bool TLineCoverage::CoversRuns(QPoint a, QPoint b) const
 {
     bool covered = true;
-    ForEachColumnRun(a, b, [&](int x, int y0, int y1) {
-        // What lies outside the box is never drawn.
-        if (!covered || x < left_ || x >= right_)
-            return;
-        y0 = std::max(y0, top_);
-        y1 = std::min(y1, bottom_ - 1);
-        covered = y0 > y1 || HoldsRun(x, y0, y1);
-    });
+    ForEachColumnRun(a, b, [&](int x, int y0, int y1) { covered = covered && HoldsClipped(x, y0, y1); });
     return covered;
 }
 
 void TLineCoverage::Add(QPoint a, QPoint b)
 {
     ForEachColumnRun(a, b, [this](int x, int y0, int y1) { AddRun(x, y0, y1); });
+}
+
+bool TLineCoverage::AddUnlessCovered(QPoint a, QPoint b)
+{
+    if (width_ == 1 && a.x() == b.x()) {
+        if (CoversVertical(a.x(), a.y(), b.y()))
+            return false;
+        Add(a, b);
+        return true;
+    }
+    // The pieces are kept while they are judged, and added once one of
+    // them is found not to be set yet.
+    pending_.clear();
+    bool covered = true;
+    ForEachColumnRun(a, b, [&](int x, int y0, int y1) {
+        pending_.push_back({x, y0, y1});
+        covered = covered && HoldsClipped(x, y0, y1);
+    });
+    if (covered)
+        return false;
+    for (const ColumnRun& run : pending_)
+        AddRun(run.x, run.y0, run.y1);
+    return true;
 }
 
 void TLineCoverage::AddRun(int x, int y0, int y1)

@@ -34,6 +34,8 @@ public:
     }
     // Records the pixels the line sets, as far as the runs can hold them.
     void Add(QPoint a, QPoint b);
+    // Add unless Covers: whether the line was added, tracing it once.
+    bool AddUnlessCovered(QPoint a, QPoint b);
 
 private:
     bool CoversVertical(int x, int y0, int y1) const
@@ -46,6 +48,15 @@ private:
         return top > bottom || (low_[column] <= top && bottom <= high_[column]);
     }
     bool CoversRuns(QPoint a, QPoint b) const;
+    // Whether rows y0 .. y1 of column x, cut to the box, are known to be set.
+    bool HoldsClipped(int x, int y0, int y1) const
+    {
+        if (x < left_ || x >= right_)
+            return true;
+        y0 = std::max(y0, top_);
+        y1 = std::min(y1, bottom_ - 1);
+        return y0 > y1 || HoldsRun(x, y0, y1);
+    }
     // Calls run(x, y0, y1) for pieces of columns (rows y0 .. y1 of column x,
     // not clipped to the box) that together are the pixels the line from a
     // to b sets, at least those inside the box: a steep line's pixels a
@@ -69,4 +80,11 @@ private:
     // Per column: rows low .. high (inclusive) are set; none when low > high.
     std::vector<int> low_;
     std::vector<int> high_;
+    // The column pieces of the line AddUnlessCovered judges.
+    struct ColumnRun {
+        int x;
+        int y0;
+        int y1;
+    };
+    std::vector<ColumnRun> pending_;
 };

@@ -96,3 +96,28 @@ TEST(LineCoverage, WideLinesAreCoveredOnlyWhenTheWriterSetTheirPixelsAlready)
         EXPECT_GT(covered, 100) << "width " << width;
     }
 }
+
+// Judging and adding a line in one trace is judging it and, when it is not
+// covered, adding it: the same answers and the same knowledge afterwards.
+TEST(LineCoverage, AddingUnlessCoveredIsCoversThenAdd)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coordinate(-20, 130);
+    for (const int width : {1, 2, 3}) {
+        TLineCoverage separate;
+        TLineCoverage together;
+        for (TLineCoverage* coverage : {&separate, &together})
+            coverage->Reset(120, 100, 10, 10, 100, 90, width);
+        std::vector<std::pair<QPoint, QPoint>> lines;
+        for (int i = 0; i < 800; ++i) {
+            const QPoint a(coordinate(random), coordinate(random));
+            const QPoint b(i % 4 == 0 ? a.x() : coordinate(random), i % 5 == 0 ? a.y() : coordinate(random));
+            const auto [from, to] = i % 3 == 2 ? lines[static_cast<std::size_t>(i) * 7 % lines.size()] : std::pair{a, b};
+            const bool covered = separate.Covers(from, to);
+            if (!covered)
+                separate.Add(from, to);
+            ASSERT_EQ(together.AddUnlessCovered(from, to), !covered) << "width " << width << ", line " << i;
+            lines.emplace_back(from, to);
+        }
+    }
+}
