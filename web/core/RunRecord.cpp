@@ -21,7 +21,6 @@ void RunRecord::AddPoint(int seriesIndex, double time, double degrees)
     Series& series = series_.at(static_cast<std::size_t>(seriesIndex));
     series.times.push_back(time);
     series.degrees.push_back(degrees);
-    ++pointsAdded_;
     if (chart_ != nullptr)
         chart_->AddPoint(seriesIndex, time, degrees);
 }

@@ -29,14 +29,10 @@ public:
 
     // The series in the chart's order, which is the order of their slots.
     const std::vector<Series>& SeriesList() const { return series_; }
-    // Points added since the record was made, over all series (Clear
-    // included): one per pass that recorded a sample.
-    long long PointsAdded() const { return pointsAdded_; }
 
 private:
     RunChartTarget* chart_;
     std::vector<Series> series_;
-    long long pointsAdded_ = 0;
 };
 
 } // namespace web

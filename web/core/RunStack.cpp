@@ -191,6 +191,7 @@ void RunStack::Pass()
 {
     try {
         const model::RunSample sample = model::AdvancePass(pendulum_);
+        ++passes_;
         // No series when "Stop" and "Clear" were both handled before this
         // run's first pass.
         if (seriesIndex_ >= 0)

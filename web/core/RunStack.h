@@ -69,6 +69,8 @@ public:
     int Delay() const { return delay_; }
     bool ClearEnabled() const { return clearEnabled_; }
     bool ErrorBoxOpen() const { return errorBoxOpen_; }
+    // The passes made since the page opened, by every run.
+    long long Passes() const { return passes_; }
     const model::PendulumState& Pendulum() const { return pendulum_; }
 
 private:
@@ -125,6 +127,7 @@ private:
     std::vector<Run> runs_;
     std::deque<Input> pending_;
     bool errorBoxOpen_ = false;
+    long long passes_ = 0;
 };
 
 } // namespace web
