@@ -66,6 +66,11 @@ async function open() {
       controls.errorBox.querySelector("button").focus();
     },
   };
+  // The box's one button keeps the keyboard, as a message box's does.
+  controls.errorBox.addEventListener("keydown", (event) => {
+    if (event.key === "Tab")
+      event.preventDefault();
+  });
   // However the box is closed (OK, Escape), the engine goes on.
   controls.errorBox.addEventListener("close", () => engine._kyvadlo_error_box_closed());
 

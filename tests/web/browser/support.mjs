@@ -87,7 +87,7 @@ export async function errorBoxShown(page) {
 
 export async function closeErrorBox(page) {
   await page.click("#ErrorBoxOk");
-  await page.waitForSelector("#ErrorBox:not([open])");
+  await page.waitForSelector("#ErrorBox", { state: "hidden" });
 }
 
 export async function setFields(page, length, angle, inertia) {
