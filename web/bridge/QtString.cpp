@@ -1,7 +1,7 @@
 // UTF-8 and UTF-16 for the page's stand-in of the engine's string type.
 #include <QString>
 
-#include "web/core/Utf8.h"
+#include "web/text/Utf8.h"
 
 using web::AppendUtf8;
 using web::DecodeUtf8;

@@ -1,4 +1,4 @@
-#include "web/core/Utf8.h"
+#include "web/text/Utf8.h"
 
 namespace web {
 
