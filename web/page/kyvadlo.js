@@ -36,10 +36,17 @@ async function open() {
   };
 
   let separator = decimalSeparator(navigator.language);
-  const defaults = defaultTexts(separator);
-  controls.length.value = defaults.length;
-  controls.angle.value = defaults.angle;
-  controls.inertia.value = defaults.inertia;
+  // Fields that still hold their default texts take the new separator when
+  // the language changes; what the user typed stays as typed.
+  const writeDefaults = (previous) => {
+    const before = previous === null ? null : defaultTexts(previous);
+    const now = defaultTexts(separator);
+    for (const name of ["length", "angle", "inertia"]) {
+      if (before === null || controls[name].value === before[name])
+        controls[name].value = now[name];
+    }
+  };
+  writeDefaults(null);
 
   // What the engine asks of the page.
   let timer = null;
@@ -76,8 +83,10 @@ async function open() {
 
   engine._kyvadlo_create(separator.charCodeAt(0));
   window.addEventListener("languagechange", () => {
+    const previous = separator;
     separator = decimalSeparator(navigator.language);
     engine._kyvadlo_set_decimal_separator(separator.charCodeAt(0));
+    writeDefaults(previous);
   });
 
   controls.start.addEventListener("click", () =>

@@ -3,7 +3,7 @@
 // the browser's language.
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
-import { launchBrowser, openPage, servePage, waitForPasses } from "./support.mjs";
+import { errorBoxShown, launchBrowser, openPage, servePage, waitForPasses } from "./support.mjs";
 
 let server;
 let chromium;
@@ -102,4 +102,18 @@ test("the defaults and the numbers follow the browser's language", async () => {
     assert.deepEqual(problems, [], locale);
     await context.close();
   }
+});
+
+test("a change of the browser's language rewrites the untouched defaults and the numbers' separator", async () => {
+  const { page, context } = await openPage(chromium.browser, server.url, { locale: "en-GB" });
+  await page.fill("#Edit3", "0.07");
+  await page.evaluate(() => {
+    Object.defineProperty(navigator, "language", { get: () => "cs-CZ" });
+    window.dispatchEvent(new Event("languagechange"));
+  });
+  const values = await page.evaluate(() => ["Edit1", "Edit2", "Edit3"].map((id) => document.getElementById(id).value));
+  assert.deepEqual(values, ["0,8", "10", "0.07"]);
+  await page.click("#Button1");
+  assert.equal((await errorBoxShown(page)).text, "'0.07' is not a valid floating point value.");
+  await context.close();
 });
