@@ -1,20 +1,11 @@
 // The page's face: it loads cleanly, every control where the layout puts it,
 // the keys' order, labels and descriptions, the font, and the defaults in
 // the browser's language.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
-import { errorBoxShown, launchBrowser, openPage, servePage, waitForPasses } from "./support.mjs";
+import { errorBoxShown, openPage, usePageInChromium, waitForPasses } from "./support.mjs";
 
-let server;
-let chromium;
-before(async () => {
-  server = await servePage();
-  chromium = await launchBrowser();
-});
-after(async () => {
-  await chromium.close();
-  server.close();
-});
+const shared = usePageInChromium();
 
 // The layout's boxes in the page: Panel2 lies at (1, 1) and GroupBox1 at
 // (8, 16) in it, so the group's controls are offset by (9, 17).
@@ -45,7 +36,7 @@ async function boxOf(page, id) {
 }
 
 test("the page loads without an error, with every control where the layout puts it", async () => {
-  const { page, context, problems } = await openPage(chromium.browser, server.url, { query: "" });
+  const { page, context, problems } = await openPage(shared, { query: "" });
   for (const [id, box] of Object.entries(boxes))
     assert.deepEqual(await boxOf(page, id), box, id);
   assert.equal(await page.title(), "Fyzické kyvadlo");
@@ -63,7 +54,7 @@ test("the page loads without an error, with every control where the layout puts 
 });
 
 test("the keys go Edit1, Edit2, Start, Stop, Clear, pomalu, Edit3; labels and pictures are named", async () => {
-  const { page, context } = await openPage(chromium.browser, server.url);
+  const { page, context } = await openPage(shared);
   const order = [await page.evaluate(() => document.activeElement.id)];
   for (let i = 0; i < 6; ++i) {
     await page.keyboard.press("Tab");
@@ -91,7 +82,7 @@ test("the keys go Edit1, Edit2, Start, Stop, Clear, pomalu, Edit3; labels and pi
 
 test("the defaults and the numbers follow the browser's language", async () => {
   for (const [locale, texts] of [["cs-CZ", ["0,8", "10", "0,05"]], ["en-GB", ["0.8", "10", "0.05"]]]) {
-    const { page, context, problems } = await openPage(chromium.browser, server.url, { locale });
+    const { page, context, problems } = await openPage(shared, { locale });
     const values = await page.evaluate(() => ["Edit1", "Edit2", "Edit3"].map((id) => document.getElementById(id).value));
     assert.deepEqual(values, texts, locale);
     // A run with the defaults as they stand: no error box.
@@ -105,7 +96,7 @@ test("the defaults and the numbers follow the browser's language", async () => {
 });
 
 test("a change of the browser's language rewrites the untouched defaults and the numbers' separator", async () => {
-  const { page, context } = await openPage(chromium.browser, server.url, { locale: "en-GB" });
+  const { page, context } = await openPage(shared, { locale: "en-GB" });
   await page.fill("#Edit3", "0.07");
   await page.evaluate(() => {
     Object.defineProperty(navigator, "language", { get: () => "cs-CZ" });

@@ -1,23 +1,14 @@
 // Runs in the page: the samples of kyvadlo-run, nested runs ended by one
 // Stop, Clear, the 258th run refused, and the modal error box for every
 // failure a Start can meet.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import {
-  closeErrorBox, errorBoxShown, kyvadloRun, launchBrowser, openPage, servePage, setFields, waitForPasses,
+  closeErrorBox, errorBoxShown, kyvadloRun, openPage, setFields, usePageInChromium, waitForPasses,
 } from "./support.mjs";
 
-let server;
-let chromium;
-before(async () => {
-  server = await servePage();
-  chromium = await launchBrowser();
-});
-after(async () => {
-  await chromium.close();
-  server.close();
-});
+const shared = usePageInChromium();
 
 const series = (page) => page.evaluate(() => window.kyvadloTest.series());
 const runDepth = (page) => page.evaluate(() => window.kyvadloTest.runDepth());
@@ -32,7 +23,7 @@ function commandLineRun(points, length, angle, inertia) {
 }
 
 test("a run records the samples kyvadlo-run gives, bit for bit", async () => {
-  const { page, context, problems } = await openPage(chromium.browser, server.url);
+  const { page, context, problems } = await openPage(shared);
   await setFields(page, "0.5", "12", "0.05");
   await page.click("#Button1");
   assert.equal(await clearEnabled(page), false);
@@ -55,7 +46,7 @@ test("a run records the samples kyvadlo-run gives, bit for bit", async () => {
 });
 
 test("Start during a run nests a run, one Stop ends both, and Clear removes their series", async () => {
-  const { page, context } = await openPage(chromium.browser, server.url);
+  const { page, context } = await openPage(shared);
   await page.click("#Button1");
   await waitForPasses(page, 3);
   await setFields(page, "0.3", "5", "0.02");
@@ -83,7 +74,7 @@ test("Start during a run nests a run, one Stop ends both, and Clear removes thei
 });
 
 test("the 258th run without Clear is refused and the innermost run goes on", async () => {
-  const { page, context } = await openPage(chromium.browser, server.url);
+  const { page, context } = await openPage(shared);
   // All in one go: the first Start begins at once, the others wait for its
   // first pass's dispatch step, where each starts a run inside the last.
   await page.evaluate(() => {
@@ -113,7 +104,7 @@ test("the 258th run without Clear is refused and the innermost run goes on", asy
 });
 
 test("every failure of a Start shows the modal error box, which takes all input until OK", async () => {
-  const { page, context, problems } = await openPage(chromium.browser, server.url);
+  const { page, context, problems } = await openPage(shared);
   const failures = [
     [["abc", "10", "0.05"], "'abc' is not a valid floating point value."],
     [["0,8", "10", "0.05"], "'0,8' is not a valid floating point value."],

@@ -4,6 +4,7 @@ import { createServer } from "node:http";
 import { readFileSync, statSync } from "node:fs";
 import { extname, join, normalize, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
+import { after, before } from "node:test";
 import { chromium } from "playwright-core";
 
 const repository = resolve(fileURLToPath(import.meta.url), "../../../..");
@@ -55,7 +56,7 @@ export async function launchBrowser() {
 
 // A page of the window's client size that records console errors and
 // uncaught exceptions; query "?test" opens the test hook.
-export async function openPage(browser, url, { locale = "en-US", query = "?test", deviceScaleFactor = 1 } = {}) {
+export async function openPage({ browser, url }, { locale = "en-US", query = "?test", deviceScaleFactor = 1 } = {}) {
   const context = await browser.newContext({ locale, viewport: { width: 1092, height: 692 }, deviceScaleFactor });
   const page = await context.newPage();
   const problems = [];
@@ -94,4 +95,21 @@ export async function setFields(page, length, angle, inertia) {
   await page.fill("#Edit1", length);
   await page.fill("#Edit2", angle);
   await page.fill("#Edit3", inertia);
+}
+
+// The page served and chromium launched for the tests of one file: the
+// object's server and browser are there once the file's tests begin.
+export function usePageInChromium() {
+  const shared = {};
+  before(async () => {
+    shared.server = await servePage();
+    shared.chromium = await launchBrowser();
+    shared.url = shared.server.url;
+    shared.browser = shared.chromium.browser;
+  });
+  after(async () => {
+    await shared.chromium.close();
+    shared.server.close();
+  });
+  return shared;
 }
