@@ -59,6 +59,7 @@ async function open() {
         engine._kyvadlo_timer_fired();
       }, milliseconds);
     },
+    // The engine's pictures are not drawn in the page yet: nothing to show.
     dispatching() {},
     drawFrame(length, fi) {
       frames += 1;

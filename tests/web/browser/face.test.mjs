@@ -40,6 +40,12 @@ test("the page loads without an error, with every control where the layout puts 
   for (const [id, box] of Object.entries(boxes))
     assert.deepEqual(await boxOf(page, id), box, id);
   assert.equal(await page.title(), "Fyzické kyvadlo");
+  // Everything the page loaded, the font included, stays under 2 MB.
+  await page.evaluate(() => document.fonts.ready);
+  const loaded = await page.evaluate(() => performance.getEntriesByType("navigation").concat(
+    performance.getEntriesByType("resource")).reduce((sum, entry) => sum + entry.encodedBodySize, 0));
+  assert.ok(loaded > 400000 && loaded < 2 * 1024 * 1024, `${loaded} bytes`);
+  console.log(`the page loaded ${loaded} bytes`);
   assert.equal(await page.evaluate(() => "kyvadloTest" in window), false, "no test hook without ?test");
 
   // The chart takes what Panel2 leaves, also after a resize.
