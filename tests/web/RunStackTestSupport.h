@@ -35,11 +35,7 @@ public:
             action->second();
     }
 
-    void DrawFrame(double /*length*/, double fi) override
-    {
-        ++frames;
-        lastFrameFi = fi;
-    }
+    void DrawFrame(double /*length*/, double /*fi*/) override { ++frames; }
 
     void SetClearEnabled(bool enabled) override { clearEnabled = enabled; }
 
@@ -75,7 +71,6 @@ public:
     std::vector<int> sleeps;
     int dispatches = 0;
     int frames = 0;
-    double lastFrameFi = 0.0;
     bool clearEnabled = true;
     bool errorBoxOpen = false;
     std::vector<std::string> errors;
