@@ -1,0 +1,210 @@
+#include "web/text/StbTextBackend.h"
+
+#include "web/text/Utf8.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+#if !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmisleading-indentation"
+#endif
+#endif
+#define STB_TRUETYPE_IMPLEMENTATION
+#define STBTT_STATIC
+#include <stb_truetype.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+namespace web {
+
+struct StbTextBackend::Face {
+    std::string family;
+    bool bold = false;
+    bool italic = false;
+    std::vector<unsigned char> file;
+    stbtt_fontinfo info{};
+    int ascender = 0;
+    int descender = 0;
+
+    float Scale(int pixelSize) const { return stbtt_ScaleForMappingEmToPixels(&info, static_cast<float>(pixelSize)); }
+};
+
+namespace {
+
+// A turn on the screen by a whole number of quarter turns, counter-clockwise:
+// which pixel a pixel (u, v) of the upright run lands on, from the anchor.
+struct QuarterTurn {
+    int turns = 0;
+
+    std::pair<int, int> Place(int u, int v) const
+    {
+        switch (turns) {
+        case 1:
+            return {v, -u - 1};
+        case 2:
+            return {-u - 1, -v - 1};
+        case 3:
+            return {-v - 1, u};
+        default:
+            return {u, v};
+        }
+    }
+};
+
+// The quarter turns of an angle in degrees when it is a whole number of them.
+std::optional<QuarterTurn> QuarterTurnOf(double angle)
+{
+    double turn = std::fmod(angle, 360.0);
+    if (turn < 0)
+        turn += 360.0;
+    if (std::fmod(turn, 90.0) != 0.0)
+        return std::nullopt;
+    return QuarterTurn{static_cast<int>(turn / 90.0)};
+}
+
+} // namespace
+
+StbTextBackend::StbTextBackend() = default;
+StbTextBackend::~StbTextBackend() = default;
+
+bool StbTextBackend::AddFace(std::string family, std::vector<unsigned char> fontFile, bool bold, bool italic)
+{
+    auto face = std::make_unique<Face>();
+    face->family = std::move(family);
+    face->bold = bold;
+    face->italic = italic;
+    face->file = std::move(fontFile);
+    const int offset = stbtt_GetFontOffsetForIndex(face->file.data(), 0);
+    if (offset < 0 || stbtt_InitFont(&face->info, face->file.data(), offset) == 0)
+        return false;
+    int lineGap = 0;
+    stbtt_GetFontVMetrics(&face->info, &face->ascender, &face->descender, &lineGap);
+    faces_.push_back(std::move(face));
+    return true;
+}
+
+void StbTextBackend::AddAlias(std::string name, std::string family)
+{
+    aliases_[std::move(name)] = std::move(family);
+}
+
+StbTextBackend::Face* StbTextBackend::FaceFor(const TextFont& font)
+{
+    std::string family(font.name);
+    if (const auto alias = aliases_.find(family); alias != aliases_.end())
+        family = alias->second;
+    Face* regular = nullptr;
+    for (const auto& face : faces_) {
+        if (face->family != family)
+            continue;
+        if (face->bold == font.bold && face->italic == font.italic)
+            return face.get();
+        if (!face->bold && !face->italic)
+            regular = face.get();
+    }
+    if (regular != nullptr)
+        return regular;
+    return faces_.empty() ? nullptr : faces_.front().get();
+}
+
+const StbTextBackend::Glyph& StbTextBackend::GlyphOf(Face& face, int pixelSize, char32_t point)
+{
+    const auto key = std::make_tuple(static_cast<const Face*>(&face), pixelSize, point);
+    if (const auto found = glyphs_.find(key); found != glyphs_.end())
+        return found->second;
+
+    const float scale = face.Scale(pixelSize);
+    const int codepoint = static_cast<int>(point);
+    Glyph glyph;
+    int advance = 0;
+    int bearing = 0;
+    stbtt_GetCodepointHMetrics(&face.info, codepoint, &advance, &bearing);
+    glyph.advance = advance * static_cast<double>(scale);
+    unsigned char* coverage = stbtt_GetCodepointBitmap(&face.info, scale, scale, codepoint, &glyph.width,
+                                                       &glyph.height, &glyph.left, &glyph.top);
+    if (coverage != nullptr) {
+        const std::size_t count = static_cast<std::size_t>(glyph.width) * static_cast<std::size_t>(glyph.height);
+        glyph.set.resize(count);
+        for (std::size_t i = 0; i < count; ++i)
+            glyph.set[i] = coverage[i] >= 128 ? 1 : 0;
+        stbtt_FreeBitmap(coverage, nullptr);
+    } else {
+        glyph.width = glyph.height = 0;
+    }
+    return glyphs_.emplace(key, std::move(glyph)).first->second;
+}
+
+TextExtent StbTextBackend::Measure(const TextFont& font, std::string_view utf8)
+{
+    Face* const face = FaceFor(font);
+    if (face == nullptr)
+        return {};
+    const float scale = face->Scale(font.pixelSize);
+    TextExtent extent;
+    extent.ascent = static_cast<int>(std::lround(face->ascender * scale));
+    extent.descent = static_cast<int>(std::lround(-face->descender * scale));
+    const std::string text(utf8);
+    double width = 0.0;
+    for (std::size_t position = 0; position < text.size();)
+        width += GlyphOf(*face, font.pixelSize, DecodeUtf8(text, position)).advance;
+    extent.width = static_cast<int>(std::lround(width));
+    return extent;
+}
+
+void StbTextBackend::Draw(PixelBuffer& target, const ClipRect& clip, const TextFont& font, int x, int baseline,
+                          double angle, std::string_view utf8, std::uint32_t rgb)
+{
+    Face* const face = FaceFor(font);
+    if (face == nullptr)
+        return;
+    const int left = std::max(clip.left, 0);
+    const int top = std::max(clip.top, 0);
+    const int right = std::min(clip.right, target.width);
+    const int bottom = std::min(clip.bottom, target.height);
+    const std::uint32_t pixel = 0xFF000000u | (rgb & 0xFFFFFFu);
+    const auto set = [&](int px, int py) {
+        if (px >= left && px < right && py >= top && py < bottom)
+            target.pixels[static_cast<std::size_t>(py) * static_cast<std::size_t>(target.stride) + px] = pixel;
+    };
+
+    // Any other angle turns each pixel's centre about the anchor.
+    const std::optional<QuarterTurn> quarter = QuarterTurnOf(angle);
+    const double radians = angle * std::numbers::pi / 180.0;
+    const double c = std::cos(radians);
+    const double s = std::sin(radians);
+
+    const std::string text(utf8);
+    double pen = 0.0;
+    for (std::size_t position = 0; position < text.size();) {
+        const Glyph& glyph = GlyphOf(*face, font.pixelSize, DecodeUtf8(text, position));
+        const int origin = static_cast<int>(std::lround(pen));
+        for (int gy = 0; gy < glyph.height; ++gy) {
+            for (int gx = 0; gx < glyph.width; ++gx) {
+                if (glyph.set[static_cast<std::size_t>(gy * glyph.width + gx)] == 0)
+                    continue;
+                const int u = origin + glyph.left + gx;
+                const int v = glyph.top + gy;
+                if (quarter) {
+                    const auto [du, dv] = quarter->Place(u, v);
+                    set(x + du, baseline + dv);
+                } else {
+                    const double cu = u + 0.5;
+                    const double cv = v + 0.5;
+                    set(x + static_cast<int>(std::floor(cu * c + cv * s)),
+                        baseline + static_cast<int>(std::floor(-cu * s + cv * c)));
+                }
+            }
+        }
+        pen += glyph.advance;
+    }
+}
+
+} // namespace web

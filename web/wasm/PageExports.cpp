@@ -1,0 +1,118 @@
+// What the page's script calls: the controls' events, the timer, the error
+// box, and the record of the runs for the test hook.
+#include "web/core/RunRecord.h"
+#include "web/core/RunStack.h"
+#include "web/wasm/PageHost.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace {
+
+// The page's one run control, made when the page has its decimal separator.
+struct Page {
+    web::PageHost host;
+    web::RunRecord record;
+    web::RunStack runs;
+
+    explicit Page(char16_t decimalSeparator)
+        : runs(host, record, decimalSeparator)
+    {
+    }
+};
+
+std::unique_ptr<Page> page;
+
+// Digits enough to give the same double back.
+void AppendNumber(std::string& out, double value)
+{
+    char digits[32];
+    const int length = std::snprintf(digits, sizeof digits, "%.17g", value);
+    out.append(digits, static_cast<std::size_t>(length));
+}
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void kyvadlo_create(int decimalSeparator)
+{
+    page = std::make_unique<Page>(static_cast<char16_t>(decimalSeparator));
+}
+
+EMSCRIPTEN_KEEPALIVE void kyvadlo_set_decimal_separator(int decimalSeparator)
+{
+    page->runs.SetDecimalSeparator(static_cast<char16_t>(decimalSeparator));
+}
+
+EMSCRIPTEN_KEEPALIVE void kyvadlo_start(const char* length, const char* angle, const char* inertia)
+{
+    page->runs.ClickStart({length, angle, inertia});
+}
+
+EMSCRIPTEN_KEEPALIVE void kyvadlo_stop()
+{
+    page->runs.ClickStop();
+}
+
+EMSCRIPTEN_KEEPALIVE void kyvadlo_clear()
+{
+    page->runs.ClickClear();
+}
+
+EMSCRIPTEN_KEEPALIVE void kyvadlo_set_slow(int ticked)
+{
+    page->runs.SetSlow(ticked != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void kyvadlo_timer_fired()
+{
+    page->runs.TimerFired();
+}
+
+EMSCRIPTEN_KEEPALIVE void kyvadlo_error_box_closed()
+{
+    page->runs.ErrorBoxClosed();
+}
+
+EMSCRIPTEN_KEEPALIVE int kyvadlo_run_depth()
+{
+    return page->runs.RunDepth();
+}
+
+EMSCRIPTEN_KEEPALIVE double kyvadlo_passes()
+{
+    return static_cast<double>(page->runs.Passes());
+}
+
+// The series of the runs as JSON: [{"slot": i, "t": [...], "phi": [...]}, ...].
+// The string lives until the next call.
+EMSCRIPTEN_KEEPALIVE const char* kyvadlo_series_json()
+{
+    static std::string json;
+    json = "[";
+    for (const web::RunRecord::Series& series : page->record.SeriesList()) {
+        if (json.size() > 1)
+            json += ',';
+        json += "{\"slot\":" + std::to_string(series.seriesIndex) + ",\"t\":[";
+        for (std::size_t i = 0; i < series.times.size(); ++i) {
+            if (i > 0)
+                json += ',';
+            AppendNumber(json, series.times[i]);
+        }
+        json += "],\"phi\":[";
+        for (std::size_t i = 0; i < series.degrees.size(); ++i) {
+            if (i > 0)
+                json += ',';
+            AppendNumber(json, series.degrees[i]);
+        }
+        json += "]}";
+    }
+    json += ']';
+    return json.c_str();
+}
+
+} // extern "C"

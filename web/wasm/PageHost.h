@@ -1,0 +1,18 @@
+#pragma once
+
+#include "web/core/RunHost.h"
+
+namespace web {
+
+// The page's side of the run control: every request goes to the JavaScript
+// object the page has set as Module.kyvadloPage.
+class PageHost final : public RunHost {
+public:
+    void Schedule(int milliseconds) override;
+    void Dispatching() override;
+    void DrawFrame(double length, double fi) override;
+    void SetClearEnabled(bool enabled) override;
+    void ShowError(const std::string& text) override;
+};
+
+} // namespace web
