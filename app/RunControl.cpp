@@ -91,8 +91,8 @@ void TForm1::Button1Click(QObject* /*Sender*/)
     descriptions_->InputsRead(run_.SeriesIndex, ReadStartValues());
     pendulum_.AdvanceStep();
     DrawFrame();
-    runLoop_.dispatchPending();
-    runLoop_.sleep(FirstFrameHold);
+    runLoop_.DispatchPending();
+    runLoop_.Sleep(FirstFrameHold);
     RunPasses();
 }
 
@@ -125,10 +125,10 @@ void TForm1::RunPasses()
                 series->AddPoint(sample.Time, sample.Degrees, QString(), clDefault);
         }
         DrawFrame();
-        runLoop_.sleep(FrameSleep);
-        runLoop_.sleep(run_.Delay);
+        runLoop_.Sleep(FrameSleep);
+        runLoop_.Sleep(run_.Delay);
         descriptions_->Slept(FrameSleep + run_.Delay);
-        runLoop_.dispatchPending();
+        runLoop_.DispatchPending();
         runchart::FollowDataPastStartRange(*Chart1, pendulum_.Time);
         if (run_.StopFlag)
             return;

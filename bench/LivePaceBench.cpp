@@ -106,11 +106,11 @@ public:
     std::optional<CpuReading> last;
     long passes = 0;
 
-    void sleep(int milliseconds) override { system_.sleep(milliseconds); }
+    void Sleep(int milliseconds) override { system_.Sleep(milliseconds); }
 
-    void dispatchPending() override
+    void DispatchPending() override
     {
-        system_.dispatchPending();
+        system_.DispatchPending();
         ++dispatches_;
         // The first dispatch shows the first frame, before the second's hold;
         // the next ends the run's first pass.

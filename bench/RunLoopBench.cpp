@@ -45,8 +45,8 @@ class CallbackRunLoop final : public platform::RunLoop {
 public:
     std::function<void()> onDispatch;
 
-    void sleep(int /*milliseconds*/) override {}
-    void dispatchPending() override { onDispatch(); }
+    void Sleep(int /*milliseconds*/) override {}
+    void DispatchPending() override { onDispatch(); }
 };
 
 // The main window on the offscreen screen, driven by a CallbackRunLoop.

@@ -54,8 +54,8 @@ class FillingRunLoop final : public platform::RunLoop {
 public:
     std::function<void()> onDispatch;
 
-    void sleep(int /*milliseconds*/) override {}
-    void dispatchPending() override
+    void Sleep(int /*milliseconds*/) override {}
+    void DispatchPending() override
     {
         QCoreApplication::processEvents();
         onDispatch();

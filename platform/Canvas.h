@@ -119,7 +119,7 @@ public:
     // Ends the QPainter the canvas keeps active on its bound image, so that
     // copies of the image share its pixels instead of copying them at once
     // (the next drawing begins a new one).
-    void ReleasePainter() { endOwnPainter(); }
+    void ReleasePainter() { EndOwnPainter(); }
 
     // A monochrome canvas draws every colour as black or white, whichever is nearer.
     bool Monochrome() const { return monochrome_; }
@@ -203,94 +203,92 @@ private:
 
     // The QPainter to draw with, begun on the bound image when needed; null
     // when there is nothing to draw on.
-    QPainter* painter();
-    // painter() with the canvas's clip rectangle applied.
-    QPainter* clippedPainter();
-    void endOwnPainter();
-    void forgetPainterState();
+    QPainter* Painter();
+    // Painter() with the canvas's clip rectangle applied.
+    QPainter* ClippedPainter();
+    void EndOwnPainter();
+    void ForgetPainterState();
     // Before a fill that sets every pixel of the bound image: when the image
     // shares its pixels with a copy (a window the picture was handed to), it
     // takes new ones instead of copying the old ones at the first write,
     // since the fill reads none of them.
-    void dropSharedPixelsCoveredBy(const QRect& rect);
+    void DropSharedPixelsCoveredBy(const QRect& rect);
     // Takes the background from the brush if it was assigned since the last operation.
-    void realizeBrush();
+    void RealizeBrush();
     // True when the pen's pixels may be written straight into the image: a
     // bound RGB32 image, a pen in copy mode.
-    bool directCopyPossible() const;
+    bool DirectCopyPossible() const;
     // The colour the gaps of a dashed line take: the background colour when
     // the background is opaque, none (left as they are) when transparent.
-    std::optional<QRgb> gapColor() const;
+    std::optional<QRgb> GapColor() const;
     // A writer into the part of the bound image lines may be written to
     // directly, in the pen colour; none when nothing shows. Ends the painter
     // first when the image shares its pixels with a copy.
-    std::optional<raster::DirectLineWriter> directWriter(int width);
+    std::optional<raster::DirectLineWriter> DirectWriter(int width);
     // The caps of straight lines of a wide pen of this device width, as
     // QPainter draws them; null when the direct writer cannot copy them.
-    const raster::WideLineCaps* wideLineCaps(int deviceWidth);
+    const raster::WideLineCaps* CapsOfWideLines(int deviceWidth);
     // Takes the device pixel ratio of the bound target, and the clip at it.
-    void takeMapping();
+    void TakeMapping();
     // The clip in device pixels, from the logical one.
-    void takeDeviceClip();
+    void TakeDeviceClip();
     // The device box of a logical one, corners in order.
-    QRect deviceBox(int x0, int y0, int x1, int y1) const;
+    QRect DeviceBox(int x0, int y0, int x1, int y1) const;
     // The device box a one-pixel outline of a logical box takes: its edges
     // across the lines of a one-pixel pen along the box's edge pixels.
-    QRect lineBox(int x0, int y0, int x1, int y1) const;
+    QRect LineBox(int x0, int y0, int x1, int y1) const;
     // Sets the painter to work in device pixels (true) or in the target's
     // logical coordinates (false), which text is drawn in.
-    void applyDeviceTransform(QPainter& p, bool device);
+    void ApplyDeviceTransform(QPainter& p, bool device);
     // The device pixels of what the painter draws on.
-    QRect deviceSurface(const QPainter& p) const;
+    QRect DeviceSurface(const QPainter& p) const;
 
-    void applyClip(QPainter& p, const std::optional<QRect>& clip);
-    void applyPen(QPainter& p, const QPen& pen);
-    void applyBrush(QPainter& p, const QBrush& brush);
-    void applyComposition(QPainter& p, QPainter::CompositionMode mode);
-    void applyBackground(QPainter& p, bool opaque);
-    void applyFont(QPainter& p);
+    void ApplyClip(QPainter& p, const std::optional<QRect>& clip);
+    void ApplyPen(QPainter& p, const QPen& pen);
+    void ApplyBrush(QPainter& p, const QBrush& brush);
+    void ApplyComposition(QPainter& p, QPainter::CompositionMode mode);
+    void ApplyBackground(QPainter& p, bool opaque);
+    void ApplyFont(QPainter& p);
 
     // The lines between consecutive logical points (and back to the first
     // when closed).
-    void segments(std::span<const QPoint> points, bool closed);
+    void Segments(std::span<const QPoint> points, bool closed);
     // The same for device points.
-    void deviceSegments(std::span<const QPoint> points, bool closed);
+    void DeviceSegments(std::span<const QPoint> points, bool closed);
     // The device lines from ends[2i] to ends[2i + 1].
-    void deviceLinePairs(std::span<const QPoint> ends);
+    void DeviceLinePairs(std::span<const QPoint> ends);
     // Draws the device lines that forEach(draw) hands to draw(from, to),
     // with the pen at its device width.
     template <typename ForEach>
-    void drawDeviceLines(ForEach&& forEach);
+    void DrawDeviceLines(ForEach&& forEach);
     // The lines of each strip of logical (device) points; ends as for DrawLineStrips.
-    void stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends, bool device);
+    void StripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends, bool device);
     // A line through QPainter: a wide pen's line as QPainter draws it; a
     // one-pixel pen's pixels by the line rule, filled in the pen mode.
-    void lineThroughPainter(QPainter& p, QPoint from, QPoint to);
+    void LineThroughPainter(QPainter& p, QPoint from, QPoint to);
     // Fills the area with the brush (after the background for hatched brushes
     // on an opaque background) in the given composition.
-    void fillArea(QPainter& p, QPainter::CompositionMode mode,
+    void FillArea(QPainter& p, QPainter::CompositionMode mode,
                   const std::function<void(QPainter&)>& drawShape);
     // Sets the painter up to outline shapes with the pen: its mode, the
     // background for the gaps of a styled pen, no fill.
-    void applyOutlinePen(QPainter& p);
-    // The QPen shapes are outlined with: the pen at its device width.
-    QPen outlinePen() const;
+    void ApplyOutlinePen(QPainter& p);
     // The ring of device pixels the pen outlines the device box with, each
     // pixel once.
-    void outlineBox(int left, int top, int right, int bottom);
-    void ellipseOnDeviceBox(const QRect& box);
-    ArcEnds arcOnDeviceBox(const QRect& box, QPointF from, QPointF to);
+    void OutlineBox(int left, int top, int right, int bottom);
+    void EllipseOnDeviceBox(const QRect& box);
+    ArcEnds ArcOnDeviceBox(const QRect& box, QPointF from, QPointF to);
     // Draws the text cell at (x, y) in the painter's current coordinates,
     // with its background box unless that was filled already; upright when
     // those coordinates are not turned.
-    void textCell(QPainter& p, int x, int y, const QString& text, bool background, bool upright);
+    void TextCell(QPainter& p, int x, int y, const QString& text, bool background, bool upright);
     // The cell the text takes when placed at (x, y) by the alignment.
-    QRect textCellRect(int x, int y, const QString& text) const;
+    QRect TextCellRect(int x, int y, const QString& text) const;
 
     // What the canvas knows of the texts it writes in its font.
-    FontTextCache& fontTexts() const;
-    const QFont& qfont() const { return fontTexts().Font(); }
-    const QFontMetrics& metrics() const { return fontTexts().Metrics(); }
+    FontTextCache& FontTexts() const;
+    const QFont& QtFont() const { return FontTexts().Font(); }
+    const QFontMetrics& Metrics() const { return FontTexts().Metrics(); }
 
     QImage* image_ = nullptr;
     QPainter* external_ = nullptr;

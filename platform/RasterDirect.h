@@ -32,14 +32,14 @@ public:
     {
     }
 
-    void line(QPoint from, QPoint to)
+    void Line(QPoint from, QPoint to)
     {
         if (from.x() == to.x() || from.y() == to.y()) {
-            straightLine(from, to, {}, std::nullopt);
+            StraightLine(from, to, {}, std::nullopt);
             return;
         }
         if (width_ > 1) {
-            wideLine(from, to);
+            WideLine(from, to);
             return;
         }
         TraceLine(from, to, box_, [this](int x, int y, long long) { pixels_[y * stride_ + x] = color_; });
@@ -48,10 +48,10 @@ public:
     // The line in a dash pattern (see DashPhase), stepped from its start: the
     // pixels of its dashes in the colour, those of its gaps in gapColor, or
     // left as they are without one.
-    void dashedLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
+    void DashedLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
     {
         if (from.x() == to.x() || from.y() == to.y()) {
-            straightLine(from, to, pattern, gapColor);
+            StraightLine(from, to, pattern, gapColor);
             return;
         }
         const QRgb gap = 0xFF000000u | gapColor.value_or(0);
@@ -60,13 +60,13 @@ public:
         TraceWideLine(from, to, box_, width_, [&](int x, int y, long long step) {
             // The pixels inside the box come at consecutive steps.
             if (phase)
-                phase->advance();
+                phase->Advance();
             else
                 phase.emplace(pattern, step);
-            if (phase->on())
-                cross(x, y, alongX, color_);
+            if (phase->On())
+                Cross(x, y, alongX, color_);
             else if (gapColor)
-                cross(x, y, alongX, gap);
+                Cross(x, y, alongX, gap);
         });
     }
 
@@ -75,24 +75,24 @@ public:
     // the cross-section from the lower end to the pixel before the upper
     // one, and the caps beyond. The line must be at least
     // caps.ShortestLine() long.
-    void roundCappedLine(QPoint from, QPoint to, const WideLineCaps& caps)
+    void RoundCappedLine(QPoint from, QPoint to, const WideLineCaps& caps)
     {
         const bool alongX = from.y() == to.y();
         const long long lower = alongX ? std::min(from.x(), to.x()) : std::min(from.y(), to.y());
         const long long upper = alongX ? std::max(from.x(), to.x()) : std::max(from.y(), to.y());
         const long long centre = alongX ? from.y() : from.x();
         const CrossSpan body = CrossSectionAt(0, width_);
-        fillClipped(alongX, lower, upper - 1, centre + body.first, centre + body.last);
+        FillClipped(alongX, lower, upper - 1, centre + body.first, centre + body.last);
         for (const WideLineCaps::Stretch& cap : caps.Lower())
-            fillClipped(alongX, lower + cap.along, lower + cap.along, centre + cap.first, centre + cap.last);
+            FillClipped(alongX, lower + cap.along, lower + cap.along, centre + cap.first, centre + cap.last);
         for (const WideLineCaps::Stretch& cap : caps.Upper())
-            fillClipped(alongX, upper + cap.along, upper + cap.along, centre + cap.first, centre + cap.last);
+            FillClipped(alongX, upper + cap.along, upper + cap.along, centre + cap.first, centre + cap.last);
     }
 
 private:
     // The pixels from alongFirst to alongLast along a row (alongX) or a
     // column and from acrossFirst to acrossLast across it, those in the box.
-    void fillClipped(bool alongX, long long alongFirst, long long alongLast, long long acrossFirst,
+    void FillClipped(bool alongX, long long alongFirst, long long alongLast, long long acrossFirst,
                      long long acrossLast)
     {
         const long long left = std::max<long long>(alongX ? alongFirst : acrossFirst, box_.left);
@@ -109,8 +109,8 @@ private:
     // A line along a row or a column: the pixels from `from` towards `to`,
     // `to` left out, with their cross-sections, as the traced line sets them,
     // but a stretch of a dash or a gap at a time instead of a traced step
-    // per pixel. The pattern and gap colour as for dashedLine.
-    void straightLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
+    // per pixel. The pattern and gap colour as for DashedLine.
+    void StraightLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
     {
         const bool alongX = from.y() == to.y();
         const long long start = alongX ? from.x() : from.y();
@@ -157,10 +157,10 @@ private:
 
     // A line of the writer's width that runs along neither a row nor a
     // column: each pixel of its centre line with its cross-section.
-    void wideLine(QPoint from, QPoint to)
+    void WideLine(QPoint from, QPoint to)
     {
         if (StepsAlongX(from, to)) {
-            TraceWideLine(from, to, box_, width_, [&](int x, int y, long long) { cross(x, y, true, color_); });
+            TraceWideLine(from, to, box_, width_, [&](int x, int y, long long) { Cross(x, y, true, color_); });
             return;
         }
         // A steep line's centre pixels come in stretches down (or up) one
@@ -178,7 +178,7 @@ private:
 
     // The cross-section of the centre pixel (x, y) inside the box: a piece of
     // column x for a line along x, of row y otherwise.
-    void cross(int x, int y, bool alongX, QRgb color)
+    void Cross(int x, int y, bool alongX, QRgb color)
     {
         if (width_ == 1) {
             pixels_[y * stride_ + x] = color;

@@ -28,7 +28,7 @@ struct PixelBox {
     int right = 0;
     int bottom = 0;
 
-    constexpr bool contains(int x, int y) const
+    constexpr bool Contains(int x, int y) const
     {
         return x >= left && x < right && y >= top && y < bottom;
     }
@@ -199,7 +199,7 @@ inline StepsInBox ClipLine(QPoint a, QPoint b, const PixelBox& box)
         return clipped;
     clipped.range = {0, line.steps - 1};
     clipped.start = StartAtStep<long long>(line, 0);
-    if (!box.contains(a.x(), a.y()) || !box.contains(b.x(), b.y())) {
+    if (!box.Contains(a.x(), a.y()) || !box.Contains(b.x(), b.y())) {
         const auto clip = [&](auto wide) {
             using Int = decltype(wide);
             clipped.range = line.alongX ? ClipSteps<Int>(line, box.left, box.right, box.top, box.bottom)
@@ -336,7 +336,7 @@ public:
     }
 
     // Whether the step is in a dash (not in a gap).
-    bool on() const { return index_ % 2 == 0; }
+    bool On() const { return index_ % 2 == 0; }
 
     // Calls run(offset, count, on) for the dashes and gaps of the total
     // steps from this one on, in order: count steps from offset (0 for this
@@ -362,7 +362,7 @@ public:
     }
 
     // On to the next step.
-    void advance()
+    void Advance()
     {
         if (pattern_.empty() || --left_ > 0)
             return;

@@ -84,7 +84,7 @@ TEST(LineCoverage, WideLinesAreCoveredOnlyWhenTheWriterSetTheirPixelsAlready)
             const std::size_t earlier = static_cast<std::size_t>(i) * 7 % std::max<std::size_t>(lines.size(), 1);
             const auto [from, to] = i % 3 == 2 ? lines[earlier] : std::pair{a, b};
             QImage candidate = drawn.copy();
-            platform::raster::DirectLineWriter(candidate, box, 0, width).line(from, to);
+            platform::raster::DirectLineWriter(candidate, box, 0, width).Line(from, to);
             if (coverage.Covers(from, to)) {
                 ++covered;
                 ASSERT_EQ(candidate, drawn) << "width " << width << ", line " << i;
