@@ -11,9 +11,9 @@
 //   server_cpu_us        the server's CPU time per pass, when
 //                        KYVADLO_DISPLAY_SERVER_PID names its process.
 // Wall time depends on what else the machine runs; the CPU times much less.
-#include "app/ErrorBox.h"
 #include "app/Unit1.h"
 #include "bench/GuiBenchmarkMain.h"
+#include "bench/WindowBenchSupport.h"
 #include "platform/RunLoop.h"
 
 #include <QApplication>
@@ -27,28 +27,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class FailingErrorBox final : public ErrorBox {
-public:
-    explicit FailingErrorBox(benchmark::State& state)
-        : state_(state)
-    {
-    }
-
-protected:
-    void Present(const QString& /*caption*/, const QString& text) override
-    {
-        state_.SkipWithError(qPrintable(text));
-    }
-
-private:
-    benchmark::State& state_;
-};
+using window_bench::FailingErrorBox;
 
 // CPU seconds the calling process has used in the kernel, and in all.
 struct OwnCpu {

@@ -6,11 +6,11 @@
 // scaled to 200 % (the offscreen platform with two screens, the second
 // scaled as an X11 desktop scales: the window's backing store then has the
 // device pixels of the scaled screen).
-#include "app/ErrorBox.h"
 #include "app/ImageControl.h"
 #include "app/PendulumFigure.h"
 #include "app/Unit1.h"
 #include "bench/GuiBenchmarkMain.h"
+#include "bench/WindowBenchSupport.h"
 #include "chart/Chart.h"
 #include "model/RunPass.h"
 #include "platform/Canvas.h"
@@ -27,40 +27,11 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
-class FailingErrorBox final : public ErrorBox {
-public:
-    explicit FailingErrorBox(benchmark::State& state)
-        : state_(state)
-    {
-    }
-
-protected:
-    void Present(const QString& /*caption*/, const QString& text) override
-    {
-        state_.SkipWithError(qPrintable(text));
-    }
-
-private:
-    benchmark::State& state_;
-};
-
-// Sleeps cost nothing; each dispatch step delivers Qt's events and then
-// stops the run once its series has the points wanted.
-class FillingRunLoop final : public platform::RunLoop {
-public:
-    std::function<void()> onDispatch;
-
-    void Sleep(int /*milliseconds*/) override {}
-    void DispatchPending() override
-    {
-        QCoreApplication::processEvents();
-        onDispatch();
-    }
-};
+using window_bench::CallbackRunLoop;
+using window_bench::FailingErrorBox;
 
 constexpr int PointsPerRun = 300;
 
@@ -69,7 +40,7 @@ constexpr int PointsPerRun = 300;
 // pixel ratio of the screen the window is shown on.
 void WindowPass(benchmark::State& state, int runs, double ratio)
 {
-    FillingRunLoop loop;
+    CallbackRunLoop loop;
     FailingErrorBox errors(state);
     TForm1 form(loop, &errors, [] { return QLocale::c(); });
     const QList<QScreen*> screens = QGuiApplication::screens();
@@ -83,7 +54,10 @@ void WindowPass(benchmark::State& state, int runs, double ratio)
         state.SkipWithError("no screen of this ratio: run with the two screens' configuration");
         return;
     }
+    // Each dispatch step delivers Qt's events and stops the run once its
+    // series has the points wanted.
     loop.onDispatch = [&form] {
+        QCoreApplication::processEvents();
         const TChartSeries* series = form.Chart1->SeriesAt(form.Chart1->NumberOfSeries() - 1);
         if (series->PointCount() >= PointsPerRun)
             form.Button2Click(form.Button2);

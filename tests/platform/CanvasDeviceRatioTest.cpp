@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <vector>
 
@@ -23,6 +24,35 @@ using testing_support::rgbAt;
 constexpr unsigned kWhite = 0xFFFFFF;
 constexpr unsigned kBlack = 0x000000;
 constexpr unsigned kRed = 0xFF0000;
+
+// The same drawing written directly (an RGB32 image) and through QPainter
+// (an image of another format), at a ratio, clipped alike.
+class BothPaths {
+public:
+    BothPaths(double ratio, const QRect& clip)
+        : direct_(60, 50, kWhite, ratio)
+        , painted_(direct_.image.size(), QImage::Format_ARGB32_Premultiplied)
+    {
+        painted_.fill(Qt::white);
+        painted_.setDevicePixelRatio(ratio);
+        filled_.BindImage(&painted_);
+        for (Canvas* canvas : Canvases())
+            canvas->IntersectClipRect(clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1);
+    }
+
+    std::array<Canvas*, 2> Canvases() { return {&direct_.canvas, &filled_}; }
+    const QImage& Direct() const { return direct_.image; }
+    QImage Painted()
+    {
+        filled_.Unbind();
+        return painted_.convertToFormat(QImage::Format_RGB32);
+    }
+
+private:
+    Surface direct_;
+    QImage painted_;
+    Canvas filled_;
+};
 
 // Fills, one-pixel outlines, rows and columns in both directions, a dotted
 // row and a clip: everything whose pixels are whole logical pixels.
@@ -219,23 +249,15 @@ TEST(CanvasDeviceRatio, WideLinesAreTheSameWrittenDirectlyAndFilledThroughQPaint
     std::mt19937 random(17);
     std::uniform_int_distribution<int> coordinate(-40, 160);
     for (const double ratio : {1.5, 2.0, 3.0}) {
-        Surface direct(60, 50, kWhite, ratio);
-        QImage painted(direct.image.size(), QImage::Format_ARGB32_Premultiplied);
-        painted.fill(Qt::white);
-        painted.setDevicePixelRatio(ratio);
-        Canvas filled;
-        filled.BindImage(&painted);
-        for (Canvas* canvas : {&direct.canvas, &filled})
-            canvas->IntersectClipRect(4, 3, 55, 46);
+        BothPaths both(ratio, QRect(QPoint(4, 3), QPoint(54, 45)));
         for (int i = 0; i < 300; ++i) {
             const QPoint from(coordinate(random), coordinate(random));
             const QPoint to(coordinate(random), coordinate(random));
-            direct.canvas.DrawDeviceLine(from, to);
-            filled.DrawDeviceLine(from, to);
+            for (Canvas* canvas : both.Canvases())
+                canvas->DrawDeviceLine(from, to);
         }
-        filled.Unbind();
-        EXPECT_EQ(direct.image, painted.convertToFormat(QImage::Format_RGB32)) << "ratio " << ratio;
-        EXPECT_GT(countPixelsNot(direct.image, kWhite, 0, 0, direct.image.width(), direct.image.height()), 1000);
+        EXPECT_EQ(both.Direct(), both.Painted()) << "ratio " << ratio;
+        EXPECT_GT(countPixelsNot(both.Direct(), kWhite, 0, 0, both.Direct().width(), both.Direct().height()), 1000);
     }
 }
 
@@ -249,19 +271,12 @@ TEST(CanvasDeviceRatio, StraightLinesAreTheSameWrittenDirectlyAndFilledThroughQP
     std::uniform_int_distribution<int> coordinate(-40, 160);
     std::uniform_int_distribution<int> pick(0, 5);
     for (const double ratio : {1.0, 1.5, 2.0, 3.0}) {
-        Surface direct(60, 50, kWhite, ratio);
-        QImage painted(direct.image.size(), QImage::Format_ARGB32_Premultiplied);
-        painted.fill(Qt::white);
-        painted.setDevicePixelRatio(ratio);
-        Canvas filled;
-        filled.BindImage(&painted);
-        for (Canvas* canvas : {&direct.canvas, &filled})
-            canvas->IntersectClipRect(4, 3, 55, 46);
+        BothPaths both(ratio, QRect(QPoint(4, 3), QPoint(54, 45)));
         for (int i = 0; i < 400; ++i) {
             const QPoint from(coordinate(random), coordinate(random));
             const QPoint to = i % 2 == 0 ? QPoint(coordinate(random), from.y()) : QPoint(from.x(), coordinate(random));
             const int style = pick(random);
-            for (Canvas* canvas : {&direct.canvas, &filled}) {
+            for (Canvas* canvas : both.Canvases()) {
                 canvas->Pen().SetColor(static_cast<TColor>(i * 0x10305));
                 canvas->Pen().SetStyle(style < 5 ? static_cast<TPenStyle>(style) : psSolid);
                 canvas->Pen().SetAlternateDots(style == 5);
@@ -270,9 +285,8 @@ TEST(CanvasDeviceRatio, StraightLinesAreTheSameWrittenDirectlyAndFilledThroughQP
                 canvas->DrawDeviceLine(from, to);
             }
         }
-        filled.Unbind();
-        EXPECT_EQ(direct.image, painted.convertToFormat(QImage::Format_RGB32)) << "ratio " << ratio;
-        EXPECT_GT(countPixelsNot(direct.image, kWhite, 0, 0, direct.image.width(), direct.image.height()), 1000);
+        EXPECT_EQ(both.Direct(), both.Painted()) << "ratio " << ratio;
+        EXPECT_GT(countPixelsNot(both.Direct(), kWhite, 0, 0, both.Direct().width(), both.Direct().height()), 1000);
     }
 }
 
@@ -285,27 +299,19 @@ TEST(CanvasDeviceRatio, WidePensAlongRowsAndColumnsAreTheSameWrittenDirectlyAndD
     std::uniform_int_distribution<int> coordinate(-10, 70);
     std::uniform_int_distribution<int> length(0, 40);
     for (const double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5}) {
-        Surface direct(60, 50, kWhite, ratio);
-        QImage painted(direct.image.size(), QImage::Format_ARGB32_Premultiplied);
-        painted.fill(Qt::white);
-        painted.setDevicePixelRatio(ratio);
-        Canvas drawn;
-        drawn.BindImage(&painted);
-        for (Canvas* canvas : {&direct.canvas, &drawn})
-            canvas->IntersectClipRect(3, 2, 56, 47);
+        BothPaths both(ratio, QRect(QPoint(3, 2), QPoint(55, 46)));
         for (int i = 0; i < 300; ++i) {
             const QPoint from(coordinate(random), coordinate(random));
             const int reach = length(random) * (i % 4 < 2 ? 1 : -1);
             const QPoint to = i % 2 == 0 ? from + QPoint(reach, 0) : from + QPoint(0, reach);
-            for (Canvas* canvas : {&direct.canvas, &drawn}) {
+            for (Canvas* canvas : both.Canvases()) {
                 canvas->Pen().SetWidth(2 + i % 3);
                 canvas->Pen().SetColor(static_cast<TColor>(i * 0x20103));
                 canvas->MoveTo(from.x(), from.y());
                 canvas->LineTo(to.x(), to.y());
             }
         }
-        drawn.Unbind();
-        EXPECT_EQ(direct.image, painted.convertToFormat(QImage::Format_RGB32)) << "ratio " << ratio;
+        EXPECT_EQ(both.Direct(), both.Painted()) << "ratio " << ratio;
     }
 }
 
