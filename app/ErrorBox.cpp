@@ -16,7 +16,7 @@ void ErrorBox::ShowFailure(const QString& message)
 QString FailureMessage(const std::exception& failure)
 {
     if (const auto* own = dynamic_cast<const KyvadloError*>(&failure))
-        return own->message();
+        return own->Message();
     return QString::fromUtf8(failure.what());
 }
 

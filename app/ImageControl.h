@@ -14,7 +14,8 @@ class QImage;
 // A control that shows an off-screen bitmap at its top-left corner, unscaled.
 // The bitmap is made on the first use of the canvas, white and of the
 // control's size at that moment; until then the control draws nothing of its
-// own and its parent shows through.
+// own and its parent shows through. From then on, at a whole device pixel
+// ratio, the bitmap covers the control and the parent is not painted under it.
 //
 // The bitmap has the control's device pixel ratio: on a screen scaled to
 // 200 % it has twice as many device pixels each way, and its pixels land one
@@ -30,8 +31,10 @@ public:
     // The canvas that draws into the bitmap; makes the bitmap on first use.
     // Drawing only changes the bitmap: call Changed to have it shown.
     platform::Canvas& Canvas();
-    // Asks for a repaint that shows what the canvas has drawn.
+    // Asks for a repaint that shows what the canvas has drawn: all of it,
+    // or only the logical pixels of area where the drawing changed the bitmap.
     void Changed() { update(); }
+    void Changed(const QRect& area) { update(area); }
 
     bool HasBitmap() const { return bitmap_ != nullptr; }
     // The bitmap's pixels, or null before the canvas was first used.
@@ -52,6 +55,9 @@ private:
     // Makes the bitmap anew and has it redrawn when the control's ratio is
     // not the bitmap's.
     void FollowRatio();
+    // Tells Qt whether the bitmap covers the control, so that the parent
+    // need not be painted under it.
+    void CoverParent();
 
     std::unique_ptr<platform::RasterBitmap> bitmap_;
     // Follows the screen of the window the control is shown in.

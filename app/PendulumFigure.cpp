@@ -8,6 +8,7 @@
 #include <QPoint>
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace figure {
@@ -62,13 +63,28 @@ void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi)
 
     canvas.Pen().SetColor(clBlack);
     // The rounded end around the pivot, on the far side from the body.
-    canvas.DeviceArc(edge(x + w), edge(y - w), edge(x - w), edge(y + w), edge(pivotSide1X), edge(pivotSide1Y),
-                     edge(pivotSide2X), edge(pivotSide2Y));
+    const platform::Canvas::ArcEnds pivotArc
+        = canvas.DeviceArc(edge(x + w), edge(y - w), edge(x - w), edge(y + w), edge(pivotSide1X), edge(pivotSide1Y),
+                           edge(pivotSide2X), edge(pivotSide2Y));
     // The rounded end around the centre of mass, on the far side from the pivot.
-    canvas.DeviceArc(edge(X + w + L * s), edge(Y - w + L * c), edge(X - w + L * s), edge(Y + w + L * c),
-                     edge(farSide2X), edge(farSide2Y), edge(farSide1X), edge(farSide1Y));
-    canvas.DrawDeviceLine(point(pivotSide1X, pivotSide1Y), point(farSide1X, farSide1Y));
-    canvas.DrawDeviceLine(point(pivotSide2X, pivotSide2Y), point(farSide2X, farSide2Y));
+    const platform::Canvas::ArcEnds farArc
+        = canvas.DeviceArc(edge(X + w + L * s), edge(Y - w + L * c), edge(X - w + L * s), edge(Y + w + L * c),
+                           edge(farSide2X), edge(farSide2Y), edge(farSide1X), edge(farSide1Y));
+    if (mapping.IsIdentity()) {
+        canvas.DrawDeviceLine(point(pivotSide1X, pivotSide1Y), point(farSide1X, farSide1Y));
+        canvas.DrawDeviceLine(point(pivotSide2X, pivotSide2Y), point(farSide2X, farSide2Y));
+    } else {
+        // At the device resolution the sides run between the arcs' own
+        // ends, both ends drawn, so that the outline is closed there.
+        const auto arcEnd = [penWidth](QPointF end) {
+            return QPoint(platform::DeviceMapping::DeviceLinePosition(end.x(), penWidth),
+                          platform::DeviceMapping::DeviceLinePosition(end.y(), penWidth));
+        };
+        for (const auto& [from, to] : {std::pair(pivotArc.from, farArc.to), std::pair(pivotArc.to, farArc.from)}) {
+            canvas.DrawDeviceLine(arcEnd(from), arcEnd(to));
+            canvas.DrawDeviceLine(arcEnd(to), arcEnd(from));
+        }
+    }
 
     canvas.Pen().SetColor(clRed);
     canvas.DeviceEllipse(edge(x + d), edge(y - d), edge(x - d), edge(y + d));
@@ -77,6 +93,19 @@ void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi)
     // The device lines leave the pen position alone; it ends at the centre
     // of mass, where the line to it has always left it.
     canvas.MoveTo(RoundToPixel(centreX), RoundToPixel(centreY));
+}
+
+QRect FrameBounds(int x, int y, int l, double fi)
+{
+    // A one-pixel pen reaches at most a logical pixel beyond a shape's
+    // logical corners at any ratio; one more for the rounding of the centre.
+    constexpr int margin = 2;
+    const long double L = l;
+    const int centreX = RoundToPixel(x + L * model::ExtendedSine(fi));
+    const int centreY = RoundToPixel(y + L * model::ExtendedCosine(fi));
+    const int reach = HalfWidth + margin;
+    return QRect(QPoint(std::min(x, centreX) - reach, std::min(y, centreY) - reach),
+                 QPoint(std::max(x, centreX) + reach, std::max(y, centreY) + reach));
 }
 
 } // namespace figure

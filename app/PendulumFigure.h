@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 namespace platform {
 class Canvas;
 }
@@ -35,5 +37,10 @@ int BarLength(double metres);
 // worked out at the device resolution. Leaves the pen red, its position at
 // the centre of mass.
 void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi);
+
+// The logical pixels that DrawPendulum with these arguments may set, at any
+// device pixel ratio: the outline's box around the pivot and the centre of
+// mass, with a margin for the pen and the rounding of device positions.
+QRect FrameBounds(int x, int y, int l, double fi);
 
 } // namespace figure

@@ -91,8 +91,8 @@ void TForm1::Button1Click(QObject* /*Sender*/)
     descriptions_->InputsRead(run_.SeriesIndex, ReadStartValues());
     pendulum_.AdvanceStep();
     DrawFrame();
-    runLoop_.dispatchPending();
-    runLoop_.sleep(FirstFrameHold);
+    runLoop_.DispatchPending();
+    runLoop_.Sleep(FirstFrameHold);
     RunPasses();
 }
 
@@ -125,10 +125,10 @@ void TForm1::RunPasses()
                 series->AddPoint(sample.Time, sample.Degrees, QString(), clDefault);
         }
         DrawFrame();
-        runLoop_.sleep(FrameSleep);
-        runLoop_.sleep(run_.Delay);
+        runLoop_.Sleep(FrameSleep);
+        runLoop_.Sleep(run_.Delay);
         descriptions_->Slept(FrameSleep + run_.Delay);
-        runLoop_.dispatchPending();
+        runLoop_.DispatchPending();
         runchart::FollowDataPastStartRange(*Chart1, pendulum_.Time);
         if (run_.StopFlag)
             return;
@@ -159,19 +159,36 @@ void TForm1::CheckBox1Click(QObject* /*Sender*/)
     run_.Delay = CheckBox1->isChecked() ? SlowDelay : 0;
 }
 
-void TForm1::ClearImage()
+void TForm1::ClearImage(const QRect& area)
 {
     platform::Canvas& canvas = Image1->Canvas();
     canvas.Brush().SetColor(clWhite);
-    const QSize size = Image1->PictureSize();
-    canvas.FillRect(0, 0, size.width(), size.height());
+    canvas.FillRect(area.left(), area.top(), area.left() + area.width(), area.top() + area.height());
 }
 
+QRect TForm1::WholeImage()
+{
+    // The bitmap is made at the canvas's first use.
+    Image1->Canvas();
+    return QRect(QPoint(0, 0), Image1->PictureSize());
+}
+
+QRect TForm1::FramePixels(const FrameInputs& frame)
+{
+    return figure::FrameBounds(frame.X, frame.Y, frame.L, frame.Fi);
+}
+
+// The bitmap is white but for the frame before, if any: clearing that
+// frame's box clears the whole bitmap, and only the pixels of the two
+// frames' boxes change.
 void TForm1::DrawFrame()
 {
+    const std::optional<FrameInputs> before = lastFrame_;
     lastFrame_ = FrameInputs{PivotX, PivotY, figure::BarLength(pendulum_.Length), pendulum_.Fi};
-    DrawLastFrame();
-    Image1->Changed();
+    const QRect cleared = before ? FramePixels(*before) : WholeImage();
+    ClearImage(cleared);
+    figure::DrawPendulum(Image1->Canvas(), lastFrame_->X, lastFrame_->Y, lastFrame_->L, lastFrame_->Fi);
+    Image1->Changed(cleared | FramePixels(*lastFrame_));
     descriptions_->FrameDrawn(lastFrame_->Fi, lastFrame_->L);
 }
 
@@ -179,6 +196,6 @@ void TForm1::DrawLastFrame()
 {
     if (!lastFrame_)
         return;
-    ClearImage();
+    ClearImage(WholeImage());
     figure::DrawPendulum(Image1->Canvas(), lastFrame_->X, lastFrame_->Y, lastFrame_->L, lastFrame_->Fi);
 }

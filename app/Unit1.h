@@ -128,11 +128,15 @@ private:
     // The run's parts.
     model::RunInputs ReadStartValues();
     void RunPasses();
-    void ClearImage();
-    // ClearImage, then the pendulum at its pivot in the image, as the model
-    // has it now; kept as the last frame.
+    // Fills the area of the image (logical pixels) with white.
+    void ClearImage(const QRect& area);
+    // The whole image, whose bitmap is made if it is not there yet.
+    QRect WholeImage();
+    // The pendulum at its pivot in the image, as the model has it now, on
+    // the cleared image; kept as the last frame.
     void DrawFrame();
-    // Draws the last frame into the image again, without asking for a repaint.
+    // Draws the last frame into the cleared image again, without asking for
+    // a repaint.
     void DrawLastFrame();
 
     platform::RunLoop& runLoop_;
@@ -153,6 +157,8 @@ private:
         double Fi = 0.0;
     };
     std::optional<FrameInputs> lastFrame_;
+    // The pixels a frame may set in the image.
+    static QRect FramePixels(const FrameInputs& frame);
     // What the window tells a screen reader.
     std::unique_ptr<WindowDescriptions> descriptions_;
     int runDepth_ = 0;

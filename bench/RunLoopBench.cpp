@@ -2,11 +2,11 @@
 // the figure, and the dispatch step in which the chart and the image repaint.
 // Measured on the real window (offscreen) with 0, 10^4 and 10^5 points already
 // on the chart, and the parts of a pass on their own for the breakdown.
-#include "app/ErrorBox.h"
 #include "app/ImageControl.h"
 #include "app/PendulumFigure.h"
 #include "app/Unit1.h"
 #include "bench/GuiBenchmarkMain.h"
+#include "bench/WindowBenchSupport.h"
 #include "chart/Chart.h"
 #include "platform/Canvas.h"
 #include "platform/RasterBitmap.h"
@@ -18,36 +18,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <functional>
 
 namespace {
 
-// A failure ends the benchmark with its message instead of showing a box.
-class FailingErrorBox final : public ErrorBox {
-public:
-    explicit FailingErrorBox(benchmark::State& state)
-        : state_(state)
-    {
-    }
-
-protected:
-    void Present(const QString& /*caption*/, const QString& text) override
-    {
-        state_.SkipWithError(qPrintable(text));
-    }
-
-private:
-    benchmark::State& state_;
-};
-
-// Sleeps cost nothing here; each dispatch step hands over to the benchmark.
-class CallbackRunLoop final : public platform::RunLoop {
-public:
-    std::function<void()> onDispatch;
-
-    void sleep(int /*milliseconds*/) override {}
-    void dispatchPending() override { onDispatch(); }
-};
+using window_bench::CallbackRunLoop;
+using window_bench::FailingErrorBox;
 
 // The main window on the offscreen screen, driven by a CallbackRunLoop.
 class BenchWindow {

@@ -237,7 +237,7 @@ void TCustomChartAxis::SetLabelsMultiLine(bool value)
 
 void TCustomChartAxis::SetAxisValuesFormat(const QString& value)
 {
-    owner_.StoreSetting(axisValuesFormat_, value);
+    owner_.StoreSetting(axisValuesFormat_, TNumberFormat(value));
 }
 
 void TCustomChartAxis::SetDateTimeFormat(const QString& value)

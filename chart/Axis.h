@@ -5,6 +5,7 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartRect.h"
 #include "chart/DeviceLinePlacement.h"
+#include "chart/NumberFormat.h"
 
 #include <QString>
 
@@ -117,7 +118,7 @@ public:
     void SetLabelStyle(TAxisLabelStyle value);
     bool LabelsMultiLine() const { return labelsMultiLine_; }
     void SetLabelsMultiLine(bool value);
-    const QString& AxisValuesFormat() const { return axisValuesFormat_; }
+    const QString& AxisValuesFormat() const { return axisValuesFormat_.Text(); }
     void SetAxisValuesFormat(const QString& value);
     const QString& DateTimeFormat() const { return dateTimeFormat_; }
     void SetDateTimeFormat(const QString& value);
@@ -275,7 +276,7 @@ private:
     int labelsSize_ = 0;
     TAxisLabelStyle labelStyle_ = talAuto;
     int labelsPos_ = 0;
-    QString axisValuesFormat_;
+    TNumberFormat axisValuesFormat_;
     QString dateTimeFormat_;
     bool exactDateTime_ = true;
     bool roundFirstLabel_ = true;

@@ -9,6 +9,9 @@
 
 QStringList LabelLines(const QString& text)
 {
+    // Most labels are one line: no need to search them for line ends.
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return {text};
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     return text.split(lineEnd);
 }

@@ -51,7 +51,7 @@ double TCustomChartAxis::ComputeLabelStep() const
 
 QString TCustomChartAxis::FormatAxisValue(double value) const
 {
-    QString text = FormatNumber(axisValuesFormat_, value, owner_.NumberSeparators());
+    QString text = axisValuesFormat_.Write(value, owner_.NumberSeparators());
     // A copy, so that a handler may replace itself while it runs.
     if (const auto handler = owner_.OnGetAxisLabel)
         handler(*this, nullptr, -1, text);

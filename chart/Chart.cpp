@@ -102,13 +102,19 @@ void TChart::paintEvent(QPaintEvent* /*event*/)
         }
     }
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_);
-    // At a fractional ratio the window may have a device row or column more
-    // than the surface (the window's size rounds halves up, the surface's to
-    // even): that strip takes the panel's colour, not what was there before.
     const double ratio = surface_.devicePixelRatio();
-    if (ratio != 1.0) {
+    if (ratio == 1.0) {
+        painter.drawImage(0, 0, surface_);
+    } else {
+        // In device pixels, where the surface is one block copy.
         painter.setTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
+        const QImage pixels(surface_.constBits(), surface_.width(), surface_.height(), surface_.bytesPerLine(),
+                            surface_.format());
+        painter.drawImage(0, 0, pixels);
+        // At a fractional ratio the window may have a device row or column
+        // more than the surface (the window's size rounds halves up, the
+        // surface's to even): that strip takes the panel's colour, not what
+        // was there before.
         const QColor panel = ToQColor(Color());
         painter.fillRect(QRect(surface_.width(), 0, 1, surface_.height() + 1), panel);
         painter.fillRect(QRect(0, surface_.height(), surface_.width() + 1, 1), panel);

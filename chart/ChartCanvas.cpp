@@ -16,7 +16,7 @@ void TChartCanvas3D::SetUseOffscreenBuffer(bool value)
 {
     useOffscreenBuffer_ = value;
     if (!value && bitmap_)
-        dropBitmap();
+        DropBitmap();
 }
 
 void TChartCanvas3D::SetMonochrome(bool value)
@@ -25,11 +25,11 @@ void TChartCanvas3D::SetMonochrome(bool value)
         return;
     monochrome_ = value;
     if (bitmap_)
-        dropBitmap();
+        DropBitmap();
     dirty_ = true;
 }
 
-void TChartCanvas3D::dropBitmap()
+void TChartCanvas3D::DropBitmap()
 {
     if (target_ == &bitmap_->GetCanvas())
         target_ = nullptr;
@@ -87,38 +87,38 @@ void TChartCanvas3D::CopyBufferTo(int x, int y, platform::Canvas& canvas)
 
 void TChartCanvas3D::SetBackgroundColor(TColor color)
 {
-    current().SetBackgroundColor(color);
+    Current().SetBackgroundColor(color);
 }
 
 void TChartCanvas3D::SetBackgroundMode(TBackgroundMode mode)
 {
-    current().SetBackgroundMode(mode);
+    Current().SetBackgroundMode(mode);
 }
 
 void TChartCanvas3D::SetTextAlignment(int flags)
 {
-    current().SetTextAlignment(flags);
+    Current().SetTextAlignment(flags);
 }
 
 void TChartCanvas3D::FillRectangle(const TChartRect& rect)
 {
-    current().FillRect(rect.left, rect.top, rect.right, rect.bottom);
+    Current().FillRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
 void TChartCanvas3D::MovePenTo(int x, int y)
 {
-    current().MoveTo(x, y);
+    Current().MoveTo(x, y);
 }
 
 void TChartCanvas3D::DrawLineTo(int x, int y)
 {
-    current().LineTo(x, y);
+    Current().LineTo(x, y);
 }
 
 void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1)
 {
-    current().MoveTo(x0, y0);
-    current().LineTo(x1, y1);
+    Current().MoveTo(x0, y0);
+    Current().LineTo(x1, y1);
 }
 
 void TChartCanvas3D::DrawHorizontalLine(int x0, int x1, int y)
@@ -133,22 +133,22 @@ void TChartCanvas3D::DrawVerticalLine(int x, int y0, int y1)
 
 void TChartCanvas3D::DrawLineStrip(std::span<const QPoint> points)
 {
-    current().DrawLineStrip(points);
+    Current().DrawLineStrip(points);
 }
 
 void TChartCanvas3D::DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
 {
-    current().DrawLineStrips(points, ends);
+    Current().DrawLineStrips(points, ends);
 }
 
 void TChartCanvas3D::DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
 {
-    current().DrawDeviceLineStrips(points, ends);
+    Current().DrawDeviceLineStrips(points, ends);
 }
 
 void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1)
 {
-    current().Rectangle(x0, y0, x1, y1);
+    Current().Rectangle(x0, y0, x1, y1);
 }
 
 void TChartCanvas3D::DrawRectangle(const TChartRect& rect)
@@ -158,12 +158,12 @@ void TChartCanvas3D::DrawRectangle(const TChartRect& rect)
 
 void TChartCanvas3D::DrawPolygon(std::span<const QPoint> points)
 {
-    current().Polygon(points);
+    Current().Polygon(points);
 }
 
 void TChartCanvas3D::DrawTextAt(int x, int y, const QString& text)
 {
-    current().TextOut(x, y, text);
+    Current().TextOut(x, y, text);
 }
 
 void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& text)
@@ -171,17 +171,17 @@ void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& tex
     Brush().SetStyle(bsClear);
     if (angle > 360)
         angle -= 360;
-    current().TextOutRotated(x, y, angle, text);
+    Current().TextOutRotated(x, y, angle, text);
 }
 
 int TChartCanvas3D::TextWidth(const QString& text) const
 {
-    return current().TextWidth(text);
+    return Current().TextWidth(text);
 }
 
 int TChartCanvas3D::TextHeight(const QString& text) const
 {
-    return current().TextHeight(text);
+    return Current().TextHeight(text);
 }
 
 int TChartCanvas3D::FontHeight() const
@@ -191,12 +191,12 @@ int TChartCanvas3D::FontHeight() const
 
 void TChartCanvas3D::ClipRectangle(const TChartRect& rect)
 {
-    current().IntersectClipRect(rect.left, rect.top, rect.right, rect.bottom);
+    Current().IntersectClipRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
 void TChartCanvas3D::RemoveClipping()
 {
-    current().RemoveClip();
+    Current().RemoveClip();
 }
 
 void TChartCanvas3D::SelectFont(TChartFont& font)
@@ -226,7 +226,7 @@ void TChartCanvas3D::ApplyVisiblePen(const TChartPen& pen)
 
 void TChartCanvas3D::ResetCanvasState()
 {
-    platform::Canvas& canvas = current();
+    platform::Canvas& canvas = Current();
     canvas.Pen().SetColor(clBlack);
     canvas.Pen().SetWidth(1);
     canvas.Pen().SetStyle(psSolid);

@@ -43,9 +43,9 @@ public:
     platform::Canvas* Target() const { return target_; }
     void SetTarget(platform::Canvas* target);
 
-    platform::CanvasPen& Pen() { return current().Pen(); }
-    platform::CanvasBrush& Brush() { return current().Brush(); }
-    platform::CanvasFont& Font() { return current().Font(); }
+    platform::CanvasPen& Pen() { return Current().Pen(); }
+    platform::CanvasBrush& Brush() { return Current().Brush(); }
+    platform::CanvasFont& Font() { return Current().Font(); }
 
     bool UseOffscreenBuffer() const { return useOffscreenBuffer_; }
     // Turning the buffer off drops the bitmap and marks the picture stale.
@@ -96,7 +96,7 @@ public:
     // position stays where it was.
     void DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
     // How logical pixels map onto the device pixels of the current target.
-    const platform::DeviceMapping& Mapping() const { return current().Mapping(); }
+    const platform::DeviceMapping& Mapping() const { return Current().Mapping(); }
     // Outline in the pen, inside in the brush; x1 and y1 exclusive.
     void DrawRectangle(int x0, int y0, int x1, int y1);
     void DrawRectangle(const TChartRect& rect);
@@ -127,9 +127,9 @@ public:
     void ResetCanvasState();
 
 private:
-    platform::Canvas& current() { return target_ != nullptr ? *target_ : detached_; }
-    const platform::Canvas& current() const { return target_ != nullptr ? *target_ : detached_; }
-    void dropBitmap();
+    platform::Canvas& Current() { return target_ != nullptr ? *target_ : detached_; }
+    const platform::Canvas& Current() const { return target_ != nullptr ? *target_ : detached_; }
+    void DropBitmap();
 
     platform::Canvas* target_ = nullptr;
     // Stands in for a missing target: draws nothing, measures text.

@@ -16,14 +16,6 @@ void TLineCoverage::Reset(int surfaceWidth, int surfaceHeight, int left, int top
     high_.assign(columns, 0);
 }
 
-bool TLineCoverage::CoversTraced(QPoint a, QPoint b) const
-{
-    bool covered = true;
-    const raster::PixelBox box{left_, top_, right_, bottom_};
-    raster::TraceLine(a, b, box, [&](int x, int y, long long) { covered = covered && HoldsRun(x, y, y); });
-    return covered;
-}
-
 template <typename Run>
 void TLineCoverage::ForEachColumnRun(QPoint a, QPoint b, Run&& run) const
 {
@@ -56,38 +48,39 @@ void TLineCoverage::ForEachColumnRun(QPoint a, QPoint b, Run&& run) const
     });
 }
 
-bool TLineCoverage::CoversWide(QPoint a, QPoint b) const
+bool TLineCoverage::CoversRuns(QPoint a, QPoint b) const
 {
     bool covered = true;
-    ForEachColumnRun(a, b, [&](int x, int y0, int y1) {
-        // What lies outside the box is never drawn.
-        if (!covered || x < left_ || x >= right_)
-            return;
-        y0 = std::max(y0, top_);
-        y1 = std::min(y1, bottom_ - 1);
-        covered = y0 > y1 || HoldsRun(x, y0, y1);
-    });
+    ForEachColumnRun(a, b, [&](int x, int y0, int y1) { covered = covered && HoldsClipped(x, y0, y1); });
     return covered;
-}
-
-void TLineCoverage::AddWide(QPoint a, QPoint b)
-{
-    ForEachColumnRun(a, b, [this](int x, int y0, int y1) { AddRun(x, y0, y1); });
 }
 
 void TLineCoverage::Add(QPoint a, QPoint b)
 {
-    if (width_ > 1) {
-        AddWide(a, b);
-        return;
+    ForEachColumnRun(a, b, [this](int x, int y0, int y1) { AddRun(x, y0, y1); });
+}
+
+bool TLineCoverage::AddUnlessCovered(QPoint a, QPoint b)
+{
+    if (width_ == 1 && a.x() == b.x()) {
+        if (CoversVertical(a.x(), a.y(), b.y()))
+            return false;
+        Add(a, b);
+        return true;
     }
-    if (a.x() == b.x()) {
-        if (a.y() != b.y())
-            AddRun(a.x(), a.y() < b.y() ? a.y() : b.y() + 1, a.y() < b.y() ? b.y() - 1 : a.y());
-        return;
-    }
-    const raster::PixelBox box{left_, top_, right_, bottom_};
-    raster::TraceLine(a, b, box, [&](int x, int y, long long) { AddRun(x, y, y); });
+    // The pieces are kept while they are judged, and added once one of
+    // them is found not to be set yet.
+    pending_.clear();
+    bool covered = true;
+    ForEachColumnRun(a, b, [&](int x, int y0, int y1) {
+        pending_.push_back({x, y0, y1});
+        covered = covered && HoldsClipped(x, y0, y1);
+    });
+    if (covered)
+        return false;
+    for (const ColumnRun& run : pending_)
+        AddRun(run.x, run.y0, run.y1);
+    return true;
 }
 
 void TLineCoverage::AddRun(int x, int y0, int y1)

@@ -28,12 +28,14 @@ public:
     // to be set (a line that sets nothing there is covered).
     bool Covers(QPoint a, QPoint b) const
     {
-        if (width_ > 1)
-            return CoversWide(a, b);
-        return a.x() == b.x() ? CoversVertical(a.x(), a.y(), b.y()) : CoversTraced(a, b);
+        if (width_ == 1 && a.x() == b.x())
+            return CoversVertical(a.x(), a.y(), b.y());
+        return CoversRuns(a, b);
     }
     // Records the pixels the line sets, as far as the runs can hold them.
     void Add(QPoint a, QPoint b);
+    // Add unless Covers: whether the line was added, tracing it once.
+    bool AddUnlessCovered(QPoint a, QPoint b);
 
 private:
     bool CoversVertical(int x, int y0, int y1) const
@@ -45,12 +47,20 @@ private:
         const auto column = static_cast<std::size_t>(x - left_);
         return top > bottom || (low_[column] <= top && bottom <= high_[column]);
     }
-    bool CoversTraced(QPoint a, QPoint b) const;
-    bool CoversWide(QPoint a, QPoint b) const;
-    void AddWide(QPoint a, QPoint b);
+    bool CoversRuns(QPoint a, QPoint b) const;
+    // Whether rows y0 .. y1 of column x, cut to the box, are known to be set.
+    bool HoldsClipped(int x, int y0, int y1) const
+    {
+        if (x < left_ || x >= right_)
+            return true;
+        y0 = std::max(y0, top_);
+        y1 = std::min(y1, bottom_ - 1);
+        return y0 > y1 || HoldsRun(x, y0, y1);
+    }
     // Calls run(x, y0, y1) for pieces of columns (rows y0 .. y1 of column x,
-    // not clipped to the box) that together are the pixels the wide line from
-    // a to b sets, at least those inside the box.
+    // not clipped to the box) that together are the pixels the line from a
+    // to b sets, at least those inside the box: a steep line's pixels a
+    // stretch of rows at a time.
     template <typename Run>
     void ForEachColumnRun(QPoint a, QPoint b, Run&& run) const;
     // Rows y0 .. y1 of a column inside the box are set.
@@ -70,4 +80,11 @@ private:
     // Per column: rows low .. high (inclusive) are set; none when low > high.
     std::vector<int> low_;
     std::vector<int> high_;
+    // The column pieces of the line AddUnlessCovered judges.
+    struct ColumnRun {
+        int x;
+        int y0;
+        int y1;
+    };
+    std::vector<ColumnRun> pending_;
 };

@@ -138,11 +138,10 @@ private:
     void Segment(QPoint from, QPoint to)
     {
         if (coverage_ != nullptr) {
-            if (coverage_->Covers(from, to)) {
+            if (!coverage_->AddUnlessCovered(from, to)) {
                 CloseStrip();
                 return;
             }
-            coverage_->Add(from, to);
         }
         if (!stripOpen_ || points_.back() != from) {
             CloseStrip();

@@ -5,8 +5,10 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -344,34 +346,74 @@ QString FormatGeneral(double value, int precision, QChar decimalSeparator)
     return out;
 }
 
-QString FormatNumber(const QString& format, double value, const TNumberSeparators& separators)
+// The sections of a format string: the one for every value, and those that
+// replace it for negative values and for values that round to zero, when
+// the string gives them (an empty section gives none).
+struct TNumberFormat::Sections {
+    Section positive;
+    std::optional<Section> negative;
+    std::optional<Section> zero;
+};
+
+TNumberFormat::TNumberFormat(const QString& format)
+    : text_(format)
 {
-    if (format.isEmpty() || !std::isfinite(value))
+    const std::vector<QString> texts = SplitSections(format);
+    const auto parsed = [&texts](std::size_t index) -> std::optional<Section> {
+        if (texts.size() <= index || texts[index].isEmpty())
+            return std::nullopt;
+        return ParseSection(texts[index]);
+    };
+    sections_ = std::make_shared<const Sections>(Sections{ParseSection(texts[0]), parsed(1), parsed(2)});
+}
+
+QString TNumberFormat::Write(double value, const TNumberSeparators& separators) const
+{
+    // A chart's time axis writes new values all the time: the kept texts are
+    // few, and dropped when there are more.
+    constexpr qsizetype mostKept = 256;
+    if (!(separators == writtenWith_) || written_.size() >= mostKept) {
+        written_.clear();
+        writtenWith_ = separators;
+    }
+    const quint64 key = std::bit_cast<quint64>(value);
+    if (const auto found = written_.constFind(key); found != written_.constEnd())
+        return *found;
+    QString text = Compose(value, separators);
+    written_.insert(key, text);
+    return text;
+}
+
+QString TNumberFormat::Compose(double value, const TNumberSeparators& separators) const
+{
+    if (text_.isEmpty() || !std::isfinite(value))
         return FormatGeneral(value, generalDigits, separators.decimal);
 
-    const std::vector<QString> sections = SplitSections(format);
     const DecimalDigits expanded = Expand(std::fabs(value), expandedDigits);
-
-    Section section = ParseSection(sections[0]);
-    if (!section.scientific && expanded.exponent > expandedDigits)
+    const Section* section = &sections_->positive;
+    if (!section->scientific && expanded.exponent > expandedDigits)
         return FormatGeneral(value, generalDigits, separators.decimal);
-    Rounded rounded = RoundFor(section, expanded);
+    Rounded rounded = RoundFor(*section, expanded);
     bool writeSign = value < 0 && !rounded.mantissa.IsZero();
 
     // The zero and negative sections, when given, replace the first one.
-    const auto useSection = [&](std::size_t index) {
-        if (sections.size() <= index || sections[index].isEmpty())
-            return false;
-        section = ParseSection(sections[index]);
-        rounded = RoundFor(section, expanded);
+    const auto useSection = [&](const std::optional<Section>& replacement) {
+        if (!replacement)
+            return;
+        section = &*replacement;
+        rounded = RoundFor(*section, expanded);
         writeSign = false;
-        return true;
     };
     if (rounded.mantissa.IsZero())
-        useSection(2);
+        useSection(sections_->zero);
     else if (value < 0)
-        useSection(1);
+        useSection(sections_->negative);
 
-    const QString text = Render(section, rounded, separators);
+    const QString text = Render(*section, rounded, separators);
     return writeSign ? QLatin1Char('-') + text : text;
+}
+
+QString FormatNumber(const QString& format, double value, const TNumberSeparators& separators)
+{
+    return TNumberFormat(format).Write(value, separators);
 }

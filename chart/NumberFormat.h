@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QChar>
+#include <QHash>
 #include <QLocale>
 #include <QString>
+
+#include <memory>
 
 // The decimal and thousands separators numbers are written with. The program
 // takes them from the user's locale; a format string names them as '.' and ','.
@@ -37,6 +40,32 @@ struct TNumberSeparators {
 // more than 18 integer digits, infinities, NaN and an empty format are
 // written in the general format with 15 significant digits.
 QString FormatNumber(const QString& format, double value, const TNumberSeparators& separators);
+
+// A number format string read once, for writing many values with it:
+// Write gives what FormatNumber gives with the same string. The texts of
+// the values written last are kept, so that the same labels, written in
+// every paint, are written once.
+class TNumberFormat {
+public:
+    explicit TNumberFormat(const QString& format = {});
+
+    const QString& Text() const { return text_; }
+    QString Write(double value, const TNumberSeparators& separators) const;
+
+    friend bool operator==(const TNumberFormat& a, const TNumberFormat& b) { return a.text_ == b.text_; }
+
+private:
+    struct Sections;
+
+    QString Compose(double value, const TNumberSeparators& separators) const;
+
+    QString text_;
+    // Shared by copies; never changed once read.
+    std::shared_ptr<const Sections> sections_;
+    // Texts written with these separators, by the bits of their value.
+    mutable TNumberSeparators writtenWith_;
+    mutable QHash<quint64, QString> written_;
+};
 
 // The general format: up to `precision` significant digits without trailing
 // zeros, in plain notation while the decimal exponent lies between -4 and

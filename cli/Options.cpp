@@ -186,7 +186,7 @@ double ReadNumber(const std::string& text, std::string_view option)
     try {
         return platform::TextToDouble(QString::fromLocal8Bit(text), QLatin1Char('.'));
     } catch (const KyvadloError& error) {
-        const QString message = platform::ErrorBoxText(error.message());
+        const QString message = platform::ErrorBoxText(error.Message());
         throw UsageError(std::string(option) + ": " + message.toLocal8Bit().toStdString());
     }
 }

@@ -52,7 +52,7 @@ RunEnd SimulateRun(const RunInputs& inputs, std::int64_t points, RunObserver& ob
         pendulum.AdvanceStep();
     } catch (const KyvadloError& fault) {
         end.time = pendulum.Time;
-        end.fault = fault.message();
+        end.fault = fault.Message();
         return end;
     }
     for (; end.points < points; ++end.points) {
@@ -60,7 +60,7 @@ RunEnd SimulateRun(const RunInputs& inputs, std::int64_t points, RunObserver& ob
         try {
             recorded = model::AdvancePass(pendulum);
         } catch (const KyvadloError& fault) {
-            end.fault = fault.message();
+            end.fault = fault.Message();
             break;
         }
         observer.AddSample({recorded.Time, recorded.Degrees, pendulum.Omega, MechanicalEnergy(pendulum)});

@@ -44,24 +44,24 @@ PictureMapping::PictureMapping(QSize window, QRect target)
 {
 }
 
-bool PictureMapping::isValid() const
+bool PictureMapping::IsValid() const
 {
     return window_.width() > 0 && window_.height() > 0 && !target_.isEmpty();
 }
 
-int PictureMapping::x(int logicalX) const
+int PictureMapping::X(int logicalX) const
 {
     return target_.left()
         + static_cast<int>(RoundedMulDiv(logicalX, target_.width(), window_.width()));
 }
 
-int PictureMapping::y(int logicalY) const
+int PictureMapping::Y(int logicalY) const
 {
     return target_.top()
         + static_cast<int>(RoundedMulDiv(logicalY, target_.height(), window_.height()));
 }
 
-int PictureMapping::height(int logicalHeight) const
+int PictureMapping::Height(int logicalHeight) const
 {
     return static_cast<int>(RoundedMulDiv(logicalHeight, target_.height(), window_.height()));
 }
@@ -79,23 +79,23 @@ QFont PictureFont(GlyphSlant slant, int pixelSize)
 void DrawVectorPicture(QPainter& painter, const VectorPicture& picture, const QRect& target)
 {
     const PictureMapping mapping(picture.window, target);
-    if (!mapping.isValid())
+    if (!mapping.IsValid())
         return;
 
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setPen(Qt::black);
     for (const PictureGlyph& glyph : picture.glyphs) {
-        painter.setFont(PictureFont(glyph.slant, mapping.height(glyph.emHeight)));
-        painter.drawText(QPoint(mapping.x(glyph.x), mapping.y(glyph.baseline)),
+        painter.setFont(PictureFont(glyph.slant, mapping.Height(glyph.emHeight)));
+        painter.drawText(QPoint(mapping.X(glyph.x), mapping.Y(glyph.baseline)),
                          GlyphText(glyph.character));
     }
     for (const PictureRule& rule : picture.rules) {
         // A pen thinner than a pixel still draws one pixel.
-        const int width = std::max(1, mapping.height(rule.penWidth));
-        const int left = mapping.x(std::min(rule.x0, rule.x1));
-        const int right = mapping.x(std::max(rule.x0, rule.x1));
-        const int top = mapping.y(rule.y) - width / 2;
+        const int width = std::max(1, mapping.Height(rule.penWidth));
+        const int left = mapping.X(std::min(rule.x0, rule.x1));
+        const int right = mapping.X(std::max(rule.x0, rule.x1));
+        const int top = mapping.Y(rule.y) - width / 2;
         painter.fillRect(QRect(left, top, right - left, width), Qt::black);
     }
     painter.restore();

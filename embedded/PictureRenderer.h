@@ -23,11 +23,11 @@ public:
     PictureMapping(QSize window, QRect target);
 
     // False when either the window or the target has no area: nothing maps.
-    bool isValid() const;
-    int x(int logicalX) const;
-    int y(int logicalY) const;
+    bool IsValid() const;
+    int X(int logicalX) const;
+    int Y(int logicalY) const;
     // A vertical length (font heights, pen widths).
-    int height(int logicalHeight) const;
+    int Height(int logicalHeight) const;
 
 private:
     QSize window_;

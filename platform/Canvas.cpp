@@ -6,6 +6,7 @@
 #include "platform/RasterVectorUnit.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 #include <optional>
 
@@ -33,16 +34,16 @@ public:
     }
     PainterRuns(const PainterRuns&) = delete;
     PainterRuns& operator=(const PainterRuns&) = delete;
-    ~PainterRuns() { flush(); }
+    ~PainterRuns() { Flush(); }
 
-    void add(int x, int y, bool dash)
+    void Add(int x, int y, bool dash)
     {
         // Along a line, the next pixel shares the row (or column) of the one
         // before it or moves one across.
         if (!run_.isEmpty() && dash == dashOn_ && (y == last_.y() || x == last_.x())) {
             run_ |= QRect(x, y, 1, 1);
         } else {
-            flush();
+            Flush();
             run_ = QRect(x, y, 1, 1);
             dashOn_ = dash;
         }
@@ -50,7 +51,7 @@ public:
     }
 
 private:
-    void flush()
+    void Flush()
     {
         if (run_.isEmpty())
             return;
@@ -98,6 +99,19 @@ std::span<const int> WidenedPattern(std::span<const int> pattern, int width, std
     return std::span<const int>(storage.data(), count);
 }
 
+// Whether the line runs along a row or a column, is at least shortest
+// pixels long and lies where QPainter's rasterizer is exact, which the direct
+// writer's copy of its pixels assumes.
+bool IsStraightAndWritable(QPoint from, QPoint to, int shortest)
+{
+    constexpr int near = 1 << 14;
+    const auto isNear = [](QPoint p) { return std::abs(p.x()) < near && std::abs(p.y()) < near; };
+    if (!isNear(from) || !isNear(to))
+        return false;
+    return (from.y() == to.y() && std::abs(to.x() - from.x()) >= shortest)
+           || (from.x() == to.x() && std::abs(to.y() - from.y()) >= shortest);
+}
+
 // draw(from, to) for a line given in logical pixels (its device line for a
 // pen of the given logical width) or, when not logical, in device pixels.
 template <typename Draw>
@@ -134,14 +148,14 @@ Canvas::Canvas()
 
 Canvas::~Canvas()
 {
-    endOwnPainter();
+    EndOwnPainter();
 }
 
 void Canvas::BindImage(QImage* image)
 {
     Unbind();
     image_ = image;
-    takeMapping();
+    TakeMapping();
 }
 
 void Canvas::BindPainter(QPainter* painter)
@@ -152,19 +166,19 @@ void Canvas::BindPainter(QPainter* painter)
         external_->setRenderHint(QPainter::Antialiasing, false);
         external_->setRenderHint(QPainter::TextAntialiasing, false);
     }
-    takeMapping();
+    TakeMapping();
 }
 
 void Canvas::Unbind()
 {
-    endOwnPainter();
-    forgetPainterState();
+    EndOwnPainter();
+    ForgetPainterState();
     image_ = nullptr;
     external_ = nullptr;
-    takeMapping();
+    TakeMapping();
 }
 
-void Canvas::takeMapping()
+void Canvas::TakeMapping()
 {
     double ratio = 1.0;
     if (image_ != nullptr && !image_->isNull())
@@ -172,21 +186,21 @@ void Canvas::takeMapping()
     else if (external_ != nullptr && external_->device() != nullptr)
         ratio = external_->device()->devicePixelRatioF();
     mapping_.ratio = ratio > 0 ? ratio : 1.0;
-    takeDeviceClip();
+    TakeDeviceClip();
 }
 
-void Canvas::takeDeviceClip()
+void Canvas::TakeDeviceClip()
 {
     if (!clip_) {
         deviceClip_.reset();
         return;
     }
     const QRect& clip = *clip_;
-    const QRect device = deviceBox(clip.left(), clip.top(), clip.left() + clip.width(), clip.top() + clip.height());
+    const QRect device = DeviceBox(clip.left(), clip.top(), clip.left() + clip.width(), clip.top() + clip.height());
     deviceClip_ = device.isEmpty() ? QRect(0, 0, 0, 0) : device;
 }
 
-QRect Canvas::deviceBox(int x0, int y0, int x1, int y1) const
+QRect Canvas::DeviceBox(int x0, int y0, int x1, int y1) const
 {
     const int left = mapping_.Edge(std::min(x0, x1));
     const int top = mapping_.Edge(std::min(y0, y1));
@@ -205,44 +219,44 @@ QRgb Canvas::Resolve(TColor color) const
 
 void Canvas::SetBackgroundMode(TBackgroundMode mode)
 {
-    realizeBrush();
+    RealizeBrush();
     backgroundMode_ = mode;
 }
 
 void Canvas::SetBackgroundColor(TColor color)
 {
-    realizeBrush();
+    RealizeBrush();
     backgroundColor_ = color;
 }
 
 void Canvas::SetTextAlignment(int flags)
 {
-    realizeBrush();
+    RealizeBrush();
     textAlignment_ = flags;
 }
 
 void Canvas::IntersectClipRect(int left, int top, int right, int bottom)
 {
-    realizeBrush();
+    RealizeBrush();
     const auto near = [](int value) { return std::clamp(value, -kFar, kFar); };
     const QRect rect(QPoint(near(std::min(left, right)), near(std::min(top, bottom))),
                      QPoint(near(std::max(left, right)) - 1, near(std::max(top, bottom)) - 1));
     const QRect narrowed = clip_ ? clip_->intersected(rect) : rect;
     // An empty clip is kept as an explicit empty rectangle: nothing shows.
     clip_ = narrowed.isValid() ? narrowed : QRect(0, 0, 0, 0);
-    takeDeviceClip();
+    TakeDeviceClip();
 }
 
 void Canvas::RemoveClip()
 {
-    realizeBrush();
+    RealizeBrush();
     clip_.reset();
     deviceClip_.reset();
 }
 
 void Canvas::MoveTo(int x, int y)
 {
-    realizeBrush();
+    RealizeBrush();
     penPos_ = QPoint(x, y);
 }
 
@@ -254,25 +268,25 @@ void Canvas::LineTo(int x, int y)
 
 void Canvas::Polyline(std::span<const QPoint> points)
 {
-    realizeBrush();
-    segments(points, false);
+    RealizeBrush();
+    Segments(points, false);
 }
 
 void Canvas::DrawLineStrip(std::span<const QPoint> points)
 {
-    realizeBrush();
+    RealizeBrush();
     if (points.empty())
         return;
-    segments(points, false);
+    Segments(points, false);
     penPos_ = points.back();
 }
 
 void Canvas::DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
 {
-    realizeBrush();
+    RealizeBrush();
     if (ends.empty())
         return;
-    stripSegments(points, ends, false);
+    StripSegments(points, ends, false);
     const std::size_t end = std::min(ends.back(), points.size());
     if (end > 0)
         penPos_ = points[end - 1];
@@ -280,18 +294,18 @@ void Canvas::DrawLineStrips(std::span<const QPoint> points, std::span<const std:
 
 void Canvas::DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
 {
-    realizeBrush();
-    stripSegments(points, ends, true);
+    RealizeBrush();
+    StripSegments(points, ends, true);
 }
 
 void Canvas::DrawDeviceLine(QPoint from, QPoint to)
 {
-    realizeBrush();
+    RealizeBrush();
     const QPoint points[] = {from, to};
-    deviceSegments(points, false);
+    DeviceSegments(points, false);
 }
 
-void Canvas::realizeBrush()
+void Canvas::RealizeBrush()
 {
     if (!brush_.assigned_)
         return;
@@ -304,10 +318,10 @@ void Canvas::realizeBrush()
     }
 }
 
-QPainter* Canvas::painter()
+QPainter* Canvas::Painter()
 {
     if (external_ != nullptr) {
-        applyDeviceTransform(*external_, true);
+        ApplyDeviceTransform(*external_, true);
         return external_;
     }
     if (image_ == nullptr)
@@ -315,19 +329,19 @@ QPainter* Canvas::painter()
     // A copy of the image shares its pixels until one side writes; end the
     // painter so that beginning it again gives this canvas pixels of its own.
     if (ownPainter_.isActive() && !image_->isDetached())
-        endOwnPainter();
+        EndOwnPainter();
     if (!ownPainter_.isActive()) {
-        forgetPainterState();
+        ForgetPainterState();
         if (!ownPainter_.begin(image_))
             return nullptr;
         ownPainter_.setRenderHint(QPainter::Antialiasing, false);
         ownPainter_.setRenderHint(QPainter::TextAntialiasing, false);
     }
-    applyDeviceTransform(ownPainter_, true);
+    ApplyDeviceTransform(ownPainter_, true);
     return &ownPainter_;
 }
 
-void Canvas::applyDeviceTransform(QPainter& p, bool device)
+void Canvas::ApplyDeviceTransform(QPainter& p, bool device)
 {
     // At a ratio of 1 the painter's own coordinates are device pixels.
     if (mapping_.IsIdentity() || applied_->deviceTransform == device)
@@ -338,26 +352,26 @@ void Canvas::applyDeviceTransform(QPainter& p, bool device)
     applied_->deviceTransform = device;
 }
 
-QPainter* Canvas::clippedPainter()
+QPainter* Canvas::ClippedPainter()
 {
-    QPainter* p = painter();
+    QPainter* p = Painter();
     if (p != nullptr)
-        applyClip(*p, deviceClip_);
+        ApplyClip(*p, deviceClip_);
     return p;
 }
 
-void Canvas::endOwnPainter()
+void Canvas::EndOwnPainter()
 {
     if (ownPainter_.isActive())
         ownPainter_.end();
 }
 
-void Canvas::forgetPainterState()
+void Canvas::ForgetPainterState()
 {
     *applied_ = PainterState();
 }
 
-bool Canvas::directCopyPossible() const
+bool Canvas::DirectCopyPossible() const
 {
     return image_ != nullptr && image_->format() == QImage::Format_RGB32 && pen_.Mode() == pmCopy;
 }
@@ -365,17 +379,17 @@ bool Canvas::directCopyPossible() const
 bool Canvas::DrawsLinesDirectly() const
 {
     const TPenData& pen = pen_.Data();
-    return directCopyPossible() && pen.width <= 1 && (pen.style == psSolid || pen.style == psInsideFrame)
+    return DirectCopyPossible() && pen.width <= 1 && (pen.style == psSolid || pen.style == psInsideFrame)
            && !pen.alternateDots;
 }
 
-std::optional<raster::DirectLineWriter> Canvas::directWriter(int width)
+std::optional<raster::DirectLineWriter> Canvas::DirectWriter(int width)
 {
     // While the pixels are the image's own, the painter and the direct writes
     // go to the same memory in the order they happen. A shared image is copied
     // by bits(); the painter must not keep drawing into the old pixels.
     if (ownPainter_.isActive() && !image_->isDetached())
-        endOwnPainter();
+        EndOwnPainter();
     const QRect surface = image_->rect();
     const QRect visible = deviceClip_ ? deviceClip_->intersected(surface) : surface;
     if (visible.isEmpty())
@@ -383,18 +397,18 @@ std::optional<raster::DirectLineWriter> Canvas::directWriter(int width)
     return raster::DirectLineWriter(*image_, ToPixelBox(visible), Resolve(pen_.Color()), width);
 }
 
-std::optional<QRgb> Canvas::gapColor() const
+std::optional<QRgb> Canvas::GapColor() const
 {
     if (backgroundMode_ != bkOpaque)
         return std::nullopt;
     return Resolve(backgroundColor_);
 }
 
-void Canvas::stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends, bool device)
+void Canvas::StripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends, bool device)
 {
     const bool logical = !device && !mapping_.IsIdentity();
     const int width = pen_.Width();
-    drawDeviceLines([&](auto&& draw) {
+    DrawDeviceLines([&](auto&& draw) {
         const auto line = DeviceLineOf(mapping_, logical, width, draw);
         std::size_t start = 0;
         for (std::size_t end : ends) {
@@ -406,56 +420,89 @@ void Canvas::stripSegments(std::span<const QPoint> points, std::span<const std::
     });
 }
 
-void Canvas::segments(std::span<const QPoint> points, bool closed)
+void Canvas::Segments(std::span<const QPoint> points, bool closed)
 {
     const bool logical = !mapping_.IsIdentity();
     const int width = pen_.Width();
-    drawDeviceLines(
+    DrawDeviceLines(
         [&](auto&& draw) { ForEachSegment(points, closed, DeviceLineOf(mapping_, logical, width, draw)); });
 }
 
-void Canvas::deviceSegments(std::span<const QPoint> points, bool closed)
+void Canvas::DeviceSegments(std::span<const QPoint> points, bool closed)
 {
-    drawDeviceLines([&](auto&& draw) { ForEachSegment(points, closed, draw); });
+    DrawDeviceLines([&](auto&& draw) { ForEachSegment(points, closed, draw); });
 }
 
-void Canvas::deviceLinePairs(std::span<const QPoint> ends)
+void Canvas::DeviceLinePairs(std::span<const QPoint> ends)
 {
-    drawDeviceLines([&](auto&& draw) {
+    DrawDeviceLines([&](auto&& draw) {
         for (std::size_t i = 1; i < ends.size(); i += 2)
             draw(ends[i - 1], ends[i]);
     });
 }
 
+const raster::WideLineCaps* Canvas::CapsOfWideLines(int deviceWidth)
+{
+    auto found = wideLineCaps_.find(deviceWidth);
+    if (found == wideLineCaps_.end())
+        found = wideLineCaps_.emplace(deviceWidth, raster::WideLineCaps::Measure(deviceWidth)).first;
+    return found->second ? &*found->second : nullptr;
+}
+
 template <typename ForEach>
-void Canvas::drawDeviceLines(ForEach&& forEach)
+void Canvas::DrawDeviceLines(ForEach&& forEach)
 {
     if (!IsBound() || recipes::DrawsNothing(pen_.Data()))
         return;
     const TPenData& pen = pen_.Data();
-    if (pen.width <= 1 && directCopyPossible()) {
+    if (pen.width > 1 && DirectCopyPossible()) {
+        // Straight lines are written directly with the pixels QPainter gives
+        // them; the others, and short ones whose caps may meet, through QPainter.
         const int width = mapping_.PenWidth(pen.width);
-        std::optional<raster::DirectLineWriter> writer = directWriter(width);
+        const raster::WideLineCaps* const caps = CapsOfWideLines(width);
+        std::optional<raster::DirectLineWriter> writer;
+        bool writerMade = false;
+        QPainter* p = nullptr;
+        forEach([&](QPoint from, QPoint to) {
+            if (caps != nullptr && IsStraightAndWritable(from, to, caps->ShortestLine())) {
+                if (!writerMade) {
+                    writer = DirectWriter(width);
+                    writerMade = true;
+                }
+                if (writer)
+                    writer->RoundCappedLine(from, to, *caps);
+                return;
+            }
+            if (p == nullptr)
+                p = Painter();
+            if (p != nullptr)
+                LineThroughPainter(*p, from, to);
+        });
+        return;
+    }
+    if (pen.width <= 1 && DirectCopyPossible()) {
+        const int width = mapping_.PenWidth(pen.width);
+        std::optional<raster::DirectLineWriter> writer = DirectWriter(width);
         if (!writer)
             return;
         std::array<int, 8> storage{};
         const std::span<const int> pattern = WidenedPattern(recipes::DashPattern(pen), width, storage);
         raster::ClearUpperVectorHalves();
         if (pattern.empty()) {
-            forEach([&](QPoint from, QPoint to) { writer->line(from, to); });
+            forEach([&](QPoint from, QPoint to) { writer->Line(from, to); });
         } else {
-            const std::optional<QRgb> gap = gapColor();
-            forEach([&](QPoint from, QPoint to) { writer->dashedLine(from, to, pattern, gap); });
+            const std::optional<QRgb> gap = GapColor();
+            forEach([&](QPoint from, QPoint to) { writer->DashedLine(from, to, pattern, gap); });
         }
         return;
     }
-    QPainter* p = painter();
+    QPainter* p = Painter();
     if (p == nullptr)
         return;
-    forEach([&](QPoint from, QPoint to) { lineThroughPainter(*p, from, to); });
+    forEach([&](QPoint from, QPoint to) { LineThroughPainter(*p, from, to); });
 }
 
-QRect Canvas::deviceSurface(const QPainter& p) const
+QRect Canvas::DeviceSurface(const QPainter& p) const
 {
     const QPaintDevice* device = p.device();
     // A widget measures itself in logical pixels, images in their own.
@@ -464,46 +511,46 @@ QRect Canvas::deviceSurface(const QPainter& p) const
     return QRect(0, 0, device->width(), device->height());
 }
 
-void Canvas::lineThroughPainter(QPainter& p, QPoint from, QPoint to)
+void Canvas::LineThroughPainter(QPainter& p, QPoint from, QPoint to)
 {
     if (from == to)
         return;
     const TPenData& pen = pen_.Data();
     const QRgb color = Resolve(pen.color);
     const int width = mapping_.PenWidth(pen.width);
-    applyComposition(p, recipes::Composition(pen.mode));
-    applyClip(p, deviceClip_);
+    ApplyComposition(p, recipes::Composition(pen.mode));
+    ApplyClip(p, deviceClip_);
     if (pen.width > 1) {
         TPenData wide = pen;
         wide.width = width;
-        applyBackground(p, false);
-        applyPen(p, recipes::LinePen(wide, color));
+        ApplyBackground(p, false);
+        ApplyPen(p, recipes::LinePen(wide, color));
         p.drawLine(from, to);
         return;
     }
     // The pixels of the line rule, filled run by run, so that QPainter's own
     // line rule does not decide them and the pen mode still applies.
-    const QRect surface = deviceSurface(p);
+    const QRect surface = DeviceSurface(p);
     const QRect visible = deviceClip_ ? deviceClip_->intersected(surface) : surface;
     if (visible.isEmpty())
         return;
     std::array<int, 8> storage{};
     const std::span<const int> pattern = WidenedPattern(recipes::DashPattern(pen), width, storage);
-    const std::optional<QRgb> gap = pattern.empty() ? std::nullopt : gapColor();
+    const std::optional<QRgb> gap = pattern.empty() ? std::nullopt : GapColor();
     PainterRuns runs(p, QColor::fromRgb(recipes::ModeColor(pen.mode, color)),
                      gap ? std::optional<QColor>(QColor::fromRgb(*gap)) : std::nullopt, width,
                      raster::StepsAlongX(from, to));
     std::optional<raster::DashPhase> phase;
     raster::TraceWideLine(from, to, ToPixelBox(visible), width, [&](int x, int y, long long step) {
         if (phase)
-            phase->advance();
+            phase->Advance();
         else
             phase.emplace(pattern, step);
-        runs.add(x, y, phase->on());
+        runs.Add(x, y, phase->On());
     });
 }
 
-void Canvas::applyClip(QPainter& p, const std::optional<QRect>& clip)
+void Canvas::ApplyClip(QPainter& p, const std::optional<QRect>& clip)
 {
     if (applied_->clip && *applied_->clip == clip)
         return;
@@ -514,7 +561,7 @@ void Canvas::applyClip(QPainter& p, const std::optional<QRect>& clip)
     applied_->clip = clip;
 }
 
-void Canvas::applyPen(QPainter& p, const QPen& pen)
+void Canvas::ApplyPen(QPainter& p, const QPen& pen)
 {
     if (applied_->pen && *applied_->pen == pen)
         return;
@@ -522,7 +569,7 @@ void Canvas::applyPen(QPainter& p, const QPen& pen)
     applied_->pen = pen;
 }
 
-void Canvas::applyBrush(QPainter& p, const QBrush& brush)
+void Canvas::ApplyBrush(QPainter& p, const QBrush& brush)
 {
     if (applied_->brush && *applied_->brush == brush)
         return;
@@ -530,7 +577,7 @@ void Canvas::applyBrush(QPainter& p, const QBrush& brush)
     applied_->brush = brush;
 }
 
-void Canvas::applyComposition(QPainter& p, QPainter::CompositionMode mode)
+void Canvas::ApplyComposition(QPainter& p, QPainter::CompositionMode mode)
 {
     if (applied_->composition == mode)
         return;
@@ -538,7 +585,7 @@ void Canvas::applyComposition(QPainter& p, QPainter::CompositionMode mode)
     applied_->composition = mode;
 }
 
-void Canvas::applyBackground(QPainter& p, bool opaque)
+void Canvas::ApplyBackground(QPainter& p, bool opaque)
 {
     // Only an opaque background needs its colour resolved.
     const QRgb background = opaque ? Resolve(backgroundColor_) : 0;
@@ -552,11 +599,11 @@ void Canvas::applyBackground(QPainter& p, bool opaque)
 }
 
 
-void Canvas::applyFont(QPainter& p)
+void Canvas::ApplyFont(QPainter& p)
 {
     if (applied_->fontRevision == font_.Revision())
         return;
-    p.setFont(qfont());
+    p.setFont(QtFont());
     applied_->fontRevision = font_.Revision();
 }
 

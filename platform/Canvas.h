@@ -4,19 +4,23 @@
 #include "platform/CanvasFont.h"
 #include "platform/CanvasPen.h"
 #include "platform/DeviceMapping.h"
+#include "platform/FontTextCache.h"
 #include "platform/GraphicsTypes.h"
 #include "platform/RasterLine.h"
+#include "platform/WideLineCaps.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <span>
@@ -76,8 +80,9 @@ constexpr PixelSpan LineCrossSection(int position, int penWidth)
 //   background colour, with a transparent one they stay as they are.
 // - FillRect copies the brush into [left, right) x [top, bottom), whatever the
 //   pen mode. Rectangle outlines the same box with the pen (one-pixel pen: its
-//   outer ring of pixels) and fills the inside with the brush; a clear pen
-//   fills the whole box, a clear brush leaves the inside alone.
+//   outer ring of pixels, each edge on the device pixels a one-pixel line
+//   along it takes) and fills the inside with the brush; a clear pen fills
+//   the whole box, a clear brush leaves the inside alone.
 // - Ellipse and Arc use the ellipse inscribed in that box. Arc runs counter-
 //   clockwise on the screen from the ray through its third point to the ray
 //   through its fourth (a full ellipse when both rays coincide).
@@ -114,7 +119,7 @@ public:
     // Ends the QPainter the canvas keeps active on its bound image, so that
     // copies of the image share its pixels instead of copying them at once
     // (the next drawing begins a new one).
-    void ReleasePainter() { endOwnPainter(); }
+    void ReleasePainter() { EndOwnPainter(); }
 
     // A monochrome canvas draws every colour as black or white, whichever is nearer.
     bool Monochrome() const { return monochrome_; }
@@ -181,7 +186,13 @@ public:
     void DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
     void DrawDeviceLine(QPoint from, QPoint to);
     void DeviceEllipse(int x0, int y0, int x1, int y1);
-    void DeviceArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    // Where a device arc begins and ends, in device coordinates: the points
+    // of the ellipse it is drawn on at its start and end angles.
+    struct ArcEnds {
+        QPointF from;
+        QPointF to;
+    };
+    ArcEnds DeviceArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
 
     // True when solid lines drawn now would be written straight into the
     // image: a solid one-pixel pen in copy mode on a bound RGB32 image.
@@ -192,85 +203,92 @@ private:
 
     // The QPainter to draw with, begun on the bound image when needed; null
     // when there is nothing to draw on.
-    QPainter* painter();
-    // painter() with the canvas's clip rectangle applied.
-    QPainter* clippedPainter();
-    void endOwnPainter();
-    void forgetPainterState();
+    QPainter* Painter();
+    // Painter() with the canvas's clip rectangle applied.
+    QPainter* ClippedPainter();
+    void EndOwnPainter();
+    void ForgetPainterState();
     // Before a fill that sets every pixel of the bound image: when the image
     // shares its pixels with a copy (a window the picture was handed to), it
     // takes new ones instead of copying the old ones at the first write,
     // since the fill reads none of them.
-    void dropSharedPixelsCoveredBy(const QRect& rect);
+    void DropSharedPixelsCoveredBy(const QRect& rect);
     // Takes the background from the brush if it was assigned since the last operation.
-    void realizeBrush();
+    void RealizeBrush();
     // True when the pen's pixels may be written straight into the image: a
     // bound RGB32 image, a pen in copy mode.
-    bool directCopyPossible() const;
+    bool DirectCopyPossible() const;
     // The colour the gaps of a dashed line take: the background colour when
     // the background is opaque, none (left as they are) when transparent.
-    std::optional<QRgb> gapColor() const;
+    std::optional<QRgb> GapColor() const;
     // A writer into the part of the bound image lines may be written to
     // directly, in the pen colour; none when nothing shows. Ends the painter
     // first when the image shares its pixels with a copy.
-    std::optional<raster::DirectLineWriter> directWriter(int width);
+    std::optional<raster::DirectLineWriter> DirectWriter(int width);
+    // The caps of straight lines of a wide pen of this device width, as
+    // QPainter draws them; null when the direct writer cannot copy them.
+    const raster::WideLineCaps* CapsOfWideLines(int deviceWidth);
     // Takes the device pixel ratio of the bound target, and the clip at it.
-    void takeMapping();
+    void TakeMapping();
     // The clip in device pixels, from the logical one.
-    void takeDeviceClip();
+    void TakeDeviceClip();
     // The device box of a logical one, corners in order.
-    QRect deviceBox(int x0, int y0, int x1, int y1) const;
+    QRect DeviceBox(int x0, int y0, int x1, int y1) const;
+    // The device box a one-pixel outline of a logical box takes: its edges
+    // across the lines of a one-pixel pen along the box's edge pixels.
+    QRect LineBox(int x0, int y0, int x1, int y1) const;
     // Sets the painter to work in device pixels (true) or in the target's
     // logical coordinates (false), which text is drawn in.
-    void applyDeviceTransform(QPainter& p, bool device);
+    void ApplyDeviceTransform(QPainter& p, bool device);
     // The device pixels of what the painter draws on.
-    QRect deviceSurface(const QPainter& p) const;
+    QRect DeviceSurface(const QPainter& p) const;
 
-    void applyClip(QPainter& p, const std::optional<QRect>& clip);
-    void applyPen(QPainter& p, const QPen& pen);
-    void applyBrush(QPainter& p, const QBrush& brush);
-    void applyComposition(QPainter& p, QPainter::CompositionMode mode);
-    void applyBackground(QPainter& p, bool opaque);
-    void applyFont(QPainter& p);
+    void ApplyClip(QPainter& p, const std::optional<QRect>& clip);
+    void ApplyPen(QPainter& p, const QPen& pen);
+    void ApplyBrush(QPainter& p, const QBrush& brush);
+    void ApplyComposition(QPainter& p, QPainter::CompositionMode mode);
+    void ApplyBackground(QPainter& p, bool opaque);
+    void ApplyFont(QPainter& p);
 
     // The lines between consecutive logical points (and back to the first
     // when closed).
-    void segments(std::span<const QPoint> points, bool closed);
+    void Segments(std::span<const QPoint> points, bool closed);
     // The same for device points.
-    void deviceSegments(std::span<const QPoint> points, bool closed);
+    void DeviceSegments(std::span<const QPoint> points, bool closed);
     // The device lines from ends[2i] to ends[2i + 1].
-    void deviceLinePairs(std::span<const QPoint> ends);
+    void DeviceLinePairs(std::span<const QPoint> ends);
     // Draws the device lines that forEach(draw) hands to draw(from, to),
     // with the pen at its device width.
     template <typename ForEach>
-    void drawDeviceLines(ForEach&& forEach);
+    void DrawDeviceLines(ForEach&& forEach);
     // The lines of each strip of logical (device) points; ends as for DrawLineStrips.
-    void stripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends, bool device);
+    void StripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends, bool device);
     // A line through QPainter: a wide pen's line as QPainter draws it; a
     // one-pixel pen's pixels by the line rule, filled in the pen mode.
-    void lineThroughPainter(QPainter& p, QPoint from, QPoint to);
+    void LineThroughPainter(QPainter& p, QPoint from, QPoint to);
     // Fills the area with the brush (after the background for hatched brushes
     // on an opaque background) in the given composition.
-    void fillArea(QPainter& p, QPainter::CompositionMode mode,
+    void FillArea(QPainter& p, QPainter::CompositionMode mode,
                   const std::function<void(QPainter&)>& drawShape);
     // Sets the painter up to outline shapes with the pen: its mode, the
     // background for the gaps of a styled pen, no fill.
-    void applyOutlinePen(QPainter& p);
-    // The QPen shapes are outlined with: the pen at its device width.
-    QPen outlinePen() const;
+    void ApplyOutlinePen(QPainter& p);
     // The ring of device pixels the pen outlines the device box with, each
     // pixel once.
-    void outlineBox(int left, int top, int right, int bottom);
-    void ellipseOnDeviceBox(const QRect& box);
-    void arcOnDeviceBox(const QRect& box, QPointF from, QPointF to);
+    void OutlineBox(int left, int top, int right, int bottom);
+    void EllipseOnDeviceBox(const QRect& box);
+    ArcEnds ArcOnDeviceBox(const QRect& box, QPointF from, QPointF to);
     // Draws the text cell at (x, y) in the painter's current coordinates,
-    // with its background box unless that was filled already.
-    void textCell(QPainter& p, int x, int y, const QString& text, bool background);
+    // with its background box unless that was filled already; upright when
+    // those coordinates are not turned.
+    void TextCell(QPainter& p, int x, int y, const QString& text, bool background, bool upright);
     // The cell the text takes when placed at (x, y) by the alignment.
-    QRect textCellRect(int x, int y, const QString& text) const;
+    QRect TextCellRect(int x, int y, const QString& text) const;
 
-    const QFont& qfont() const;
-    const QFontMetrics& metrics() const;
+    // What the canvas knows of the texts it writes in its font.
+    FontTextCache& FontTexts() const;
+    const QFont& QtFont() const { return FontTexts().Font(); }
+    const QFontMetrics& Metrics() const { return FontTexts().Metrics(); }
 
     QImage* image_ = nullptr;
     QPainter* external_ = nullptr;
@@ -290,9 +308,10 @@ private:
     DeviceMapping mapping_;
     bool monochrome_ = false;
 
+    std::map<int, std::optional<raster::WideLineCaps>> wideLineCaps_;
     mutable std::uint64_t fontRevision_ = ~std::uint64_t{0};
-    mutable std::optional<QFont> qfont_;
-    mutable std::optional<QFontMetrics> metrics_;
+    mutable FontTextCaches fontCaches_;
+    mutable FontTextCache* fontTexts_ = nullptr;
 };
 
 } // namespace platform

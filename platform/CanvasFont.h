@@ -22,13 +22,13 @@ public:
     int PixelsPerInch() const { return data_.pixelsPerInch; }
     const TFontData& Data() const { return data_; }
 
-    void SetName(const QString& value) { change([&] { data_.name = value; }); }
-    void SetSize(int value) { change([&] { data_.size = value; }); }
-    void SetPixelHeight(int value) { change([&] { data_.pixelHeight = value; }); }
+    void SetName(const QString& value) { Change([&] { data_.name = value; }); }
+    void SetSize(int value) { Change([&] { data_.size = value; }); }
+    void SetPixelHeight(int value) { Change([&] { data_.pixelHeight = value; }); }
     void SetColor(TColor value) { data_.color = value; }
-    void SetStyles(unsigned value) { change([&] { data_.styles = value; }); }
-    void SetPixelsPerInch(int value) { change([&] { data_.pixelsPerInch = value; }); }
-    void Assign(const TFontData& value) { change([&] { data_ = value; }); }
+    void SetStyles(unsigned value) { Change([&] { data_.styles = value; }); }
+    void SetPixelsPerInch(int value) { Change([&] { data_.pixelsPerInch = value; }); }
+    void Assign(const TFontData& value) { Change([&] { data_ = value; }); }
 
     // Grows whenever something that decides the glyphs changes (not the colour).
     std::uint64_t Revision() const { return revision_; }
@@ -37,15 +37,15 @@ private:
     // Setting the glyphs the font already has (as every label of a chart
     // does) keeps the revision, so the canvas keeps its font objects.
     template <typename Edit>
-    void change(Edit edit)
+    void Change(Edit edit)
     {
         const TFontData before = data_;
         edit();
-        if (!sameGlyphs(before, data_))
+        if (!SameGlyphs(before, data_))
             ++revision_;
     }
 
-    static bool sameGlyphs(const TFontData& a, const TFontData& b)
+    static bool SameGlyphs(const TFontData& a, const TFontData& b)
     {
         return a.name == b.name && a.size == b.size && a.pixelHeight == b.pixelHeight && a.styles == b.styles
                && a.pixelsPerInch == b.pixelsPerInch;

@@ -19,15 +19,15 @@ public:
     bool AlternateDots() const { return data_.alternateDots; }
     const TPenData& Data() const { return data_; }
 
-    void SetColor(TColor value) { ordinary().color = value; }
-    void SetWidth(int value) { ordinary().width = value; }
-    void SetStyle(TPenStyle value) { ordinary().style = value; }
-    void SetMode(TPenMode value) { ordinary().mode = value; }
+    void SetColor(TColor value) { Ordinary().color = value; }
+    void SetWidth(int value) { Ordinary().width = value; }
+    void SetStyle(TPenStyle value) { Ordinary().style = value; }
+    void SetMode(TPenMode value) { Ordinary().mode = value; }
     void SetAlternateDots(bool value) { data_.alternateDots = value; }
     void Assign(const TPenData& value) { data_ = value; }
 
 private:
-    TPenData& ordinary()
+    TPenData& Ordinary()
     {
         data_.alternateDots = false;
         return data_;

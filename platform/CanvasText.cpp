@@ -9,43 +9,43 @@ namespace platform {
 
 int Canvas::TextWidth(const QString& text) const
 {
-    return metrics().horizontalAdvance(text);
+    return FontTexts().Width(text);
 }
 
 int Canvas::TextHeight(const QString&) const
 {
-    return metrics().ascent() + metrics().descent();
+    return Metrics().ascent() + Metrics().descent();
 }
 
 void Canvas::TextOut(int x, int y, const QString& text)
 {
-    realizeBrush();
-    QPainter* p = clippedPainter();
+    RealizeBrush();
+    QPainter* p = ClippedPainter();
     if (p == nullptr)
         return;
     if (mapping_.IsIdentity()) {
-        textCell(*p, x, y, text, true);
+        TextCell(*p, x, y, text, true, true);
         return;
     }
     // The background box on device edges, as every fill; the text in the
     // target's logical coordinates, where QPainter draws it at the ratio
     // times its size.
-    const QRect cell = textCellRect(x, y, text);
+    const QRect cell = TextCellRect(x, y, text);
     if (backgroundMode_ == bkOpaque && cell.width() > 0) {
-        applyComposition(*p, QPainter::CompositionMode_SourceOver);
-        applyBackground(*p, false);
-        p->fillRect(deviceBox(cell.left(), cell.top(), cell.left() + cell.width(), cell.top() + cell.height()),
+        ApplyComposition(*p, QPainter::CompositionMode_SourceOver);
+        ApplyBackground(*p, false);
+        p->fillRect(DeviceBox(cell.left(), cell.top(), cell.left() + cell.width(), cell.top() + cell.height()),
                     QColor::fromRgb(Resolve(backgroundColor_)));
     }
-    applyDeviceTransform(*p, false);
-    textCell(*p, x, y, text, false);
-    applyDeviceTransform(*p, true);
+    ApplyDeviceTransform(*p, false);
+    TextCell(*p, x, y, text, false, true);
+    ApplyDeviceTransform(*p, true);
 }
 
 void Canvas::TextOutRotated(int x, int y, double angle, const QString& text)
 {
-    realizeBrush();
-    QPainter* p = clippedPainter();
+    RealizeBrush();
+    QPainter* p = ClippedPainter();
     if (p == nullptr)
         return;
     // Turning by a whole number of quarter turns must stay exact, so the angle
@@ -59,15 +59,15 @@ void Canvas::TextOutRotated(int x, int y, double angle, const QString& text)
         p->setWorldTransform(QTransform());
     p->translate(x, y);
     p->rotate(-turn);
-    textCell(*p, 0, 0, text, true);
+    TextCell(*p, 0, 0, text, true, false);
     p->restore();
-    forgetPainterState();
+    ForgetPainterState();
 }
 
-QRect Canvas::textCellRect(int x, int y, const QString& text) const
+QRect Canvas::TextCellRect(int x, int y, const QString& text) const
 {
-    const QFontMetrics& m = metrics();
-    const int width = m.horizontalAdvance(text);
+    const QFontMetrics& m = Metrics();
+    const int width = FontTexts().Width(text);
     const int height = m.ascent() + m.descent();
     int left = x;
     switch (textAlignment_ & TextAlign::HorizontalMask) {
@@ -84,38 +84,40 @@ QRect Canvas::textCellRect(int x, int y, const QString& text) const
     return QRect(left, top, width, height);
 }
 
-void Canvas::textCell(QPainter& p, int x, int y, const QString& text, bool background)
+void Canvas::TextCell(QPainter& p, int x, int y, const QString& text, bool background, bool upright)
 {
-    const QFontMetrics& m = metrics();
-    const QRect cell = textCellRect(x, y, text);
+    const QFontMetrics& m = Metrics();
+    const QRect cell = TextCellRect(x, y, text);
     const int left = cell.left();
     const int top = cell.top();
-    applyComposition(p, QPainter::CompositionMode_SourceOver);
-    applyBackground(p, false);
+    ApplyComposition(p, QPainter::CompositionMode_SourceOver);
+    ApplyBackground(p, false);
     if (background && backgroundMode_ == bkOpaque && cell.width() > 0) {
-        applyPen(p, Qt::NoPen);
-        applyBrush(p, QBrush(QColor::fromRgb(Resolve(backgroundColor_))));
+        ApplyPen(p, Qt::NoPen);
+        ApplyBrush(p, QBrush(QColor::fromRgb(Resolve(backgroundColor_))));
         p.drawRect(cell);
     }
-    applyFont(p);
-    applyPen(p, QPen(QColor::fromRgb(Resolve(font_.Color()))));
-    p.drawText(left, top + m.ascent(), text);
+    ApplyFont(p);
+    ApplyPen(p, QPen(QColor::fromRgb(Resolve(font_.Color()))));
+    const QPoint baseline(left, top + m.ascent());
+    // Upright text is drawn from the glyphs shaped at its first use, with
+    // the pixels drawText gives it; turned text as drawText draws it.
+    const std::optional<QList<QGlyphRun>> glyphs = upright ? FontTexts().Glyphs(text) : std::nullopt;
+    if (!glyphs) {
+        p.drawText(baseline, text);
+        return;
+    }
+    for (const QGlyphRun& run : *glyphs)
+        p.drawGlyphRun(baseline, run);
 }
 
-const QFont& Canvas::qfont() const
+FontTextCache& Canvas::FontTexts() const
 {
-    if (fontRevision_ != font_.Revision() || !qfont_) {
-        qfont_ = ToQFont(font_.Data());
-        metrics_.emplace(*qfont_);
+    if (fontRevision_ != font_.Revision() || fontTexts_ == nullptr) {
+        fontTexts_ = &fontCaches_.For(ToQFont(font_.Data()));
         fontRevision_ = font_.Revision();
     }
-    return *qfont_;
-}
-
-const QFontMetrics& Canvas::metrics() const
-{
-    qfont();
-    return *metrics_;
+    return *fontTexts_;
 }
 
 } // namespace platform

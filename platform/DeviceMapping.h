@@ -11,6 +11,10 @@ namespace platform {
 // How the logical pixels that layouts are computed in map onto the device
 // pixels of a target whose device pixel ratio is `ratio` (2 on a screen
 // scaled to 200 %). With a ratio of 1 every mapping is the identity.
+// Rounding is to the nearest integer, halves to even: std::rint in the
+// program's rounding mode, which never changes (std::nearbyint gives the
+// same, at many times the cost of saving and restoring the floating-point
+// control word on every call).
 //
 // Two kinds of positions are mapped:
 // - Edges (of rectangles, fills, clips, bitmaps): logical edge x lies at
@@ -30,7 +34,7 @@ struct DeviceMapping {
 
     // Device edge of a logical edge; an edge at a real coordinate rounds to
     // the nearest one at ratio 1, as a rounded pixel position does.
-    int Edge(long double x) const { return Clamp(std::nearbyint(x * ratio)); }
+    int Edge(long double x) const { return Clamp(std::rint(x * ratio)); }
 
     // Device width of a pen of the given logical width (0 counts as one
     // pixel): the logical width times the ratio, rounded, at least 1.
@@ -39,26 +43,34 @@ struct DeviceMapping {
         const int width = std::max(logicalWidth, 1);
         if (IsIdentity())
             return width;
-        return std::max(1, Clamp(std::nearbyint(static_cast<long double>(width) * ratio)));
+        return std::max(1, Clamp(std::rint(static_cast<long double>(width) * ratio)));
     }
 
     // Device position of a line of device width deviceWidth centred on the
     // logical coordinate z.
-    int LinePosition(long double z, int deviceWidth) const
+    int LinePosition(long double z, int deviceWidth) const { return DeviceLinePosition(z * ratio, deviceWidth); }
+
+    // The same for a line centred on the device coordinate v.
+    static int DeviceLinePosition(long double v, int deviceWidth)
     {
-        const int half = deviceWidth / 2;
-        return Clamp(std::nearbyint(z * ratio - deviceWidth / 2.0L) + half);
+        return Clamp(std::rint(v - deviceWidth / 2.0L) + deviceWidth / 2);
     }
 
     // Device position of the line a pen of the given logical width draws
     // along logical pixel p (the pixels LineCrossSection(p, width) at ratio 1).
+    // A wider pen's line rounds halves upwards, so that it holds the
+    // one-pixel line along the same pixel, as at ratio 1 (an axis line
+    // holds the edge of the wall it lies on).
     int PixelLine(int p, int logicalWidth) const
     {
         const int width = std::max(logicalWidth, 1);
         if (IsIdentity())
             return p;
         const long double centre = static_cast<long double>(p) - width / 2 + width / 2.0L;
-        return LinePosition(centre, PenWidth(width));
+        const int deviceWidth = PenWidth(width);
+        if (width == 1)
+            return LinePosition(centre, deviceWidth);
+        return Clamp(std::floor(centre * ratio - deviceWidth / 2.0L + 0.5L) + deviceWidth / 2);
     }
 
     // Device position of a one-pixel line through the logical point at real
@@ -67,7 +79,7 @@ struct DeviceMapping {
     int PointLine(long double v, int deviceWidth) const
     {
         if (IsIdentity())
-            return Clamp(std::nearbyint(v));
+            return Clamp(std::rint(v));
         return LinePosition(v + 0.5L, deviceWidth);
     }
 

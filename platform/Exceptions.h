@@ -11,7 +11,7 @@ class KyvadloError : public std::exception {
 public:
     explicit KyvadloError(QString message);
 
-    const QString& message() const noexcept { return message_; }
+    const QString& Message() const noexcept { return message_; }
     const char* what() const noexcept override { return utf8_.c_str(); }
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/RasterLine.h"
+#include "platform/WideLineCaps.h"
 
 #include <QImage>
 
@@ -31,14 +32,14 @@ public:
     {
     }
 
-    void line(QPoint from, QPoint to)
+    void Line(QPoint from, QPoint to)
     {
-        if (width_ > 1) {
-            wideLine(from, to);
+        if (from.x() == to.x() || from.y() == to.y()) {
+            StraightLine(from, to, {}, std::nullopt);
             return;
         }
-        if (from.x() == to.x()) {
-            column(from.x(), from.y(), to.y());
+        if (width_ > 1) {
+            WideLine(from, to);
             return;
         }
         TraceLine(from, to, box_, [this](int x, int y, long long) { pixels_[y * stride_ + x] = color_; });
@@ -47,37 +48,119 @@ public:
     // The line in a dash pattern (see DashPhase), stepped from its start: the
     // pixels of its dashes in the colour, those of its gaps in gapColor, or
     // left as they are without one.
-    void dashedLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
+    void DashedLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
     {
+        if (from.x() == to.x() || from.y() == to.y()) {
+            StraightLine(from, to, pattern, gapColor);
+            return;
+        }
         const QRgb gap = 0xFF000000u | gapColor.value_or(0);
         const bool alongX = StepsAlongX(from, to);
         std::optional<DashPhase> phase;
         TraceWideLine(from, to, box_, width_, [&](int x, int y, long long step) {
             // The pixels inside the box come at consecutive steps.
             if (phase)
-                phase->advance();
+                phase->Advance();
             else
                 phase.emplace(pattern, step);
-            if (phase->on())
-                cross(x, y, alongX, color_);
+            if (phase->On())
+                Cross(x, y, alongX, color_);
             else if (gapColor)
-                cross(x, y, alongX, gap);
+                Cross(x, y, alongX, gap);
         });
     }
 
-private:
-    // A line of the writer's width: each pixel of its centre line with its
-    // cross-section; a vertical one as width columns.
-    void wideLine(QPoint from, QPoint to)
+    // A straight line of a wide round-capped pen along a row or a column
+    // (the writer's width is the pen's), with the pixels QPainter gives it:
+    // the cross-section from the lower end to the pixel before the upper
+    // one, and the caps beyond. The line must be at least
+    // caps.ShortestLine() long.
+    void RoundCappedLine(QPoint from, QPoint to, const WideLineCaps& caps)
     {
-        if (from.x() == to.x()) {
-            const CrossSpan span = CrossSectionAt(from.x(), width_);
-            for (int x = span.first; x <= span.last; ++x)
-                column(x, from.y(), to.y());
+        const bool alongX = from.y() == to.y();
+        const long long lower = alongX ? std::min(from.x(), to.x()) : std::min(from.y(), to.y());
+        const long long upper = alongX ? std::max(from.x(), to.x()) : std::max(from.y(), to.y());
+        const long long centre = alongX ? from.y() : from.x();
+        const CrossSpan body = CrossSectionAt(0, width_);
+        FillClipped(alongX, lower, upper - 1, centre + body.first, centre + body.last);
+        for (const WideLineCaps::Stretch& cap : caps.Lower())
+            FillClipped(alongX, lower + cap.along, lower + cap.along, centre + cap.first, centre + cap.last);
+        for (const WideLineCaps::Stretch& cap : caps.Upper())
+            FillClipped(alongX, upper + cap.along, upper + cap.along, centre + cap.first, centre + cap.last);
+    }
+
+private:
+    // The pixels from alongFirst to alongLast along a row (alongX) or a
+    // column and from acrossFirst to acrossLast across it, those in the box.
+    void FillClipped(bool alongX, long long alongFirst, long long alongLast, long long acrossFirst,
+                     long long acrossLast)
+    {
+        const long long left = std::max<long long>(alongX ? alongFirst : acrossFirst, box_.left);
+        const long long right = std::min<long long>(alongX ? alongLast : acrossLast, box_.right - 1LL);
+        const long long top = std::max<long long>(alongX ? acrossFirst : alongFirst, box_.top);
+        const long long bottom = std::min<long long>(alongX ? acrossLast : alongLast, box_.bottom - 1LL);
+        if (left > right)
             return;
-        }
+        QRgb* row = pixels_ + top * stride_;
+        for (long long y = top; y <= bottom; ++y, row += stride_)
+            std::fill(row + left, row + right + 1, color_);
+    }
+
+    // A line along a row or a column: the pixels from `from` towards `to`,
+    // `to` left out, with their cross-sections, as the traced line sets them,
+    // but a stretch of a dash or a gap at a time instead of a traced step
+    // per pixel. The pattern and gap colour as for DashedLine.
+    void StraightLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
+    {
+        const bool alongX = from.y() == to.y();
+        const long long start = alongX ? from.x() : from.y();
+        const long long end = alongX ? to.x() : to.y();
+        if (start == end)
+            return;
+        const int direction = end > start ? 1 : -1;
+        const long long steps = direction > 0 ? end - start : start - end;
+        // Across the line: its cross-section within the box.
+        const long long centre = alongX ? from.y() : from.x();
+        const long long acrossFirst = std::max<long long>(centre - width_ / 2, alongX ? box_.top : box_.left);
+        const long long acrossLast
+            = std::min<long long>(centre + (width_ - 1) / 2, (alongX ? box_.bottom : box_.right) - 1LL);
+        // Along it: the steps whose pixels lie within the box.
+        const long long low = alongX ? box_.left : box_.top;
+        const long long high = (alongX ? box_.right : box_.bottom) - 1LL;
+        const long long first = std::max(0LL, direction > 0 ? low - start : start - high);
+        const long long last = std::min(steps - 1, direction > 0 ? high - start : start - low);
+        if (acrossFirst > acrossLast || first > last)
+            return;
+        // Pointers step along the line from its first pixel in the box, and
+        // across it over the cross-section.
+        const qsizetype along = alongX ? direction : direction * stride_;
+        const qsizetype across = alongX ? stride_ : 1;
+        const long long firstAlong = start + direction * first;
+        QRgb* const origin = alongX ? pixels_ + acrossFirst * stride_ + firstAlong
+                                    : pixels_ + firstAlong * stride_ + acrossFirst;
+        const int crossPixels = static_cast<int>(acrossLast - acrossFirst + 1);
+        const auto put = [along, across, crossPixels](QRgb* at, long long count, QRgb color) {
+            for (int c = 0; c < crossPixels; ++c, at += across) {
+                QRgb* pixel = at;
+                for (long long k = 0; k < count; ++k, pixel += along)
+                    *pixel = color;
+            }
+        };
+        const QRgb gap = 0xFF000000u | gapColor.value_or(0);
+        DashPhase(pattern, first).ForEachRun(last - first + 1, [&](long long offset, long long count, bool on) {
+            if (on)
+                put(origin + offset * along, count, color_);
+            else if (gapColor)
+                put(origin + offset * along, count, gap);
+        });
+    }
+
+    // A line of the writer's width that runs along neither a row nor a
+    // column: each pixel of its centre line with its cross-section.
+    void WideLine(QPoint from, QPoint to)
+    {
         if (StepsAlongX(from, to)) {
-            TraceWideLine(from, to, box_, width_, [&](int x, int y, long long) { cross(x, y, true, color_); });
+            TraceWideLine(from, to, box_, width_, [&](int x, int y, long long) { Cross(x, y, true, color_); });
             return;
         }
         // A steep line's centre pixels come in stretches down (or up) one
@@ -95,7 +178,7 @@ private:
 
     // The cross-section of the centre pixel (x, y) inside the box: a piece of
     // column x for a line along x, of row y otherwise.
-    void cross(int x, int y, bool alongX, QRgb color)
+    void Cross(int x, int y, bool alongX, QRgb color)
     {
         if (width_ == 1) {
             pixels_[y * stride_ + x] = color;
@@ -116,21 +199,6 @@ private:
             for (int column = left; column <= right; ++column)
                 pixel[column] = color;
         }
-    }
-
-    // A vertical line, the rows from y0 towards y1, y1 excluded, filled as a
-    // column.
-    void column(int x, int y0, int y1)
-    {
-        if (y0 == y1 || x < box_.left || x >= box_.right)
-            return;
-        const long long first = y0 < y1 ? y0 : y1 + 1LL;
-        const long long last = y0 < y1 ? y1 - 1LL : y0;
-        const int top = static_cast<int>(std::max<long long>(first, box_.top));
-        const int bottom = static_cast<int>(std::min<long long>(last, box_.bottom - 1LL));
-        QRgb* pixel = pixels_ + top * stride_ + x;
-        for (int y = top; y <= bottom; ++y, pixel += stride_)
-            *pixel = color_;
     }
 
     QRgb* pixels_;

@@ -28,7 +28,7 @@ struct PixelBox {
     int right = 0;
     int bottom = 0;
 
-    constexpr bool contains(int x, int y) const
+    constexpr bool Contains(int x, int y) const
     {
         return x >= left && x < right && y >= top && y < bottom;
     }
@@ -199,7 +199,7 @@ inline StepsInBox ClipLine(QPoint a, QPoint b, const PixelBox& box)
         return clipped;
     clipped.range = {0, line.steps - 1};
     clipped.start = StartAtStep<long long>(line, 0);
-    if (!box.contains(a.x(), a.y()) || !box.contains(b.x(), b.y())) {
+    if (!box.Contains(a.x(), a.y()) || !box.Contains(b.x(), b.y())) {
         const auto clip = [&](auto wide) {
             using Int = decltype(wide);
             clipped.range = line.alongX ? ClipSteps<Int>(line, box.left, box.right, box.top, box.bottom)
@@ -336,14 +336,38 @@ public:
     }
 
     // Whether the step is in a dash (not in a gap).
-    bool on() const { return index_ % 2 == 0; }
+    bool On() const { return index_ % 2 == 0; }
+
+    // Calls run(offset, count, on) for the dashes and gaps of the total
+    // steps from this one on, in order: count steps from offset (0 for this
+    // step), in a dash when on. The phase itself stays where it is.
+    template <typename Run>
+    void ForEachRun(long long total, Run&& run) const
+    {
+        if (pattern_.empty()) {
+            if (total > 0)
+                run(0LL, total, true);
+            return;
+        }
+        std::size_t index = index_;
+        long long left = left_;
+        for (long long done = 0; done < total;) {
+            const long long count = left < total - done ? left : total - done;
+            run(done, count, index % 2 == 0);
+            done += count;
+            if (++index == pattern_.size())
+                index = 0;
+            left = pattern_[index];
+        }
+    }
 
     // On to the next step.
-    void advance()
+    void Advance()
     {
         if (pattern_.empty() || --left_ > 0)
             return;
-        index_ = (index_ + 1) % pattern_.size();
+        if (++index_ == pattern_.size())
+            index_ = 0;
         left_ = pattern_[index_];
     }
 

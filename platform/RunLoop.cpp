@@ -8,13 +8,13 @@
 
 namespace platform {
 
-void SystemRunLoop::sleep(int milliseconds)
+void SystemRunLoop::Sleep(int milliseconds)
 {
     if (milliseconds > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-void SystemRunLoop::dispatchPending()
+void SystemRunLoop::DispatchPending()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

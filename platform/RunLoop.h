@@ -10,8 +10,8 @@ class RunLoop {
 public:
     virtual ~RunLoop() = default;
 
-    virtual void sleep(int milliseconds) = 0;
-    virtual void dispatchPending() = 0;
+    virtual void Sleep(int milliseconds) = 0;
+    virtual void DispatchPending() = 0;
 };
 
 // The real services: the thread sleeps (events that arrive meanwhile wait for
@@ -19,10 +19,10 @@ public:
 class SystemRunLoop final : public RunLoop {
 public:
     // Blocks for the given time; 0 or less returns at once.
-    void sleep(int milliseconds) override;
+    void Sleep(int milliseconds) override;
     // Delivers every event pending at the call, then returns without waiting.
     // Events posted by the handlers meanwhile wait for the next call.
-    void dispatchPending() override;
+    void DispatchPending() override;
 };
 
 } // namespace platform

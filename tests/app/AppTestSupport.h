@@ -30,9 +30,9 @@ public:
     // Guards against a script that never stops a run.
     static constexpr int DispatchLimit = 200000;
 
-    void sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
+    void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
 
-    void dispatchPending() override
+    void DispatchPending() override
     {
         ++dispatches;
         if (deliverQtEvents)

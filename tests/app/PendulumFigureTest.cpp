@@ -13,6 +13,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <vector>
 
 using app_testing::FigureFrame;
 using app_testing::ImageHeight;
@@ -60,6 +61,43 @@ std::optional<Extent> ExtentOf(const QImage& image, unsigned rgb, int x0 = 0, in
 double Radians(double degrees)
 {
     return degrees * std::numbers::pi / 180.0;
+}
+
+// How many regions the pixels of the area that are not black form, pixels
+// that share a side belonging to the same region: the parts the outline
+// splits the picture into, the red dots and line belonging to them.
+int BackgroundRegions(const QImage& image, const QRect& area)
+{
+    const QRect box = area.intersected(image.rect());
+    std::vector<char> seen(static_cast<std::size_t>(box.width()) * box.height(), 0);
+    const auto index = [&box](int x, int y) {
+        return static_cast<std::size_t>(y - box.top()) * box.width() + (x - box.left());
+    };
+    const auto background = [&image](int x, int y) {
+        return (reinterpret_cast<const QRgb*>(image.constScanLine(y))[x] & 0xFFFFFF) != Black;
+    };
+    int regions = 0;
+    std::vector<QPoint> pending;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (seen[index(x, y)] || !background(x, y))
+                continue;
+            ++regions;
+            seen[index(x, y)] = 1;
+            pending.push_back({x, y});
+            while (!pending.empty()) {
+                const QPoint p = pending.back();
+                pending.pop_back();
+                for (const QPoint next : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
+                    if (box.contains(next) && !seen[index(next.x(), next.y())] && background(next.x(), next.y())) {
+                        seen[index(next.x(), next.y())] = 1;
+                        pending.push_back(next);
+                    }
+                }
+            }
+        }
+    }
+    return regions;
 }
 
 } // namespace
@@ -258,4 +296,59 @@ TEST(PendulumFigureAtRatio2, HasDetailTheDoubledPictureLacks)
         }
     }
     EXPECT_GT(mixedBlocks, 300);
+}
+
+// The box the window repaints after a frame holds every pixel the frame
+// sets, at every ratio, for swings all round and bars of every length, and
+// is no larger than the body's outline with its margin.
+TEST(PendulumFigure, FrameBoundsHoldEveryPixelOfTheFrame)
+{
+    for (const double ratio : {1.0, 1.25, 1.5, 2.0, 2.5}) {
+        const platform::DeviceMapping mapping{ratio};
+        for (const int length : {320, 37, -120}) {
+            for (int degrees = -180; degrees < 180; degrees += 25) {
+                const double fi = Radians(degrees + 0.3);
+                const QImage image = FigureFrame(length, fi, ratio);
+                const QRect bounds = figure::FrameBounds(200, 100, length, fi);
+                const QRect device(QPoint(mapping.Edge(bounds.left()), mapping.Edge(bounds.top())),
+                                   QPoint(mapping.Edge(bounds.right() + 1) - 1, mapping.Edge(bounds.bottom() + 1) - 1));
+                int outside = 0;
+                for (int y = 0; y < image.height(); ++y) {
+                    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                    for (int x = 0; x < image.width(); ++x)
+                        outside += (row[x] & 0xFFFFFF) != White && !device.contains(x, y) ? 1 : 0;
+                }
+                EXPECT_EQ(outside, 0) << "ratio " << ratio << ", length " << length << ", " << degrees << " degrees";
+                EXPECT_LE(bounds.width(), 2 * (figure::HalfWidth + 3) + std::abs(length * std::sin(fi)) + 1);
+            }
+        }
+    }
+}
+
+// The outline is closed, its inside apart from the outside, wherever it is
+// at ratio 1: the arcs and the sides meet at the same device points.
+TEST(PendulumFigure, OutlineClosedAtRatio1IsClosedAtEveryRatio)
+{
+    constexpr int angles = 202;
+    int closed = 0;
+    for (const int length : {320, 120}) {
+        for (int k = 0; k < angles; ++k) {
+            const double fi = -std::numbers::pi + 2 * std::numbers::pi * k / angles;
+            // Around the body, with room for the outside to go round it; a
+            // body cut by the picture's edges has more parts than two.
+            const QRect around = figure::FrameBounds(200, 100, length, fi).adjusted(-2, -2, 2, 2);
+            if (!QRect(0, 0, ImageWidth, ImageHeight).contains(around)
+                || BackgroundRegions(FigureFrame(length, fi), around) != 2)
+                continue;
+            ++closed;
+            for (const double ratio : {1.25, 1.5, 2.0}) {
+                const platform::DeviceMapping mapping{ratio};
+                const QRect device(QPoint(mapping.Edge(around.left()), mapping.Edge(around.top())),
+                                   QPoint(mapping.Edge(around.right() + 1) - 1, mapping.Edge(around.bottom() + 1) - 1));
+                EXPECT_EQ(BackgroundRegions(FigureFrame(length, fi, ratio), device), 2)
+                    << "length " << length << ", ratio " << ratio << ", angle " << k;
+            }
+        }
+    }
+    EXPECT_GT(closed, 50);
 }

@@ -18,7 +18,7 @@ void ExpectRefused(const TCustomAxisPanel& chart, const QString& message, Action
         action();
         ADD_FAILURE() << "accepted; expected: " << message.toStdString();
     } catch (const E& error) {
-        EXPECT_EQ(error.message(), message);
+        EXPECT_EQ(error.Message(), message);
     }
     EXPECT_EQ(repaints.Count(), 0);
 }

@@ -45,6 +45,12 @@ QRect DeviceRect(const DeviceMapping& map, const QRect& logical)
                  QPoint(map.Edge(logical.right() + 1) - 1, map.Edge(logical.bottom() + 1) - 1));
 }
 
+// The device pixels across a line of a one-pixel pen along logical pixel p.
+platform::PixelSpan Span(const DeviceMapping& map, int p)
+{
+    return platform::LineCrossSection(map.PixelLine(p, 1), map.PenWidth(1));
+}
+
 // Whether device pixel i lies across the line of a pen of the logical width along logical pixel p.
 bool Across(const DeviceMapping& map, int p, int penWidth, int i)
 {
@@ -83,10 +89,12 @@ TEST(ChartDeviceRatioPicture, WallAxisLinesTicksAndLabelsLieOnTheDevicePixelsOfT
         ASSERT_EQ(lines.chart.ChartArea(), single[1].chart.ChartArea());
         ASSERT_EQ(runs.chart.ChartArea(), single[2].chart.ChartArea());
 
-        // The wall: a ring a one-pixel pen's device width thick inside the
-        // device box of the chart rectangle, its outline pixels included.
+        // The wall: a ring a one-pixel pen's device width thick on the
+        // device pixels of one-pixel lines along the chart rectangle's
+        // outline pixels.
         const TChartRect area = wall.chart.ChartArea();
-        const QRect box = DeviceRect(map, QRect(QPoint(area.left, area.top), QPoint(area.right, area.bottom)));
+        const QRect box(QPoint(Span(map, area.left).first, Span(map, area.top).first),
+                        QPoint(Span(map, area.right).last, Span(map, area.bottom).last));
         const int w = map.PenWidth(1);
         EXPECT_EQ(Misplaced(wall.window, clBlack, box.adjusted(-1, -1, 1, 1), [&](int x, int y) {
                       return box.contains(x, y) && !box.adjusted(w, w, -w, -w).contains(x, y);

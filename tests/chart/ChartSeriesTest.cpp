@@ -231,7 +231,7 @@ TEST(Series, IndexErrorsLeaveTheSeriesUnchanged)
             action();
             ADD_FAILURE() << "no error for " << index;
         } catch (const ListIndexError& error) {
-            EXPECT_EQ(error.message(), QStringLiteral("List index out of bounds (%1)").arg(index));
+            EXPECT_EQ(error.Message(), QStringLiteral("List index out of bounds (%1)").arg(index));
         }
         expectUnchanged();
     };
@@ -464,7 +464,7 @@ TEST_F(SeriesTest, DataSourcesNeedAChartAndMayNotFormACircle)
         loose.SetDataSource(a);
         FAIL();
     } catch (const ChartException& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("No ParentChart to validate DataSource"));
+        EXPECT_EQ(error.Message(), QStringLiteral("No ParentChart to validate DataSource"));
     }
     TChartSeries* b = MakeAttached();
     TChartSeries* c = MakeAttached();
@@ -474,7 +474,7 @@ TEST_F(SeriesTest, DataSourcesNeedAChartAndMayNotFormACircle)
         a->SetDataSource(c);
         FAIL();
     } catch (const ChartException& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Circular Series dependences are not allowed"));
+        EXPECT_EQ(error.Message(), QStringLiteral("Circular Series dependences are not allowed"));
     }
     EXPECT_THROW(a->SetDataSource(a), ChartException);
     EXPECT_EQ(a->DataSource(), nullptr);

@@ -84,7 +84,7 @@ TEST(LineCoverage, WideLinesAreCoveredOnlyWhenTheWriterSetTheirPixelsAlready)
             const std::size_t earlier = static_cast<std::size_t>(i) * 7 % std::max<std::size_t>(lines.size(), 1);
             const auto [from, to] = i % 3 == 2 ? lines[earlier] : std::pair{a, b};
             QImage candidate = drawn.copy();
-            platform::raster::DirectLineWriter(candidate, box, 0, width).line(from, to);
+            platform::raster::DirectLineWriter(candidate, box, 0, width).Line(from, to);
             if (coverage.Covers(from, to)) {
                 ++covered;
                 ASSERT_EQ(candidate, drawn) << "width " << width << ", line " << i;
@@ -94,5 +94,30 @@ TEST(LineCoverage, WideLinesAreCoveredOnlyWhenTheWriterSetTheirPixelsAlready)
             lines.emplace_back(from, to);
         }
         EXPECT_GT(covered, 100) << "width " << width;
+    }
+}
+
+// Judging and adding a line in one trace is judging it and, when it is not
+// covered, adding it: the same answers and the same knowledge afterwards.
+TEST(LineCoverage, AddingUnlessCoveredIsCoversThenAdd)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coordinate(-20, 130);
+    for (const int width : {1, 2, 3}) {
+        TLineCoverage separate;
+        TLineCoverage together;
+        for (TLineCoverage* coverage : {&separate, &together})
+            coverage->Reset(120, 100, 10, 10, 100, 90, width);
+        std::vector<std::pair<QPoint, QPoint>> lines;
+        for (int i = 0; i < 800; ++i) {
+            const QPoint a(coordinate(random), coordinate(random));
+            const QPoint b(i % 4 == 0 ? a.x() : coordinate(random), i % 5 == 0 ? a.y() : coordinate(random));
+            const auto [from, to] = i % 3 == 2 ? lines[static_cast<std::size_t>(i) * 7 % lines.size()] : std::pair{a, b};
+            const bool covered = separate.Covers(from, to);
+            if (!covered)
+                separate.Add(from, to);
+            ASSERT_EQ(together.AddUnlessCovered(from, to), !covered) << "width " << width << ", line " << i;
+            lines.emplace_back(from, to);
+        }
     }
 }

@@ -120,3 +120,21 @@ TEST(NumberFormat, EmptyFormatAndTheGeneralFormat)
     EXPECT_EQ(FormatGeneral(1234567890123456.0, 15, QLatin1Char('.')), QStringLiteral("1.23456789012346E15"));
     EXPECT_EQ(FormatGeneral(0.1 + 0.2, 15, QLatin1Char('.')), QStringLiteral("0.3"));
 }
+
+// One format writes the labels of many paints: a value written again, after
+// other separators or many other values, has the text it has on its own.
+TEST(NumberFormat, AFormatWritesEveryValueAsOnItsOwnAcrossSeparatorsAndManyValues)
+{
+    const TNumberFormat format(QStringLiteral("#,##0.###;(#,##0.###)"));
+    const TNumberSeparators point;
+    const TNumberSeparators czech{QLatin1Char(','), QChar(0x00A0)};
+    for (int round = 0; round < 3; ++round) {
+        for (int i = -600; i <= 600; i += 7) {
+            const double value = i * 12.3456;
+            for (const TNumberSeparators& separators : {point, czech})
+                ASSERT_EQ(format.Write(value, separators), FormatNumber(format.Text(), value, separators)) << value;
+        }
+    }
+    EXPECT_EQ(format.Write(1234.5, czech), QStringLiteral("1\u00A0234,5"));
+    EXPECT_EQ(format.Write(1234.5, point), QStringLiteral("1,234.5"));
+}

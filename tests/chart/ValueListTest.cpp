@@ -34,7 +34,7 @@ void ExpectIndexError(TChartValueList& list, int index, Action action)
         action();
         FAIL() << "no error for index " << index;
     } catch (const ListIndexError& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("List index out of bounds (%1)").arg(index));
+        EXPECT_EQ(error.Message(), QStringLiteral("List index out of bounds (%1)").arg(index));
     }
     EXPECT_EQ(Values(list), before);
 }

@@ -50,17 +50,17 @@ TEST(PictureRenderer, PictureSizeFollowsThePixelDensity)
 TEST(PictureRenderer, MappingScalesAndOffsetsEachAxis)
 {
     const PictureMapping mapping(QSize(200, 100), QRect(10, 20, 100, 300));
-    ASSERT_TRUE(mapping.isValid());
-    EXPECT_EQ(mapping.x(0), 10);
-    EXPECT_EQ(mapping.x(200), 110);
-    EXPECT_EQ(mapping.x(3), 12);  // 1.5 rounds to 2
-    EXPECT_EQ(mapping.x(5), 12);  // 2.5 rounds to 2
-    EXPECT_EQ(mapping.y(50), 170);
-    EXPECT_EQ(mapping.height(10), 30);
+    ASSERT_TRUE(mapping.IsValid());
+    EXPECT_EQ(mapping.X(0), 10);
+    EXPECT_EQ(mapping.X(200), 110);
+    EXPECT_EQ(mapping.X(3), 12);  // 1.5 rounds to 2
+    EXPECT_EQ(mapping.X(5), 12);  // 2.5 rounds to 2
+    EXPECT_EQ(mapping.Y(50), 170);
+    EXPECT_EQ(mapping.Height(10), 30);
 
-    EXPECT_FALSE(PictureMapping(QSize(0, 100), QRect(0, 0, 10, 10)).isValid());
-    EXPECT_FALSE(PictureMapping(QSize(100, 0), QRect(0, 0, 10, 10)).isValid());
-    EXPECT_FALSE(PictureMapping(QSize(100, 100), QRect(0, 0, 0, 10)).isValid());
+    EXPECT_FALSE(PictureMapping(QSize(0, 100), QRect(0, 0, 10, 10)).IsValid());
+    EXPECT_FALSE(PictureMapping(QSize(100, 0), QRect(0, 0, 10, 10)).IsValid());
+    EXPECT_FALSE(PictureMapping(QSize(100, 100), QRect(0, 0, 0, 10)).IsValid());
 }
 
 TEST(PictureRenderer, NothingIsDrawnWithoutAWindowOrATarget)

@@ -21,7 +21,7 @@ QString faultOfStep(PendulumState& state)
         state.AdvanceStep();
         return QString();
     } catch (const KyvadloError& error) {
-        return error.message();
+        return error.Message();
     }
 }
 

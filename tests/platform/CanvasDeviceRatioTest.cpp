@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -22,6 +24,35 @@ using testing_support::rgbAt;
 constexpr unsigned kWhite = 0xFFFFFF;
 constexpr unsigned kBlack = 0x000000;
 constexpr unsigned kRed = 0xFF0000;
+
+// The same drawing written directly (an RGB32 image) and through QPainter
+// (an image of another format), at a ratio, clipped alike.
+class BothPaths {
+public:
+    BothPaths(double ratio, const QRect& clip)
+        : direct_(60, 50, kWhite, ratio)
+        , painted_(direct_.image.size(), QImage::Format_ARGB32_Premultiplied)
+    {
+        painted_.fill(Qt::white);
+        painted_.setDevicePixelRatio(ratio);
+        filled_.BindImage(&painted_);
+        for (Canvas* canvas : Canvases())
+            canvas->IntersectClipRect(clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1);
+    }
+
+    std::array<Canvas*, 2> Canvases() { return {&direct_.canvas, &filled_}; }
+    const QImage& Direct() const { return direct_.image; }
+    QImage Painted()
+    {
+        filled_.Unbind();
+        return painted_.convertToFormat(QImage::Format_RGB32);
+    }
+
+private:
+    Surface direct_;
+    QImage painted_;
+    Canvas filled_;
+};
 
 // Fills, one-pixel outlines, rows and columns in both directions, a dotted
 // row and a clip: everything whose pixels are whole logical pixels.
@@ -105,10 +136,12 @@ TEST(CanvasDeviceRatio, ARubberBandInNotXorIsARingOfThePenWidthAndDrawingItTwice
         s.canvas.Pen().Assign({clBlack, 1, psSolid, pmNotXor});
         s.canvas.Brush().SetStyle(bsClear);
         s.canvas.Rectangle(5, 4, 50, 33);
+        // The ring's edges lie on one-pixel lines along the box's edge pixels.
         const DeviceMapping& map = s.canvas.Mapping();
         const int w = map.PenWidth(1);
-        const int width = map.Edge(50) - map.Edge(5);
-        const int height = map.Edge(33) - map.Edge(4);
+        const auto across = [&](int p) { return platform::LineCrossSection(map.PixelLine(p, 1), w); };
+        const int width = across(49).last + 1 - across(5).first;
+        const int height = across(32).last + 1 - across(4).first;
         int changed = 0;
         for (int y = 0; y < s.image.height(); ++y)
             for (int x = 0; x < s.image.width(); ++x)
@@ -216,23 +249,132 @@ TEST(CanvasDeviceRatio, WideLinesAreTheSameWrittenDirectlyAndFilledThroughQPaint
     std::mt19937 random(17);
     std::uniform_int_distribution<int> coordinate(-40, 160);
     for (const double ratio : {1.5, 2.0, 3.0}) {
-        Surface direct(60, 50, kWhite, ratio);
-        QImage painted(direct.image.size(), QImage::Format_ARGB32_Premultiplied);
-        painted.fill(Qt::white);
-        painted.setDevicePixelRatio(ratio);
-        Canvas filled;
-        filled.BindImage(&painted);
-        for (Canvas* canvas : {&direct.canvas, &filled})
-            canvas->IntersectClipRect(4, 3, 55, 46);
+        BothPaths both(ratio, QRect(QPoint(4, 3), QPoint(54, 45)));
         for (int i = 0; i < 300; ++i) {
             const QPoint from(coordinate(random), coordinate(random));
             const QPoint to(coordinate(random), coordinate(random));
-            direct.canvas.DrawDeviceLine(from, to);
-            filled.DrawDeviceLine(from, to);
+            for (Canvas* canvas : both.Canvases())
+                canvas->DrawDeviceLine(from, to);
         }
-        filled.Unbind();
-        EXPECT_EQ(direct.image, painted.convertToFormat(QImage::Format_RGB32)) << "ratio " << ratio;
-        EXPECT_GT(countPixelsNot(direct.image, kWhite, 0, 0, direct.image.width(), direct.image.height()), 1000);
+        EXPECT_EQ(both.Direct(), both.Painted()) << "ratio " << ratio;
+        EXPECT_GT(countPixelsNot(both.Direct(), kWhite, 0, 0, both.Direct().width(), both.Direct().height()), 1000);
+    }
+}
+
+// Lines along rows and columns, solid and in every dash pattern with their
+// gaps left alone or filled, in both directions and clipped: the direct
+// writer fills each stretch of a dash at once, and sets the pixels that
+// QPainter fills step by step along the traced line.
+TEST(CanvasDeviceRatio, StraightLinesAreTheSameWrittenDirectlyAndFilledThroughQPainter)
+{
+    std::mt19937 random(23);
+    std::uniform_int_distribution<int> coordinate(-40, 160);
+    std::uniform_int_distribution<int> pick(0, 5);
+    for (const double ratio : {1.0, 1.5, 2.0, 3.0}) {
+        BothPaths both(ratio, QRect(QPoint(4, 3), QPoint(54, 45)));
+        for (int i = 0; i < 400; ++i) {
+            const QPoint from(coordinate(random), coordinate(random));
+            const QPoint to = i % 2 == 0 ? QPoint(coordinate(random), from.y()) : QPoint(from.x(), coordinate(random));
+            const int style = pick(random);
+            for (Canvas* canvas : both.Canvases()) {
+                canvas->Pen().SetColor(static_cast<TColor>(i * 0x10305));
+                canvas->Pen().SetStyle(style < 5 ? static_cast<TPenStyle>(style) : psSolid);
+                canvas->Pen().SetAlternateDots(style == 5);
+                canvas->SetBackgroundMode(i % 3 == 0 ? bkOpaque : bkTransparent);
+                canvas->SetBackgroundColor(static_cast<TColor>(i * 0x30201));
+                canvas->DrawDeviceLine(from, to);
+            }
+        }
+        EXPECT_EQ(both.Direct(), both.Painted()) << "ratio " << ratio;
+        EXPECT_GT(countPixelsNot(both.Direct(), kWhite, 0, 0, both.Direct().width(), both.Direct().height()), 1000);
+    }
+}
+
+// Pens wider than a pixel (the chart's axis lines) along rows and columns:
+// the direct writer sets the pixels QPainter's round caps give them, long
+// lines and short ones, clipped ones, at every ratio.
+TEST(CanvasDeviceRatio, WidePensAlongRowsAndColumnsAreTheSameWrittenDirectlyAndDrawnByQPainter)
+{
+    std::mt19937 random(29);
+    std::uniform_int_distribution<int> coordinate(-10, 70);
+    std::uniform_int_distribution<int> length(0, 40);
+    for (const double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5}) {
+        BothPaths both(ratio, QRect(QPoint(3, 2), QPoint(55, 46)));
+        for (int i = 0; i < 300; ++i) {
+            const QPoint from(coordinate(random), coordinate(random));
+            const int reach = length(random) * (i % 4 < 2 ? 1 : -1);
+            const QPoint to = i % 2 == 0 ? from + QPoint(reach, 0) : from + QPoint(0, reach);
+            for (Canvas* canvas : both.Canvases()) {
+                canvas->Pen().SetWidth(2 + i % 3);
+                canvas->Pen().SetColor(static_cast<TColor>(i * 0x20103));
+                canvas->MoveTo(from.x(), from.y());
+                canvas->LineTo(to.x(), to.y());
+            }
+        }
+        EXPECT_EQ(both.Direct(), both.Painted()) << "ratio " << ratio;
+    }
+}
+
+// A one-pixel rectangle outline and one-pixel lines along its edge pixels
+// take the same device rows (top and bottom edge) and columns (left and
+// right edge) at fractional ratios too, where a rectangle's device box and
+// a line's device pixels are rounded differently; and a two-pixel line along
+// an edge holds it, as the chart's axis line holds its wall's edge.
+TEST(CanvasDeviceRatio, ARectanglesEdgesLieOnTheLinesAlongItsEdgePixels)
+{
+    std::mt19937 random(31);
+    std::uniform_int_distribution<int> corner(2, 60);
+    for (const double ratio : {1.25, 1.5, 1.75, 2.5}) {
+        for (int i = 0; i < 60; ++i) {
+            const int x0 = corner(random);
+            const int y0 = corner(random);
+            const int x1 = x0 + 5 + corner(random) % 20;
+            const int y1 = y0 + 5 + corner(random) % 20;
+            Surface outline(90, 90, kWhite, ratio);
+            outline.canvas.Brush().SetStyle(bsClear);
+            outline.canvas.Rectangle(x0, y0, x1, y1);
+            // The device pixels set across the outline half way along each edge.
+            const DeviceMapping& map = outline.canvas.Mapping();
+            const int midX = map.Edge((x0 + x1) / 2);
+            const int midY = map.Edge((y0 + y1) / 2);
+            const auto set = [](const QImage& image, bool row, int at, int from, int to) {
+                std::vector<int> found;
+                for (int k = from; k < to; ++k)
+                    if (rgbAt(image, row ? k : at, row ? at : k) == kBlack)
+                        found.push_back(k);
+                return found;
+            };
+            // A line along a row or a column, right across the surface.
+            const auto lineAlong = [ratio](bool row, int p) {
+                Surface line(90, 90, kWhite, ratio);
+                line.canvas.MoveTo(row ? 0 : p, row ? p : 0);
+                line.canvas.LineTo(row ? 90 : p, row ? p : 90);
+                line.canvas.Unbind();
+                return line.image;
+            };
+            SCOPED_TRACE(testing::Message() << "ratio " << ratio << ", " << x0 << "," << y0 << " " << x1 << "," << y1);
+            // A wider line along the left edge holds the edge, as at ratio 1.
+            const auto wideAlong = [ratio](int x, bool withOutline, int x0, int y0, int x1, int y1) {
+                Surface line(90, 90, kWhite, ratio);
+                line.canvas.Brush().SetStyle(bsClear);
+                if (withOutline)
+                    line.canvas.Rectangle(x0, y0, x1, y1);
+                line.canvas.Pen().SetWidth(2);
+                line.canvas.MoveTo(x, 0);
+                line.canvas.LineTo(x, 90);
+                line.canvas.Unbind();
+                return line.image;
+            };
+            EXPECT_EQ(set(wideAlong(x0, true, x0, y0, x1, y1), true, midY, 0, midX),
+                      set(wideAlong(x0, false, x0, y0, x1, y1), true, midY, 0, midX));
+            const QImage& drawn = outline.image;
+            EXPECT_EQ(set(drawn, false, midX, 0, midY), set(lineAlong(true, y0), false, midX, 0, midY));
+            EXPECT_EQ(set(drawn, false, midX, midY, drawn.height()),
+                      set(lineAlong(true, y1 - 1), false, midX, midY, drawn.height()));
+            EXPECT_EQ(set(drawn, true, midY, 0, midX), set(lineAlong(false, x0), true, midY, 0, midX));
+            EXPECT_EQ(set(drawn, true, midY, midX, drawn.width()),
+                      set(lineAlong(false, x1 - 1), true, midY, midX, drawn.width()));
+        }
     }
 }
 

@@ -209,4 +209,54 @@ TEST(CanvasText, RotatedTextKeepsAlignmentAndOpaqueCellInItsOwnDirection)
     EXPECT_LE(std::abs(cell.center().y() - 60), 1);
 }
 
+// Upright text comes from glyphs the canvas shaped at the text's first use,
+// drawn again and again: the pixels are those QPainter::drawText gives the
+// text at its place, at every device pixel ratio, in every face and size,
+// with characters from other fonts and with the controls drawText alone
+// handles. Each text is written twice, the second time from the cache.
+TEST(CanvasText, TextFromItsShapedGlyphsHasThePixelsOfDrawText)
+{
+    const QStringList texts = {QStringLiteral("0"), QStringLiteral("-14"), QStringLiteral("1,234.567"),
+                               QStringLiteral("fi [°]"), QStringLiteral("t [s]"), QStringLiteral("Graf"),
+                               QStringLiteral("délka a [m]"), QStringLiteral("ŘŠŤŮŽ ěščřžýáíé"),
+                               QStringLiteral("Ω≈∑ 中文"), QStringLiteral("a\tb"), QStringLiteral(" W "),
+                               QString()};
+    struct Face {
+        const char* name;
+        int pixels;
+        unsigned styles;
+    };
+    const Face faces[] = {{"Arial", 11, 0},
+                          {"Times New Roman", 13, static_cast<unsigned>(TFontStyle::Italic)},
+                          {"Arial", 17, static_cast<unsigned>(TFontStyle::Bold)},
+                          {"Arial", 11, static_cast<unsigned>(TFontStyle::Underline)}};
+    for (const double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5}) {
+        for (const Face& face : faces) {
+            SCOPED_TRACE(QStringLiteral("%1 %2 px at %3").arg(QLatin1String(face.name)).arg(face.pixels).arg(ratio).toStdString());
+            canvas_testing::Surface drawn(160, 40 * texts.size(), kWhite, ratio);
+            QImage expected = drawn.image.copy();
+            drawn.canvas.Brush().SetStyle(bsClear);
+            drawn.canvas.Font().SetName(QLatin1String(face.name));
+            drawn.canvas.Font().SetPixelHeight(face.pixels);
+            drawn.canvas.Font().SetStyles(face.styles);
+            drawn.canvas.Font().SetColor(clNavy);
+            QPainter painter(&expected);
+            painter.setRenderHint(QPainter::TextAntialiasing, false);
+            const QFont font = platform::ToQFont(drawn.canvas.Font().Data());
+            painter.setFont(font);
+            painter.setPen(QColor::fromRgb(ToRgb(clNavy)));
+            const int ascent = QFontMetrics(font).ascent();
+            for (int i = 0; i < texts.size(); ++i) {
+                for (const QPoint at : {QPoint(3, 40 * i + 1), QPoint(7, 40 * i + 19)}) {
+                    drawn.canvas.TextOut(at.x(), at.y(), texts[i]);
+                    painter.drawText(at.x(), at.y() + ascent, texts[i]);
+                }
+            }
+            painter.end();
+            drawn.canvas.Unbind();
+            EXPECT_EQ(drawn.image, expected.convertToFormat(QImage::Format_RGB32));
+        }
+    }
+}
+
 } // namespace

@@ -4,19 +4,19 @@
 
 TEST(Exceptions, MessagesAreTheUserVisibleTexts)
 {
-    EXPECT_EQ(ConversionError(QStringLiteral(" 0.8")).message(),
+    EXPECT_EQ(ConversionError(QStringLiteral(" 0.8")).Message(),
               QStringLiteral("' 0.8' is not a valid floating point value"));
-    EXPECT_EQ(ConversionError(QString()).message(),
+    EXPECT_EQ(ConversionError(QString()).Message(),
               QStringLiteral("'' is not a valid floating point value"));
-    EXPECT_EQ(FloatDivisionByZero().message(), QStringLiteral("Floating point division by zero"));
-    EXPECT_EQ(InvalidFloatOperation().message(), QStringLiteral("Invalid floating point operation"));
-    EXPECT_EQ(FloatOverflow().message(), QStringLiteral("Floating point overflow"));
-    EXPECT_EQ(ListIndexError(-1).message(), QStringLiteral("List index out of bounds (-1)"));
+    EXPECT_EQ(FloatDivisionByZero().Message(), QStringLiteral("Floating point division by zero"));
+    EXPECT_EQ(InvalidFloatOperation().Message(), QStringLiteral("Invalid floating point operation"));
+    EXPECT_EQ(FloatOverflow().Message(), QStringLiteral("Floating point overflow"));
+    EXPECT_EQ(ListIndexError(-1).Message(), QStringLiteral("List index out of bounds (-1)"));
 }
 
 TEST(Exceptions, TypedTextIsNotReinterpretedAsAPlaceholder)
 {
-    EXPECT_EQ(ConversionError(QStringLiteral("%1%2")).message(),
+    EXPECT_EQ(ConversionError(QStringLiteral("%1%2")).Message(),
               QStringLiteral("'%1%2' is not a valid floating point value"));
 }
 

@@ -60,7 +60,7 @@ std::vector<Traced> referenceInBox(const Line& line, const PixelBox& box)
         if (i < 0 || i >= line.steps())
             continue;
         const QPoint p = line.pixel(i);
-        if (box.contains(p.x(), p.y()))
+        if (box.Contains(p.x(), p.y()))
             pixels.push_back({p, i});
     }
     return pixels;
@@ -149,10 +149,10 @@ TEST(LineRule, DashPhaseStartsWithADashAtStepZeroAndRepeats)
     for (const long long start : {0LL, 1LL, 8LL, 9LL, 23LL, 24LL, 4000000001LL}) {
         platform::raster::DashPhase phase(pattern, start);
         for (long long step = start; step < start + 60; ++step) {
-            ASSERT_EQ(phase.on(), midpoint_reference::inDash(pattern, step)) << start << " " << step;
-            phase.advance();
+            ASSERT_EQ(phase.On(), midpoint_reference::inDash(pattern, step)) << start << " " << step;
+            phase.Advance();
         }
     }
     platform::raster::DashPhase solid({}, 12);
-    EXPECT_TRUE(solid.on());
+    EXPECT_TRUE(solid.On());
 }

@@ -28,7 +28,7 @@ bool refused(const QString& text, QChar separator = u'.')
         TextToDouble(text, separator);
         return false;
     } catch (const ConversionError& error) {
-        return error.message() == QStringLiteral("'%1' is not a valid floating point value").arg(text);
+        return error.Message() == QStringLiteral("'%1' is not a valid floating point value").arg(text);
     }
 }
 
@@ -104,7 +104,7 @@ TEST(NumberConversion, MessageKeepsTheSpacesOfTheText)
         TextToDouble(QStringLiteral("  0.8x "), u'.');
         FAIL() << "accepted";
     } catch (const ConversionError& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("'  0.8x ' is not a valid floating point value"));
+        EXPECT_EQ(error.Message(), QStringLiteral("'  0.8x ' is not a valid floating point value"));
     }
 }
 

@@ -40,10 +40,10 @@ TEST(SystemRunLoop, DispatchDeliversWhatIsPendingAndReturns)
     QCoreApplication::postEvent(&counter, new QEvent(EventCounter::type));
     QCoreApplication::postEvent(&counter, new QEvent(EventCounter::type));
 
-    runLoop.dispatchPending();
+    runLoop.DispatchPending();
     EXPECT_EQ(counter.received, 2);
 
-    runLoop.dispatchPending();
+    runLoop.DispatchPending();
     EXPECT_EQ(counter.received, 2) << "nothing pending: returns without waiting";
 }
 
@@ -54,13 +54,13 @@ TEST(SystemRunLoop, EventsPostedWhileDispatchingWaitForTheNextRound)
     counter.repostEachTime = true;
     QCoreApplication::postEvent(&counter, new QEvent(EventCounter::type));
 
-    runLoop.dispatchPending();
+    runLoop.DispatchPending();
     EXPECT_EQ(counter.received, 1);
-    runLoop.dispatchPending();
+    runLoop.DispatchPending();
     EXPECT_EQ(counter.received, 2);
 
     counter.repostEachTime = false;
-    runLoop.dispatchPending();
+    runLoop.DispatchPending();
     EXPECT_EQ(counter.received, 3);
 }
 
@@ -72,14 +72,14 @@ TEST(SystemRunLoop, SleepBlocksWithoutDispatching)
 
     QElapsedTimer clock;
     clock.start();
-    runLoop.sleep(30);
+    runLoop.Sleep(30);
     EXPECT_GE(clock.elapsed(), 30);
     EXPECT_EQ(counter.received, 0) << "input waits for the next dispatch";
 
-    runLoop.sleep(0);
-    runLoop.sleep(-5);
+    runLoop.Sleep(0);
+    runLoop.Sleep(-5);
     EXPECT_EQ(counter.received, 0);
 
-    runLoop.dispatchPending();
+    runLoop.DispatchPending();
     EXPECT_EQ(counter.received, 1);
 }

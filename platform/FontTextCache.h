@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace platform {
+
+// What a canvas knows about the texts it writes in one font: each text's
+// width and its shaped glyphs, worked out at its first use and kept, so
+// that a text written again (the labels of a chart in every paint) costs a
+// look-up instead of shaping it anew. The numbers and pixels are the ones
+// QFontMetrics and QPainter::drawText give for the text.
+class FontTextCache {
+public:
+    explicit FontTextCache(const QFont& font);
+
+    const QFont& Font() const { return font_; }
+    const QFontMetrics& Metrics() const { return metrics_; }
+
+    // QFontMetrics::horizontalAdvance of the text.
+    int Width(const QString& text);
+    // The glyphs that draw the text with the left end of its baseline at
+    // (0, 0), for QPainter::drawGlyphRun; none for a text that only
+    // QPainter::drawText draws the same (one with control characters, a
+    // font with lines through or under its text).
+    const std::optional<QList<QGlyphRun>>& Glyphs(const QString& text);
+
+private:
+    struct Entry {
+        int width = 0;
+        bool shaped = false;
+        std::optional<QList<QGlyphRun>> glyphs;
+    };
+    Entry& EntryOf(const QString& text);
+    std::optional<QList<QGlyphRun>> Shape(const QString& text) const;
+
+    QFont font_;
+    QFontMetrics metrics_;
+    bool decorated_;
+    QHash<QString, Entry> entries_;
+};
+
+// The FontTextCache of each font a canvas has written with lately.
+class FontTextCaches {
+public:
+    // The cache of the font, made when it has none yet. The reference stays
+    // valid until For is asked for a font it does not hold.
+    FontTextCache& For(const QFont& font);
+
+private:
+    std::vector<std::unique_ptr<FontTextCache>> caches_;
+};
+
+} // namespace platform
