@@ -23,6 +23,9 @@ public:
     // Delivers every event pending at the call, then returns without waiting.
     // Events posted by the handlers meanwhile wait for the next call.
     void DispatchPending() override;
+
+private:
+    bool preciseWakeUps_ = false;
 };
 
 } // namespace platform
