@@ -13,6 +13,21 @@ TImage::TImage(QWidget* parent)
         update();
     })
 {
+    if (parent != nullptr)
+        parent->installEventFilter(this);
+}
+
+void TImage::Changed()
+{
+    update();
+    UpdatePartialEdges();
+}
+
+void TImage::Changed(const QRect& area)
+{
+    update(area);
+    if (area.right() >= width() - 1 || area.bottom() >= height() - 1)
+        UpdatePartialEdges();
 }
 
 platform::Canvas& TImage::Canvas()
@@ -55,6 +70,67 @@ void TImage::CoverParent()
     const double ratio = bitmap_->Ratio();
     setAttribute(Qt::WA_OpaquePaintEvent, ratio == std::floor(ratio) && bitmap_->Width() >= width()
                                               && bitmap_->Height() >= height());
+    UpdatePartialEdges();
+}
+
+void TImage::UpdatePartialEdges()
+{
+    QWidget* parent = parentWidget();
+    if (parent == nullptr || !bitmap_ || bitmap_->Ratio() == std::floor(bitmap_->Ratio()))
+        return;
+    const QRect box = geometry();
+    parent->update(QRect(box.left(), box.bottom(), box.width() + 1, 2));
+    parent->update(QRect(box.right(), box.top(), 2, box.height() + 1));
+}
+
+bool TImage::eventFilter(QObject* watched, QEvent* event)
+{
+    // The parent's own painting (a frame's bevel) and this control's come after.
+    if (watched == parentWidget() && event->type() == QEvent::Paint && bitmap_)
+        PaintPartialEdges(*parentWidget());
+    return QWidget::eventFilter(watched, event);
+}
+
+void TImage::PaintPartialEdges(QWidget& parent) const
+{
+    const QImage& picture = bitmap_->Image();
+    const double ratio = picture.devicePixelRatio();
+    if (ratio == std::floor(ratio) || picture.isNull())
+        return;
+    // Device pixels are the window's logical pixels times the ratio, counted
+    // from the window's corner; the parent's painter takes logical positions.
+    const QPointF parentCorner = parent.mapTo(window(), QPoint(0, 0));
+    const QPoint corner = mapTo(window(), QPoint(0, 0));
+    const auto toParent = [&](int deviceX, int deviceY, int deviceWidth, int deviceHeight) {
+        return QRectF(deviceX / ratio - parentCorner.x(), deviceY / ratio - parentCorner.y(),
+                      deviceWidth / ratio, deviceHeight / ratio);
+    };
+    // Where the bitmap lies: Qt rounds the control's device corner.
+    const int left = static_cast<int>(std::lround(corner.x() * ratio));
+    const int top = static_cast<int>(std::lround(corner.y() * ratio));
+    const double right = (corner.x() + width()) * ratio;
+    const double bottom = (corner.y() + height()) * ratio;
+    const int partialColumn = static_cast<int>(std::floor(right));
+    const int partialRow = static_cast<int>(std::floor(bottom));
+    const bool columnPartial = right != partialColumn && partialColumn >= left + picture.width();
+    const bool rowPartial = bottom != partialRow && partialRow >= top + picture.height();
+    const int columns = picture.width() + (columnPartial ? 1 : 0);
+    QPainter painter(&parent);
+    if (rowPartial) {
+        QImage row = picture.copy(0, picture.height() - 1, picture.width(), 1);
+        row.setDevicePixelRatio(1.0);
+        if (columnPartial) {
+            // The corner pixel repeats the row's last one.
+            row = row.copy(0, 0, columns, 1);
+            row.setPixel(columns - 1, 0, row.pixel(columns - 2, 0));
+        }
+        painter.drawImage(toParent(left, partialRow, columns, 1), row);
+    }
+    if (columnPartial) {
+        QImage column = picture.copy(picture.width() - 1, 0, 1, picture.height());
+        column.setDevicePixelRatio(1.0);
+        painter.drawImage(toParent(partialColumn, top, 1, picture.height()), column);
+    }
 }
 
 void TImage::paintEvent(QPaintEvent* event)

@@ -19,7 +19,9 @@ class QImage;
 //
 // The bitmap has the control's device pixel ratio: on a screen scaled to
 // 200 % it has twice as many device pixels each way, and its pixels land one
-// to one on the screen's. When the ratio changes (the window moved to a
+// to one on the screen's. At a fractional ratio the control's right and
+// bottom edges may fall inside a device pixel; that device column and row
+// show the picture's last column and row, not the parent's face. When the ratio changes (the window moved to a
 // screen of another scale, or the screen's scale changed), the bitmap is made
 // anew at the new ratio and OnRatioChange draws the picture into it again.
 class TImage : public QWidget {
@@ -33,8 +35,8 @@ public:
     platform::Canvas& Canvas();
     // Asks for a repaint that shows what the canvas has drawn: all of it,
     // or only the logical pixels of area where the drawing changed the bitmap.
-    void Changed() { update(); }
-    void Changed(const QRect& area) { update(area); }
+    void Changed();
+    void Changed(const QRect& area);
 
     bool HasBitmap() const { return bitmap_ != nullptr; }
     // The bitmap's pixels, or null before the canvas was first used.
@@ -48,6 +50,7 @@ public:
     std::function<void()> OnRatioChange;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -58,6 +61,13 @@ private:
     // Tells Qt whether the bitmap covers the control, so that the parent
     // need not be painted under it.
     void CoverParent();
+    // Asks the parent to repaint the device column and row beyond the
+    // control's right and bottom edges.
+    void UpdatePartialEdges();
+    // Paints, on the parent, the device pixels that the control covers only
+    // in part at its right and bottom edges, with the picture's pixels next
+    // to them. Qt leaves those pixels to the parent.
+    void PaintPartialEdges(QWidget& parent) const;
 
     std::unique_ptr<platform::RasterBitmap> bitmap_;
     // Follows the screen of the window the control is shown in.
