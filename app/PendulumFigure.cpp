@@ -4,6 +4,7 @@
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/DeviceMapping.h"
+#include "platform/Rounding.h"
 
 #include <QPoint>
 
@@ -15,9 +16,8 @@ namespace figure {
 
 int RoundToPixel(long double value)
 {
-    constexpr long double limit = 0x1p30L;
-    // lrint rounds in the current mode, which is to nearest with ties to even.
-    return static_cast<int>(std::lrint(std::clamp(value, -limit, limit)));
+    constexpr int limit = 1 << 30;
+    return std::clamp(platform::RoundHalfEven(value), -limit, limit);
 }
 
 int BarLength(double metres)

@@ -1,5 +1,7 @@
 #include "chart/AxisLabelValues.h"
 
+#include "platform/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -9,12 +11,6 @@ namespace {
 // Step counts at or beyond this do not fit an integer; the step search then
 // climbs without counting.
 constexpr double countGuard = 2147483647.0;
-
-// Rounds halves to the even neighbour.
-long long RoundToEven(double value)
-{
-    return static_cast<long long>(std::nearbyint(value));
-}
 
 // 10^k; exact for 0 <= k <= 22.
 double PowerOfTen(int k)
@@ -75,8 +71,8 @@ double NiceLabelStep(const TLabelStepRequest& request)
     if (request.labelSize > 0) {
         long long size = request.labelSize;
         if (request.separation > 0)
-            size += RoundToEven(request.separation * 0.01 * static_cast<double>(size));
-        wanted = RoundToEven(static_cast<double>(request.pixelSize) / static_cast<double>(size));
+            size += platform::RoundHalfEven<long long>(request.separation * 0.01 * static_cast<double>(size));
+        wanted = platform::RoundHalfEven<long long>(static_cast<double>(request.pixelSize) / static_cast<double>(size));
     }
     if (wanted < 1)
         return minimumLabelStep;
@@ -89,7 +85,7 @@ double NiceLabelStep(const TLabelStepRequest& request)
         do {
             const double quotient = request.span / step;
             if (std::fabs(quotient) < countGuard) {
-                count = RoundToEven(quotient);
+                count = platform::RoundHalfEven<long long>(quotient);
                 if (count > wanted)
                     step = NextNiceStep(step);
             } else {

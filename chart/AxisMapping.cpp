@@ -2,6 +2,7 @@
 #include "chart/Axis.h"
 
 #include "chart/AxisPanel.h"
+#include "platform/Rounding.h"
 
 #include <algorithm>
 #include <climits>
@@ -19,19 +20,6 @@ constexpr double minimumSpan = 1e-10;
 int ClampToInt(long long value)
 {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
-// Rounds halves to the even neighbour; values beyond the integer range stay at its ends.
-int RoundToInt(long double value)
-{
-    if (std::isnan(value))
-        return 0;
-    const long double rounded = std::nearbyint(value);
-    if (rounded <= INT_MIN)
-        return INT_MIN;
-    if (rounded >= INT_MAX)
-        return INT_MAX;
-    return static_cast<int>(rounded);
 }
 
 } // namespace
@@ -72,8 +60,8 @@ void TCustomChartAxis::ComputePixelPositions()
     const TChartRect& area = owner_.ChartArea();
     const int base = isHorizontal_ ? area.left : area.top;
     const long double length = isHorizontal_ ? owner_.ChartWidth() : owner_.ChartHeight();
-    pixelStart_ = ClampToInt(static_cast<long long>(base) + RoundToInt(length * 0.01L * startPosition_));
-    pixelEnd_ = ClampToInt(static_cast<long long>(base) + RoundToInt(length * 0.01L * endPosition_));
+    pixelStart_ = ClampToInt(static_cast<long long>(base) + platform::RoundHalfEven(length * 0.01L * startPosition_));
+    pixelEnd_ = ClampToInt(static_cast<long long>(base) + platform::RoundHalfEven(length * 0.01L * endPosition_));
     pixelSize_ = ClampToInt(static_cast<long long>(pixelEnd_) - pixelStart_);
     pixelCenter_ = static_cast<int>((static_cast<long long>(pixelStart_) + pixelEnd_) / 2);
 }
@@ -163,8 +151,7 @@ int TCustomChartAxis::DeviceMapValue(double value, bool fromEnd, const DeviceLin
     const int direction = fromEnd ? -1 : 1;
     const DeviceLinePlacement::Origin origin = placement.OriginOf(fromEnd ? pixelEnd_ : pixelStart_, direction);
     const long double scaled = static_cast<long double>(*offset) * placement.ratio + origin.shift;
-    const auto rounded = static_cast<long long>(
-        std::nearbyint(std::clamp<long double>(scaled, -integerGuard, integerGuard)));
+    const auto rounded = platform::RoundHalfEven<long long>(std::clamp<long double>(scaled, -integerGuard, integerGuard));
     return placement.Bound(origin.base + direction * rounded);
 }
 
@@ -182,7 +169,7 @@ int TCustomChartAxis::MapOffset(double offset, bool fromEnd) const
     // leaves the picture where it crosses the edge.
     if (std::isnan(offset))
         return pixelCenter_;
-    const auto rounded = static_cast<long long>(std::nearbyint(std::clamp(offset, -integerGuard, integerGuard)));
+    const auto rounded = platform::RoundHalfEven<long long>(std::clamp(offset, -integerGuard, integerGuard));
     return ClampToInt(fromEnd ? pixelEnd_ - rounded : pixelStart_ + rounded);
 }
 
@@ -193,7 +180,7 @@ int TCustomChartAxis::DepthValueToPixel(double value) const
         return depth / 2;
     const long double offset = inverted_ ? static_cast<long double>(rangeMax_) - value
                                          : static_cast<long double>(value) - rangeMin_;
-    return RoundToInt(depth * offset / rangeSpan_);
+    return platform::RoundHalfEven(depth * offset / rangeSpan_);
 }
 
 double TCustomChartAxis::PixelToValue(int pixel) const

@@ -1,5 +1,7 @@
 #include "chart/DeviceLinePlacement.h"
 
+#include "platform/Rounding.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -17,8 +19,8 @@ DeviceLinePlacement::Origin DeviceLinePlacement::OriginOf(int logicalBase, int d
     //   = K + width / 2 + direction * round(offset * ratio + direction * (C - K))
     // with C = ratio * (base + centre) - width / 2 and K its nearest integer.
     const long double c = ratio * (static_cast<long double>(logicalBase) + centre) - width / 2.0L;
-    const long double k = std::nearbyint(c);
-    return {static_cast<long long>(k) + width / 2, direction * (c - k)};
+    const auto k = platform::RoundHalfEven<long long>(c);
+    return {k + width / 2, direction * (c - k)};
 }
 
 int DeviceLinePlacement::PixelPosition(int p) const

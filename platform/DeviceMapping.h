@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Rounding.h"
+
 #include <QPoint>
 
 #include <algorithm>
@@ -11,10 +13,7 @@ namespace platform {
 // How the logical pixels that layouts are computed in map onto the device
 // pixels of a target whose device pixel ratio is `ratio` (2 on a screen
 // scaled to 200 %). With a ratio of 1 every mapping is the identity.
-// Rounding is to the nearest integer, halves to even: std::rint in the
-// program's rounding mode, which never changes (std::nearbyint gives the
-// same, at many times the cost of saving and restoring the floating-point
-// control word on every call).
+// Rounding is to the nearest integer, halves to even (RoundHalfEven).
 //
 // Two kinds of positions are mapped:
 // - Edges (of rectangles, fills, clips, bitmaps): logical edge x lies at
@@ -34,7 +33,7 @@ struct DeviceMapping {
 
     // Device edge of a logical edge; an edge at a real coordinate rounds to
     // the nearest one at ratio 1, as a rounded pixel position does.
-    int Edge(long double x) const { return Clamp(std::rint(x * ratio)); }
+    int Edge(long double x) const { return RoundHalfEven(x * ratio); }
 
     // Device width of a pen of the given logical width (0 counts as one
     // pixel): the logical width times the ratio, rounded, at least 1.
@@ -43,7 +42,7 @@ struct DeviceMapping {
         const int width = std::max(logicalWidth, 1);
         if (IsIdentity())
             return width;
-        return std::max(1, Clamp(std::rint(static_cast<long double>(width) * ratio)));
+        return std::max(1, RoundHalfEven(static_cast<long double>(width) * ratio));
     }
 
     // Device position of a line of device width deviceWidth centred on the
@@ -53,7 +52,8 @@ struct DeviceMapping {
     // The same for a line centred on the device coordinate v.
     static int DeviceLinePosition(long double v, int deviceWidth)
     {
-        return Clamp(std::rint(v - deviceWidth / 2.0L) + deviceWidth / 2);
+        // The sum is rounded again only to hold it within the int range.
+        return RoundHalfEven(std::rint(v - deviceWidth / 2.0L) + deviceWidth / 2);
     }
 
     // Device position of the line a pen of the given logical width draws
@@ -70,7 +70,7 @@ struct DeviceMapping {
         const int deviceWidth = PenWidth(width);
         if (width == 1)
             return LinePosition(centre, deviceWidth);
-        return Clamp(std::floor(centre * ratio - deviceWidth / 2.0L + 0.5L) + deviceWidth / 2);
+        return RoundHalfEven(std::floor(centre * ratio - deviceWidth / 2.0L + 0.5L) + deviceWidth / 2);
     }
 
     // Device position of a one-pixel line through the logical point at real
@@ -79,7 +79,7 @@ struct DeviceMapping {
     int PointLine(long double v, int deviceWidth) const
     {
         if (IsIdentity())
-            return Clamp(std::rint(v));
+            return RoundHalfEven(v);
         return LinePosition(v + 0.5L, deviceWidth);
     }
 
@@ -101,13 +101,6 @@ private:
     // The device ends along a row or column of the logical pixels a .. b, b
     // left out, stepped from a's side.
     Line AlongPixels(int a, int b) const;
-
-    static int Clamp(long double value)
-    {
-        if (std::isnan(value))
-            return 0;
-        return static_cast<int>(std::clamp<long double>(value, INT_MIN, INT_MAX));
-    }
 };
 
 } // namespace platform

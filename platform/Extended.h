@@ -46,6 +46,27 @@ inline long double Abs(long double value)
 {
     return std::fabs(value);
 }
+inline long double Sqrt(long double value)
+{
+    return std::sqrt(value);
+}
+// To nearest, ties to even: the rounding mode the program never changes.
+inline long double RoundToIntegral(long double value)
+{
+    return std::rint(value);
+}
+inline long double Floor(long double value)
+{
+    return std::floor(value);
+}
+inline long double Trunc(long double value)
+{
+    return std::trunc(value);
+}
+inline std::int64_t IntegralToInt64(long double integral)
+{
+    return static_cast<std::int64_t>(integral);
+}
 
 #endif
 

@@ -129,6 +129,27 @@ TEST(SoftExtended, ConvertsFromAndToDoubleAndFromIntegers)
     EXPECT_TRUE(SameBits(SoftExtended(0), SoftExtended()));
 }
 
+TEST(SoftExtended, SquareRootsAndWholeNumbers)
+{
+    EXPECT_TRUE(SameBits(platform::Sqrt(SoftExtended(2)), Bits(one, 0xB504F333F9DE6484u)));
+    EXPECT_TRUE(SameBits(platform::Sqrt(SoftExtended(0.25)), SoftExtended(0.5)));
+    EXPECT_TRUE(SameBits(platform::Sqrt(-SoftExtended()), -SoftExtended()));
+    EXPECT_TRUE(SameBits(platform::Sqrt(infinity), infinity));
+    EXPECT_TRUE(platform::Sqrt(SoftExtended(-1)).IsNaN());
+    EXPECT_TRUE(SameBits(platform::Sqrt(Bits(0, 2)), Bits(one - 8222, top))) << "of a denormal";
+
+    EXPECT_TRUE(SameBits(platform::RoundToIntegral(SoftExtended(2.5)), SoftExtended(2)));
+    EXPECT_TRUE(SameBits(platform::RoundToIntegral(SoftExtended(-0.5)), -SoftExtended()));
+    EXPECT_TRUE(SameBits(platform::RoundToIntegral(Bits(one - 1, top | 1)), SoftExtended(1))) << "just above a half";
+    EXPECT_TRUE(SameBits(platform::Floor(SoftExtended(-0.25)), SoftExtended(-1)));
+    EXPECT_TRUE(SameBits(platform::Floor(-smallestDenormal), SoftExtended(-1)));
+    EXPECT_TRUE(SameBits(platform::Trunc(SoftExtended(-1.75)), SoftExtended(-1)));
+    EXPECT_TRUE(SameBits(platform::Trunc(largest), largest));
+    EXPECT_EQ(platform::IntegralToInt64(SoftExtended(std::numeric_limits<long long>::min())),
+              std::numeric_limits<long long>::min());
+    EXPECT_EQ(platform::IntegralToInt64(SoftExtended(-12345)), -12345);
+}
+
 #ifdef KYVADLO_LONG_DOUBLE_IS_X87
 
 namespace {
@@ -170,6 +191,10 @@ TEST(SoftExtendedAgainstProcessor, ArithmeticAndConversionsGiveTheSameBits)
         ASSERT_TRUE(SameAsProcessor(a / b, x / y)) << i;
         ASSERT_EQ(a < b, x < y) << i;
         ASSERT_EQ(platform::DoubleBits(static_cast<double>(a)), platform::DoubleBits(static_cast<double>(x))) << i;
+        ASSERT_TRUE(SameAsProcessor(platform::Sqrt(platform::Abs(a)), std::sqrt(std::fabs(x)))) << i;
+        ASSERT_TRUE(SameAsProcessor(platform::RoundToIntegral(a), std::rint(x))) << i;
+        ASSERT_TRUE(SameAsProcessor(platform::Floor(a), std::floor(x))) << i;
+        ASSERT_TRUE(SameAsProcessor(platform::Trunc(a), std::trunc(x))) << i;
 
         const double value = platform::DoubleFromBits(bits());
         ASSERT_TRUE(SameAsProcessor(SoftExtended(value), static_cast<long double>(value))) << value;
