@@ -21,12 +21,12 @@ namespace model {
 
 #if KYVADLO_EXTENDED_IS_SOFTWARE
 
-platform::Extended ExtendedSine(double angle)
+platform::Extended ExtendedSine(platform::Extended angle)
 {
     return platform::Sine(angle);
 }
 
-platform::Extended ExtendedCosine(double angle)
+platform::Extended ExtendedCosine(platform::Extended angle)
 {
     return platform::Cosine(angle);
 }
@@ -40,16 +40,14 @@ constexpr long double reductionLimit = 0x1p63L;
 
 } // namespace
 
-long double ExtendedSine(double angle)
+long double ExtendedSine(long double angle)
 {
-    const long double x = angle;
-    return std::fabs(x) >= reductionLimit ? 0.0L : platform::ProcessorSine(x);
+    return std::fabs(angle) >= reductionLimit ? 0.0L : platform::ProcessorSine(angle);
 }
 
-long double ExtendedCosine(double angle)
+long double ExtendedCosine(long double angle)
 {
-    const long double x = angle;
-    return std::fabs(x) >= reductionLimit ? 0.0L : platform::ProcessorCosine(x);
+    return std::fabs(angle) >= reductionLimit ? 0.0L : platform::ProcessorCosine(angle);
 }
 
 #endif
