@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SoftExtended.h"
+#include "platform/SoftExtendedLogarithm.h"
 
 #include <cmath>
 #include <cstdint>
@@ -66,6 +67,18 @@ inline long double Trunc(long double value)
 inline std::int64_t IntegralToInt64(long double integral)
 {
     return static_cast<std::int64_t>(integral);
+}
+inline long double Log(long double value)
+{
+    return std::log(value);
+}
+inline long double Exp(long double value)
+{
+    return std::exp(value);
+}
+inline long double Pow(long double base, long double exponent)
+{
+    return std::pow(base, exponent);
 }
 
 #endif
