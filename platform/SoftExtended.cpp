@@ -248,24 +248,28 @@ SoftExtended operator/(SoftExtended a, SoftExtended b)
         parts->significand <<= leadingZeros;
         parts->exponent -= leadingZeros;
     }
-    // Long division to 71 bits of quotient: the quotient of two normalized
-    // significands lies between 1/2 and 2, so it has at least 70 significant
-    // bits, and the remainder's bit below them keeps the rounding exact.
-    constexpr int quotientBits = 71;
-    UInt128 remainder{0, dividend.significand};
-    const UInt128 divisorWide{0, divisor.significand};
+    // The quotient of two normalized significands lies between 1/2 and 2, so
+    // it has at least 70 significant bits, and the remainder's bit below them
+    // keeps the rounding exact.
+    return RoundToExtended(negative, dividend.exponent - divisor.exponent - (quotientBits - 1),
+                           DivideForRounding(UInt128{0, dividend.significand}, UInt128{0, divisor.significand}));
+}
+
+UInt128 DivideForRounding(UInt128 dividend, UInt128 divisor)
+{
+    UInt128 remainder = dividend;
     UInt128 quotient;
     for (int bit = 0; bit < quotientBits; ++bit) {
         quotient = ShiftLeft(quotient, 1);
-        if (remainder >= divisorWide) {
-            remainder = remainder - divisorWide;
+        if (remainder >= divisor) {
+            remainder = remainder - divisor;
             quotient.low |= 1;
         }
         remainder = ShiftLeft(remainder, 1);
     }
     if (!remainder.IsZero())
         quotient.low |= 1;
-    return RoundToExtended(negative, dividend.exponent - divisor.exponent - (quotientBits - 1), quotient);
+    return quotient;
 }
 
 SoftExtended Sqrt(SoftExtended value)

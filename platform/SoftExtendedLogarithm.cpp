@@ -62,7 +62,7 @@ const std::array<SoftExtended, expTerms>& InverseFactorials()
 
 // (m - 1) / (m + 1) for m = significand x 2^exponent, rounded once: m - 1
 // and m + 1 are exact as integers in units of 2^exponent, and their quotient
-// is worked out to 72 bits with the remainder's trace below them.
+// is worked out to 71 bits with the remainder's trace below them.
 SoftExtended AtanhArgument(std::uint64_t significand, int exponent)
 {
     const UInt128 unit = ShiftLeft(UInt128{0, 1}, -exponent);
@@ -72,23 +72,11 @@ SoftExtended AtanhArgument(std::uint64_t significand, int exponent)
     const UInt128 denominator = value + unit;
     if (numerator.IsZero())
         return SoftExtended();
-    // The numerator shifted up to the denominator's top bit, or one below,
-    // so that each step of the division gives one bit of a quotient below 2.
+    // The numerator shifted up to the denominator's top bit lies within half
+    // to twice the denominator.
     const int shift = numerator.LeadingZeros() - denominator.LeadingZeros();
-    UInt128 remainder = ShiftLeft(numerator, shift);
-    constexpr int quotientBits = 72;
-    UInt128 quotient;
-    for (int bit = 0; bit < quotientBits; ++bit) {
-        quotient = ShiftLeft(quotient, 1);
-        if (remainder >= denominator) {
-            remainder = remainder - denominator;
-            quotient.low |= 1;
-        }
-        remainder = ShiftLeft(remainder, 1);
-    }
-    if (!remainder.IsZero())
-        quotient.low |= 1;
-    return RoundToExtended(negative, -shift - (quotientBits - 1), quotient);
+    return RoundToExtended(negative, -shift - (quotientBits - 1),
+                           DivideForRounding(ShiftLeft(numerator, shift), denominator));
 }
 
 } // namespace
