@@ -1,6 +1,5 @@
 #include "platform/SoftExtendedLogarithm.h"
 
-#include "platform/Extended.h"
 #include "platform/SoftExtendedParts.h"
 #include "platform/UInt128.h"
 
@@ -19,7 +18,7 @@ constexpr SoftExtended FromParts(std::uint64_t significand, int exponent)
 }
 
 // ln 2 split in two: the upper part has 47 bits, so that its product with an
-// exponent of the type (at most 16 bits) is exact.
+// exponent of the type (at most 15 bits) is exact.
 constexpr SoftExtended ln2High = FromParts(0xB17217F7D1CE0000, -64);
 constexpr SoftExtended ln2Low = FromParts(0xBCD5E4F1D9CC01F9, -111);
 constexpr SoftExtended inverseLn2 = FromParts(0xB8AA3B295C17F0BC, -63);
