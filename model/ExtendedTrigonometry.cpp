@@ -21,14 +21,19 @@ namespace model {
 
 #if KYVADLO_EXTENDED_IS_SOFTWARE
 
-platform::Extended ExtendedSine(platform::Extended angle)
+platform::Extended ExtendedSine(double angle)
 {
     return platform::Sine(angle);
 }
 
-platform::Extended ExtendedCosine(platform::Extended angle)
+platform::Extended ExtendedCosine(double angle)
 {
     return platform::Cosine(angle);
+}
+
+platform::Extended ExtendedSine(platform::Extended angle)
+{
+    return platform::Sine(angle);
 }
 
 #else
@@ -38,16 +43,27 @@ namespace {
 // The instructions leave arguments of this magnitude unreduced.
 constexpr long double reductionLimit = 0x1p63L;
 
+long double Sine(long double x)
+{
+    return std::fabs(x) >= reductionLimit ? 0.0L : platform::ProcessorSine(x);
+}
+
 } // namespace
+
+long double ExtendedSine(double angle)
+{
+    return Sine(angle);
+}
 
 long double ExtendedSine(long double angle)
 {
-    return std::fabs(angle) >= reductionLimit ? 0.0L : platform::ProcessorSine(angle);
+    return Sine(angle);
 }
 
-long double ExtendedCosine(long double angle)
+long double ExtendedCosine(double angle)
 {
-    return std::fabs(angle) >= reductionLimit ? 0.0L : platform::ProcessorCosine(angle);
+    const long double x = angle;
+    return std::fabs(x) >= reductionLimit ? 0.0L : platform::ProcessorCosine(x);
 }
 
 #endif
