@@ -43,7 +43,7 @@ Extended SmallAngle(Extended ratio)
 // meet quadratically, in a handful of steps even for b near 1e-16.
 Extended ArithmeticGeometricMean(Extended a, Extended b)
 {
-    constexpr Extended tolerance = platform::ExtendedFromParts(std::uint64_t{1} << 63, -126); // 2^-63
+    const Extended tolerance = 0x1p-63;
     for (int step = 0; step < 64 && a - b > a * tolerance; ++step) {
         const Extended mean = (a + b) / Extended(2);
         b = platform::Sqrt(a * b);
