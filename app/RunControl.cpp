@@ -1,6 +1,6 @@
 // The handlers behind "Start", "Stop", "Clear" and "pomalu", and the run loop.
 #include "app/ImageControl.h"
-#include "app/PendulumFigure.h"
+#include "figure/PendulumFigure.h"
 #include "app/Unit1.h"
 #include "app/WindowDescriptions.h"
 #include "chart/Chart.h"

@@ -3,7 +3,7 @@
 // Measured on the real window (offscreen) with 0, 10^4 and 10^5 points already
 // on the chart, and the parts of a pass on their own for the breakdown.
 #include "app/ImageControl.h"
-#include "app/PendulumFigure.h"
+#include "figure/PendulumFigure.h"
 #include "app/Unit1.h"
 #include "bench/GuiBenchmarkMain.h"
 #include "bench/WindowBenchSupport.h"

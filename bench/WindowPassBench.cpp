@@ -7,7 +7,7 @@
 // scaled as an X11 desktop scales: the window's backing store then has the
 // device pixels of the scaled screen).
 #include "app/ImageControl.h"
-#include "app/PendulumFigure.h"
+#include "figure/PendulumFigure.h"
 #include "app/Unit1.h"
 #include "bench/GuiBenchmarkMain.h"
 #include "bench/WindowBenchSupport.h"

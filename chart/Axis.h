@@ -243,7 +243,7 @@ private:
     double SeriesMaximum() const;
     // RangeSpan, or for ends so far apart that their difference overflows a
     // double (-1e308 .. 1e308) the difference in extended precision.
-    long double MappedSpan() const;
+    platform::Extended MappedSpan() const;
     int MapValue(double value, bool fromEnd) const;
     // The value's offset in pixels from the axis start, as MapValue rounds
     // it; none for a value that goes to PixelCenter whatever it is.

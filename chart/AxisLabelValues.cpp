@@ -1,20 +1,19 @@
 #include "chart/AxisLabelValues.h"
 
+#include "platform/Extended.h"
+#include "platform/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+using platform::Extended;
 
 namespace {
 
 // Step counts at or beyond this do not fit an integer; the step search then
 // climbs without counting.
 constexpr double countGuard = 2147483647.0;
-
-// Rounds halves to the even neighbour.
-long long RoundToEven(double value)
-{
-    return static_cast<long long>(std::nearbyint(value));
-}
 
 // 10^k; exact for 0 <= k <= 22.
 double PowerOfTen(int k)
@@ -75,8 +74,8 @@ double NiceLabelStep(const TLabelStepRequest& request)
     if (request.labelSize > 0) {
         long long size = request.labelSize;
         if (request.separation > 0)
-            size += RoundToEven(request.separation * 0.01 * static_cast<double>(size));
-        wanted = RoundToEven(static_cast<double>(request.pixelSize) / static_cast<double>(size));
+            size += platform::RoundHalfEven<long long>(request.separation * 0.01 * static_cast<double>(size));
+        wanted = platform::RoundHalfEven<long long>(static_cast<double>(request.pixelSize) / static_cast<double>(size));
     }
     if (wanted < 1)
         return minimumLabelStep;
@@ -89,7 +88,7 @@ double NiceLabelStep(const TLabelStepRequest& request)
         do {
             const double quotient = request.span / step;
             if (std::fabs(quotient) < countGuard) {
-                count = RoundToEven(quotient);
+                count = platform::RoundHalfEven<long long>(quotient);
                 if (count > wanted)
                     step = NextNiceStep(step);
             } else {
@@ -116,24 +115,25 @@ std::vector<double> LinearLabelValues(double rangeMin, double rangeMax, double s
 
     // Every label is first + k * step, computed afresh in extended precision,
     // so that no error piles up from label to label.
-    long double first = rangeMax;
-    long double multiple = 0;
+    const Extended extendedStep = step;
+    Extended first = rangeMax;
+    Extended multiple = 0;
     const bool onMultiples = roundFirstLabel && rangeMin != rangeMax;
     if (onMultiples) {
-        multiple = std::trunc(static_cast<long double>(rangeMax) / step);
+        multiple = platform::Trunc(Extended(rangeMax) / extendedStep);
         // Truncation goes toward 0, and a quotient a hair off a whole number
         // may land one multiple off either way.
-        for (int i = 0; i < 2 && static_cast<double>(multiple * step) > top; ++i)
+        for (int i = 0; i < 2 && static_cast<double>(multiple * extendedStep) > top; ++i)
             multiple -= 1;
-        if (static_cast<double>((multiple + 1) * step) <= top)
+        if (static_cast<double>((multiple + 1) * extendedStep) <= top)
             multiple += 1;
         first = 0;
     }
 
     double previous = std::numeric_limits<double>::infinity();
     for (long long k = 0; k <= static_cast<long long>(maximumLabelCount) + 1; ++k) {
-        const double value = onMultiples ? static_cast<double>((multiple - k) * step)
-                                         : static_cast<double>(first - k * static_cast<long double>(step));
+        const double value = onMultiples ? static_cast<double>((multiple - Extended(k)) * extendedStep)
+                                         : static_cast<double>(first - Extended(k) * extendedStep);
         if (!(value >= bottom))
             break;
         // A step below the resolution of the values would repeat a label.
@@ -151,17 +151,17 @@ std::vector<double> LogarithmicLabelValues(double rangeMin, double rangeMax, int
     if (!(rangeMin > 0) || !(rangeMax >= rangeMin) || base < 2 || !std::isfinite(rangeMax))
         return values;
     const double tolerance = EndTolerance(rangeMin, rangeMax, rangeMin * (base - 1));
-    const long double logBase = std::log(static_cast<long double>(base));
-    long double exponent = std::floor(std::log(static_cast<long double>(rangeMin)) / logBase);
-    double value = static_cast<double>(std::pow(static_cast<long double>(base), exponent));
+    const Extended extendedBase = base;
+    Extended exponent = platform::Floor(platform::Log(Extended(rangeMin)) / platform::Log(extendedBase));
+    double value = static_cast<double>(platform::Pow(extendedBase, exponent));
     while (value < rangeMin - tolerance) {
         exponent += 1;
-        value = static_cast<double>(std::pow(static_cast<long double>(base), exponent));
+        value = static_cast<double>(platform::Pow(extendedBase, exponent));
     }
     while (value <= rangeMax + tolerance && values.size() < static_cast<std::size_t>(maximumLabelCount)) {
         values.push_back(value);
         exponent += 1;
-        value = static_cast<double>(std::pow(static_cast<long double>(base), exponent));
+        value = static_cast<double>(platform::Pow(extendedBase, exponent));
     }
     return values;
 }

@@ -2,11 +2,14 @@
 #include "chart/Axis.h"
 
 #include "chart/AxisPanel.h"
+#include "platform/Rounding.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <limits>
+
+using platform::Extended;
 
 namespace {
 
@@ -15,23 +18,13 @@ namespace {
 constexpr double integerGuard = 2147483647.0;
 // The narrowest range SetRange leaves.
 constexpr double minimumSpan = 1e-10;
+// 0.01 in the extended type, which turns the axis's start and end positions
+// from percent into fractions of the chart's size.
+constexpr Extended hundredth = platform::ExtendedFromParts(0xA3D70A3D70A3D70A, -70);
 
 int ClampToInt(long long value)
 {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
-// Rounds halves to the even neighbour; values beyond the integer range stay at its ends.
-int RoundToInt(long double value)
-{
-    if (std::isnan(value))
-        return 0;
-    const long double rounded = std::nearbyint(value);
-    if (rounded <= INT_MIN)
-        return INT_MIN;
-    if (rounded >= INT_MAX)
-        return INT_MAX;
-    return static_cast<int>(rounded);
 }
 
 } // namespace
@@ -71,9 +64,11 @@ void TCustomChartAxis::ComputePixelPositions()
 {
     const TChartRect& area = owner_.ChartArea();
     const int base = isHorizontal_ ? area.left : area.top;
-    const long double length = isHorizontal_ ? owner_.ChartWidth() : owner_.ChartHeight();
-    pixelStart_ = ClampToInt(static_cast<long long>(base) + RoundToInt(length * 0.01L * startPosition_));
-    pixelEnd_ = ClampToInt(static_cast<long long>(base) + RoundToInt(length * 0.01L * endPosition_));
+    const Extended length = isHorizontal_ ? owner_.ChartWidth() : owner_.ChartHeight();
+    pixelStart_ = ClampToInt(static_cast<long long>(base)
+                             + platform::RoundHalfEven(length * hundredth * Extended(startPosition_)));
+    pixelEnd_ = ClampToInt(static_cast<long long>(base)
+                           + platform::RoundHalfEven(length * hundredth * Extended(endPosition_)));
     pixelSize_ = ClampToInt(static_cast<long long>(pixelEnd_) - pixelStart_);
     pixelCenter_ = static_cast<int>((static_cast<long long>(pixelStart_) + pixelEnd_) / 2);
 }
@@ -134,17 +129,17 @@ std::optional<double> TCustomChartAxis::ValueOffset(double value) const
         // range maps like a zero span.
         if (!(rangeMin_ > 0 && rangeMax_ > 0))
             return std::nullopt;
-        const long double logMin = std::log(static_cast<long double>(rangeMin_));
-        const long double logSpan = std::log(static_cast<long double>(rangeMax_)) - logMin;
+        const Extended logMin = platform::Log(Extended(rangeMin_));
+        const Extended logSpan = platform::Log(Extended(rangeMax_)) - logMin;
         if (logSpan == 0)
             return std::nullopt;
         return value <= 0 ? 0.0
-                          : static_cast<double>((std::log(static_cast<long double>(value)) - logMin) * pixelSize_
+                          : static_cast<double>((platform::Log(Extended(value)) - logMin) * Extended(pixelSize_)
                                 / logSpan);
     }
     if (rangeSpan_ == 0)
         return std::nullopt;
-    return static_cast<double>((static_cast<long double>(value) - rangeMin_) * pixelSize_ / MappedSpan());
+    return static_cast<double>((Extended(value) - Extended(rangeMin_)) * Extended(pixelSize_) / MappedSpan());
 }
 
 int TCustomChartAxis::MapValue(double value, bool fromEnd) const
@@ -162,17 +157,17 @@ int TCustomChartAxis::DeviceMapValue(double value, bool fromEnd, const DeviceLin
         return placement.PixelPosition(pixelCenter_);
     const int direction = fromEnd ? -1 : 1;
     const DeviceLinePlacement::Origin origin = placement.OriginOf(fromEnd ? pixelEnd_ : pixelStart_, direction);
-    const long double scaled = static_cast<long double>(*offset) * placement.ratio + origin.shift;
-    const auto rounded = static_cast<long long>(
-        std::nearbyint(std::clamp<long double>(scaled, -integerGuard, integerGuard)));
+    const Extended scaled = Extended(*offset) * Extended(placement.ratio) + origin.shift;
+    const auto rounded
+        = platform::RoundHalfEven<long long>(std::clamp<Extended>(scaled, -integerGuard, integerGuard));
     return placement.Bound(origin.base + direction * rounded);
 }
 
-long double TCustomChartAxis::MappedSpan() const
+Extended TCustomChartAxis::MappedSpan() const
 {
     if (std::isfinite(rangeSpan_))
         return rangeSpan_;
-    return static_cast<long double>(rangeMax_) - rangeMin_;
+    return Extended(rangeMax_) - Extended(rangeMin_);
 }
 
 int TCustomChartAxis::MapOffset(double offset, bool fromEnd) const
@@ -182,7 +177,7 @@ int TCustomChartAxis::MapOffset(double offset, bool fromEnd) const
     // leaves the picture where it crosses the edge.
     if (std::isnan(offset))
         return pixelCenter_;
-    const auto rounded = static_cast<long long>(std::nearbyint(std::clamp(offset, -integerGuard, integerGuard)));
+    const auto rounded = platform::RoundHalfEven<long long>(std::clamp(offset, -integerGuard, integerGuard));
     return ClampToInt(fromEnd ? pixelEnd_ - rounded : pixelStart_ + rounded);
 }
 
@@ -191,17 +186,15 @@ int TCustomChartAxis::DepthValueToPixel(double value) const
     const int depth = owner_.ChartDepth();
     if (rangeSpan_ == 0)
         return depth / 2;
-    const long double offset = inverted_ ? static_cast<long double>(rangeMax_) - value
-                                         : static_cast<long double>(value) - rangeMin_;
-    return RoundToInt(depth * offset / rangeSpan_);
+    const Extended offset = inverted_ ? Extended(rangeMax_) - Extended(value) : Extended(value) - Extended(rangeMin_);
+    return platform::RoundHalfEven(Extended(depth) * offset / Extended(rangeSpan_));
 }
 
 double TCustomChartAxis::PixelToValue(int pixel) const
 {
     if (pixelSize_ < 1)
         return 0;
-    const long double offset = inverted_ ? static_cast<long double>(pixelEnd_) - pixel
-                                         : static_cast<long double>(pixel) - pixelStart_;
+    const Extended offset = inverted_ ? Extended(pixelEnd_) - Extended(pixel) : Extended(pixel) - Extended(pixelStart_);
     // A horizontal axis grows from its start, a vertical one from its end.
     const double nearEnd = isHorizontal_ ? rangeMin_ : rangeMax_;
     const double farEnd = isHorizontal_ ? rangeMax_ : rangeMin_;
@@ -210,16 +203,16 @@ double TCustomChartAxis::PixelToValue(int pixel) const
             return nearEnd;
         if (offset == pixelSize_)
             return farEnd;
-        const long double logNear = std::log(static_cast<long double>(nearEnd));
-        const long double logFar = std::log(static_cast<long double>(farEnd));
-        return static_cast<double>(std::exp(logNear + offset * (logFar - logNear) / pixelSize_));
+        const Extended logNear = platform::Log(Extended(nearEnd));
+        const Extended logFar = platform::Log(Extended(farEnd));
+        return static_cast<double>(platform::Exp(logNear + offset * (logFar - logNear) / Extended(pixelSize_)));
     }
-    const long double distance = offset * MappedSpan() / pixelSize_;
-    const long double value = isHorizontal_ ? rangeMin_ + distance : rangeMax_ - distance;
+    const Extended distance = offset * MappedSpan() / Extended(pixelSize_);
+    const Extended value = isHorizontal_ ? Extended(rangeMin_) + distance : Extended(rangeMax_) - distance;
     // A pixel far beyond an axis whose ends are near the double range still
     // gives a number.
-    constexpr long double largest = std::numeric_limits<double>::max();
-    return static_cast<double>(std::isnan(value) ? value : std::clamp(value, -largest, largest));
+    const Extended largest = std::numeric_limits<double>::max();
+    return static_cast<double>(platform::IsNaN(value) ? value : std::clamp(value, -largest, largest));
 }
 
 void TCustomChartAxis::SetRange(double a, double b)

@@ -1,5 +1,7 @@
 #include "chart/DeviceLinePlacement.h"
 
+#include "platform/Rounding.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -7,7 +9,7 @@
 DeviceLinePlacement DeviceLinePlacement::ForPen(const platform::DeviceMapping& mapping, int logicalWidth)
 {
     const int width = std::max(logicalWidth, 1);
-    return {mapping.ratio, mapping.PenWidth(width), width % 2 == 1 ? 0.5L : 0.0L};
+    return {mapping.ratio, mapping.PenWidth(width), platform::Extended(width % 2 == 1 ? 0.5 : 0.0)};
 }
 
 DeviceLinePlacement::Origin DeviceLinePlacement::OriginOf(int logicalBase, int direction) const
@@ -16,9 +18,10 @@ DeviceLinePlacement::Origin DeviceLinePlacement::OriginOf(int logicalBase, int d
     //   = round(C + direction * offset * ratio) + width / 2
     //   = K + width / 2 + direction * round(offset * ratio + direction * (C - K))
     // with C = ratio * (base + centre) - width / 2 and K its nearest integer.
-    const long double c = ratio * (static_cast<long double>(logicalBase) + centre) - width / 2.0L;
-    const long double k = std::nearbyint(c);
-    return {static_cast<long long>(k) + width / 2, direction * (c - k)};
+    using platform::Extended;
+    const Extended c = Extended(ratio) * (Extended(logicalBase) + centre) - Extended(width) / Extended(2);
+    const auto k = platform::RoundHalfEven<long long>(c);
+    return {k + width / 2, Extended(direction) * (c - Extended(k))};
 }
 
 int DeviceLinePlacement::PixelPosition(int p) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DeviceMapping.h"
+#include "platform/Extended.h"
 
 // Where the line of a pen through points on an axis lies at device
 // resolution: the device position (DeviceMapping::LinePosition) of the pen's
@@ -22,7 +23,7 @@ struct DeviceLinePlacement {
     double ratio = 1.0;
     // The pen's width in device pixels (DeviceMapping::PenWidth).
     int width = 1;
-    long double centre = 0.5L;
+    platform::Extended centre = 0.5;
 
     // The placement of a pen of the given logical width (0 draws as 1) on
     // a target with the mapping.
@@ -33,7 +34,7 @@ struct DeviceLinePlacement {
 
     struct Origin {
         long long base = 0;
-        long double shift = 0;
+        platform::Extended shift = 0;
     };
     Origin OriginOf(int logicalBase, int direction) const;
     // The device position of the line through logical pixel p itself:

@@ -31,6 +31,11 @@ platform::Extended ExtendedCosine(double angle)
     return platform::Cosine(angle);
 }
 
+platform::Extended ExtendedSine(platform::Extended angle)
+{
+    return platform::Sine(angle);
+}
+
 #else
 
 namespace {
@@ -38,12 +43,21 @@ namespace {
 // The instructions leave arguments of this magnitude unreduced.
 constexpr long double reductionLimit = 0x1p63L;
 
+long double Sine(long double x)
+{
+    return std::fabs(x) >= reductionLimit ? 0.0L : platform::ProcessorSine(x);
+}
+
 } // namespace
 
 long double ExtendedSine(double angle)
 {
-    const long double x = angle;
-    return std::fabs(x) >= reductionLimit ? 0.0L : platform::ProcessorSine(x);
+    return Sine(angle);
+}
+
+long double ExtendedSine(long double angle)
+{
+    return Sine(angle);
 }
 
 long double ExtendedCosine(double angle)

@@ -11,4 +11,7 @@ namespace model {
 platform::Extended ExtendedSine(double angle);
 platform::Extended ExtendedCosine(double angle);
 
+// The same sine of an angle worked out in extended precision.
+platform::Extended ExtendedSine(platform::Extended angle);
+
 } // namespace model

@@ -2,16 +2,19 @@
 
 #include "model/AngleConversion.h"
 #include "model/AngleReduction.h"
+#include "model/ExtendedTrigonometry.h"
 #include "model/PendulumState.h"
 
 #include <cmath>
 #include <optional>
 
+// In the extended type of the model, so that every processor gives the same
+// periods.
 namespace model {
 
 namespace {
 
-using Extended = long double;
+using platform::Extended;
 
 // J / (m g a) of a pendulum that swings, or the reason it does not.
 struct SwingRatio {
@@ -22,10 +25,10 @@ struct SwingRatio {
 SwingRatio SwingRatioOf(const RunInputs& inputs)
 {
     const Extended restoring = Extended{standardMass} * standardGravity * inputs.length;
-    if (restoring == 0.0L)
+    if (restoring == 0)
         return {std::nullopt, "no swing: a = 0, nothing pulls the body back"};
     const Extended ratio = inputs.inertia / restoring;
-    if (!(ratio > 0.0L))
+    if (!(ratio > 0))
         return {std::nullopt, "no swing: J/(m g a) is not above 0"};
     return {ratio, {}};
 }
@@ -33,16 +36,17 @@ SwingRatio SwingRatioOf(const RunInputs& inputs)
 // 2 pi sqrt(J / (m g a)).
 Extended SmallAngle(Extended ratio)
 {
-    return 2.0L * extendedPi * std::sqrt(ratio);
+    return Extended(2) * extendedPi * platform::Sqrt(ratio);
 }
 
 // The limit of a := (a + b) / 2, b := sqrt(a b) for 0 < b <= a; the two
 // meet quadratically, in a handful of steps even for b near 1e-16.
 Extended ArithmeticGeometricMean(Extended a, Extended b)
 {
-    for (int step = 0; step < 64 && a - b > a * 0x1p-63L; ++step) {
-        const Extended mean = (a + b) / 2.0L;
-        b = std::sqrt(a * b);
+    const Extended tolerance = 0x1p-63;
+    for (int step = 0; step < 64 && a - b > a * tolerance; ++step) {
+        const Extended mean = (a + b) / Extended(2);
+        b = platform::Sqrt(a * b);
         a = mean;
     }
     return a;
@@ -71,8 +75,8 @@ Measure ExactPeriod(const RunInputs& inputs)
     // small-angle one divided by AGM(1, k'). Near 180 degrees k = sin(phi0 / 2)
     // rounds to 1 and loses the digits that K depends on; k' keeps them,
     // since 180 - phi0 is exact.
-    const Extended complement = std::sin((180.0L - startAngle) * extendedPi / 360.0L);
-    return Measure::Of(static_cast<double>(SmallAngle(*swing.ratio) / ArithmeticGeometricMean(1.0L, complement)));
+    const Extended complement = ExtendedSine((Extended(180) - startAngle) * extendedPi / Extended(360));
+    return Measure::Of(static_cast<double>(SmallAngle(*swing.ratio) / ArithmeticGeometricMean(1, complement)));
 }
 
 } // namespace model

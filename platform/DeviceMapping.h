@@ -1,20 +1,18 @@
 #pragma once
 
+#include "platform/Extended.h"
+#include "platform/Rounding.h"
+
 #include <QPoint>
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
 
 namespace platform {
 
 // How the logical pixels that layouts are computed in map onto the device
 // pixels of a target whose device pixel ratio is `ratio` (2 on a screen
 // scaled to 200 %). With a ratio of 1 every mapping is the identity.
-// Rounding is to the nearest integer, halves to even: std::rint in the
-// program's rounding mode, which never changes (std::nearbyint gives the
-// same, at many times the cost of saving and restoring the floating-point
-// control word on every call).
+// Rounding is to the nearest integer, halves to even (RoundHalfEven).
 //
 // Two kinds of positions are mapped:
 // - Edges (of rectangles, fills, clips, bitmaps): logical edge x lies at
@@ -34,7 +32,7 @@ struct DeviceMapping {
 
     // Device edge of a logical edge; an edge at a real coordinate rounds to
     // the nearest one at ratio 1, as a rounded pixel position does.
-    int Edge(long double x) const { return Clamp(std::rint(x * ratio)); }
+    int Edge(Extended x) const { return RoundHalfEven(x * Extended(ratio)); }
 
     // Device width of a pen of the given logical width (0 counts as one
     // pixel): the logical width times the ratio, rounded, at least 1.
@@ -43,17 +41,18 @@ struct DeviceMapping {
         const int width = std::max(logicalWidth, 1);
         if (IsIdentity())
             return width;
-        return std::max(1, Clamp(std::rint(static_cast<long double>(width) * ratio)));
+        return std::max(1, RoundHalfEven(Extended(width) * Extended(ratio)));
     }
 
     // Device position of a line of device width deviceWidth centred on the
     // logical coordinate z.
-    int LinePosition(long double z, int deviceWidth) const { return DeviceLinePosition(z * ratio, deviceWidth); }
+    int LinePosition(Extended z, int deviceWidth) const { return DeviceLinePosition(z * Extended(ratio), deviceWidth); }
 
     // The same for a line centred on the device coordinate v.
-    static int DeviceLinePosition(long double v, int deviceWidth)
+    static int DeviceLinePosition(Extended v, int deviceWidth)
     {
-        return Clamp(std::rint(v - deviceWidth / 2.0L) + deviceWidth / 2);
+        // The sum is rounded again only to hold it within the int range.
+        return RoundHalfEven(RoundToIntegral(v - Half(deviceWidth)) + Extended(deviceWidth / 2));
     }
 
     // Device position of the line a pen of the given logical width draws
@@ -66,21 +65,21 @@ struct DeviceMapping {
         const int width = std::max(logicalWidth, 1);
         if (IsIdentity())
             return p;
-        const long double centre = static_cast<long double>(p) - width / 2 + width / 2.0L;
+        const Extended centre = Extended(p) - Extended(width / 2) + Half(width);
         const int deviceWidth = PenWidth(width);
         if (width == 1)
             return LinePosition(centre, deviceWidth);
-        return Clamp(std::floor(centre * ratio - deviceWidth / 2.0L + 0.5L) + deviceWidth / 2);
+        return RoundHalfEven(Floor(centre * Extended(ratio) - Half(deviceWidth) + Half(1)) + Extended(deviceWidth / 2));
     }
 
     // Device position of a one-pixel line through the logical point at real
     // coordinate v, where v rounds to the pixel it lies in at ratio 1
     // (halves to even): a shape's point worked out at device resolution.
-    int PointLine(long double v, int deviceWidth) const
+    int PointLine(Extended v, int deviceWidth) const
     {
         if (IsIdentity())
-            return Clamp(std::rint(v));
-        return LinePosition(v + 0.5L, deviceWidth);
+            return RoundHalfEven(v);
+        return LinePosition(v + Half(1), deviceWidth);
     }
 
     // Device size of a logical size counted from 0.
@@ -98,16 +97,12 @@ struct DeviceMapping {
     Line DeviceLine(QPoint a, QPoint b, int logicalWidth) const;
 
 private:
+    // n / 2, exactly.
+    static Extended Half(int n) { return Extended(n) / Extended(2); }
+
     // The device ends along a row or column of the logical pixels a .. b, b
     // left out, stepped from a's side.
     Line AlongPixels(int a, int b) const;
-
-    static int Clamp(long double value)
-    {
-        if (std::isnan(value))
-            return 0;
-        return static_cast<int>(std::clamp<long double>(value, INT_MIN, INT_MAX));
-    }
 };
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SoftExtended.h"
+#include "platform/SoftExtendedLogarithm.h"
 
 #include <cmath>
 #include <cstdint>
@@ -45,6 +46,39 @@ inline bool IsFinite(long double value)
 inline long double Abs(long double value)
 {
     return std::fabs(value);
+}
+inline long double Sqrt(long double value)
+{
+    return std::sqrt(value);
+}
+// To nearest, ties to even: the rounding mode the program never changes.
+inline long double RoundToIntegral(long double value)
+{
+    return std::rint(value);
+}
+inline long double Floor(long double value)
+{
+    return std::floor(value);
+}
+inline long double Trunc(long double value)
+{
+    return std::trunc(value);
+}
+inline std::int64_t IntegralToInt64(long double integral)
+{
+    return static_cast<std::int64_t>(integral);
+}
+inline long double Log(long double value)
+{
+    return std::log(value);
+}
+inline long double Exp(long double value)
+{
+    return std::exp(value);
+}
+inline long double Pow(long double base, long double exponent)
+{
+    return std::pow(base, exponent);
 }
 
 #endif

@@ -60,6 +60,36 @@ SoftExtended AddFinite(const ExtendedParts& a, const ExtendedParts& b)
     return RoundToExtended(a.negative, exponent, larger - smaller);
 }
 
+enum class IntegralDirection { NearestEven, Down, TowardZero };
+
+SoftExtended ToIntegral(SoftExtended value, IntegralDirection direction)
+{
+    if (!IsFinite(value) || value.IsZero())
+        return value;
+    const ExtendedParts parts = PartsOf(value);
+    if (parts.exponent >= 0)
+        return value;
+    // The whole part and the fraction below it; beyond 64 bits below the
+    // point the whole part is 0 and the fraction, under a half, not 0.
+    const int fractionBits = -parts.exponent;
+    const std::uint64_t whole = fractionBits >= 64 ? 0 : parts.significand >> fractionBits;
+    const std::uint64_t fraction = fractionBits >= 64 ? parts.significand
+                                                      : parts.significand & ((std::uint64_t{1} << fractionBits) - 1);
+    bool up = false;
+    switch (direction) {
+    case IntegralDirection::NearestEven:
+        up = fractionBits <= 64 && ShiftRightRounded(parts.significand, fractionBits) != whole;
+        break;
+    case IntegralDirection::Down:
+        up = parts.negative && fraction != 0;
+        break;
+    case IntegralDirection::TowardZero:
+        break;
+    }
+    // whole + 1 fits: the significand loses at least one bit to the fraction.
+    return RoundToExtended(parts.negative, 0, UInt128{0, whole + (up ? 1u : 0u)});
+}
+
 } // namespace
 
 SoftExtended RoundToExtended(bool negative, int exponent, UInt128 significand)
@@ -218,24 +248,94 @@ SoftExtended operator/(SoftExtended a, SoftExtended b)
         parts->significand <<= leadingZeros;
         parts->exponent -= leadingZeros;
     }
-    // Long division to 71 bits of quotient: the quotient of two normalized
-    // significands lies between 1/2 and 2, so it has at least 70 significant
-    // bits, and the remainder's bit below them keeps the rounding exact.
-    constexpr int quotientBits = 71;
-    UInt128 remainder{0, dividend.significand};
-    const UInt128 divisorWide{0, divisor.significand};
+    // The quotient of two normalized significands lies between 1/2 and 2, so
+    // it has at least 70 significant bits, and the remainder's bit below them
+    // keeps the rounding exact.
+    return RoundToExtended(negative, dividend.exponent - divisor.exponent - (quotientBits - 1),
+                           DivideForRounding(UInt128{0, dividend.significand}, UInt128{0, divisor.significand}));
+}
+
+UInt128 DivideForRounding(UInt128 dividend, UInt128 divisor)
+{
+    UInt128 remainder = dividend;
     UInt128 quotient;
     for (int bit = 0; bit < quotientBits; ++bit) {
         quotient = ShiftLeft(quotient, 1);
-        if (remainder >= divisorWide) {
-            remainder = remainder - divisorWide;
+        if (remainder >= divisor) {
+            remainder = remainder - divisor;
             quotient.low |= 1;
         }
         remainder = ShiftLeft(remainder, 1);
     }
     if (!remainder.IsZero())
         quotient.low |= 1;
-    return RoundToExtended(negative, dividend.exponent - divisor.exponent - (quotientBits - 1), quotient);
+    return quotient;
+}
+
+SoftExtended Sqrt(SoftExtended value)
+{
+    if (value.IsNaN() || value.IsZero())
+        return value;
+    if (value.IsNegative())
+        return DefaultNaN();
+    if (value.IsInfinite())
+        return value;
+    ExtendedParts parts = PartsOf(value);
+    const int leadingZeros = std::countl_zero(parts.significand);
+    parts.significand <<= leadingZeros;
+    parts.exponent -= leadingZeros;
+    // The radicand as a 128-bit integer with an even power of two beside it,
+    // its top two bits not both 0: its root has 64 bits. Two more pairs of
+    // zero bits below it give two more bits of the root, the lowest of which
+    // takes a remainder that is not 0, so that the rounding sees where the
+    // root lies between its neighbours.
+    const int shift = (parts.exponent & 1) != 0 ? 63 : 64;
+    const UInt128 radicand = ShiftLeft(UInt128{0, parts.significand}, shift);
+    const int exponent = parts.exponent - shift;
+    constexpr int extraPairs = 2;
+    UInt128 root;
+    UInt128 remainder;
+    for (int pair = 0; pair < 64 + extraPairs; ++pair) {
+        const int bitsBelow = 126 - 2 * pair;
+        const std::uint64_t next = bitsBelow >= 0 ? ShiftRight(radicand, bitsBelow).low & 3 : 0;
+        remainder = ShiftLeft(remainder, 2);
+        remainder.low |= next;
+        UInt128 trial = ShiftLeft(root, 2);
+        trial.low |= 1;
+        root = ShiftLeft(root, 1);
+        if (remainder >= trial) {
+            remainder = remainder - trial;
+            root.low |= 1;
+        }
+    }
+    if (!remainder.IsZero())
+        root.low |= 1;
+    return RoundToExtended(false, exponent / 2 - extraPairs, root);
+}
+
+SoftExtended RoundToIntegral(SoftExtended value)
+{
+    return ToIntegral(value, IntegralDirection::NearestEven);
+}
+
+SoftExtended Floor(SoftExtended value)
+{
+    return ToIntegral(value, IntegralDirection::Down);
+}
+
+SoftExtended Trunc(SoftExtended value)
+{
+    return ToIntegral(value, IntegralDirection::TowardZero);
+}
+
+std::int64_t IntegralToInt64(SoftExtended integral)
+{
+    if (integral.IsZero())
+        return 0;
+    const ExtendedParts parts = PartsOf(integral);
+    const std::uint64_t magnitude = parts.exponent >= 0 ? parts.significand << parts.exponent
+                                                        : parts.significand >> -parts.exponent;
+    return parts.negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
 }
 
 std::partial_ordering SoftExtended::Compare(SoftExtended a, SoftExtended b)

@@ -120,4 +120,18 @@ inline SoftExtended Abs(SoftExtended value)
     return value.IsNegative() ? -value : value;
 }
 
+// The square root, rounded to nearest with ties to even as the processor's
+// is: -0 stays -0, a value below 0 gives a NaN.
+SoftExtended Sqrt(SoftExtended value);
+
+// The value rounded to a whole number, to the nearest (ties to even), down,
+// or toward 0; the sign of a zero result is the value's. Infinities and NaNs
+// stay as they are.
+SoftExtended RoundToIntegral(SoftExtended value);
+SoftExtended Floor(SoftExtended value);
+SoftExtended Trunc(SoftExtended value);
+
+// A whole number within the range of a 64-bit integer as that integer.
+std::int64_t IntegralToInt64(SoftExtended integral);
+
 } // namespace platform

@@ -26,4 +26,11 @@ ExtendedParts PartsOf(SoftExtended value);
 // and the highest bit that the rounding drops.
 SoftExtended RoundToExtended(bool negative, int exponent, UInt128 significand);
 
+// dividend / divisor x 2^(quotientBits - 1) by long division, for a divisor
+// below 2^126 and a dividend from half the divisor to below twice it: a
+// quotient of 70 or 71 significant bits, its lowest bit set when a
+// remainder is left, as RoundToExtended takes it.
+inline constexpr int quotientBits = 71;
+UInt128 DivideForRounding(UInt128 dividend, UInt128 divisor);
+
 } // namespace platform

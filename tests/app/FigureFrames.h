@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PendulumFigure.h"
+#include "figure/PendulumFigure.h"
 #include "platform/RasterBitmap.h"
 #include "tests/support/TestImages.h"
 

@@ -4,7 +4,7 @@
 #include "AppTestSupport.h"
 
 #include "app/ImageControl.h"
-#include "app/PendulumFigure.h"
+#include "figure/PendulumFigure.h"
 
 #include <QBackingStore>
 #include <QPaintEvent>

@@ -1,6 +1,6 @@
 #include "FigureFrames.h"
 
-#include "app/PendulumFigure.h"
+#include "figure/PendulumFigure.h"
 #include "platform/DeviceMapping.h"
 #include "tests/platform/MidpointReference.h"
 #include "tests/support/TestImages.h"

@@ -1,10 +1,13 @@
 // The software extended type: its edge cases by their bits, and, where long
 // double is the processor's x87 type, every operation against the processor.
 #include "platform/SoftExtended.h"
+#include "platform/SoftExtendedLogarithm.h"
 #include "tests/platform/LongDoubleBits.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -129,6 +132,48 @@ TEST(SoftExtended, ConvertsFromAndToDoubleAndFromIntegers)
     EXPECT_TRUE(SameBits(SoftExtended(0), SoftExtended()));
 }
 
+TEST(SoftExtended, SquareRootsAndWholeNumbers)
+{
+    EXPECT_TRUE(SameBits(platform::Sqrt(SoftExtended(2)), Bits(one, 0xB504F333F9DE6484u)));
+    EXPECT_TRUE(SameBits(platform::Sqrt(SoftExtended(0.25)), SoftExtended(0.5)));
+    EXPECT_TRUE(SameBits(platform::Sqrt(-SoftExtended()), -SoftExtended()));
+    EXPECT_TRUE(SameBits(platform::Sqrt(infinity), infinity));
+    EXPECT_TRUE(platform::Sqrt(SoftExtended(-1)).IsNaN());
+    EXPECT_TRUE(SameBits(platform::Sqrt(Bits(0, 2)), Bits(one - 8222, top))) << "of a denormal";
+
+    EXPECT_TRUE(SameBits(platform::RoundToIntegral(SoftExtended(2.5)), SoftExtended(2)));
+    EXPECT_TRUE(SameBits(platform::RoundToIntegral(SoftExtended(-0.5)), -SoftExtended()));
+    EXPECT_TRUE(SameBits(platform::RoundToIntegral(Bits(one - 1, top | 1)), SoftExtended(1))) << "just above a half";
+    EXPECT_TRUE(SameBits(platform::Floor(SoftExtended(-0.25)), SoftExtended(-1)));
+    EXPECT_TRUE(SameBits(platform::Floor(-smallestDenormal), SoftExtended(-1)));
+    EXPECT_TRUE(SameBits(platform::Trunc(SoftExtended(-1.75)), SoftExtended(-1)));
+    EXPECT_TRUE(SameBits(platform::Trunc(largest), largest));
+    EXPECT_EQ(platform::IntegralToInt64(SoftExtended(std::numeric_limits<long long>::min())),
+              std::numeric_limits<long long>::min());
+    EXPECT_EQ(platform::IntegralToInt64(SoftExtended(-12345)), -12345);
+}
+
+TEST(SoftExtended, LogarithmsExponentialsAndPowers)
+{
+    const SoftExtended zero;
+    EXPECT_TRUE(SameBits(platform::Log(SoftExtended(1)), zero));
+    EXPECT_TRUE(SameBits(platform::Log(zero), -infinity));
+    EXPECT_TRUE(platform::Log(SoftExtended(-1)).IsNaN());
+    EXPECT_TRUE(SameBits(platform::Log(infinity), infinity));
+    EXPECT_TRUE(SameBits(platform::Exp(zero), SoftExtended(1)));
+    EXPECT_TRUE(SameBits(platform::Exp(-infinity), zero));
+    EXPECT_TRUE(SameBits(platform::Exp(SoftExtended(12000)), infinity));
+    EXPECT_TRUE(SameBits(platform::Exp(SoftExtended(-12000)), zero));
+    EXPECT_GT(platform::Exp(SoftExtended(-11390)), zero) << "a denormal";
+    // The powers of ten are exact up to 10^27, their reciprocals rounded once.
+    EXPECT_TRUE(SameBits(platform::Pow(SoftExtended(10), SoftExtended(27)), SoftExtended(1e18) * SoftExtended(1e9)));
+    EXPECT_TRUE(SameBits(platform::Pow(SoftExtended(10), SoftExtended(-3)), SoftExtended(1) / SoftExtended(1000)));
+    EXPECT_TRUE(SameBits(platform::Pow(SoftExtended(2), SoftExtended(-16445)), smallestDenormal));
+    EXPECT_TRUE(SameBits(platform::Pow(SoftExtended(std::nan("")), zero), SoftExtended(1)));
+    const SoftExtended root = platform::Pow(SoftExtended(2), SoftExtended(0.5));
+    EXPECT_LE(platform::Abs(root - platform::Sqrt(SoftExtended(2))), Bits(one - 62, top)) << "within two units";
+}
+
 #ifdef KYVADLO_LONG_DOUBLE_IS_X87
 
 namespace {
@@ -138,6 +183,19 @@ namespace {
     if (std::isnan(expected) && actual.IsNaN())
         return ::testing::AssertionSuccess();
     return SameBits(actual, platform_testing::AsSoftExtended(expected));
+}
+
+// How many units in the last place of the expected value the actual one
+// lies from it; 0 for the same infinity or both NaN.
+long double UnitsApart(SoftExtended actual, long double expected)
+{
+    const long double value = platform_testing::AsLongDouble(actual);
+    if ((std::isnan(value) && std::isnan(expected)) || value == expected)
+        return 0;
+    if (!std::isfinite(expected) || expected == 0)
+        return std::numeric_limits<long double>::infinity();
+    const long double unit = std::ldexp(1.0L, std::max(std::ilogb(expected), LDBL_MIN_EXP - 1) - 63);
+    return std::fabs(value - expected) / unit;
 }
 
 } // namespace
@@ -170,9 +228,16 @@ TEST(SoftExtendedAgainstProcessor, ArithmeticAndConversionsGiveTheSameBits)
         ASSERT_TRUE(SameAsProcessor(a / b, x / y)) << i;
         ASSERT_EQ(a < b, x < y) << i;
         ASSERT_EQ(platform::DoubleBits(static_cast<double>(a)), platform::DoubleBits(static_cast<double>(x))) << i;
+        ASSERT_TRUE(SameAsProcessor(platform::Sqrt(platform::Abs(a)), std::sqrt(std::fabs(x)))) << i;
+        ASSERT_TRUE(SameAsProcessor(platform::RoundToIntegral(a), std::rint(x))) << i;
+        ASSERT_TRUE(SameAsProcessor(platform::Floor(a), std::floor(x))) << i;
+        ASSERT_TRUE(SameAsProcessor(platform::Trunc(a), std::trunc(x))) << i;
 
         const double value = platform::DoubleFromBits(bits());
         ASSERT_TRUE(SameAsProcessor(SoftExtended(value), static_cast<long double>(value))) << value;
+        ASSERT_LE(UnitsApart(platform::Log(platform::Abs(a)), std::log(std::fabs(x))), 2) << i;
+        const SoftExtended exponent = a / Bits(one + 6, top | b.Significand()); // within +-2^64 / 64
+        ASSERT_LE(UnitsApart(platform::Exp(exponent), std::exp(platform_testing::AsLongDouble(exponent))), 2) << i;
         const auto integer = -static_cast<long long>(bits() >> (bits() % 64));
         ASSERT_TRUE(SameAsProcessor(SoftExtended(integer), static_cast<long double>(integer))) << integer;
     }
