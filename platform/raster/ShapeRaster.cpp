@@ -1,0 +1,92 @@
+#include "platform/raster/ShapeRaster.h"
+
+#include "platform/raster/CosmeticLine.h"
+#include "platform/raster/MidpointEllipse.h"
+#include "platform/raster/PolygonFill.h"
+#include "platform/raster/WideStroke.h"
+
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace platform::raster {
+
+namespace {
+
+// The box as whole pixels, when all of its numbers are whole and it is not
+// turned inside out.
+std::optional<IntegralBox> Integral(const RealBox& box)
+{
+    constexpr double limit = 1 << 30;
+    const double values[] = {box.x, box.y, box.width, box.height};
+    for (const double v : values) {
+        if (!(std::fabs(v) <= limit) || std::floor(v) != v)
+            return std::nullopt;
+    }
+    if (box.width < 0 || box.height < 0)
+        return std::nullopt;
+    return IntegralBox{static_cast<int>(box.x), static_cast<int>(box.y), static_cast<int>(box.width),
+                       static_cast<int>(box.height)};
+}
+
+bool Drawable(const RealBox& box)
+{
+    return std::isfinite(box.x) && std::isfinite(box.y) && std::isfinite(box.width) && std::isfinite(box.height);
+}
+
+} // namespace
+
+void ShapeRaster::FillEllipse(const RealBox& box, const Paint& brush) const
+{
+    SpanWriter writer(target_, clip_, brush);
+    if (writer.Clip().Empty() || !Drawable(box))
+        return;
+    if (const std::optional<IntegralBox> whole = Integral(box)) {
+        MidpointFill(*whole, writer);
+        return;
+    }
+    const std::vector<RealPoint> outline = Flatten(EllipseCubics(box));
+    platform::raster::FillPolygon(outline, FillRule::Winding, writer);
+}
+
+void ShapeRaster::OutlineEllipse(const RealBox& box, const Paint& pen, int penWidth) const
+{
+    SpanWriter writer(target_, clip_, pen);
+    if (writer.Clip().Empty() || !Drawable(box))
+        return;
+    if (penWidth <= 1) {
+        if (const std::optional<IntegralBox> whole = Integral(box)) {
+            MidpointOutline(*whole, writer);
+            return;
+        }
+        CosmeticPolyline(Flatten(EllipseCubics(box)), writer);
+        return;
+    }
+    WidePolyline(Flatten(EllipseCubics(box)), penWidth, true, writer);
+}
+
+void ShapeRaster::Arc(const RealBox& box, int start16, int span16, const Paint& pen, int penWidth) const
+{
+    SpanWriter writer(target_, clip_, pen);
+    if (writer.Clip().Empty() || !Drawable(box))
+        return;
+    const std::vector<RealPoint> curve = Flatten(ArcCubics(box, start16 / 16.0, span16 / 16.0));
+    if (penWidth <= 1)
+        CosmeticPolyline(curve, writer);
+    else
+        WidePolyline(curve, penWidth, false, writer);
+}
+
+void ShapeRaster::FillPolygon(std::span<const IntPoint> corners, const Paint& brush) const
+{
+    SpanWriter writer(target_, clip_, brush);
+    if (writer.Clip().Empty())
+        return;
+    std::vector<RealPoint> points;
+    points.reserve(corners.size());
+    for (const IntPoint& p : corners)
+        points.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
+    platform::raster::FillPolygon(points, FillRule::OddEven, writer);
+}
+
+} // namespace platform::raster
