@@ -2,6 +2,7 @@
 
 #include "platform/raster/PolygonFill.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -28,7 +29,7 @@ void AddContour(std::vector<std::vector<RealPoint>>& contours, std::vector<RealP
     if (area == 0)
         return;
     if (area < 0)
-        contour.assign(contour.rbegin(), contour.rend());
+        std::reverse(contour.begin(), contour.end());
     contours.push_back(std::move(contour));
 }
 
