@@ -2,25 +2,39 @@
 
 #include "platform/raster/ArcCurves.h"
 
+#include <optional>
 #include <span>
 
 // One-pixel lines between real points, with the pixels an aliased vector
 // painter's cosmetic flat-capped pen gives them.
 //
-// The ends are first cut to 1/64 pixel (rounded down). The line steps along
+// The ends are first cut to 1/64 pixel (rounded down). A line steps along
 // its major axis (y when |dy| > |dx|, else x) over the pixels whose centres
 // lie after the lower end and up to and including the upper one. On each
-// such pixel it sets the one across whose column (row) holds the line at the
-// pixel's centre line when the line rises along the major axis, and at the
-// pixel's lower edge when it falls.
+// such pixel it sets the one across that holds the line, in fixed point:
+// the minor coordinate is taken at the pixel's centre line when the line
+// rises along the major axis and at its lower edge when it falls, with a
+// step per pixel of 1/65536 pixel cut towards zero.
+//
+// In a polyline each piece after the first goes on from the pixel the piece
+// before it ended on: it starts one step past that pixel along its own
+// major axis, and one step sooner when its first pixel would not touch that
+// pixel (so that a turn from rows to columns leaves no gap).
 namespace platform::raster {
 
 class SpanWriter;
 
-void CosmeticLine(RealPoint a, RealPoint b, SpanWriter& writer);
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+};
 
-// Each piece of the polyline on its own (pixels at a corner that two pieces
-// both set are written twice).
+// Draws the line; returns the last pixel of it in the direction a -> b
+// (drawn or clipped away), if it has any. `previous` is the pixel the
+// polyline's previous piece ended on.
+std::optional<PixelPoint> CosmeticLine(RealPoint a, RealPoint b, SpanWriter& writer,
+                                       std::optional<PixelPoint> previous = std::nullopt);
+
 void CosmeticPolyline(std::span<const RealPoint> points, SpanWriter& writer);
 
 } // namespace platform::raster
