@@ -77,9 +77,9 @@ std::optional<PixelPoint> CosmeticLine(RealPoint a, RealPoint b, SpanWriter& wri
     if (previous) {
         const int after = line.alongY ? previous->y : previous->x;
         if (line.forwards)
-            first = after + 1;
+            first = std::min(first, after + 1);
         else
-            last = after - 1;
+            last = std::max(last, after - 1);
         if (first <= last) {
             const PixelPoint start = line.Pixel(line.forwards ? first : last);
             if (std::max(std::abs(start.x - previous->x), std::abs(start.y - previous->y)) > 1)

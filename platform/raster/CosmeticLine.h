@@ -16,10 +16,11 @@
 // rises along the major axis and at its lower edge when it falls, with a
 // step per pixel of 1/65536 pixel cut towards zero.
 //
-// In a polyline each piece after the first goes on from the pixel the piece
-// before it ended on: it starts one step past that pixel along its own
-// major axis, and one step sooner when its first pixel would not touch that
-// pixel (so that a turn from rows to columns leaves no gap).
+// In a polyline each piece after the first reaches back to the pixel the
+// piece before it ended on: it starts no later than one step past that pixel
+// along its own major axis, and one step sooner still when its first pixel
+// would not touch that pixel (so that a turn from rows to columns leaves no
+// gap).
 namespace platform::raster {
 
 class SpanWriter;

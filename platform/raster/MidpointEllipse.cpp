@@ -74,11 +74,20 @@ void MidpointOutline(const IntegralBox& box, SpanWriter& writer)
     WalkQuarter(box, [&](int x, int y, int length) {
         if (length <= 0)
             return;
+        // Runs that meet or overlap in the middle are written as one, and the
+        // middle row once, so that each pixel is written once.
         const MirroredRun run = Mirror(box, x, y, length);
-        writer.Span(run.left, run.lower, length);
-        writer.Span(run.right, run.lower, length);
-        writer.Span(run.left, run.upper, length);
-        writer.Span(run.right, run.upper, length);
+        const auto row = [&](int y) {
+            if (run.left + length >= run.right) {
+                writer.Span(run.left, y, run.right + length - run.left);
+                return;
+            }
+            writer.Span(run.left, y, length);
+            writer.Span(run.right, y, length);
+        };
+        row(run.lower);
+        if (run.upper != run.lower)
+            row(run.upper);
     });
 }
 
@@ -92,7 +101,8 @@ void MidpointFill(const IntegralBox& box, SpanWriter& writer)
         if (from + 1 >= run.right)
             return;
         writer.Span(from, run.lower, run.right - from);
-        writer.Span(from, run.upper, run.right - from);
+        if (run.upper != run.lower)
+            writer.Span(from, run.upper, run.right - from);
     });
 }
 

@@ -15,8 +15,7 @@ struct IntegralBox {
     int height = 0;
 };
 
-// The one-pixel outline. Each quarter is written on its own, so pixels the
-// quarters share (the middle column or row of an odd count) are written twice.
+// The one-pixel outline, each pixel written once.
 void MidpointOutline(const IntegralBox& box, SpanWriter& writer);
 
 // The inside: on each row that has outline pixels on both sides with a gap
