@@ -62,6 +62,10 @@ void SpanWriter::Span(int x, int y, int length)
     if (from >= to)
         return;
     std::uint32_t* row = target_.pixels + static_cast<std::ptrdiff_t>(y) * target_.stride;
+    if (solid_ && paint_.op == RasterOp::Copy) {
+        std::fill(row + from, row + to, paint_.color);
+        return;
+    }
     const std::uint8_t hatchRow = paint_.hatch[static_cast<unsigned>(y) & 7u];
     for (int i = from; i < to; ++i) {
         if (!solid_ && (hatchRow & (1u << (static_cast<unsigned>(i) & 7u))) == 0)

@@ -61,15 +61,25 @@ void FillContours(std::span<const std::vector<RealPoint>> contours, FillRule rul
         return;
     const ClipBox& clip = writer.Clip();
     // Rows whose centre Y = y + 0.5 lies in (top, bottom].
-    const int firstRow = std::max<double>(std::floor(top - 0.5) + 1, clip.top);
-    const int lastRow = std::min<double>(std::floor(bottom - 0.5), clip.bottom - 1);
+    const int firstRow = static_cast<int>(std::max<double>(std::floor(top - 0.5) + 1, clip.top));
+    const int lastRow = static_cast<int>(std::min<double>(std::floor(bottom - 0.5), clip.bottom - 1));
+    // The edges in the order their first sample row comes; those a row
+    // crosses are kept active until their last.
+    const auto firstRowOf = [](const Edge& e) { return std::floor(e.yTop - 0.5) + 1; };
+    std::sort(edges.begin(), edges.end(),
+              [&](const Edge& l, const Edge& r) { return firstRowOf(l) < firstRowOf(r); });
+    std::size_t next = 0;
+    std::vector<const Edge*> active;
     std::vector<Crossing> crossings;
     for (int y = firstRow; y <= lastRow; ++y) {
         const double sampleY = y + 0.5;
+        while (next < edges.size() && firstRowOf(edges[next]) <= y)
+            active.push_back(&edges[next++]);
+        std::erase_if(active, [sampleY](const Edge* e) { return sampleY > e->yBottom; });
         crossings.clear();
-        for (const Edge& e : edges) {
-            if (sampleY > e.yTop && sampleY <= e.yBottom)
-                crossings.push_back({e.xAtTop + (sampleY - e.yTop) * e.slope, e.winding});
+        for (const Edge* e : active) {
+            if (sampleY > e->yTop)
+                crossings.push_back({e->xAtTop + (sampleY - e->yTop) * e->slope, e->winding});
         }
         std::sort(crossings.begin(), crossings.end(),
                   [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
