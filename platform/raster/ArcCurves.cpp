@@ -33,7 +33,7 @@ double QuarterY(double t)
     return 3 * u * u * t * handle + 3 * u * t * t + t * t * t;
 }
 
-// d/dt of QuarterX and QuarterY written out from the Bernstein form.
+// d/dt of QuarterX written out from the Bernstein form.
 double QuarterXSlope(double t)
 {
     // x = u^3 + 3u^2 t + 3 u t^2 k, u = 1 - t
@@ -41,11 +41,12 @@ double QuarterXSlope(double t)
     return -3 * u * u + 3 * (u * u - 2 * u * t) + 3 * handle * (2 * u * t - t * t);
 }
 
-double QuarterYSlope(double t)
+// The slope the y estimate below steps with: (9k - 6) t^2 + (12k - 6) t + 3k.
+// It is not quite y's derivative (whose middle term is (6 - 12k) t), but
+// it is what places a partial quarter where painters place it.
+double QuarterYStepSlope(double t)
 {
-    // y = 3 u^2 t k + 3 u t^2 + t^3
-    const double u = 1 - t;
-    return 3 * handle * (u * u - 2 * u * t) + 3 * (2 * u * t - t * t) + 3 * t * t;
+    return ((9 * handle - 6) * t + 12 * handle - 6) * t + 3 * handle;
 }
 
 // The parameter of the quarter cubic at an angle within the quarter
@@ -67,7 +68,7 @@ double QuarterParameter(double degrees)
         tx -= (QuarterX(tx) - cosine) / QuarterXSlope(tx);
     double ty = tx;
     for (int i = 0; i < 2; ++i)
-        ty -= (QuarterY(ty) - sine) / QuarterYSlope(ty);
+        ty -= (QuarterY(ty) - sine) / QuarterYStepSlope(ty);
     return (tx + ty) / 2;
 }
 

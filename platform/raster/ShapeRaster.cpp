@@ -13,11 +13,12 @@ namespace platform::raster {
 
 namespace {
 
-// The box as whole pixels, when all of its numbers are whole and it is not
-// turned inside out.
+// The box as whole pixels, when all of its numbers are whole, it is not
+// turned inside out and it is small enough to be walked pixel by pixel
+// (a larger one is drawn along its curve, clipped).
 std::optional<IntegralBox> Integral(const RealBox& box)
 {
-    constexpr double limit = 1 << 30;
+    constexpr double limit = 1 << 16;
     const double values[] = {box.x, box.y, box.width, box.height};
     for (const double v : values) {
         if (!(std::fabs(v) <= limit) || std::floor(v) != v)

@@ -178,13 +178,13 @@ TEST(ShapeRasterSweep, FigureOverItsSwingAtEveryRatio)
         }
     }
     Report(tallies);
-    // The dots are exact up to a ratio of 1.5; the one-pixel arcs differ by
-    // a few pixels where a piece of the curve turns from rows to columns;
-    // at ratios from 1.5 the pen is two pixels wide and its band differs
-    // along its edges, as do the dots' outlines at 2.
+    // The dots are exact up to a ratio of 1.5 and the one-pixel arcs (ratios
+    // 1 and 1.25) but for a few cases of a pixel or two at a turn of the
+    // curve from rows to columns; from 1.5 the pen is two pixels wide and
+    // its band differs along its edges, as do the dots' outlines at 2.
     const Bound bounds[] = {
         {"figure dot at 1.00", 0, 0},    {"figure dot at 1.25", 0, 0},    {"figure dot at 1.50", 0, 0},
-        {"figure dot at 2.00", 2954, 8}, {"figure arc at 1.00", 292, 6},  {"figure arc at 1.25", 218, 7},
+        {"figure dot at 2.00", 2954, 8}, {"figure arc at 1.00", 1, 2},    {"figure arc at 1.25", 6, 2},
         {"figure arc at 1.50", 2961, 35}, {"figure arc at 2.00", 2966, 40},
     };
     ExpectWithin(tallies, bounds);
@@ -301,8 +301,8 @@ TEST(ShapeRasterSweep, SeededRandomEllipsesArcsAndPolygonsInEveryPaint)
         {"random ellipse at 1.00 copy", 1, 97},     {"random ellipse at 1.00 raster op", 3, 139},
         {"random ellipse at 1.25 copy", 1, 1},      {"random ellipse at 1.25 raster op", 42, 37},
         {"random ellipse at 2.00 copy", 35, 88},    {"random ellipse at 2.00 raster op", 48, 130},
-        {"random arc at 1.00 copy", 1, 2},          {"random arc at 1.00 raster op", 10, 4},
-        {"random arc at 1.25 copy", 2, 2},          {"random arc at 1.25 raster op", 10, 3},
+        {"random arc at 1.00 copy", 1, 2},          {"random arc at 1.00 raster op", 9, 4},
+        {"random arc at 1.25 copy", 0, 0},          {"random arc at 1.25 raster op", 10, 1},
         {"random arc at 2.00 copy", 39, 82},        {"random arc at 2.00 raster op", 35, 94},
         {"random polygon at 1.00 copy", 15, 11},    {"random polygon at 1.00 raster op", 16, 33},
     };
