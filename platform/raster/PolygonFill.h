@@ -5,25 +5,36 @@
 #include <span>
 #include <vector>
 
-// Filling a closed polygon with real corners by sampling pixel centres, as
-// an aliased painter's fill does: pixel (x, y) is inside when its centre
-// (x + 0.5, y + 0.5) is, an edge through a centre counting as passing just
-// below and to the right of it (so of a box's pixels, those whose centres
-// lie on its left or top edge are left out, those on its right or bottom
-// edge are filled).
+// Filling closed polygons by sampling pixel centres, as an aliased painter's
+// fill does: pixel (x, y) is inside when its centre (x + 0.5, y + 0.5) is,
+// a centre exactly on an edge counting as inside after a leading (left or
+// top) edge and before a trailing one, so that of a box with half-pixel
+// edges the pixels whose centres lie on its right or bottom edge are filled
+// and those on its left or top edge are not.
 namespace platform::raster {
 
 class SpanWriter;
+
+struct IntPoint {
+    int x = 0;
+    int y = 0;
+};
 
 enum class FillRule {
     OddEven, // inside where a ray crosses the outline an odd number of times
     Winding, // inside where the outline winds round the point at all
 };
 
+// Several closed polygons with real corners filled as one shape (with the
+// winding rule, the union of those that run the same way round).
+void FillContours(std::span<const std::vector<RealPoint>> contours, FillRule rule, SpanWriter& writer);
+
 void FillPolygon(std::span<const RealPoint> corners, FillRule rule, SpanWriter& writer);
 
-// Several closed polygons filled as one shape (with the winding rule, the
-// union of those that run the same way round).
-void FillContours(std::span<const std::vector<RealPoint>> contours, FillRule rule, SpanWriter& writer);
+// A polygon with whole-pixel corners. Where an edge crosses a row's centre
+// line is worked out in 16.16 fixed point, with the edge's slope per row cut
+// towards zero, as the painter does: that decides the centres that lie
+// exactly on an edge.
+void FillPolygon(std::span<const IntPoint> corners, FillRule rule, SpanWriter& writer);
 
 } // namespace platform::raster

@@ -83,11 +83,7 @@ void ShapeRaster::FillPolygon(std::span<const IntPoint> corners, const Paint& br
     SpanWriter writer(target_, clip_, brush);
     if (writer.Clip().Empty())
         return;
-    std::vector<RealPoint> points;
-    points.reserve(corners.size());
-    for (const IntPoint& p : corners)
-        points.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
-    platform::raster::FillPolygon(points, FillRule::OddEven, writer);
+    platform::raster::FillPolygon(corners, FillRule::OddEven, writer);
 }
 
 } // namespace platform::raster

@@ -2,6 +2,7 @@
 
 #include "platform/raster/ArcCurves.h"
 #include "platform/raster/PixelTarget.h"
+#include "platform/raster/PolygonFill.h"
 
 #include <span>
 
@@ -30,11 +31,6 @@
 // colour with the solid hatch, as FillArea does. The pen's paint has the
 // colour recipes::ModeColor gives.
 namespace platform::raster {
-
-struct IntPoint {
-    int x = 0;
-    int y = 0;
-};
 
 class ShapeRaster {
 public:
