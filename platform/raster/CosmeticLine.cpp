@@ -93,6 +93,9 @@ std::optional<PixelPoint> CosmeticLine(RealPoint a, RealPoint b, SpanWriter& wri
     const int to = std::min(last, (line.alongY ? clip.bottom : clip.right) - 1);
     for (int m = from; m <= to; ++m) {
         const PixelPoint p = line.Pixel(m);
+        // The pixel the previous piece ended on is not written again.
+        if (previous && p.x == previous->x && p.y == previous->y)
+            continue;
         writer.Pixel(p.x, p.y);
     }
     return line.Pixel(line.forwards ? last : first);

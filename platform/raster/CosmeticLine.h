@@ -20,7 +20,7 @@
 // piece before it ended on: it starts no later than one step past that pixel
 // along its own major axis, and one step sooner still when its first pixel
 // would not touch that pixel (so that a turn from rows to columns leaves no
-// gap).
+// gap). The pixel the previous piece ended on is not written twice.
 namespace platform::raster {
 
 class SpanWriter;
