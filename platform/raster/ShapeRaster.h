@@ -7,29 +7,39 @@
 #include <span>
 
 // The engine's own rasteriser for the canvas's filled and outlined shapes:
-// ellipses, arcs and polygons, aliased, in one paint, within a clip box.
-// It takes the shapes in the terms an aliased vector painter's ellipse,
-// arc and polygon calls take them, and gives the same pixels for the cases
-// the program draws (see the sweep test against QPainter for the exceptions).
+// ellipses, arcs and polygons, aliased, in one paint, within a clip box. It
+// takes the shapes in the terms an aliased vector painter's drawEllipse,
+// drawArc and drawPolygon take them and gives the same pixels as QPainter
+// (Qt 6.4's raster engine) for:
+//   - ellipses of whole-pixel boxes, filled and outlined with a one-pixel pen
+//     (the figure's dots at ratios 1, 1.5 and 2 and the canvas's Ellipse at
+//     ratio 1), but for very flat ones (height under about a tenth of the width);
+//   - arcs and ellipses of real boxes with a one-pixel pen (ratios 1 and 1.25),
+//     but for a pixel or two in a few cases in a thousand;
+//   - fills of small real boxes (the dots at 1.25) and polygons with
+//     whole-pixel corners, odd-even (but for about one in a hundred);
+//   - copy, the raster operations and the brush hatches alike.
+// It differs along the edges of outlines and arcs drawn with a pen two or
+// more pixels wide (ratios from 1.5) and of fills of large real boxes; the
+// desktop keeps QPainter for those, the browser draws them with this.
 //
 // From the canvas (CanvasShapes.cpp), for a bound Format_RGB32 image:
 //   PixelTarget target{reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
 //                      image.bytesPerLine() / 4};
-//   ShapeRaster raster(target, clip);            // the device clip, or the whole image
-//   // EllipseOnDeviceBox, at ratio 1:   shape = box.outlineRect()
-//   raster.FillEllipse({l, t, w - 1, h - 1}, brushPaint);
-//   raster.OutlineEllipse({l, t, w - 1, h - 1}, penPaint, 1);
-//   // at other ratios, with w = PenWidth(pen.width):
-//   raster.FillEllipse({l + w / 2.0, t + w / 2.0, width - w, height - w}, brushPaint);
-//   raster.OutlineEllipse({...the same box...}, penPaint, w);
-//   // ArcOnDeviceBox: throughPixelCentres and the rounded start16/span16
-//   raster.Arc({...throughPixelCentres...}, start16, span16, penPaint, w);
-//   // Polygon, the device corners:
-//   raster.FillPolygon(corners, brushPaint);
-// A brush's paint has its colour, its pen mode's RasterOp and its hatch; a
-// hatched brush in opaque background mode is filled first in the background
-// colour with the solid hatch, as FillArea does. The pen's paint has the
-// colour recipes::ModeColor gives.
+//   ShapeRaster raster(target, clip); // the device clip box, or the whole image
+//   EllipseOnDeviceBox: box = EllipseShapeBox(left, top, right, bottom, mapping_.IsIdentity(),
+//                                             mapping_.PenWidth(pen.width));
+//                       raster.FillEllipse(box, brushPaint); raster.OutlineEllipse(box, penPaint, width);
+//   ArcOnDeviceBox:     const ArcShape arc = ArcOnBox(left, top, right, bottom, from, to, width);
+//                       raster.Arc(arc.box, arc.start16, arc.span16, penPaint, width);
+//                       (ArcPoint(arc.box, arc.start16) and (..., arc.start16 + arc.span16) are
+//                       the ArcEnds)
+//   Polygon:            raster.FillPolygon(deviceCorners, brushPaint), then the outline as now.
+// (CanvasShapeGeometry.h holds those helpers.) A paint's op is the pen mode's
+// RasterOp (as recipes::Composition maps it; pmCopy, pmBlack and pmWhite are
+// Copy); the pen's colour is recipes::ModeColor's; a brush's hatch is its
+// style's (hatches::), and a hatched brush in opaque background mode is
+// first filled with the solid hatch in the background colour, as FillArea does.
 namespace platform::raster {
 
 class ShapeRaster {
