@@ -45,8 +45,9 @@ struct FixedEdge {
 
     int PixelAfter(int y) const
     {
-        const std::int64_t x = xAtTop + slope * (y - yTop) + slope / 2;
-        return static_cast<int>(((x - 0x8000) >> 16) + 1);
+        const std::int64_t x = xAtTop + slope * (static_cast<std::int64_t>(y) - yTop) + slope / 2;
+        constexpr std::int64_t far = 1 << 30;
+        return static_cast<int>(std::clamp<std::int64_t>(((x - 0x8000) >> 16) + 1, -far, far));
     }
 };
 
@@ -54,6 +55,16 @@ struct Crossing {
     int pixelAfter;
     int winding;
 };
+
+// Puts the edge's upper end first; its winding is +1 when it ran downwards.
+template <typename Point>
+int OrderDownwards(Point& a, Point& b)
+{
+    if (a.y <= b.y)
+        return 1;
+    std::swap(a, b);
+    return -1;
+}
 
 // Rows from the first edge's to the last one's within the clip, each filled
 // between its crossings by the rule.
@@ -111,11 +122,7 @@ void FillContours(std::span<const std::vector<RealPoint>> contours, FillRule rul
                 return;
             if (a.y == b.y)
                 continue;
-            int winding = 1;
-            if (a.y > b.y) {
-                std::swap(a, b);
-                winding = -1;
-            }
+            const int winding = OrderDownwards(a, b);
             const RealEdge edge{a.y, b.y, a.x, (b.x - a.x) / (b.y - a.y), winding};
             if (edge.FirstRow() <= edge.LastRow())
                 edges.push_back(edge);
@@ -134,24 +141,16 @@ void FillPolygon(std::span<const IntPoint> corners, FillRule rule, SpanWriter& w
 {
     if (corners.size() < 3)
         return;
-    // Corners beyond +-2^30 are held there, which keeps 16.16 within 64 bits.
-    constexpr std::int64_t limit = 1 << 30;
+    // Any int corners keep the 16.16 arithmetic within 64 bits: a row's
+    // crossing moves at most |dx| / dy * 65536 per row over dy rows.
     std::vector<FixedEdge> edges;
     for (std::size_t i = 0; i < corners.size(); ++i) {
         IntPoint a = corners[i];
         IntPoint b = corners[(i + 1) % corners.size()];
-        a = {static_cast<int>(std::clamp<std::int64_t>(a.x, -limit, limit)),
-             static_cast<int>(std::clamp<std::int64_t>(a.y, -limit, limit))};
-        b = {static_cast<int>(std::clamp<std::int64_t>(b.x, -limit, limit)),
-             static_cast<int>(std::clamp<std::int64_t>(b.y, -limit, limit))};
         if (a.y == b.y)
             continue;
-        int winding = 1;
-        if (a.y > b.y) {
-            std::swap(a, b);
-            winding = -1;
-        }
-        const std::int64_t slope = (static_cast<std::int64_t>(b.x - a.x) * 65536) / (b.y - a.y);
+        const int winding = OrderDownwards(a, b);
+        const std::int64_t slope = ((static_cast<std::int64_t>(b.x) - a.x) * 65536) / (static_cast<std::int64_t>(b.y) - a.y);
         edges.push_back({a.y, b.y, static_cast<std::int64_t>(a.x) * 65536, slope, winding});
     }
     ScanEdges(edges, rule, writer);
