@@ -160,16 +160,13 @@ std::vector<Cubic> EllipseCubics(const RealBox& box)
     return ArcCubics(box, 0, 360);
 }
 
-void FlattenCubic(const Cubic& cubic, std::vector<RealPoint>& points)
+namespace {
+
+// Halves the cubic until `flat` holds for each piece or `deepest` halvings
+// are made, appending the pieces' end points in order.
+template <typename Flat>
+void Halve(const Cubic& cubic, int deepest, Flat&& flat, std::vector<RealPoint>& points)
 {
-    constexpr int deepest = 6;
-    const auto flat = [](const Cubic& c) {
-        const double dx = c.to.x - c.from.x;
-        const double dy = c.to.y - c.from.y;
-        const double reach = 0.25 * (std::fabs(dx) + std::fabs(dy));
-        const auto off = [&](RealPoint p) { return std::fabs(dx * (c.from.y - p.y) - dy * (c.from.x - p.x)); };
-        return off(c.control1) < reach && off(c.control2) < reach;
-    };
     const auto walk = [&](const auto& self, const Cubic& c, int level) -> void {
         if (level == deepest || flat(c)) {
             points.push_back(c.to);
@@ -187,14 +184,45 @@ void FlattenCubic(const Cubic& cubic, std::vector<RealPoint>& points)
     walk(walk, cubic, 0);
 }
 
-std::vector<RealPoint> Flatten(const std::vector<Cubic>& cubics)
+// The cross product of p - from with the chord.
+double Off(const Cubic& c, RealPoint p)
+{
+    return std::fabs((c.to.x - c.from.x) * (c.from.y - p.y) - (c.to.y - c.from.y) * (c.from.x - p.x));
+}
+
+} // namespace
+
+void FlattenCubic(const Cubic& cubic, std::vector<RealPoint>& points)
+{
+    Halve(cubic, 6, [](const Cubic& c) {
+        const double reach = 0.25 * (std::fabs(c.to.x - c.from.x) + std::fabs(c.to.y - c.from.y));
+        return Off(c, c.control1) < reach && Off(c, c.control2) < reach;
+    }, points);
+}
+
+void FlattenCubicForFill(const Cubic& cubic, std::vector<RealPoint>& points)
+{
+    Halve(cubic, 9, [](const Cubic& c) {
+        const double chord = std::fabs(c.to.x - c.from.x) + std::fabs(c.to.y - c.from.y);
+        if (chord > 1)
+            return Off(c, c.control1) + Off(c, c.control2) < 0.25 * chord;
+        const auto manhattan = [&c](RealPoint p) { return std::fabs(c.from.x - p.x) + std::fabs(c.from.y - p.y); };
+        return manhattan(c.control1) + manhattan(c.control2) < 0.25;
+    }, points);
+}
+
+std::vector<RealPoint> Flatten(const std::vector<Cubic>& cubics, Flattening use)
 {
     std::vector<RealPoint> points;
     if (cubics.empty())
         return points;
     points.push_back(cubics.front().from);
-    for (const Cubic& c : cubics)
-        FlattenCubic(c, points);
+    for (const Cubic& c : cubics) {
+        if (use == Flattening::Fill)
+            FlattenCubicForFill(c, points);
+        else
+            FlattenCubic(c, points);
+    }
     return points;
 }
 

@@ -43,7 +43,16 @@ std::vector<Cubic> EllipseCubics(const RealBox& box);
 // as the cross product with it), at most six times.
 void FlattenCubic(const Cubic& cubic, std::vector<RealPoint>& points);
 
+// The same for a curve that is filled: halved while the cross products of
+// the two control points with the chord (from the start) add up to a quarter
+// of the chord's |dx| + |dy| or more - or, for a chord with |dx| + |dy| under
+// 1, while the control points' |dx| + |dy| from the start add up to a
+// quarter or more - at most nine times.
+void FlattenCubicForFill(const Cubic& cubic, std::vector<RealPoint>& points);
+
+enum class Flattening { Outline, Fill };
+
 // The polyline of a chain of cubics: the first one's start, then each one's pieces.
-std::vector<RealPoint> Flatten(const std::vector<Cubic>& cubics);
+std::vector<RealPoint> Flatten(const std::vector<Cubic>& cubics, Flattening use = Flattening::Outline);
 
 } // namespace platform::raster

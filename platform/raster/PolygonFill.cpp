@@ -5,51 +5,47 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 namespace platform::raster {
 
 namespace {
 
-// An edge with real ends: it crosses the centre lines Y = y + 0.5 with
-// yTop < Y <= yBottom.
-struct RealEdge {
-    double yTop;
-    double yBottom;
-    double xAtTop;
-    double slope; // dx / dy
-    int winding;  // +1 downwards, -1 upwards
+// An edge in 16.16 fixed point, its ends on the 1/64 pixel grid: it crosses
+// the centre lines Y = y + 0.5 with yTop < Y <= yBottom, at x worked out from
+// its slope per pixel, cut towards zero.
+struct FixedEdge {
+    std::int64_t xTop;
+    std::int64_t yTop;
+    std::int64_t yBottom;
+    std::int64_t slope;
+    int winding; // +1 downwards, -1 upwards
 
-    int FirstRow() const { return static_cast<int>(std::floor(yTop - 0.5) + 1); }
-    int LastRow() const { return static_cast<int>(std::floor(yBottom - 0.5)); }
+    int FirstRow() const { return static_cast<int>(((yTop - 0x8000) >> 16) + 1); }
+    int LastRow() const { return static_cast<int>((yBottom - 0x8000) >> 16); }
 
     // The first pixel whose centre lies after the crossing with row y.
     int PixelAfter(int y) const
     {
-        const double x = xAtTop + (y + 0.5 - yTop) * slope;
-        constexpr double far = 1 << 30;
-        return static_cast<int>(std::clamp(std::floor(x - 0.5) + 1, -far, far));
-    }
-};
-
-// An edge with whole-pixel ends, its crossings in 16.16 fixed point.
-struct FixedEdge {
-    int yTop;
-    int yBottom;
-    std::int64_t xAtTop; // 16.16
-    std::int64_t slope;  // 16.16 per row, cut towards zero
-    int winding;
-
-    int FirstRow() const { return yTop; }
-    int LastRow() const { return yBottom - 1; }
-
-    int PixelAfter(int y) const
-    {
-        const std::int64_t x = xAtTop + slope * (static_cast<std::int64_t>(y) - yTop) + slope / 2;
+        const std::int64_t centre = static_cast<std::int64_t>(y) * 0x10000 + 0x8000;
+        const std::int64_t x = xTop + ((slope * (centre - yTop)) >> 16);
         constexpr std::int64_t far = 1 << 30;
         return static_cast<int>(std::clamp<std::int64_t>(((x - 0x8000) >> 16) + 1, -far, far));
     }
 };
+
+// A corner in 16.16 fixed point, rounded to the nearest 1/64 pixel; far
+// coordinates are held at +-2^28 pixels, which keeps the edges' arithmetic
+// within 64 bits.
+struct FixedPoint {
+    std::int64_t x;
+    std::int64_t y;
+};
+
+std::int64_t ToFixed(double v)
+{
+    constexpr double far = 1 << 28;
+    return static_cast<std::int64_t>(std::llround(std::clamp(v, -far, far) * 64)) * 1024;
+}
 
 struct Crossing {
     int pixelAfter;
@@ -109,23 +105,33 @@ void ScanEdges(std::vector<Edge>& edges, FillRule rule, SpanWriter& writer)
 
 } // namespace
 
+namespace {
+
+// Adds the edge from a to b unless it crosses no row's centre line.
+void AddEdge(FixedPoint a, FixedPoint b, std::vector<FixedEdge>& edges)
+{
+    if (a.y == b.y)
+        return;
+    const int winding = OrderDownwards(a, b);
+    const FixedEdge edge{a.x, a.y, b.y, ((b.x - a.x) * 0x10000) / (b.y - a.y), winding};
+    if (edge.FirstRow() <= edge.LastRow())
+        edges.push_back(edge);
+}
+
+} // namespace
+
 void FillContours(std::span<const std::vector<RealPoint>> contours, FillRule rule, SpanWriter& writer)
 {
-    std::vector<RealEdge> edges;
+    std::vector<FixedEdge> edges;
     for (const std::vector<RealPoint>& corners : contours) {
         if (corners.size() < 3)
             continue;
         for (std::size_t i = 0; i < corners.size(); ++i) {
-            RealPoint a = corners[i];
-            RealPoint b = corners[(i + 1) % corners.size()];
+            const RealPoint a = corners[i];
+            const RealPoint b = corners[(i + 1) % corners.size()];
             if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
                 return;
-            if (a.y == b.y)
-                continue;
-            const int winding = OrderDownwards(a, b);
-            const RealEdge edge{a.y, b.y, a.x, (b.x - a.x) / (b.y - a.y), winding};
-            if (edge.FirstRow() <= edge.LastRow())
-                edges.push_back(edge);
+            AddEdge({ToFixed(a.x), ToFixed(a.y)}, {ToFixed(b.x), ToFixed(b.y)}, edges);
         }
     }
     ScanEdges(edges, rule, writer);
@@ -141,18 +147,12 @@ void FillPolygon(std::span<const IntPoint> corners, FillRule rule, SpanWriter& w
 {
     if (corners.size() < 3)
         return;
-    // Any int corners keep the 16.16 arithmetic within 64 bits: a row's
-    // crossing moves at most |dx| / dy * 65536 per row over dy rows.
+    const auto fixed = [](IntPoint p) {
+        return FixedPoint{ToFixed(static_cast<double>(p.x)), ToFixed(static_cast<double>(p.y))};
+    };
     std::vector<FixedEdge> edges;
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        IntPoint a = corners[i];
-        IntPoint b = corners[(i + 1) % corners.size()];
-        if (a.y == b.y)
-            continue;
-        const int winding = OrderDownwards(a, b);
-        const std::int64_t slope = ((static_cast<std::int64_t>(b.x) - a.x) * 65536) / (static_cast<std::int64_t>(b.y) - a.y);
-        edges.push_back({a.y, b.y, static_cast<std::int64_t>(a.x) * 65536, slope, winding});
-    }
+    for (std::size_t i = 0; i < corners.size(); ++i)
+        AddEdge(fixed(corners[i]), fixed(corners[(i + 1) % corners.size()]), edges);
     ScanEdges(edges, rule, writer);
 }
 

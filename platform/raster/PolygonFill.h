@@ -10,7 +10,10 @@
 // a centre exactly on an edge counting as inside after a leading (left or
 // top) edge and before a trailing one, so that of a box with half-pixel
 // edges the pixels whose centres lie on its right or bottom edge are filled
-// and those on its left or top edge are not.
+// and those on its left or top edge are not. The corners are rounded to the
+// nearest 1/64 pixel and where an edge crosses a row's centre line is worked
+// out in 16.16 fixed point, with the edge's slope cut towards zero: that
+// decides the centres that lie on or next to an edge as the painter does.
 namespace platform::raster {
 
 class SpanWriter;
@@ -31,10 +34,6 @@ void FillContours(std::span<const std::vector<RealPoint>> contours, FillRule rul
 
 void FillPolygon(std::span<const RealPoint> corners, FillRule rule, SpanWriter& writer);
 
-// A polygon with whole-pixel corners. Where an edge crosses a row's centre
-// line is worked out in 16.16 fixed point, with the edge's slope per row cut
-// towards zero, as the painter does: that decides the centres that lie
-// exactly on an edge.
 void FillPolygon(std::span<const IntPoint> corners, FillRule rule, SpanWriter& writer);
 
 } // namespace platform::raster

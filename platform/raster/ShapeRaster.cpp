@@ -46,7 +46,7 @@ void ShapeRaster::FillEllipse(const RealBox& box, const Paint& brush) const
         MidpointFill(*whole, writer);
         return;
     }
-    const std::vector<RealPoint> outline = Flatten(EllipseCubics(box));
+    const std::vector<RealPoint> outline = Flatten(EllipseCubics(box), Flattening::Fill);
     platform::raster::FillPolygon(outline, FillRule::Winding, writer);
 }
 

@@ -16,12 +16,12 @@
 //     ratio 1), but for very flat ones (height under about a tenth of the width);
 //   - arcs and ellipses of real boxes with a one-pixel pen (ratios 1 and 1.25),
 //     but for a pixel or two in a few cases in a thousand;
-//   - fills of small real boxes (the dots at 1.25) and polygons with
-//     whole-pixel corners, odd-even (but for about one in a hundred);
+//   - fills of real boxes (the dots at 1.25; but for a pixel in about one
+//     case in a hundred) and of polygons, odd-even (the same);
 //   - copy, the raster operations and the brush hatches alike.
 // It differs along the edges of outlines and arcs drawn with a pen two or
-// more pixels wide (ratios from 1.5) and of fills of large real boxes; the
-// desktop keeps QPainter for those, the browser draws them with this.
+// more pixels wide (ratios from 1.5); the desktop keeps QPainter for those,
+// the browser draws them with this.
 //
 // From the canvas (CanvasShapes.cpp), for a bound Format_RGB32 image:
 //   PixelTarget target{reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
