@@ -63,7 +63,7 @@ void ShapeRaster::OutlineEllipse(const RealBox& box, const Paint& pen, int penWi
         CosmeticPolyline(Flatten(EllipseCubics(box)), writer);
         return;
     }
-    WidePolyline(Flatten(EllipseCubics(box)), penWidth, true, writer);
+    FillContours(WideBand(EllipseCubics(box), penWidth, true), FillRule::Winding, writer);
 }
 
 void ShapeRaster::Arc(const RealBox& box, int start16, int span16, const Paint& pen, int penWidth) const
@@ -71,11 +71,11 @@ void ShapeRaster::Arc(const RealBox& box, int start16, int span16, const Paint& 
     SpanWriter writer(target_, clip_, pen);
     if (writer.Clip().Empty() || !Drawable(box))
         return;
-    const std::vector<RealPoint> curve = Flatten(ArcCubics(box, start16 / 16.0, span16 / 16.0));
-    if (penWidth <= 1)
-        CosmeticPolyline(curve, writer);
-    else
-        WidePolyline(curve, penWidth, false, writer);
+    if (penWidth <= 1) {
+        CosmeticPolyline(Flatten(ArcCubics(box, start16 / 16.0, span16 / 16.0)), writer);
+        return;
+    }
+    FillContours(WideBand(ArcCubics(box, start16 / 16.0, span16 / 16.0), penWidth, false), FillRule::Winding, writer);
 }
 
 void ShapeRaster::FillPolygon(std::span<const IntPoint> corners, const Paint& brush) const

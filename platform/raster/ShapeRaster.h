@@ -11,17 +11,17 @@
 // takes the shapes in the terms an aliased vector painter's drawEllipse,
 // drawArc and drawPolygon take them and gives the same pixels as QPainter
 // (Qt 6.4's raster engine) for:
+//   - the pendulum figure's dots and arcs at ratios 1, 1.25, 1.5 and 2, but
+//     for a pixel or two in 1 of 3600 frames at ratio 1 and 6 at 1.25;
 //   - ellipses of whole-pixel boxes, filled and outlined with a one-pixel pen
-//     (the figure's dots at ratios 1, 1.5 and 2 and the canvas's Ellipse at
-//     ratio 1), but for very flat ones (height under about a tenth of the width);
-//   - arcs and ellipses of real boxes with a one-pixel pen (ratios 1 and 1.25),
-//     but for a pixel or two in a few cases in a thousand;
-//   - fills of real boxes (the dots at 1.25; but for a pixel in about one
-//     case in a hundred) and of polygons, odd-even (the same);
+//     (the canvas's Ellipse at ratio 1), but for very flat ones;
+//   - arcs and ellipses of real boxes with a one-pixel pen, but for a pixel
+//     or two in a few cases in a hundred;
+//   - arcs and outlines of circles with wider pens; those of other ellipses
+//     differ in about a third of cases, where the painter splits a side;
+//   - fills of real boxes and of polygons, odd-even, but for a pixel in
+//     about one case in a hundred;
 //   - copy, the raster operations and the brush hatches alike.
-// It differs along the edges of outlines and arcs drawn with a pen two or
-// more pixels wide (ratios from 1.5); the desktop keeps QPainter for those,
-// the browser draws them with this.
 //
 // From the canvas (CanvasShapes.cpp), for a bound Format_RGB32 image:
 //   PixelTarget target{reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),

@@ -1,96 +1,107 @@
 #include "platform/raster/WideStroke.h"
 
-#include "platform/raster/PolygonFill.h"
-
 #include <algorithm>
 #include <cmath>
-#include <vector>
+#include <optional>
 
 namespace platform::raster {
 
 namespace {
 
-double TwiceArea(const std::vector<RealPoint>& contour)
+RealPoint Plus(RealPoint a, RealPoint b, double scale = 1)
 {
-    double sum = 0;
-    for (std::size_t i = 0; i < contour.size(); ++i) {
-        const RealPoint a = contour[i];
-        const RealPoint b = contour[(i + 1) % contour.size()];
-        sum += a.x * b.y - b.x * a.y;
-    }
-    return sum;
+    return {a.x + b.x * scale, a.y + b.y * scale};
 }
 
-// Adds a contour running the same way round as every other, so that the
-// winding rule fills their union.
-void AddContour(std::vector<std::vector<RealPoint>>& contours, std::vector<RealPoint> contour)
-{
-    const double area = TwiceArea(contour);
-    if (area == 0)
-        return;
-    if (area < 0)
-        std::reverse(contour.begin(), contour.end());
-    contours.push_back(std::move(contour));
-}
-
-struct Direction {
-    double x;
-    double y;
-};
-
-Direction UnitFrom(RealPoint a, RealPoint b)
+// The unit direction from a to b, or nothing where they coincide.
+std::optional<RealPoint> Direction(RealPoint a, RealPoint b)
 {
     const double length = std::hypot(b.x - a.x, b.y - a.y);
-    return {(b.x - a.x) / length, (b.y - a.y) / length};
+    if (!(length > 0))
+        return std::nullopt;
+    return RealPoint{(b.x - a.x) / length, (b.y - a.y) / length};
 }
 
 } // namespace
 
-void WidePolyline(std::span<const RealPoint> points, double width, bool closed, SpanWriter& writer)
+Cubic OffsetCubic(const Cubic& c, double by)
 {
-    // The pieces of non-zero length.
-    std::vector<RealPoint> line;
-    for (const RealPoint& p : points) {
-        if (line.empty() || p.x != line.back().x || p.y != line.back().y)
-            line.push_back(p);
+    const RealPoint p[4] = {c.from, c.control1, c.control2, c.to};
+    std::optional<RealPoint> legs[3] = {Direction(p[0], p[1]), Direction(p[1], p[2]), Direction(p[2], p[3])};
+    // A leg of no length takes its neighbour's direction.
+    if (!legs[1])
+        legs[1] = legs[0] ? legs[0] : legs[2];
+    if (!legs[0])
+        legs[0] = legs[1];
+    if (!legs[2])
+        legs[2] = legs[1];
+    if (!legs[0] || !legs[1] || !legs[2])
+        return c;
+    const auto normal = [by](RealPoint d) { return RealPoint{-d.y * by, d.x * by}; };
+    // Where the moved leg through a in direction da meets the one through b in direction db.
+    const auto meet = [](RealPoint a, RealPoint da, RealPoint b, RealPoint db) {
+        const double cross = da.x * db.y - da.y * db.x;
+        if (std::fabs(cross) < 1e-12)
+            return b;
+        const double t = ((b.x - a.x) * db.y - (b.y - a.y) * db.x) / cross;
+        return Plus(a, da, t);
+    };
+    const RealPoint q0 = Plus(p[0], normal(*legs[0]));
+    const RealPoint q3 = Plus(p[3], normal(*legs[2]));
+    const RealPoint q1 = meet(q0, *legs[0], Plus(p[1], normal(*legs[1])), *legs[1]);
+    const RealPoint q2 = meet(Plus(p[2], normal(*legs[1])), *legs[1], q3, *legs[2]);
+    return {q0, q1, q2, q3};
+}
+
+namespace {
+
+Cubic Reversed(const Cubic& c)
+{
+    return {c.to, c.control2, c.control1, c.from};
+}
+
+// The polyline a side of the band is filled along: its cubics moved `by`,
+// forwards or backwards.
+std::vector<RealPoint> Side(const std::vector<Cubic>& curve, double by, bool backwards)
+{
+    std::vector<Cubic> side;
+    for (const Cubic& c : curve)
+        side.push_back(OffsetCubic(c, by));
+    if (backwards) {
+        std::reverse(side.begin(), side.end());
+        for (Cubic& c : side)
+            c = Reversed(c);
     }
-    if (closed && line.size() > 1 && line.front().x == line.back().x && line.front().y == line.back().y)
-        line.pop_back();
-    if (line.size() < 2 || !(width > 0))
-        return;
+    return Flatten(side, Flattening::Fill);
+}
+
+} // namespace
+
+std::vector<std::vector<RealPoint>> WideBand(const std::vector<Cubic>& curve, double width, bool closed)
+{
+    if (curve.empty())
+        return {};
     const double half = width / 2;
-    const std::size_t pieces = closed ? line.size() : line.size() - 1;
-    std::vector<std::vector<RealPoint>> contours;
-    std::vector<Direction> directions;
-    for (std::size_t i = 0; i < pieces; ++i) {
-        RealPoint a = line[i];
-        RealPoint b = line[(i + 1) % line.size()];
-        const Direction d = UnitFrom(a, b);
-        directions.push_back(d);
-        if (!closed && i == 0) {
-            a.x -= d.x * half;
-            a.y -= d.y * half;
-        }
-        if (!closed && i + 1 == pieces) {
-            b.x += d.x * half;
-            b.y += d.y * half;
-        }
-        const double nx = -d.y * half;
-        const double ny = d.x * half;
-        AddContour(contours, {{a.x + nx, a.y + ny}, {b.x + nx, b.y + ny}, {b.x - nx, b.y - ny}, {a.x - nx, a.y - ny}});
-    }
-    // The corners: the wedge between the bands' sides on the outer side.
-    for (std::size_t i = 0; i < pieces; ++i) {
-        if (!closed && i + 1 == pieces)
-            break;
-        const Direction in = directions[i];
-        const Direction out = directions[(i + 1) % pieces];
-        const RealPoint v = line[(i + 1) % line.size()];
-        for (const double side : {half, -half}) {
-            AddContour(contours, {v, {v.x - in.y * side, v.y + in.x * side}, {v.x - out.y * side, v.y + out.x * side}});
-        }
-    }
-    FillContours(contours, FillRule::Winding, writer);
+    std::vector<RealPoint> contour = Side(curve, -half, false);
+    std::vector<RealPoint> back = Side(curve, half, true);
+    if (closed)
+        return {contour, back};
+    const Cubic& first = curve.front();
+    const Cubic& last = curve.back();
+    const std::optional<RealPoint> ahead = Direction(last.control2, last.to) ? Direction(last.control2, last.to)
+                                                                             : Direction(last.from, last.to);
+    const std::optional<RealPoint> behind = Direction(first.from, first.control1)
+                                                ? Direction(first.from, first.control1)
+                                                : Direction(first.from, first.to);
+    if (!ahead || !behind)
+        return {};
+    const RealPoint end = contour.back();
+    contour.push_back(Plus(end, *ahead, half));
+    contour.push_back(Plus(back.front(), *ahead, half));
+    contour.insert(contour.end(), back.begin(), back.end());
+    contour.push_back(Plus(back.back(), *behind, -half));
+    contour.push_back(Plus(contour.front(), *behind, -half));
+    return {contour};
 }
 
 } // namespace platform::raster

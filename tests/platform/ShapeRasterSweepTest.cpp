@@ -178,14 +178,14 @@ TEST(ShapeRasterSweep, FigureOverItsSwingAtEveryRatio)
         }
     }
     Report(tallies);
-    // The dots are exact up to a ratio of 1.5 and the one-pixel arcs (ratios
-    // 1 and 1.25) but for a few cases of a pixel or two at a turn of the
-    // curve from rows to columns; from 1.5 the pen is two pixels wide and
-    // its band differs along its edges, as do the dots' outlines at 2.
+    // The dots are exact at every ratio, and so are the arcs drawn two
+    // pixels wide (ratios 1.5 and 2); the one-pixel arcs (ratios 1 and 1.25)
+    // differ in a few frames by a pixel or two where a piece of the curve
+    // turns from rows to columns.
     const Bound bounds[] = {
-        {"figure dot at 1.00", 0, 0},    {"figure dot at 1.25", 0, 0},    {"figure dot at 1.50", 0, 0},
-        {"figure dot at 2.00", 2954, 8}, {"figure arc at 1.00", 1, 2},    {"figure arc at 1.25", 6, 2},
-        {"figure arc at 1.50", 2962, 36}, {"figure arc at 2.00", 2966, 41},
+        {"figure dot at 1.00", 0, 0}, {"figure dot at 1.25", 0, 0}, {"figure dot at 1.50", 0, 0},
+        {"figure dot at 2.00", 0, 0}, {"figure arc at 1.00", 1, 2}, {"figure arc at 1.25", 6, 2},
+        {"figure arc at 1.50", 0, 0}, {"figure arc at 2.00", 0, 0},
     };
     ExpectWithin(tallies, bounds);
 }
@@ -297,13 +297,16 @@ TEST(ShapeRasterSweep, SeededRandomEllipsesArcsAndPolygonsInEveryPaint)
         }
     }
     Report(tallies);
+    // Very flat ellipses of whole-pixel boxes differ; two pixels wide, the
+    // sides of an ellipse that is not a circle are split where the painter
+    // finds one offset cubic too far off, and differ there.
     const Bound bounds[] = {
         {"random ellipse at 1.00 copy", 1, 97},     {"random ellipse at 1.00 raster op", 3, 139},
         {"random ellipse at 1.25 copy", 0, 0},      {"random ellipse at 1.25 raster op", 2, 1},
-        {"random ellipse at 2.00 copy", 35, 88},    {"random ellipse at 2.00 raster op", 48, 130},
+        {"random ellipse at 2.00 copy", 19, 104},   {"random ellipse at 2.00 raster op", 19, 168},
         {"random arc at 1.00 copy", 1, 2},          {"random arc at 1.00 raster op", 2, 4},
         {"random arc at 1.25 copy", 0, 0},          {"random arc at 1.25 raster op", 0, 0},
-        {"random arc at 2.00 copy", 38, 82},        {"random arc at 2.00 raster op", 36, 94},
+        {"random arc at 2.00 copy", 13, 82},        {"random arc at 2.00 raster op", 10, 40},
         {"random polygon at 1.00 copy", 1, 1},      {"random polygon at 1.00 raster op", 1, 4},
     };
     ExpectWithin(tallies, bounds);
