@@ -44,11 +44,48 @@ struct MajorLine {
     PixelPoint Pixel(int m) const { return alongY ? PixelPoint{Across(m), m} : PixelPoint{m, Across(m)}; }
 };
 
+// Moves `end` along the line from `other` onto the box [left, right] x
+// [top, bottom], a side at a time (x first), the moved coordinate taking the
+// side's value exactly. False when the line misses the box.
+bool ClipEnd(RealPoint& end, RealPoint other, double left, double top, double right, double bottom)
+{
+    const double dx = other.x - end.x;
+    const double dy = other.y - end.y;
+    if (end.x < left || end.x > right) {
+        if (dx == 0)
+            return false;
+        const double side = end.x < left ? left : right;
+        end.y += (side - end.x) * dy / dx;
+        end.x = side;
+    }
+    if (end.y < top || end.y > bottom) {
+        if (dy == 0)
+            return false;
+        const double side = end.y < top ? top : bottom;
+        end.x += (side - end.y) * dx / dy;
+        end.y = side;
+    }
+    return end.x >= left && end.x <= right && end.y >= top && end.y <= bottom;
+}
+
 } // namespace
 
 std::optional<PixelPoint> CosmeticLine(RealPoint a, RealPoint b, SpanWriter& writer,
                                        std::optional<PixelPoint> previous)
 {
+    // Ends beyond the clip box grown by a pixel are first moved onto it along
+    // the line, as the painter clips lines before stepping them.
+    const ClipBox& box = writer.Clip();
+    if (std::isnan(a.x) || std::isnan(a.y) || std::isnan(b.x) || std::isnan(b.y))
+        return std::nullopt;
+    const RealPoint fromA = a;
+    const RealPoint fromB = b;
+    if (!ClipEnd(a, fromB, box.left - 1.0, box.top - 1.0, box.right + 1.0, box.bottom + 1.0)
+        || !ClipEnd(b, fromA, box.left - 1.0, box.top - 1.0, box.right + 1.0, box.bottom + 1.0))
+        return std::nullopt;
+    // A line whose start was moved does not go on from the piece before it.
+    if (a.x != fromA.x || a.y != fromA.y)
+        previous.reset();
     std::int64_t major1 = ToSixtyFourths(a.x);
     std::int64_t minor1 = ToSixtyFourths(a.y);
     std::int64_t major2 = ToSixtyFourths(b.x);
@@ -66,6 +103,7 @@ std::optional<PixelPoint> CosmeticLine(RealPoint a, RealPoint b, SpanWriter& wri
     }
     if (major2 == major1)
         return previous;
+    const ClipBox& clip = writer.Clip();
     line.major1 = major1;
     line.minor1 = minor1;
     line.step = ((minor2 - minor1) * 65536) / (major2 - major1);
@@ -88,7 +126,6 @@ std::optional<PixelPoint> CosmeticLine(RealPoint a, RealPoint b, SpanWriter& wri
     }
     if (first > last)
         return previous;
-    const ClipBox& clip = writer.Clip();
     const int from = std::max(first, line.alongY ? clip.top : clip.left);
     const int to = std::min(last, (line.alongY ? clip.bottom : clip.right) - 1);
     for (int m = from; m <= to; ++m) {

@@ -8,7 +8,8 @@
 // One-pixel lines between real points, with the pixels an aliased vector
 // painter's cosmetic flat-capped pen gives them.
 //
-// The ends are first cut to 1/64 pixel (rounded down). A line steps along
+// Ends beyond the clip box grown by a pixel are first moved onto it along
+// the line; then the ends are cut to 1/64 pixel (rounded down). A line steps along
 // its major axis (y when |dy| > |dx|, else x) over the pixels whose centres
 // lie after the lower end and up to and including the upper one. On each
 // such pixel it sets the one across that holds the line, in fixed point:

@@ -11,8 +11,9 @@
 // takes the shapes in the terms an aliased vector painter's drawEllipse,
 // drawArc and drawPolygon take them and gives the same pixels as QPainter
 // (Qt 6.4's raster engine) for:
-//   - the pendulum figure's dots and arcs at ratios 1, 1.25, 1.5 and 2, but
-//     for a pixel or two in 1 of 3600 frames at ratio 1 and 6 at 1.25;
+//   - the pendulum figure's dots and arcs at ratios 1, 1.5 and 2 in every
+//     frame, and at 1.25 but for a pixel or two in 5 of 3600 frames (arcs
+//     running off the picture);
 //   - ellipses of whole-pixel boxes, filled and outlined with a one-pixel pen
 //     (the canvas's Ellipse at ratio 1), but for very flat ones;
 //   - arcs and ellipses of real boxes with a one-pixel pen, but for a pixel
