@@ -62,6 +62,12 @@ MirroredRun Mirror(const IntegralBox& box, int x, int y, int length)
 {
     const int right = box.left + (box.width + 1) / 2 + x;
     const int left = 2 * box.left + box.width - (right + length - 1);
+    // A flat ellipse of an odd height can step past its middle (to y = 0);
+    // that run goes on the lower middle row only.
+    if (y == 0 && (box.height & 1) != 0) {
+        const int lower = box.top + box.height / 2 + 1;
+        return {left, right, lower, lower};
+    }
     const int lower = box.top + box.height / 2 + y;
     const int upper = 2 * box.top + box.height - lower;
     return {left, right, lower, upper};
@@ -71,6 +77,11 @@ MirroredRun Mirror(const IntegralBox& box, int x, int y, int length)
 
 void MidpointOutline(const IntegralBox& box, SpanWriter& writer)
 {
+    // A box of no height is the row of its width (none for no width).
+    if (box.height == 0) {
+        writer.Span(box.left, box.top, box.width);
+        return;
+    }
     WalkQuarter(box, [&](int x, int y, int length) {
         if (length <= 0)
             return;

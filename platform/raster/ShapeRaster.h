@@ -15,7 +15,8 @@
 //     frame, and at 1.25 but for a pixel or two in 5 of 3600 frames (arcs
 //     running off the picture);
 //   - ellipses of whole-pixel boxes, filled and outlined with a one-pixel pen
-//     (the canvas's Ellipse at ratio 1), but for very flat ones;
+//     (the canvas's Ellipse at ratio 1), but for one column wide ones in
+//     the raster operations;
 //   - arcs and ellipses of real boxes with a one-pixel pen, but for a pixel
 //     or two in a few cases in a hundred;
 //   - arcs and outlines of circles with wider pens; those of other ellipses

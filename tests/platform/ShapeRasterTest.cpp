@@ -72,6 +72,13 @@ TEST(ShapeRaster, MidpointDotOutlinesAndFillsAsTheDesktopDoes)
         EXPECT_EQ(outline.Row(3 + row), outlined[row]) << row;
         EXPECT_EQ(fill.Row(3 + row), filled[row]) << row;
     }
+    // A flat one steps past its middle: that run is on the lower middle row only.
+    Buffer flat(32, 8);
+    flat.Raster().OutlineEllipse({5, 3, 20, 3}, Paint{0}, 1);
+    EXPECT_EQ(flat.Row(3), "........###############.........");
+    EXPECT_EQ(flat.Row(4), "...#####...............#####....");
+    EXPECT_EQ(flat.Row(5), "..######...............######...");
+    EXPECT_EQ(flat.Row(6), "........###############.........");
     // Each pixel once: drawn twice in xor, the outline leaves nothing.
     Buffer twice(14, 14);
     for (int i = 0; i < 2; ++i)
