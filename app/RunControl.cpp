@@ -122,7 +122,7 @@ void TForm1::RunPasses()
         // both handled before this run's first pass: no point to record then.
         if (run_.SeriesIndex >= 0) {
             if (TChartSeries* const series = run_.SeriesSlots[run_.SeriesIndex])
-                series->AddPoint(sample.Time, sample.Degrees, QString(), clDefault);
+                series->AddPoint(sample.Time, sample.Degrees, {}, clDefault);
         }
         DrawFrame();
         runLoop_.Sleep(FrameSleep);

@@ -4,7 +4,7 @@
 #include "model/Measure.h"
 #include "model/SwingRecorder.h"
 
-#include <QString>
+#include <string>
 
 #include <cstdint>
 #include <optional>
@@ -32,7 +32,7 @@ struct RunSummary {
     double startEnergy = 0.0;
     Measure energyDeviation;
     // The message of the model fault that ended the run, if one did.
-    std::optional<QString> fault;
+    std::optional<std::string> fault;
 };
 
 // Works the summary out while the samples stream past: nothing of a run is

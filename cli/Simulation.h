@@ -2,7 +2,7 @@
 
 #include "model/RunInputs.h"
 
-#include <QString>
+#include <string>
 
 #include <cstdint>
 #include <optional>
@@ -32,7 +32,7 @@ struct Sample {
 struct RunEnd {
     std::int64_t points = 0;
     double time = 0.0;
-    std::optional<QString> fault;
+    std::optional<std::string> fault;
 };
 
 // Receives the runs as they are simulated, one sample at a time.

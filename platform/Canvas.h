@@ -16,7 +16,7 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
-#include <QString>
+#include <string>
 
 #include <cstdint>
 #include <functional>
@@ -172,11 +172,11 @@ public:
     void DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
     // The closed outline in the pen, the inside (odd-even rule) in the brush.
     void Polygon(std::span<const QPoint> points);
-    void TextOut(int x, int y, const QString& text);
+    void TextOut(int x, int y, const std::string& text);
     // The text turned about (x, y) by angle degrees counter-clockwise.
-    void TextOutRotated(int x, int y, double angle, const QString& text);
-    int TextWidth(const QString& text) const;
-    int TextHeight(const QString& text) const;
+    void TextOutRotated(int x, int y, double angle, const std::string& text);
+    int TextWidth(const std::string& text) const;
+    int TextHeight(const std::string& text) const;
     // Block copy of the whole image with its top-left corner at (x, y).
     void Draw(int x, int y, const QImage& image);
 
@@ -281,9 +281,9 @@ private:
     // Draws the text cell at (x, y) in the painter's current coordinates,
     // with its background box unless that was filled already; upright when
     // those coordinates are not turned.
-    void TextCell(QPainter& p, int x, int y, const QString& text, bool background, bool upright);
+    void TextCell(QPainter& p, int x, int y, const std::string& text, bool background, bool upright);
     // The cell the text takes when placed at (x, y) by the alignment.
-    QRect TextCellRect(int x, int y, const QString& text) const;
+    QRect TextCellRect(int x, int y, const std::string& text) const;
 
     // What the canvas knows of the texts it writes in its font.
     FontTextCache& FontTexts() const;

@@ -2,7 +2,7 @@
 
 #include "platform/GraphicsTypes.h"
 
-#include <QString>
+#include <string>
 
 #include <cstdint>
 
@@ -14,7 +14,7 @@ namespace platform {
 
 class CanvasFont {
 public:
-    const QString& Name() const { return data_.name; }
+    const std::string& Name() const { return data_.name; }
     int Size() const { return data_.size; }
     int PixelHeight() const { return data_.pixelHeight; }
     TColor Color() const { return data_.color; }
@@ -22,7 +22,7 @@ public:
     int PixelsPerInch() const { return data_.pixelsPerInch; }
     const TFontData& Data() const { return data_; }
 
-    void SetName(const QString& value) { Change([&] { data_.name = value; }); }
+    void SetName(const std::string& value) { Change([&] { data_.name = value; }); }
     void SetSize(int value) { Change([&] { data_.size = value; }); }
     void SetPixelHeight(int value) { Change([&] { data_.pixelHeight = value; }); }
     void SetColor(TColor value) { data_.color = value; }

@@ -28,7 +28,7 @@ int FontPixelSize(const TFontData& font)
 
 QFont ToQFont(const TFontData& font)
 {
-    QFont result(font.name);
+    QFont result(QString::fromStdString(font.name));
     result.setPixelSize(FontPixelSize(font));
     result.setBold((font.styles & static_cast<unsigned>(TFontStyle::Bold)) != 0);
     result.setItalic((font.styles & static_cast<unsigned>(TFontStyle::Italic)) != 0);

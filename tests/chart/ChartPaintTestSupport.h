@@ -37,9 +37,9 @@ inline void ConfigureAsMainWindowChart(TCustomChart& chart)
 {
     chart.BackWall().Brush().SetColor(clWhite);
     chart.BackWall().Brush().SetStyle(bsClear);
-    chart.Title().SetText({QStringLiteral("Graf")});
-    chart.BottomAxis().Title().SetCaption(QStringLiteral("t [s]"));
-    chart.LeftAxis().Title().SetCaption(QStringLiteral("fi [°]"));
+    chart.Title().SetText({std::string("Graf")});
+    chart.BottomAxis().Title().SetCaption(std::string("t [s]"));
+    chart.LeftAxis().Title().SetCaption(std::string("fi [°]"));
     chart.Legend().SetVisible(false);
     chart.SetView3D(false);
 }
