@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PixelBuffer.h"
 #include "platform/RasterLine.h"
 #include "platform/WideLineCaps.h"
 
@@ -12,20 +13,19 @@
 namespace platform::raster {
 
 // Writes one-pixel lines (widened by a width, see the constructor), solid and dashed, straight into the pixels of a
-// Format_RGB32 image by the line rule of TraceLine, within a box of the image.
+// pixel buffer by the line rule of TraceLine, within a box of the buffer.
 //
-// Making the writer gives the image pixels of its own (bits()); the caller
-// makes sure that no QPainter keeps drawing into the pixels the image shared
-// before (see Canvas).
+// The caller makes sure that nothing else keeps drawing into other pixels
+// than the buffer's (see Canvas, which hands it a view of its image's own pixels).
 class DirectLineWriter {
 public:
     // box must lie within the image. A width above 1 widens every pixel of
     // the line rule's centre line across the line's major axis
     // (CrossSectionAt), for one-pixel pens drawn at a device pixel ratio
     // above 1.
-    DirectLineWriter(QImage& image, const PixelBox& box, QRgb color, int width = 1)
-        : pixels_(reinterpret_cast<QRgb*>(image.bits())),
-          stride_(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))),
+    DirectLineWriter(PixelBuffer& pixels, const PixelBox& box, QRgb color, int width = 1)
+        : pixels_(pixels.Data()),
+          stride_(pixels.Stride()),
           box_(box),
           color_(0xFF000000u | color),
           width_(width > 1 ? width : 1)
@@ -201,8 +201,8 @@ private:
         }
     }
 
-    QRgb* pixels_;
-    qsizetype stride_;
+    std::uint32_t* pixels_;
+    std::ptrdiff_t stride_;
     PixelBox box_;
     QRgb color_;
     int width_;
