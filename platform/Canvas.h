@@ -4,10 +4,10 @@
 #include "platform/CanvasFont.h"
 #include "platform/CanvasPen.h"
 #include "platform/DeviceMapping.h"
-#include "platform/FontTextCache.h"
 #include "platform/GraphicsTypes.h"
 #include "platform/RasterLine.h"
 #include "platform/WideLineCaps.h"
+#include "platform/qt/QtTextBackend.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -285,8 +285,8 @@ private:
     // The cell the text takes when placed at (x, y) by the alignment.
     QRect TextCellRect(int x, int y, const std::string& text) const;
 
-    // What the canvas knows of the texts it writes in its font.
-    FontTextCache& FontTexts() const;
+    // What the text backend knows of the texts the canvas writes in its font.
+    qt::FontTextCache& FontTexts() const;
     const QFont& QtFont() const { return FontTexts().Font(); }
     const QFontMetrics& Metrics() const { return FontTexts().Metrics(); }
 
@@ -310,8 +310,8 @@ private:
 
     std::map<int, std::optional<raster::WideLineCaps>> wideLineCaps_;
     mutable std::uint64_t fontRevision_ = ~std::uint64_t{0};
-    mutable FontTextCaches fontCaches_;
-    mutable FontTextCache* fontTexts_ = nullptr;
+    mutable qt::QtTextBackend text_;
+    mutable qt::FontTextCache* fontTexts_ = nullptr;
 };
 
 } // namespace platform

@@ -99,22 +99,13 @@ void Canvas::TextCell(QPainter& p, int x, int y, const std::string& text, bool b
     }
     ApplyFont(p);
     ApplyPen(p, QPen(QColor::fromRgb(Resolve(font_.Color()))));
-    const QPoint baseline(left, top + m.ascent());
-    // Upright text is drawn from the glyphs shaped at its first use, with
-    // the pixels drawText gives it; turned text as drawText draws it.
-    const std::optional<QList<QGlyphRun>> glyphs = upright ? FontTexts().Glyphs(text) : std::nullopt;
-    if (!glyphs) {
-        p.drawText(baseline, QString::fromStdString(text));
-        return;
-    }
-    for (const QGlyphRun& run : *glyphs)
-        p.drawGlyphRun(baseline, run);
+    text_.DrawRun(p, FontTexts(), QPoint(left, top + m.ascent()), text, upright);
 }
 
-FontTextCache& Canvas::FontTexts() const
+qt::FontTextCache& Canvas::FontTexts() const
 {
     if (fontRevision_ != font_.Revision() || fontTexts_ == nullptr) {
-        fontTexts_ = &fontCaches_.For(ToQFont(font_.Data()));
+        fontTexts_ = &text_.Texts(TextFontOf(font_.Data()));
         fontRevision_ = font_.Revision();
     }
     return *fontTexts_;

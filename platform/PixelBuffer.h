@@ -6,6 +6,19 @@
 
 namespace platform {
 
+// The pixels [left, right) x [top, bottom) of a buffer that may be written.
+struct PixelBox {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    constexpr bool Contains(int x, int y) const
+    {
+        return x >= left && x < right && y >= top && y < bottom;
+    }
+};
+
 // The engine's bitmap: a plain buffer of 32-bit pixels, rows from the top,
 // each pixel 0xFFRRGGBB as one std::uint32_t (in the processor's byte order;
 // the layout of a Format_RGB32 QImage). Its size is in device pixels and it

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PixelBuffer.h"
+
 #include <QPoint>
 
 #include <algorithm>
@@ -20,19 +22,9 @@
 // leaves out.
 namespace platform::raster {
 
-// The pixels [left, right) x [top, bottom) that may be written. Its edges
-// must lie within +-2^30.
-struct PixelBox {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    constexpr bool Contains(int x, int y) const
-    {
-        return x >= left && x < right && y >= top && y < bottom;
-    }
-};
+// The pixels that may be written (platform/PixelBuffer.h). Its edges must
+// lie within +-2^30.
+using PixelBox = platform::PixelBox;
 
 namespace detail {
 

@@ -63,7 +63,7 @@ TEST(CanvasFonts, PointSizesBecomePixelsAtTheFontsPixelsPerInch)
 TEST(CanvasText, MeasuresAdvanceAndAscentPlusDescent)
 {
     Canvas canvas;
-    const QFontMetrics metrics(platform::ToQFont(canvas.Font().Data()));
+    const QFontMetrics metrics(platform::qt::ToQFont(platform::TextFontOf(canvas.Font().Data())));
     EXPECT_EQ(canvas.TextHeight(kText), metrics.ascent() + metrics.descent());
     EXPECT_EQ(canvas.TextHeight(std::string()), canvas.TextHeight("W"));
     EXPECT_EQ(canvas.TextWidth(kText), metrics.horizontalAdvance(QString::fromStdString(kText)));
@@ -87,7 +87,7 @@ TEST(CanvasText, IsPlacedByItsTopLeftCornerInTheFontColour)
     reference.fill(Qt::white);
     {
         QPainter painter(&reference);
-        painter.setFont(platform::ToQFont(s.canvas.Font().Data()));
+        painter.setFont(platform::qt::ToQFont(platform::TextFontOf(s.canvas.Font().Data())));
         painter.setPen(QColor(Qt::red));
         painter.drawText(20, 30 + QFontMetrics(painter.font()).ascent(), QString::fromStdString(kText));
     }
@@ -240,7 +240,7 @@ TEST(CanvasText, TextFromItsShapedGlyphsHasThePixelsOfDrawText)
             drawn.canvas.Font().SetColor(clNavy);
             QPainter painter(&expected);
             painter.setRenderHint(QPainter::TextAntialiasing, false);
-            const QFont font = platform::ToQFont(drawn.canvas.Font().Data());
+            const QFont font = platform::qt::ToQFont(platform::TextFontOf(drawn.canvas.Font().Data()));
             painter.setFont(font);
             painter.setPen(QColor::fromRgb(ToRgb(clNavy)));
             const int ascent = QFontMetrics(font).ascent();

@@ -1,11 +1,11 @@
-#include "platform/FontTextCache.h"
+#include "platform/qt/FontTextCache.h"
 
 #include <QTextLayout>
 #include <QTextLine>
 
 #include <algorithm>
 
-namespace platform {
+namespace platform::qt {
 
 namespace {
 
@@ -93,4 +93,4 @@ FontTextCache& FontTextCaches::For(const QFont& font)
     return *caches_.back();
 }
 
-} // namespace platform
+} // namespace platform::qt

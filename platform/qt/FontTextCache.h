@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace platform {
+namespace platform::qt {
 
 // What a canvas knows about the texts it writes in one font: each text's
 // width and its shaped glyphs, worked out at its first use and kept, so
@@ -59,4 +59,4 @@ private:
     std::vector<std::unique_ptr<FontTextCache>> caches_;
 };
 
-} // namespace platform
+} // namespace platform::qt
