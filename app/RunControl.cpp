@@ -3,11 +3,11 @@
 #include "app/PendulumFigure.h"
 #include "app/Unit1.h"
 #include "app/WindowDescriptions.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "chart/FastLineSeries.h"
 #include "model/RunPass.h"
 #include "platform/Canvas.h"
-#include "platform/RunLoop.h"
+#include "platform/qt/RunLoop.h"
 #include "runchart/RunAxes.h"
 #include "runchart/RunChart.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/ImageControl.h"
 #include "app/WindowDescriptions.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "chart/qt/LocaleSeparators.h"
 #include "platform/NumberConversion.h"
 #include "platform/qt/QtText.h"

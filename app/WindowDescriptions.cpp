@@ -2,11 +2,11 @@
 
 #include "app/ImageControl.h"
 #include "app/Unit1.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "description/ChartDescription.h"
 #include "description/EquationsDescription.h"
 #include "description/FigureDescription.h"
-#include "embedded/OleContainer.h"
+#include "embedded/qt/OleContainer.h"
 #include "model/AngleConversion.h"
 #include "platform/qt/QtText.h"
 

@@ -1,6 +1,6 @@
 #include "AppTestSupport.h"
 
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "chart/ChartExceptions.h"
 
 #include <QFontInfo>

@@ -2,8 +2,8 @@
 
 #include "app/ImageControl.h"
 #include "app/WindowFonts.h"
-#include "chart/Chart.h"
-#include "embedded/OleContainer.h"
+#include "chart/qt/Chart.h"
+#include "embedded/qt/OleContainer.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 // The chart control as a real widget under the offscreen platform.
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "chart/ChartCanvas.h"
 #include "chart/FastLineSeries.h"
 #include "platform/Exceptions.h"

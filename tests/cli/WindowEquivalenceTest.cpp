@@ -3,7 +3,7 @@
 // number of passes.
 #include "CliTestSupport.h"
 
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "cli/RunPicture.h"
 #include "platform/NumberConversion.h"
 #include "runchart/RunChart.h"
