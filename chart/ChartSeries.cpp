@@ -1,6 +1,7 @@
 #include "chart/ChartSeries.h"
 
 #include "chart/AxisPanel.h"
+#include "chart/ChartCanvas.h"
 #include "chart/ChartConst.h"
 #include "chart/ChartExceptions.h"
 #include "platform/Exceptions.h"
@@ -417,6 +418,15 @@ void TChartSeries::DoAfterDrawValues()
 {
     if (AfterDrawValues)
         AfterDrawValues(*this);
+}
+
+void TChartSeries::DrawValues(const SeriesPaint& paint)
+{
+    if (paint.clip)
+        paint.canvas.ClipRectangle(*paint.clip);
+    DrawAllPoints();
+    if (paint.clip)
+        paint.canvas.RemoveClipping();
 }
 
 void TChartSeries::DrawAllPoints()

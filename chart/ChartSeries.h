@@ -3,6 +3,7 @@
 #include "chart/ChartHost.h"
 #include "chart/PointLabels.h"
 #include "chart/SeriesMarks.h"
+#include "chart/SeriesPaint.h"
 #include "chart/ValueList.h"
 #include "platform/Colors.h"
 
@@ -14,6 +15,7 @@
 
 class TCustomAxisPanel;
 class TCustomChartAxis;
+class TFastLineSeries;
 
 // Which horizontal axis maps a series' X values. A custom axis is not
 // supported; aCustomHorizAxis maps to the bottom axis.
@@ -166,6 +168,18 @@ public:
     virtual void BeforeChartPaint() {}
     virtual void DoBeforeDrawValues();
     virtual void DoAfterDrawValues();
+    // The one drawing entry of a chart's paint: the visible points (after
+    // ComputeVisibleRange) with what the paint draws with. By default
+    // DrawAllPoints, clipped to the paint's clip.
+    virtual void DrawValues(const SeriesPaint& paint);
+    // The fast line whose strip of segments a paint draws this series'
+    // values through (TFastLineSeries::PrepareStrip): the paint works out the
+    // strips of all such series before it draws any and leaves out the
+    // segments that later drawing covers. Null for a series that draws its
+    // values otherwise; a class derived from TFastLineSeries that draws its
+    // own way (overriding DrawValues or DrawAllPoints) answers null, so that
+    // a strip it does not draw hides nothing.
+    virtual TFastLineSeries* StripLine() { return nullptr; }
     // DrawPoint for every visible index.
     virtual void DrawAllPoints();
     virtual void DrawPoint(int index);

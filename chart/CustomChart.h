@@ -202,8 +202,8 @@ private:
     // whose strips are prepared.
     std::vector<TFastLineSeries*> HideCoveredSegments(const std::vector<TChartSeries*>& series,
                                                       const AxisPixelMaps& maps);
-    // One series, clipped to SeriesClipRect when ClipPoints is set, between
-    // its drawing handlers. A fast line series takes the paint's maps.
+    // One series through its drawing entry, clipped to SeriesClipRect when
+    // ClipPoints is set, between its drawing handlers.
     void DrawOneSeries(TChartSeries& series, AxisPixelMaps& maps);
     // The steps of DrawTitleBlock. The box: the lines' rectangle grown by the
     // frame, drawn when framed or filled; returns it.
