@@ -4,9 +4,8 @@
 #include "platform/RasterLine.h"
 #include "platform/WideLineCaps.h"
 
-#include <QImage>
-
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -23,7 +22,7 @@ public:
     // the line rule's centre line across the line's major axis
     // (CrossSectionAt), for one-pixel pens drawn at a device pixel ratio
     // above 1.
-    DirectLineWriter(PixelBuffer& pixels, const PixelBox& box, QRgb color, int width = 1)
+    DirectLineWriter(PixelBuffer& pixels, const PixelBox& box, std::uint32_t color, int width = 1)
         : pixels_(pixels.Data()),
           stride_(pixels.Stride()),
           box_(box),
@@ -32,9 +31,9 @@ public:
     {
     }
 
-    void Line(QPoint from, QPoint to)
+    void Line(Point from, Point to)
     {
-        if (from.x() == to.x() || from.y() == to.y()) {
+        if (from.x == to.x || from.y == to.y) {
             StraightLine(from, to, {}, std::nullopt);
             return;
         }
@@ -48,13 +47,13 @@ public:
     // The line in a dash pattern (see DashPhase), stepped from its start: the
     // pixels of its dashes in the colour, those of its gaps in gapColor, or
     // left as they are without one.
-    void DashedLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
+    void DashedLine(Point from, Point to, std::span<const int> pattern, std::optional<std::uint32_t> gapColor)
     {
-        if (from.x() == to.x() || from.y() == to.y()) {
+        if (from.x == to.x || from.y == to.y) {
             StraightLine(from, to, pattern, gapColor);
             return;
         }
-        const QRgb gap = 0xFF000000u | gapColor.value_or(0);
+        const std::uint32_t gap = 0xFF000000u | gapColor.value_or(0);
         const bool alongX = StepsAlongX(from, to);
         std::optional<DashPhase> phase;
         TraceWideLine(from, to, box_, width_, [&](int x, int y, long long step) {
@@ -75,12 +74,12 @@ public:
     // the cross-section from the lower end to the pixel before the upper
     // one, and the caps beyond. The line must be at least
     // caps.ShortestLine() long.
-    void RoundCappedLine(QPoint from, QPoint to, const WideLineCaps& caps)
+    void RoundCappedLine(Point from, Point to, const WideLineCaps& caps)
     {
-        const bool alongX = from.y() == to.y();
-        const long long lower = alongX ? std::min(from.x(), to.x()) : std::min(from.y(), to.y());
-        const long long upper = alongX ? std::max(from.x(), to.x()) : std::max(from.y(), to.y());
-        const long long centre = alongX ? from.y() : from.x();
+        const bool alongX = from.y == to.y;
+        const long long lower = alongX ? std::min(from.x, to.x) : std::min(from.y, to.y);
+        const long long upper = alongX ? std::max(from.x, to.x) : std::max(from.y, to.y);
+        const long long centre = alongX ? from.y : from.x;
         const CrossSpan body = CrossSectionAt(0, width_);
         FillClipped(alongX, lower, upper - 1, centre + body.first, centre + body.last);
         for (const WideLineCaps::Stretch& cap : caps.Lower())
@@ -101,7 +100,7 @@ private:
         const long long bottom = std::min<long long>(alongX ? acrossLast : alongLast, box_.bottom - 1LL);
         if (left > right)
             return;
-        QRgb* row = pixels_ + top * stride_;
+        std::uint32_t* row = pixels_ + top * stride_;
         for (long long y = top; y <= bottom; ++y, row += stride_)
             std::fill(row + left, row + right + 1, color_);
     }
@@ -110,17 +109,17 @@ private:
     // `to` left out, with their cross-sections, as the traced line sets them,
     // but a stretch of a dash or a gap at a time instead of a traced step
     // per pixel. The pattern and gap colour as for DashedLine.
-    void StraightLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
+    void StraightLine(Point from, Point to, std::span<const int> pattern, std::optional<std::uint32_t> gapColor)
     {
-        const bool alongX = from.y() == to.y();
-        const long long start = alongX ? from.x() : from.y();
-        const long long end = alongX ? to.x() : to.y();
+        const bool alongX = from.y == to.y;
+        const long long start = alongX ? from.x : from.y;
+        const long long end = alongX ? to.x : to.y;
         if (start == end)
             return;
         const int direction = end > start ? 1 : -1;
         const long long steps = direction > 0 ? end - start : start - end;
         // Across the line: its cross-section within the box.
-        const long long centre = alongX ? from.y() : from.x();
+        const long long centre = alongX ? from.y : from.x;
         const long long acrossFirst = std::max<long long>(centre - width_ / 2, alongX ? box_.top : box_.left);
         const long long acrossLast
             = std::min<long long>(centre + (width_ - 1) / 2, (alongX ? box_.bottom : box_.right) - 1LL);
@@ -136,17 +135,17 @@ private:
         const qsizetype along = alongX ? direction : direction * stride_;
         const qsizetype across = alongX ? stride_ : 1;
         const long long firstAlong = start + direction * first;
-        QRgb* const origin = alongX ? pixels_ + acrossFirst * stride_ + firstAlong
+        std::uint32_t* const origin = alongX ? pixels_ + acrossFirst * stride_ + firstAlong
                                     : pixels_ + firstAlong * stride_ + acrossFirst;
         const int crossPixels = static_cast<int>(acrossLast - acrossFirst + 1);
-        const auto put = [along, across, crossPixels](QRgb* at, long long count, QRgb color) {
+        const auto put = [along, across, crossPixels](std::uint32_t* at, long long count, std::uint32_t color) {
             for (int c = 0; c < crossPixels; ++c, at += across) {
-                QRgb* pixel = at;
+                std::uint32_t* pixel = at;
                 for (long long k = 0; k < count; ++k, pixel += along)
                     *pixel = color;
             }
         };
-        const QRgb gap = 0xFF000000u | gapColor.value_or(0);
+        const std::uint32_t gap = 0xFF000000u | gapColor.value_or(0);
         DashPhase(pattern, first).ForEachRun(last - first + 1, [&](long long offset, long long count, bool on) {
             if (on)
                 put(origin + offset * along, count, color_);
@@ -157,7 +156,7 @@ private:
 
     // A line of the writer's width that runs along neither a row nor a
     // column: each pixel of its centre line with its cross-section.
-    void WideLine(QPoint from, QPoint to)
+    void WideLine(Point from, Point to)
     {
         if (StepsAlongX(from, to)) {
             TraceWideLine(from, to, box_, width_, [&](int x, int y, long long) { Cross(x, y, true, color_); });
@@ -169,7 +168,7 @@ private:
             const CrossSpan span = CrossSectionAt(centre, width_);
             const int left = std::max(span.first, box_.left);
             const int right = std::min(span.last, box_.right - 1);
-            QRgb* row = pixels_ + std::min(first, last) * stride_;
+            std::uint32_t* row = pixels_ + std::min(first, last) * stride_;
             for (int y = std::min(first, last); y <= std::max(first, last); ++y, row += stride_)
                 for (int x = left; x <= right; ++x)
                     row[x] = color_;
@@ -178,7 +177,7 @@ private:
 
     // The cross-section of the centre pixel (x, y) inside the box: a piece of
     // column x for a line along x, of row y otherwise.
-    void Cross(int x, int y, bool alongX, QRgb color)
+    void Cross(int x, int y, bool alongX, std::uint32_t color)
     {
         if (width_ == 1) {
             pixels_[y * stride_ + x] = color;
@@ -188,14 +187,14 @@ private:
             const CrossSpan span = CrossSectionAt(y, width_);
             const int top = std::max(span.first, box_.top);
             const int bottom = std::min(span.last, box_.bottom - 1);
-            QRgb* pixel = pixels_ + top * stride_ + x;
+            std::uint32_t* pixel = pixels_ + top * stride_ + x;
             for (int row = top; row <= bottom; ++row, pixel += stride_)
                 *pixel = color;
         } else {
             const CrossSpan span = CrossSectionAt(x, width_);
             const int left = std::max(span.first, box_.left);
             const int right = std::min(span.last, box_.right - 1);
-            QRgb* pixel = pixels_ + y * stride_;
+            std::uint32_t* pixel = pixels_ + y * stride_;
             for (int column = left; column <= right; ++column)
                 pixel[column] = color;
         }
@@ -204,7 +203,7 @@ private:
     std::uint32_t* pixels_;
     std::ptrdiff_t stride_;
     PixelBox box_;
-    QRgb color_;
+    std::uint32_t color_;
     int width_;
 };
 
