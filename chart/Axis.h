@@ -7,9 +7,8 @@
 #include "chart/DeviceLinePlacement.h"
 #include "chart/NumberFormat.h"
 
-#include <string>
-
 #include <optional>
+#include <string>
 
 class TCustomAxisPanel;
 

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include <vector>
-
 class TChartCanvas3D;
 
 // How an axis writes its texts in one paint: the brush colour under them

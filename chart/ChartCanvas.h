@@ -6,10 +6,10 @@
 #include "platform/RasterBitmap.h"
 
 #include <QPoint>
-#include <string>
 
 #include <memory>
 #include <span>
+#include <string>
 
 // The one canvas through which a chart, its axes and its series draw.
 //

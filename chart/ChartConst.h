@@ -1,8 +1,7 @@
 #pragma once
 
-#include <string>
-
 #include <initializer_list>
+#include <string>
 
 // The chart component's string table: default texts and message texts.
 // Entries are functions so that every use reads the table anew.

@@ -8,9 +8,9 @@
 #include "platform/Colors.h"
 
 #include <QObject>
-#include <string>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class TCustomAxisPanel;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-
 #include <vector>
 
 // The labels of a series' points, parallel to the points. Most series have no

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 class TChartSeries;

@@ -4,10 +4,9 @@
 #include "model/Measure.h"
 #include "model/SwingRecorder.h"
 
-#include <string>
-
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace cli {

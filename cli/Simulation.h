@@ -2,10 +2,9 @@
 
 #include "model/RunInputs.h"
 
-#include <string>
-
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace model {

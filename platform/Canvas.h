@@ -16,7 +16,6 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
-#include <string>
 
 #include <cstdint>
 #include <functional>
@@ -24,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 
 namespace platform {
 

@@ -2,9 +2,8 @@
 
 #include "platform/GraphicsTypes.h"
 
-#include <string>
-
 #include <cstdint>
+#include <string>
 
 // The font a Canvas writes and measures text with. It lives inside its
 // canvas: whoever holds a reference to it changes what the canvas draws with
