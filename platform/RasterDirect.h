@@ -5,6 +5,7 @@
 #include "platform/WideLineCaps.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -132,8 +133,8 @@ private:
             return;
         // Pointers step along the line from its first pixel in the box, and
         // across it over the cross-section.
-        const qsizetype along = alongX ? direction : direction * stride_;
-        const qsizetype across = alongX ? stride_ : 1;
+        const std::ptrdiff_t along = alongX ? direction : direction * stride_;
+        const std::ptrdiff_t across = alongX ? stride_ : 1;
         const long long firstAlong = start + direction * first;
         std::uint32_t* const origin = alongX ? pixels_ + acrossFirst * stride_ + firstAlong
                                     : pixels_ + firstAlong * stride_ + acrossFirst;
