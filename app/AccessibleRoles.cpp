@@ -1,8 +1,8 @@
 #include "app/AccessibleRoles.h"
 
 #include "app/ImageControl.h"
-#include "chart/Chart.h"
-#include "embedded/OleContainer.h"
+#include "chart/qt/Chart.h"
+#include "embedded/qt/OleContainer.h"
 
 #include <QAccessibleWidget>
 

@@ -3,20 +3,21 @@
 #include "app/WindowFonts.h"
 #include "platform/ErrorText.h"
 #include "platform/Exceptions.h"
+#include "platform/qt/QtText.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 
 void ErrorBox::ShowFailure(const QString& message)
 {
-    const QString caption = platform::ApplicationTitle(QCoreApplication::applicationFilePath());
-    Present(caption, platform::ErrorBoxText(message));
+    const QString caption = platform::qt::ApplicationTitle(QCoreApplication::applicationFilePath());
+    Present(caption, platform::qt::ToQString(platform::ErrorBoxText(platform::qt::ToUtf8(message))));
 }
 
 QString FailureMessage(const std::exception& failure)
 {
     if (const auto* own = dynamic_cast<const KyvadloError*>(&failure))
-        return own->Message();
+        return platform::qt::ToQString(own->Message());
     return QString::fromUtf8(failure.what());
 }
 

@@ -5,9 +5,9 @@
 #include "app/Unit1.h"
 #include "app/WindowFonts.h"
 #include "app/WindowPlacement.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "embedded/EquationsPicture.h"
-#include "embedded/OleContainer.h"
+#include "embedded/qt/OleContainer.h"
 #include "runchart/RunChart.h"
 
 #include <QCheckBox>

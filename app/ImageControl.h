@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/RasterBitmap.h"
-#include "platform/ScreenWatch.h"
+#include "platform/qt/ScreenWatch.h"
 
 #include <QSize>
 #include <QWidget>

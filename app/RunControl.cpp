@@ -3,11 +3,11 @@
 #include "figure/PendulumFigure.h"
 #include "app/Unit1.h"
 #include "app/WindowDescriptions.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "chart/FastLineSeries.h"
 #include "model/RunPass.h"
 #include "platform/Canvas.h"
-#include "platform/RunLoop.h"
+#include "platform/qt/RunLoop.h"
 #include "runchart/RunAxes.h"
 #include "runchart/RunChart.h"
 
@@ -122,7 +122,7 @@ void TForm1::RunPasses()
         // both handled before this run's first pass: no point to record then.
         if (run_.SeriesIndex >= 0) {
             if (TChartSeries* const series = run_.SeriesSlots[run_.SeriesIndex])
-                series->AddPoint(sample.Time, sample.Degrees, QString(), clDefault);
+                series->AddPoint(sample.Time, sample.Degrees, {}, clDefault);
         }
         DrawFrame();
         runLoop_.Sleep(FrameSleep);

@@ -1,8 +1,7 @@
 #include "app/RunState.h"
 
 SeriesSlotsFull::SeriesSlotsFull()
-    : KyvadloError(QStringLiteral("The chart already holds %1 runs, as many as it can keep; click "
-                                  "Clear before starting another run")
-                       .arg(SeriesSlotCount))
+    : KyvadloError("The chart already holds " + std::to_string(SeriesSlotCount)
+                   + " runs, as many as it can keep; click Clear before starting another run")
 {
 }

@@ -2,8 +2,10 @@
 
 #include "app/ImageControl.h"
 #include "app/WindowDescriptions.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
+#include "chart/qt/LocaleSeparators.h"
 #include "platform/NumberConversion.h"
+#include "platform/qt/QtText.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -123,12 +125,12 @@ void TForm1::ReadSystemLocale()
 {
     const QLocale locale = systemLocale_();
     const QChar previousSeparator = decimalSeparator_;
-    decimalSeparator_ = platform::DecimalSeparatorOf(locale);
+    decimalSeparator_ = platform::qt::ToQString(platform::qt::DecimalSeparatorOf(locale)).front();
     WriteDefaultsWithSeparator(previousSeparator);
-    Chart1->SetNumberSeparators(TNumberSeparators::FromLocale(locale));
+    Chart1->SetNumberSeparators(NumberSeparatorsOf(locale));
 }
 
 double TForm1::ReadNumber(const QLineEdit& edit) const
 {
-    return platform::TextToDouble(edit.text(), decimalSeparator_);
+    return platform::TextToDouble(platform::qt::ToUtf8(edit.text()), platform::qt::ToUtf8(decimalSeparator_));
 }

@@ -2,12 +2,13 @@
 
 #include "app/ImageControl.h"
 #include "app/Unit1.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "description/ChartDescription.h"
 #include "description/EquationsDescription.h"
 #include "description/FigureDescription.h"
-#include "embedded/OleContainer.h"
+#include "embedded/qt/OleContainer.h"
 #include "model/AngleConversion.h"
+#include "platform/qt/QtText.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,15 @@ void NameAfterLabel(QLineEdit& field, QLabel& label)
     field.setAccessibleName(label.accessibleName().isEmpty() ? label.text() : label.accessibleName());
 }
 
+// The chart's name: the lines of its title, joined by spaces.
+QString TitleName(const std::vector<std::string>& lines)
+{
+    QStringList names;
+    for (const std::string& line : lines)
+        names.append(platform::qt::ToQString(line));
+    return names.join(u' ');
+}
+
 } // namespace
 
 WindowDescriptions::WindowDescriptions(TForm1& form)
@@ -34,7 +44,7 @@ WindowDescriptions::WindowDescriptions(TForm1& form)
     NameAfterLabel(*form_.Edit2, *form_.Label2);
     NameAfterLabel(*form_.Edit3, *form_.Label3);
 
-    form_.Chart1->setAccessibleName(form_.Chart1->Title().Text().join(u' '));
+    form_.Chart1->setAccessibleName(TitleName(form_.Chart1->Title().Text()));
     form_.Chart1->Describe = [this] { return ChartText(); };
     form_.Chart1->UpdateDescription();
 

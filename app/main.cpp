@@ -2,7 +2,7 @@
 #include "app/Application.h"
 #include "app/ProgramIcon.h"
 #include "app/Unit1.h"
-#include "platform/RunLoop.h"
+#include "platform/qt/RunLoop.h"
 
 int main(int argc, char** argv)
 {

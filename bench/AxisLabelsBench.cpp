@@ -15,7 +15,7 @@ namespace {
 
 void FormatDefault(benchmark::State& state)
 {
-    const QString format = QStringLiteral("#,##0.###");
+    const std::string format = "#,##0.###";
     const TNumberSeparators separators;
     double value = -15;
     for (auto _ : state) {
@@ -56,8 +56,8 @@ void LayOutAndDrawProgramAxes(benchmark::State& state)
     series->AddPoint(0, 0);
     TChartAxis& bottom = chart.BottomAxis();
     TChartAxis& left = chart.LeftAxis();
-    bottom.Title().SetCaption(QStringLiteral("t [s]"));
-    left.Title().SetCaption(QStringLiteral("fi [°]"));
+    bottom.Title().SetCaption("t [s]");
+    left.Title().SetCaption("fi [°]");
     bottom.SetAutomatic(false);
     bottom.SetRange(0, 3);
     left.SetAutomatic(false);

@@ -14,7 +14,7 @@
 #include "app/Unit1.h"
 #include "bench/GuiBenchmarkMain.h"
 #include "bench/WindowBenchSupport.h"
-#include "platform/RunLoop.h"
+#include "platform/qt/RunLoop.h"
 
 #include <QApplication>
 #include <QFile>

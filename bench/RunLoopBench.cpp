@@ -7,10 +7,10 @@
 #include "app/Unit1.h"
 #include "bench/GuiBenchmarkMain.h"
 #include "bench/WindowBenchSupport.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "platform/Canvas.h"
 #include "platform/RasterBitmap.h"
-#include "platform/RunLoop.h"
+#include "platform/qt/RunLoop.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ErrorBox.h"
-#include "platform/RunLoop.h"
+#include "platform/qt/RunLoop.h"
 
 #include <QString>
 

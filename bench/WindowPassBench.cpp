@@ -11,10 +11,10 @@
 #include "app/Unit1.h"
 #include "bench/GuiBenchmarkMain.h"
 #include "bench/WindowBenchSupport.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "model/RunPass.h"
 #include "platform/Canvas.h"
-#include "platform/RunLoop.h"
+#include "platform/qt/RunLoop.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -235,12 +235,12 @@ void TCustomChartAxis::SetLabelsMultiLine(bool value)
     owner_.StoreSetting(labelsMultiLine_, value);
 }
 
-void TCustomChartAxis::SetAxisValuesFormat(const QString& value)
+void TCustomChartAxis::SetAxisValuesFormat(const std::string& value)
 {
     owner_.StoreSetting(axisValuesFormat_, TNumberFormat(value));
 }
 
-void TCustomChartAxis::SetDateTimeFormat(const QString& value)
+void TCustomChartAxis::SetDateTimeFormat(const std::string& value)
 {
     owner_.StoreSetting(dateTimeFormat_, value);
 }

@@ -7,9 +7,8 @@
 #include "chart/DeviceLinePlacement.h"
 #include "chart/NumberFormat.h"
 
-#include <QString>
-
 #include <optional>
+#include <string>
 
 class TCustomAxisPanel;
 
@@ -118,10 +117,10 @@ public:
     void SetLabelStyle(TAxisLabelStyle value);
     bool LabelsMultiLine() const { return labelsMultiLine_; }
     void SetLabelsMultiLine(bool value);
-    const QString& AxisValuesFormat() const { return axisValuesFormat_.Text(); }
-    void SetAxisValuesFormat(const QString& value);
-    const QString& DateTimeFormat() const { return dateTimeFormat_; }
-    void SetDateTimeFormat(const QString& value);
+    const std::string& AxisValuesFormat() const { return axisValuesFormat_.Text(); }
+    void SetAxisValuesFormat(const std::string& value);
+    const std::string& DateTimeFormat() const { return dateTimeFormat_; }
+    void SetDateTimeFormat(const std::string& value);
     bool ExactDateTime() const { return exactDateTime_; }
     void SetExactDateTime(bool value);
     bool RoundFirstLabel() const { return roundFirstLabel_; }
@@ -208,7 +207,7 @@ public:
     // separators, then the chart's OnGetAxisLabel handler, then the blanks
     // turned into line breaks when LabelsMultiLine is set. Date-time axes are
     // labelled with numbers as well.
-    QString FormatAxisValue(double value) const;
+    std::string FormatAxisValue(double value) const;
     // What the labels show: LabelStyle, or for talAuto what the active series
     // on the axis offer (point labels, else values; nothing without series).
     TAxisLabelStyle ResolveLabelStyle() const;
@@ -277,7 +276,7 @@ private:
     TAxisLabelStyle labelStyle_ = talAuto;
     int labelsPos_ = 0;
     TNumberFormat axisValuesFormat_;
-    QString dateTimeFormat_;
+    std::string dateTimeFormat_;
     bool exactDateTime_ = true;
     bool roundFirstLabel_ = true;
     bool labelsMultiLine_ = false;

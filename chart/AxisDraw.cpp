@@ -46,7 +46,7 @@ void TCustomChartAxis::DrawAxis(bool placeLine)
     }
 
     AxisPainter painter(*this, owner_.Canvas(), {owner_.Color(), owner_.IsPrinting()});
-    if (!title_.Caption().isEmpty())
+    if (!title_.Caption().empty())
         painter.DrawTitle();
     if (rangeMax_ >= rangeMin_) {
         switch (ResolveLabelStyle()) {

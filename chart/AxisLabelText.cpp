@@ -3,23 +3,26 @@
 #include "chart/AxisPanel.h"
 #include "chart/ChartCanvas.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
-QStringList LabelLines(const QString& text)
+std::vector<std::string> LabelLines(std::string_view text)
 {
-    // Most labels are one line: no need to search them for line ends.
-    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
-        return {text};
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    return text.split(lineEnd);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = text.find_first_of("\r\n"); end != std::string_view::npos;
+         end = text.find_first_of("\r\n", start)) {
+        lines.emplace_back(text.substr(start, end - start));
+        // CR LF is one line end.
+        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    }
+    lines.emplace_back(text.substr(start));
+    return lines;
 }
 
-int WidestLineWidth(const TChartCanvas3D& canvas, const QString& text)
+int WidestLineWidth(const TChartCanvas3D& canvas, const std::string& text)
 {
     int widest = 0;
-    for (const QString& line : LabelLines(text))
+    for (const std::string& line : LabelLines(text))
         widest = std::max(widest, canvas.TextWidth(line));
     return widest;
 }
@@ -31,8 +34,8 @@ int TCustomAxisPanel::MaxPointLabelWidth() const
         if (!series->Active())
             continue;
         for (int i = 0; i < series->PointCount(); ++i) {
-            const QString label = series->PointLabel(i);
-            if (!label.isEmpty())
+            const std::string label = series->PointLabel(i);
+            if (!label.empty())
                 widest = std::max(widest, WidestLineWidth(Canvas(), label));
         }
     }

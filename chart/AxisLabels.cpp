@@ -16,7 +16,7 @@ namespace {
 // axis, 0 or 180 on a vertical one), else its width, slanted labels included.
 // The spacing of series text labels measures slanted labels by their lines
 // instead (AxisPainter::LabelSizeAlongAxisSlantedAsLines).
-int LabelSizeAlongAxisSlantedAsWidth(const TCustomChartAxis& axis, const TChartCanvas3D& canvas, const QString& text)
+int LabelSizeAlongAxisSlantedAsWidth(const TCustomChartAxis& axis, const TChartCanvas3D& canvas, const std::string& text)
 {
     const int angle = axis.LabelsAngle();
     const bool upright = angle == 90 || angle == 270;
@@ -49,14 +49,14 @@ double TCustomChartAxis::ComputeLabelStep() const
     return NiceLabelStep(request);
 }
 
-QString TCustomChartAxis::FormatAxisValue(double value) const
+std::string TCustomChartAxis::FormatAxisValue(double value) const
 {
-    QString text = axisValuesFormat_.Write(value, owner_.NumberSeparators());
+    std::string text = axisValuesFormat_.Write(value, owner_.NumberSeparators());
     // A copy, so that a handler may replace itself while it runs.
     if (const auto handler = owner_.OnGetAxisLabel)
         handler(*this, nullptr, -1, text);
     if (labelsMultiLine_)
-        text.replace(QLatin1Char(' '), labelLineBreak);
+        std::replace(text.begin(), text.end(), ' ', labelLineBreak);
     return text;
 }
 
@@ -74,7 +74,7 @@ TAxisLabelStyle TCustomChartAxis::ResolveLabelStyle() const
             continue;
         // Point labels name the points along the axis of the ordered values.
         const bool yMandatory = &series->MandatoryValueList() == &series->YValues();
-        if (isHorizontal_ == yMandatory && !series->PointLabel(0).isEmpty())
+        if (isHorizontal_ == yMandatory && !series->PointLabel(0).empty())
             return talText;
         style = talValue;
     }

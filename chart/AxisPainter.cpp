@@ -103,7 +103,7 @@ void AxisPainter::PlaceValueLabel(double value)
         DrawLabel(p, value, axis_.FormatAxisValue(value));
 }
 
-void AxisPainter::DrawLabel(int pixel, double value, const QString& text)
+void AxisPainter::DrawLabel(int pixel, double value, const std::string& text)
 {
     if (axis_.TickOnLabelsOnly())
         ticks_.push_back({pixel, value});
@@ -114,7 +114,7 @@ void AxisPainter::DrawLabel(int pixel, double value, const QString& text)
         DrawAxisText(axis_.LabelsPos(), pixel, text, axis_.LabelsAngle());
 }
 
-int AxisPainter::LabelSizeAlongAxisSlantedAsLines(const QString& text)
+int AxisPainter::LabelSizeAlongAxisSlantedAsLines(const std::string& text)
 {
     canvas_.SelectFont(axis_.LabelsFont());
     const int angle = axis_.LabelsAngle();
@@ -134,7 +134,7 @@ AxisPainter::LabelledSeries AxisPainter::FindLabelledSeries(const TChartSeriesLi
             continue;
         bool hasLabel = false;
         for (int i = 0; i < s->PointCount() && !hasLabel; ++i)
-            hasLabel = !s->PointLabel(i).isEmpty();
+            hasLabel = !s->PointLabel(i).empty();
         if (!hasLabel)
             continue;
         found.series.push_back(s);
@@ -147,12 +147,12 @@ AxisPainter::LabelledSeries AxisPainter::FindLabelledSeries(const TChartSeriesLi
     return found;
 }
 
-TChartSeries* AxisPainter::LabelAt(const std::vector<TChartSeries*>& series, int index, QString& text)
+TChartSeries* AxisPainter::LabelAt(const std::vector<TChartSeries*>& series, int index, std::string& text)
 {
     for (TChartSeries* s : series) {
         if (index < s->PointCount()) {
             text = s->PointLabel(index);
-            if (!text.isEmpty())
+            if (!text.empty())
                 return s;
         }
     }
@@ -167,7 +167,7 @@ void AxisPainter::DrawSeriesTextLabels(const TChartSeriesList& series, const TGe
     long long previousHalf = 0;
     const int separation = axis_.LabelsSeparation();
     for (int index = labelled.first; index <= labelled.last; ++index) {
-        QString text;
+        std::string text;
         TChartSeries* const source = LabelAt(labelled.series, index, text);
         if (source == nullptr)
             continue;
@@ -200,10 +200,10 @@ void AxisPainter::DrawSeriesTextLabels(const TChartSeriesList& series, const TGe
 // the left axis ends at its anchor, centred on it vertically, and a title
 // turned by 90 degrees beside the left axis has the bottom of its text box at
 // its anchor.
-void AxisPainter::DrawAxisText(int x, int y, const QString& text, int angle)
+void AxisPainter::DrawAxisText(int x, int y, const std::string& text, int angle)
 {
     const int height = canvas_.FontHeight();
-    const QStringList lines = LabelLines(text);
+    const std::vector<std::string> lines = LabelLines(text);
     canvas_.SetTextAlignment(AlignToAxis(angle, height, x, y));
     // The block of lines: step d from line to line.
     const int d = angle == 180 || angle == 270 ? -height : height;
@@ -268,9 +268,9 @@ void AxisPainter::MoveBeforeFirstLine(int angle, int lines, int d, int& x, int& 
     }
 }
 
-void AxisPainter::WriteLines(const QStringList& lines, int angle, int d, int x, int y)
+void AxisPainter::WriteLines(const std::vector<std::string>& lines, int angle, int d, int x, int y)
 {
-    for (const QString& line : lines) {
+    for (const std::string& line : lines) {
         if (angle == 0) {
             y += d;
             canvas_.DrawTextAt(x, y, line);

@@ -3,9 +3,7 @@
 #include "chart/AxisPanel.h"
 #include "platform/Canvas.h"
 
-#include <QString>
-#include <QStringList>
-
+#include <string>
 #include <vector>
 
 class TChartCanvas3D;
@@ -66,28 +64,28 @@ private:
     static Side SideOf(const TCustomChartAxis& axis);
 
     void PlaceValueLabel(double value);
-    void DrawLabel(int pixel, double value, const QString& text);
+    void DrawLabel(int pixel, double value, const std::string& text);
     void PrepareText(TChartFont& font);
 
     LabelledSeries FindLabelledSeries(const TChartSeriesList& series) const;
     // The first non-empty label at index among the series; null without one.
-    static TChartSeries* LabelAt(const std::vector<TChartSeries*>& series, int index, QString& text);
+    static TChartSeries* LabelAt(const std::vector<TChartSeries*>& series, int index, std::string& text);
     // The size of a series label along the axis, in the labels font: its
     // width when it runs along the axis (angle 0 or 180 on a horizontal axis,
     // 90 or 270 on a vertical one), else its lines' height, slanted labels
     // included.
-    int LabelSizeAlongAxisSlantedAsLines(const QString& text);
+    int LabelSizeAlongAxisSlantedAsLines(const std::string& text);
 
     // Writes the text's lines stacked away from the axis at (x, y), aligned
     // by the side of the axis and the angle.
-    void DrawAxisText(int x, int y, const QString& text, int angle);
+    void DrawAxisText(int x, int y, const std::string& text, int angle);
     // The alignment of the text block at the anchor, which moves by half a
     // line where the block is centred on it across its lines.
     int AlignToAxis(int angle, int lineHeight, int& x, int& y) const;
     // Moves the anchor one line step before the first line, the step d being
     // negative when the lines run backwards (180 and 270 degrees).
     void MoveBeforeFirstLine(int angle, int lines, int d, int& x, int& y) const;
-    void WriteLines(const QStringList& lines, int angle, int d, int x, int y);
+    void WriteLines(const std::vector<std::string>& lines, int angle, int d, int x, int y);
 
     // Where lines across the axis start: the axis line, beyond the wall on
     // the near sides.

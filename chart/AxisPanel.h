@@ -30,7 +30,7 @@ private:
 // The chart's label handlers (see TCustomAxisPanel::OnGetAxisLabel and
 // OnGetNextAxisLabel).
 using TGetAxisLabelEvent =
-    std::function<void(const TCustomChartAxis& sender, TChartSeries* series, int valueIndex, QString& labelText)>;
+    std::function<void(const TCustomChartAxis& sender, TChartSeries* series, int valueIndex, std::string& labelText)>;
 using TGetNextAxisLabelEvent =
     std::function<void(const TCustomChartAxis& sender, int labelIndex, double& labelValue, bool& stop)>;
 
@@ -97,7 +97,7 @@ public:
     int HighestZOrder() const;
 
     // The separators the axes write numbers with; a change requests a repaint.
-    // The system locale's at first.
+    // "." and "," until the platform gives the locale's.
     const TNumberSeparators& NumberSeparators() const { return numberSeparators_; }
     void SetNumberSeparators(const TNumberSeparators& value) { StoreSetting(numberSeparators_, value); }
 
@@ -158,5 +158,5 @@ private:
     bool scaleLastPage_ = true;
     int chartDepth_ = 0;
     bool destroying_ = false;
-    TNumberSeparators numberSeparators_ = TNumberSeparators::FromSystemLocale();
+    TNumberSeparators numberSeparators_;
 };

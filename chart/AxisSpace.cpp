@@ -46,14 +46,14 @@ int MaxValueLabelWidth(const TCustomChartAxis& axis)
     const TChartCanvas3D& canvas = chart.Canvas();
     const int highWidth = WidestLineWidth(canvas, axis.FormatAxisValue(high));
     const int lowWidth = WidestLineWidth(canvas, axis.FormatAxisValue(low));
-    return std::max(highWidth, lowWidth) + canvas.TextWidth(QStringLiteral(" "));
+    return std::max(highWidth, lowWidth) + canvas.TextWidth(std::string(" "));
 }
 
 // The thickness of the band of a text beside the axis: fixed when not 0;
 // else one font height when the text runs along the axis, or the text's width
 // when it stands across it. Without a text (the labels) the width is that of
 // the widest label the axis shows.
-int MeasureTextBand(const TCustomChartAxis& axis, TChartFont& font, int angle, int fixed, const QString* text)
+int MeasureTextBand(const TCustomChartAxis& axis, TChartFont& font, int angle, int fixed, const std::string* text)
 {
     if (fixed != 0)
         return fixed;
@@ -95,7 +95,7 @@ void TCustomChartAxis::ClaimAxisSpace(TChartRect& rect, bool measure)
     if (isDepth_) {
         titlePos_ = rect.right;
     } else {
-        if (!title_.Caption().isEmpty())
+        if (!title_.Caption().empty())
             Shrink(*this, rect, MeasureTextBand(*this, title_.Font(), title_.Angle(), titleSize_, &title_.Caption()));
         titlePos_ = AxisEdgeOf(*this, rect);
     }

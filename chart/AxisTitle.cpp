@@ -10,7 +10,7 @@ TChartAxisTitle::TChartAxisTitle(TCustomChartAxis& axis)
 {
 }
 
-void TChartAxisTitle::SetCaption(const QString& value)
+void TChartAxisTitle::SetCaption(const std::string& value)
 {
     axis_.OwnerChart().StoreSetting(caption_, value);
 }

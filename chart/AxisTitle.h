@@ -2,7 +2,7 @@
 
 #include "chart/ChartFontObject.h"
 
-#include <QString>
+#include <string>
 
 class TCustomChartAxis;
 
@@ -13,9 +13,9 @@ public:
 
     TCustomChartAxis& Axis() const { return axis_; }
 
-    const QString& Caption() const { return caption_; }
+    const std::string& Caption() const { return caption_; }
     // A different text invalidates the chart.
-    void SetCaption(const QString& value);
+    void SetCaption(const std::string& value);
     int Angle() const { return angle_; }
     // A different angle must lie in 0 .. 359 (ChartException otherwise); it is
     // stored and the chart repainted.
@@ -30,6 +30,6 @@ private:
     void InitAngle(int value) { angle_ = value; }
 
     TCustomChartAxis& axis_;
-    QString caption_;
+    std::string caption_;
     int angle_ = 0;
 };

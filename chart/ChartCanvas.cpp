@@ -161,12 +161,12 @@ void TChartCanvas3D::DrawPolygon(std::span<const QPoint> points)
     Current().Polygon(points);
 }
 
-void TChartCanvas3D::DrawTextAt(int x, int y, const QString& text)
+void TChartCanvas3D::DrawTextAt(int x, int y, const std::string& text)
 {
     Current().TextOut(x, y, text);
 }
 
-void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& text)
+void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const std::string& text)
 {
     Brush().SetStyle(bsClear);
     if (angle > 360)
@@ -174,19 +174,19 @@ void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& tex
     Current().TextOutRotated(x, y, angle, text);
 }
 
-int TChartCanvas3D::TextWidth(const QString& text) const
+int TChartCanvas3D::TextWidth(const std::string& text) const
 {
     return Current().TextWidth(text);
 }
 
-int TChartCanvas3D::TextHeight(const QString& text) const
+int TChartCanvas3D::TextHeight(const std::string& text) const
 {
     return Current().TextHeight(text);
 }
 
 int TChartCanvas3D::FontHeight() const
 {
-    return TextHeight(QStringLiteral("W"));
+    return TextHeight(std::string("W"));
 }
 
 void TChartCanvas3D::ClipRectangle(const TChartRect& rect)

@@ -6,10 +6,10 @@
 #include "platform/RasterBitmap.h"
 
 #include <QPoint>
-#include <QString>
 
 #include <memory>
 #include <span>
+#include <string>
 
 // The one canvas through which a chart, its axes and its series draw.
 //
@@ -103,12 +103,12 @@ public:
     // The closed outline through the points in the pen, the inside in the brush.
     void DrawPolygon(std::span<const QPoint> points);
     // The text in the font's colour, placed by the text alignment.
-    void DrawTextAt(int x, int y, const QString& text);
+    void DrawTextAt(int x, int y, const std::string& text);
     // The text turned by angle degrees counter-clockwise about (x, y), with a
     // clear brush (no background box); an angle above 360 is reduced by 360.
-    void DrawRotatedText(int x, int y, int angle, const QString& text);
-    int TextWidth(const QString& text) const;
-    int TextHeight(const QString& text) const;
+    void DrawRotatedText(int x, int y, int angle, const std::string& text);
+    int TextWidth(const std::string& text) const;
+    int TextHeight(const std::string& text) const;
     // TextHeight("W").
     int FontHeight() const;
     // Narrows the clip to its intersection with rect.

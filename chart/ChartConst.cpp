@@ -2,115 +2,114 @@
 
 namespace ChartConst {
 
-QString DefaultFontName()
+std::string DefaultFontName()
 {
-    return QStringLiteral("Arial");
+    return std::string("Arial");
 }
 
 int DefaultFontSize()
 {
-    return QStringLiteral("8").toInt();
+    return std::stoi("8");
 }
 
-QString XValuesName()
+std::string XValuesName()
 {
-    return QStringLiteral("X");
+    return std::string("X");
 }
 
-QString YValuesName()
+std::string YValuesName()
 {
-    return QStringLiteral("Y");
+    return std::string("Y");
 }
 
-QString DefaultValueFormat()
+std::string DefaultValueFormat()
 {
-    return QStringLiteral("#,##0.###");
+    return std::string("#,##0.###");
 }
 
-QString DefaultPercentFormat()
+std::string DefaultPercentFormat()
 {
-    return QStringLiteral("##0.## %");
+    return std::string("##0.## %");
 }
 
-QString AxisMinimumTooLarge()
+std::string AxisMinimumTooLarge()
 {
-    return QStringLiteral("Axis Minimum Value must be <= Maximum");
+    return std::string("Axis Minimum Value must be <= Maximum");
 }
 
-QString AxisMaximumTooSmall()
+std::string AxisMaximumTooSmall()
 {
-    return QStringLiteral("Axis Maximum Value must be >= Minimum");
+    return std::string("Axis Maximum Value must be >= Minimum");
 }
 
-QString AxisIncrementNegative()
+std::string AxisIncrementNegative()
 {
-    return QStringLiteral("Axis increment must be >= 0");
+    return std::string("Axis increment must be >= 0");
 }
 
-QString LabelsSeparationNegative()
+std::string LabelsSeparationNegative()
 {
-    return QStringLiteral("Labels Separation % must be greater than 0");
+    return std::string("Labels Separation % must be greater than 0");
 }
 
-QString DateTimeAxisNotLogarithmic()
+std::string DateTimeAxisNotLogarithmic()
 {
-    return QStringLiteral("DateTime Axis cannot be Logarithmic");
+    return std::string("DateTime Axis cannot be Logarithmic");
 }
 
-QString LogarithmicRangeNegative()
+std::string LogarithmicRangeNegative()
 {
-    return QStringLiteral("Logarithmic Axis Min and Max values should be >= 0");
+    return std::string("Logarithmic Axis Min and Max values should be >= 0");
 }
 
-QString LogarithmicBaseTooSmall()
+std::string LogarithmicBaseTooSmall()
 {
-    return QStringLiteral("Axis Logarithmic Base should be >= 2");
+    return std::string("Axis Logarithmic Base should be >= 2");
 }
 
-QString AngleOutOfRange()
+std::string AngleOutOfRange()
 {
-    return QStringLiteral("%s Angle must be between 0 and 359 degrees");
+    return std::string("%s Angle must be between 0 and 359 degrees");
 }
 
-QString AxisLabelsWord()
+std::string AxisLabelsWord()
 {
-    return QStringLiteral("Axis Labels");
+    return std::string("Axis Labels");
 }
 
-QString AxisTitleWord()
+std::string AxisTitleWord()
 {
-    return QStringLiteral("Axis Title");
+    return std::string("Axis Title");
 }
 
-QString Chart3DPercentOutOfRange()
+std::string Chart3DPercentOutOfRange()
 {
-    return QStringLiteral("3D effect percent must be between %d and %d");
+    return std::string("3D effect percent must be between %d and %d");
 }
 
-QString NoParentChartForDataSource()
+std::string NoParentChartForDataSource()
 {
-    return QStringLiteral("No ParentChart to validate DataSource");
+    return std::string("No ParentChart to validate DataSource");
 }
 
-QString CircularSeriesSources()
+std::string CircularSeriesSources()
 {
-    return QStringLiteral("Circular Series dependences are not allowed");
+    return std::string("Circular Series dependences are not allowed");
 }
 
-QString SeriesNotAttached()
+std::string SeriesNotAttached()
 {
-    return QStringLiteral("Series is not attached to a chart");
+    return std::string("Series is not attached to a chart");
 }
 
-QString Format(const QString& entry, std::initializer_list<QString> arguments)
+std::string Format(const std::string& entry, std::initializer_list<std::string> arguments)
 {
-    QString result;
+    std::string result;
     result.reserve(entry.size());
     auto next = arguments.begin();
-    for (qsizetype i = 0; i < entry.size(); ++i) {
-        const QChar c = entry.at(i);
-        const bool placeholder = c == QLatin1Char('%') && i + 1 < entry.size()
-            && (entry.at(i + 1) == QLatin1Char('s') || entry.at(i + 1) == QLatin1Char('d'));
+    for (std::size_t i = 0; i < entry.size(); ++i) {
+        const char c = entry[i];
+        const bool placeholder = c == '%' && i + 1 < entry.size() && (entry[i + 1] == 's' || entry[i + 1] == 'd');
         if (placeholder && next != arguments.end()) {
             result += *next++;
             ++i;

@@ -1,46 +1,45 @@
 #pragma once
 
-#include <QString>
-
 #include <initializer_list>
+#include <string>
 
 // The chart component's string table: default texts and message texts.
 // Entries are functions so that every use reads the table anew.
 namespace ChartConst {
 
-QString DefaultFontName();  // "Arial"
+std::string DefaultFontName();  // "Arial"
 int DefaultFontSize();      // 8 (points), from the entry "8"
 
 // Names of a series' value lists.
-QString XValuesName();      // "X"
-QString YValuesName();      // "Y"
+std::string XValuesName();      // "X"
+std::string YValuesName();      // "Y"
 
 // Default number formats of a series' mark texts.
-QString DefaultValueFormat();    // "#,##0.###"
-QString DefaultPercentFormat();  // "##0.## %"
+std::string DefaultValueFormat();    // "#,##0.###"
+std::string DefaultPercentFormat();  // "##0.## %"
 
 // Axis settings.
-QString AxisMinimumTooLarge();        // "Axis Minimum Value must be <= Maximum"
-QString AxisMaximumTooSmall();        // "Axis Maximum Value must be >= Minimum"
-QString AxisIncrementNegative();      // "Axis increment must be >= 0"
-QString LabelsSeparationNegative();   // "Labels Separation % must be greater than 0"
-QString DateTimeAxisNotLogarithmic(); // "DateTime Axis cannot be Logarithmic"
-QString LogarithmicRangeNegative();   // "Logarithmic Axis Min and Max values should be >= 0"
-QString LogarithmicBaseTooSmall();    // "Axis Logarithmic Base should be >= 2"
-QString AngleOutOfRange();            // "%s Angle must be between 0 and 359 degrees"
-QString AxisLabelsWord();             // "Axis Labels"
-QString AxisTitleWord();              // "Axis Title"
+std::string AxisMinimumTooLarge();        // "Axis Minimum Value must be <= Maximum"
+std::string AxisMaximumTooSmall();        // "Axis Maximum Value must be >= Minimum"
+std::string AxisIncrementNegative();      // "Axis increment must be >= 0"
+std::string LabelsSeparationNegative();   // "Labels Separation % must be greater than 0"
+std::string DateTimeAxisNotLogarithmic(); // "DateTime Axis cannot be Logarithmic"
+std::string LogarithmicRangeNegative();   // "Logarithmic Axis Min and Max values should be >= 0"
+std::string LogarithmicBaseTooSmall();    // "Axis Logarithmic Base should be >= 2"
+std::string AngleOutOfRange();            // "%s Angle must be between 0 and 359 degrees"
+std::string AxisLabelsWord();             // "Axis Labels"
+std::string AxisTitleWord();              // "Axis Title"
 
 // Chart settings.
-QString Chart3DPercentOutOfRange();   // "3D effect percent must be between %d and %d"
+std::string Chart3DPercentOutOfRange();   // "3D effect percent must be between %d and %d"
 
 // Series.
-QString NoParentChartForDataSource(); // "No ParentChart to validate DataSource"
-QString CircularSeriesSources();      // "Circular Series dependences are not allowed"
-QString SeriesNotAttached();          // "Series is not attached to a chart"
+std::string NoParentChartForDataSource(); // "No ParentChart to validate DataSource"
+std::string CircularSeriesSources();      // "Circular Series dependences are not allowed"
+std::string SeriesNotAttached();          // "Series is not attached to a chart"
 
 // Fills the %s and %d placeholders of a table entry, in order, with the
 // given texts. A placeholder without an argument is left as it is.
-QString Format(const QString& entry, std::initializer_list<QString> arguments);
+std::string Format(const std::string& entry, std::initializer_list<std::string> arguments);
 
 } // namespace ChartConst

@@ -90,7 +90,7 @@ void TCustomChartPanel::SetChart3DPercent(int value)
     constexpr int highest = 100;
     if (value < lowest || value > highest) {
         throw ChartException(ChartConst::Format(ChartConst::Chart3DPercentOutOfRange(),
-            {QString::number(lowest), QString::number(highest)}));
+            {std::to_string(lowest), std::to_string(highest)}));
     }
     StoreSetting(chart3DPercent_, value);
 }

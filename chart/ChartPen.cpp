@@ -120,7 +120,7 @@ void TChartFont::Changed() const
         OnChange();
 }
 
-void TChartFont::SetName(const QString& value)
+void TChartFont::SetName(const std::string& value)
 {
     if (Store(data_.name, value))
         Changed();

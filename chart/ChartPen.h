@@ -86,13 +86,13 @@ public:
     TChartFont(const TChartFont&) = delete;
     TChartFont& operator=(const TChartFont&) = delete;
 
-    const QString& Name() const { return data_.name; }
+    const std::string& Name() const { return data_.name; }
     int Size() const { return data_.size; }
     TColor Color() const { return data_.color; }
     unsigned Styles() const { return data_.styles; }
     int PixelsPerInch() const { return data_.pixelsPerInch; }
 
-    void SetName(const QString& value);
+    void SetName(const std::string& value);
     void SetSize(int value);
     void SetColor(TColor value);
     void SetStyles(unsigned value);

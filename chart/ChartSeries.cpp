@@ -1,6 +1,7 @@
 #include "chart/ChartSeries.h"
 
 #include "chart/AxisPanel.h"
+#include "chart/ChartCanvas.h"
 #include "chart/ChartConst.h"
 #include "chart/ChartExceptions.h"
 #include "platform/Exceptions.h"
@@ -38,7 +39,7 @@ TChartSeries::~TChartSeries()
         TChartSeries::SetParentChart(nullptr);
 }
 
-TChartValueList& TChartSeries::AddValueList(const QString& name)
+TChartValueList& TChartSeries::AddValueList(const std::string& name)
 {
     return valueLists_.Add(std::make_unique<TChartValueList>(this, name));
 }
@@ -146,7 +147,7 @@ void TChartSeries::UnlinkFromSources()
         std::erase(source->dependents_, this);
 }
 
-void TChartSeries::SetPercentFormat(const QString& value)
+void TChartSeries::SetPercentFormat(const std::string& value)
 {
     StoreSetting(percentFormat_, value);
 }
@@ -161,12 +162,12 @@ void TChartSeries::SetShowInLegend(bool value)
     StoreSetting(showInLegend_, value);
 }
 
-void TChartSeries::SetTitle(const QString& value)
+void TChartSeries::SetTitle(const std::string& value)
 {
     StoreSetting(title_, value);
 }
 
-void TChartSeries::SetValueFormat(const QString& value)
+void TChartSeries::SetValueFormat(const std::string& value)
 {
     StoreSetting(valueFormat_, value);
 }
@@ -183,7 +184,7 @@ void TChartSeries::SetYValues(const TChartValueList& source)
     InvalidateChart();
 }
 
-int TChartSeries::AddPoint(double x, double y, const QString& label, TColor color)
+int TChartSeries::AddPoint(double x, double y, const std::string& label, TColor color)
 {
     xValues_->SetPendingValue(x);
     yValues_->SetPendingValue(y);
@@ -194,7 +195,7 @@ int TChartSeries::AddPoint(double x, double y, const QString& label, TColor colo
     return index;
 }
 
-int TChartSeries::StorePoint(double x, double y, const QString& label, TColor color)
+int TChartSeries::StorePoint(double x, double y, const std::string& label, TColor color)
 {
     // Make room in every parallel list first: once the X value is stored,
     // nothing can fail, so a point lands in all lists or in none.
@@ -221,19 +222,19 @@ void TChartSeries::ReservePoints(int count)
     colors_.reserve(static_cast<std::size_t>(std::max(count, 0)));
 }
 
-int TChartSeries::AddSequentialPoint(double value, const QString& label, TColor color)
+int TChartSeries::AddSequentialPoint(double value, const std::string& label, TColor color)
 {
     if (&MandatoryValueList() == yValues_)
         return AddPoint(PointCount(), value, label, color);
     return AddPoint(value, PointCount(), label, color);
 }
 
-int TChartSeries::AddNullPoint(double x, double y, const QString& label)
+int TChartSeries::AddNullPoint(double x, double y, const std::string& label)
 {
     return AddPoint(x, y, label, clNone);
 }
 
-int TChartSeries::AddNullValue(const QString& label)
+int TChartSeries::AddNullValue(const std::string& label)
 {
     return AddSequentialPoint(0, label, clNone);
 }
@@ -417,6 +418,15 @@ void TChartSeries::DoAfterDrawValues()
 {
     if (AfterDrawValues)
         AfterDrawValues(*this);
+}
+
+void TChartSeries::DrawValues(const SeriesPaint& paint)
+{
+    if (paint.clip)
+        paint.canvas.ClipRectangle(*paint.clip);
+    DrawAllPoints();
+    if (paint.clip)
+        paint.canvas.RemoveClipping();
 }
 
 void TChartSeries::DrawAllPoints()

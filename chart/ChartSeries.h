@@ -3,17 +3,19 @@
 #include "chart/ChartHost.h"
 #include "chart/PointLabels.h"
 #include "chart/SeriesMarks.h"
+#include "chart/SeriesPaint.h"
 #include "chart/ValueList.h"
 #include "platform/Colors.h"
 
 #include <QObject>
-#include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class TCustomAxisPanel;
 class TCustomChartAxis;
+class TFastLineSeries;
 
 // Which horizontal axis maps a series' X values. A custom axis is not
 // supported; aCustomHorizAxis maps to the bottom axis.
@@ -52,8 +54,8 @@ public:
     bool ColorEachPoint() const { return colorEachPoint_; }
     // Setting False (also when already False) resets every point colour to clDefault.
     virtual void SetColorEachPoint(bool value);
-    const QString& ColorSource() const { return colorSource_; }
-    void SetColorSource(const QString& value) { colorSource_ = value; }
+    const std::string& ColorSource() const { return colorSource_; }
+    void SetColorSource(const std::string& value) { colorSource_ = value; }
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor value) { cursor_ = value; }
     THorizAxis HorizAxis() const { return horizAxis_; }
@@ -69,20 +71,20 @@ public:
     // parent chart; a chain of sources that leads back here is refused.
     TChartSeries* DataSource() const;
     void SetDataSource(TChartSeries* source);
-    const QString& PercentFormat() const { return percentFormat_; }
-    void SetPercentFormat(const QString& value);
+    const std::string& PercentFormat() const { return percentFormat_; }
+    void SetPercentFormat(const std::string& value);
     TColor SeriesColor() const { return seriesColor_; }
     virtual void SetSeriesColor(TColor value);
     bool ShowInLegend() const { return showInLegend_; }
     void SetShowInLegend(bool value);
-    const QString& Title() const { return title_; }
-    void SetTitle(const QString& value);
-    const QString& ValueFormat() const { return valueFormat_; }
-    void SetValueFormat(const QString& value);
-    const QString& XLabelsSource() const { return xLabelsSource_; }
-    void SetXLabelsSource(const QString& value) { xLabelsSource_ = value; }
-    QString Name() const { return objectName(); }
-    void SetName(const QString& value) { setObjectName(value); }
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& value);
+    const std::string& ValueFormat() const { return valueFormat_; }
+    void SetValueFormat(const std::string& value);
+    const std::string& XLabelsSource() const { return xLabelsSource_; }
+    void SetXLabelsSource(const std::string& value) { xLabelsSource_ = value; }
+    const std::string& Name() const { return name_; }
+    void SetName(const std::string& value) { name_ = value; }
     int Tag() const { return tag_; }
     void SetTag(int value) { tag_ = value; }
 
@@ -108,12 +110,12 @@ public:
 
     // Stores a point where the X list's order wants it; its Y, colour and
     // label land at the same index. Returns the index, or -1 when OnBeforeAdd refused.
-    virtual int AddPoint(double x, double y, const QString& label = {}, TColor color = clDefault);
+    virtual int AddPoint(double x, double y, const std::string& label = {}, TColor color = clDefault);
     // A point at the next index: x = PointCount() when Y is the mandatory list.
-    virtual int AddSequentialPoint(double value, const QString& label = {}, TColor color = clDefault);
-    virtual int AddNullPoint(double x, double y, const QString& label = {});
+    virtual int AddSequentialPoint(double value, const std::string& label = {}, TColor color = clDefault);
+    virtual int AddNullPoint(double x, double y, const std::string& label = {});
     // A null point with value 0 at the next index.
-    virtual int AddNullValue(const QString& label = {});
+    virtual int AddNullValue(const std::string& label = {});
 
     int PointCount() const { return xValues_->ValueCount(); }
     // Room for count points in all in every parallel list, allocated once,
@@ -128,7 +130,7 @@ public:
     void SetPointColor(int index, TColor color);
     bool IsNullPoint(int index) const { return PointColor(index) == clNone; }
     // The stored label; empty beyond the list.
-    virtual QString PointLabel(int index) const { return labels_.At(index); }
+    virtual std::string PointLabel(int index) const { return labels_.At(index); }
 
     virtual void ClearPoints();
     virtual void DeletePoint(int index);
@@ -166,6 +168,18 @@ public:
     virtual void BeforeChartPaint() {}
     virtual void DoBeforeDrawValues();
     virtual void DoAfterDrawValues();
+    // The one drawing entry of a chart's paint: the visible points (after
+    // ComputeVisibleRange) with what the paint draws with. By default
+    // DrawAllPoints, clipped to the paint's clip.
+    virtual void DrawValues(const SeriesPaint& paint);
+    // The fast line whose strip of segments a paint draws this series'
+    // values through (TFastLineSeries::PrepareStrip): the paint works out the
+    // strips of all such series before it draws any and leaves out the
+    // segments that later drawing covers. Null for a series that draws its
+    // values otherwise; a class derived from TFastLineSeries that draws its
+    // own way (overriding DrawValues or DrawAllPoints) answers null, so that
+    // a strip it does not draw hides nothing.
+    virtual TFastLineSeries* StripLine() { return nullptr; }
     // DrawPoint for every visible index.
     virtual void DrawAllPoints();
     virtual void DrawPoint(int index);
@@ -195,7 +209,7 @@ public:
 
 protected:
     // Creates a further value list, appended after X and Y.
-    TChartValueList& AddValueList(const QString& name);
+    TChartValueList& AddValueList(const std::string& name);
     void SetDrawsBetweenPoints(bool value) { drawBetweenPoints_ = value; }
     // The list part of ClearPoints: empties every list and releases the memory.
     virtual void ClearPointLists();
@@ -219,7 +233,7 @@ private:
     void LinkToSources();
     void CheckPointIndex(int index) const;
     // Stores a point (no events, no notification) and returns its index.
-    int StorePoint(double x, double y, const QString& label, TColor color);
+    int StorePoint(double x, double y, const std::string& label, TColor color);
 
     TChartValueLists valueLists_;
     TChartValueList* xValues_;
@@ -230,17 +244,18 @@ private:
 
     bool active_ = true;
     bool colorEachPoint_ = false;
-    QString colorSource_;
+    std::string colorSource_;
     TCursor cursor_ = crDefault;
     THorizAxis horizAxis_ = aBottomAxis;
     TVertAxis vertAxis_ = aLeftAxis;
     TCustomAxisPanel* parentChart_ = nullptr;
-    QString percentFormat_;
+    std::string percentFormat_;
     TColor seriesColor_ = clDefault;
     bool showInLegend_ = true;
-    QString title_;
-    QString valueFormat_;
-    QString xLabelsSource_;
+    std::string title_;
+    std::string valueFormat_;
+    std::string xLabelsSource_;
+    std::string name_;
     int tag_ = 0;
 
     TCustomChartAxis* resolvedHorizAxis_ = nullptr;

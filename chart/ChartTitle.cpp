@@ -14,7 +14,7 @@ TChartTitle::TChartTitle(TCustomChartPanel& chart)
     frame_.OnChange = changed;
 }
 
-void TChartTitle::SetText(const QStringList& lines)
+void TChartTitle::SetText(const std::vector<std::string>& lines)
 {
     if (text_ == lines)
         return;
@@ -22,15 +22,15 @@ void TChartTitle::SetText(const QStringList& lines)
     chart_.NotifySubObjectChanged();
 }
 
-void TChartTitle::AddLine(const QString& line)
+void TChartTitle::AddLine(const std::string& line)
 {
-    text_.append(line);
+    text_.push_back(line);
     chart_.NotifySubObjectChanged();
 }
 
 void TChartTitle::ClearText()
 {
-    if (text_.isEmpty())
+    if (text_.empty())
         return;
     text_.clear();
     chart_.NotifySubObjectChanged();

@@ -4,8 +4,8 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartRect.h"
 
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 class TCustomChartPanel;
 
@@ -19,9 +19,9 @@ public:
     explicit TChartTitle(TCustomChartPanel& chart);
 
     // The lines, first line on top.
-    const QStringList& Text() const { return text_; }
-    void SetText(const QStringList& lines);
-    void AddLine(const QString& line);
+    const std::vector<std::string>& Text() const { return text_; }
+    void SetText(const std::vector<std::string>& lines);
+    void AddLine(const std::string& line);
     void ClearText();
 
     bool Visible() const { return visible_; }
@@ -51,7 +51,7 @@ public:
 
 private:
     TCustomChartPanel& chart_;
-    QStringList text_;
+    std::vector<std::string> text_;
     bool visible_ = true;
     TAlignment alignment_ = taCenter;
     bool adjustFrame_ = true;

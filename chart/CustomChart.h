@@ -202,8 +202,8 @@ private:
     // whose strips are prepared.
     std::vector<TFastLineSeries*> HideCoveredSegments(const std::vector<TChartSeries*>& series,
                                                       const AxisPixelMaps& maps);
-    // One series, clipped to SeriesClipRect when ClipPoints is set, between
-    // its drawing handlers. A fast line series takes the paint's maps.
+    // One series through its drawing entry, clipped to SeriesClipRect when
+    // ClipPoints is set, between its drawing handlers.
     void DrawOneSeries(TChartSeries& series, AxisPixelMaps& maps);
     // The steps of DrawTitleBlock. The box: the lines' rectangle grown by the
     // frame, drawn when framed or filled; returns it.
@@ -211,7 +211,7 @@ private:
     // The lines from the chart rectangle's edge inward: downward from the top
     // of text, or upward from its bottom, last line first.
     void DrawTitleLines(const TChartTitle& title, const TChartRect& text, int lineHeight, int wWidth, bool atTop);
-    void DrawTitleLine(const TChartTitle& title, const QString& line, int left, int right, int y, int wWidth);
+    void DrawTitleLine(const TChartTitle& title, const std::string& line, int left, int right, int y, int wWidth);
     // Moves the chart rectangle's top (bottom) edge a title gap past the block.
     void MoveChartEdgePastTitle(int blockEnd, bool atTop);
     // Mouse handling helpers (CustomChartMouse.cpp).

@@ -50,7 +50,7 @@ std::vector<TFastLineSeries*> TCustomChart::HideCoveredSegments(const std::vecto
     // From the series drawn last to the first: what a later series or an
     // earlier segment of the same series sets is known when a segment is judged.
     for (auto s = series.rbegin(); s != series.rend(); ++s) {
-        auto* line = dynamic_cast<TFastLineSeries*>(*s);
+        TFastLineSeries* const line = (*s)->StripLine();
         if (line == nullptr || !line->Active() || !line->CanHideSegments())
             continue;
         line->ComputeVisibleRange();

@@ -1,12 +1,10 @@
 // The back wall, the series clipped inside it, and the zoom rubber band.
 #include "chart/AxisPixelMaps.h"
 #include "chart/ChartCanvas.h"
-#include "chart/FastLineSeries.h"
 #include "chart/CustomChart.h"
 
 #include <algorithm>
 #include <optional>
-#include <typeinfo>
 
 void TCustomChart::PaintWalls()
 {
@@ -50,18 +48,7 @@ void TCustomChart::DrawOneSeries(TChartSeries& series, AxisPixelMaps& maps)
     // A drawing handler may change how the axes map; the maps follow it.
     if (series.BeforeDrawValues)
         maps.Renew();
-    // A series of a class derived from the fast line may draw its own way,
-    // through DrawAllPoints.
-    if (typeid(series) == typeid(TFastLineSeries)) {
-        auto& line = static_cast<TFastLineSeries&>(series);
-        line.DrawLine({Canvas(), maps.Of(*line.GetHorizAxis()), maps.Of(*line.GetVertAxis()), IsPrinting(),
-            ClipPoints() ? std::optional(SeriesClipRect()) : std::nullopt});
-    } else {
-        if (ClipPoints())
-            ClipSeriesArea();
-        series.DrawAllPoints();
-        ReleaseClip();
-    }
+    series.DrawValues({Canvas(), maps, IsPrinting(), ClipPoints() ? std::optional(SeriesClipRect()) : std::nullopt});
     series.DoAfterDrawValues();
     if (series.AfterDrawValues)
         maps.Renew();

@@ -79,7 +79,7 @@ TChartRect TitleTextRect(const TChartRect& area, int lines, int lineHeight, int 
 TChartRect FitBoxToText(const TChartTitle& title, TChartRect box, const TChartCanvas3D& canvas, int wWidth)
 {
     int widest = 0;
-    for (const QString& line : title.Text())
+    for (const std::string& line : title.Text())
         widest = std::max(widest, canvas.TextWidth(line));
     const int b = widest + wWidth;
     switch (title.Alignment()) {
@@ -119,7 +119,7 @@ void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
     const int frameWidth = ApplyTitleFrame(title, canvas);
     const int lines = static_cast<int>(title.Text().size());
     const TChartRect text = TitleTextRect(ChartArea(), lines, lineHeight, frameWidth, atTop);
-    const int wWidth = canvas.TextWidth(QStringLiteral("W"));
+    const int wWidth = canvas.TextWidth(std::string("W"));
     title.SetBlockRect(DrawTitleBox(title, text, frameWidth, wWidth));
     canvas.SetBackgroundMode(bkTransparent);
     DrawTitleLines(title, text, lineHeight, wWidth, atTop);
@@ -143,7 +143,7 @@ void TCustomChart::DrawTitleLines(const TChartTitle& title, const TChartRect& te
 {
     if (atTop) {
         int y = text.top;
-        for (const QString& line : title.Text()) {
+        for (const std::string& line : title.Text()) {
             DrawTitleLine(title, line, text.left, text.right, y, wWidth);
             y += lineHeight;
         }
@@ -166,7 +166,7 @@ void TCustomChart::MoveChartEdgePastTitle(int blockEnd, bool atTop)
     SetChartArea(shrunk);
 }
 
-void TCustomChart::DrawTitleLine(const TChartTitle& title, const QString& line, int left, int right, int y,
+void TCustomChart::DrawTitleLine(const TChartTitle& title, const std::string& line, int left, int right, int y,
     int wWidth)
 {
     TChartCanvas3D& canvas = Canvas();

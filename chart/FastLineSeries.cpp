@@ -2,6 +2,7 @@
 
 #include "chart/AxisPanel.h"
 #include "chart/AxisPixelMapper.h"
+#include "chart/AxisPixelMaps.h"
 #include "chart/ChartCanvas.h"
 #include "chart/LineCoverage.h"
 #include "platform/RasterVectorUnit.h"
@@ -79,6 +80,15 @@ void TFastLineSeries::DrawAllPoints()
     const AxisPixelMapper toX(*GetHorizAxis(), true, placement);
     const AxisPixelMapper toY(*GetVertAxis(), false, placement);
     DrawLine({chart->Canvas(), toX, toY, chart->IsPrinting(), std::nullopt});
+}
+
+void TFastLineSeries::DrawValues(const SeriesPaint& paint)
+{
+    if (StripLine() == nullptr) {
+        TChartSeries::DrawValues(paint);
+        return;
+    }
+    DrawLine({paint.canvas, paint.maps.Of(*GetHorizAxis()), paint.maps.Of(*GetVertAxis()), paint.printing, paint.clip});
 }
 
 void TFastLineSeries::DrawLine(const LinePaint& paint)

@@ -50,6 +50,10 @@ public:
     // DrawLine on the chart's canvas, unclipped, with mappers of the
     // series' axes made for this call.
     void DrawAllPoints() override;
+    // In a paint: DrawLine with the paint's maps of the series' axes, unless
+    // StripLine says that the series draws its own way.
+    void DrawValues(const SeriesPaint& paint) override;
+    TFastLineSeries* StripLine() override { return this; }
     // One point of the line: the segment from the point drawn before (or,
     // for the first visible point, from the point before it), unless the
     // pixel repeats the last one drawn.

@@ -17,14 +17,14 @@ void TLineCoverage::Reset(int surfaceWidth, int surfaceHeight, int left, int top
 }
 
 template <typename Run>
-void TLineCoverage::ForEachColumnRun(QPoint a, QPoint b, Run&& run) const
+void TLineCoverage::ForEachColumnRun(platform::Point a, platform::Point b, Run&& run) const
 {
-    if (a.x() == b.x()) {
-        if (a.y() == b.y())
+    if (a.x == b.x) {
+        if (a.y == b.y)
             return;
-        const int top = a.y() < b.y() ? a.y() : b.y() + 1;
-        const int bottom = a.y() < b.y() ? b.y() - 1 : a.y();
-        const raster::CrossSpan span = raster::CrossSectionAt(a.x(), width_);
+        const int top = a.y < b.y ? a.y : b.y + 1;
+        const int bottom = a.y < b.y ? b.y - 1 : a.y;
+        const raster::CrossSpan span = raster::CrossSectionAt(a.x, width_);
         for (int x = span.first; x <= span.last; ++x)
             run(x, top, bottom);
         return;
@@ -48,22 +48,22 @@ void TLineCoverage::ForEachColumnRun(QPoint a, QPoint b, Run&& run) const
     });
 }
 
-bool TLineCoverage::CoversRuns(QPoint a, QPoint b) const
+bool TLineCoverage::CoversRuns(platform::Point a, platform::Point b) const
 {
     bool covered = true;
     ForEachColumnRun(a, b, [&](int x, int y0, int y1) { covered = covered && HoldsClipped(x, y0, y1); });
     return covered;
 }
 
-void TLineCoverage::Add(QPoint a, QPoint b)
+void TLineCoverage::Add(platform::Point a, platform::Point b)
 {
     ForEachColumnRun(a, b, [this](int x, int y0, int y1) { AddRun(x, y0, y1); });
 }
 
-bool TLineCoverage::AddUnlessCovered(QPoint a, QPoint b)
+bool TLineCoverage::AddUnlessCovered(platform::Point a, platform::Point b)
 {
-    if (width_ == 1 && a.x() == b.x()) {
-        if (CoversVertical(a.x(), a.y(), b.y()))
+    if (width_ == 1 && a.x == b.x) {
+        if (CoversVertical(a.x, a.y, b.y))
             return false;
         Add(a, b);
         return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPoint>
+#include "platform/Point.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -26,16 +26,16 @@ public:
 
     // Whether every pixel the line from a to b sets inside the box is known
     // to be set (a line that sets nothing there is covered).
-    bool Covers(QPoint a, QPoint b) const
+    bool Covers(platform::Point a, platform::Point b) const
     {
-        if (width_ == 1 && a.x() == b.x())
-            return CoversVertical(a.x(), a.y(), b.y());
+        if (width_ == 1 && a.x == b.x)
+            return CoversVertical(a.x, a.y, b.y);
         return CoversRuns(a, b);
     }
     // Records the pixels the line sets, as far as the runs can hold them.
-    void Add(QPoint a, QPoint b);
+    void Add(platform::Point a, platform::Point b);
     // Add unless Covers: whether the line was added, tracing it once.
-    bool AddUnlessCovered(QPoint a, QPoint b);
+    bool AddUnlessCovered(platform::Point a, platform::Point b);
 
 private:
     bool CoversVertical(int x, int y0, int y1) const
@@ -47,7 +47,7 @@ private:
         const auto column = static_cast<std::size_t>(x - left_);
         return top > bottom || (low_[column] <= top && bottom <= high_[column]);
     }
-    bool CoversRuns(QPoint a, QPoint b) const;
+    bool CoversRuns(platform::Point a, platform::Point b) const;
     // Whether rows y0 .. y1 of column x, cut to the box, are known to be set.
     bool HoldsClipped(int x, int y0, int y1) const
     {
@@ -62,7 +62,7 @@ private:
     // to b sets, at least those inside the box: a steep line's pixels a
     // stretch of rows at a time.
     template <typename Run>
-    void ForEachColumnRun(QPoint a, QPoint b, Run&& run) const;
+    void ForEachColumnRun(platform::Point a, platform::Point b, Run&& run) const;
     // Rows y0 .. y1 of a column inside the box are set.
     void AddRun(int x, int y0, int y1);
     // Whether rows y0 .. y1 of a column inside the box are all known to be set.

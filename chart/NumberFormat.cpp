@@ -1,9 +1,5 @@
 #include "chart/NumberFormat.h"
 
-#include "platform/NumberConversion.h"
-
-#include <QLocale>
-
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -12,21 +8,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-TNumberSeparators TNumberSeparators::FromSystemLocale()
-{
-    return FromLocale(QLocale::system());
-}
-
-TNumberSeparators TNumberSeparators::FromLocale(const QLocale& locale)
-{
-    const QString thousands = locale.groupSeparator();
-    TNumberSeparators result;
-    result.decimal = platform::DecimalSeparatorOf(locale);
-    if (thousands.size() == 1)
-        result.thousands = thousands.front();
-    return result;
-}
 
 namespace {
 
@@ -128,7 +109,7 @@ enum class TokenKind { IntegerPlace, DecimalPoint, DecimalPlace, Exponent, Text 
 
 struct Token {
     TokenKind kind;
-    QString text; // Text: the literal; Exponent: "E" or "e"
+    std::string text; // Text: the literal; Exponent: "E" or "e"
 };
 
 // One section of a format string, parsed.
@@ -145,17 +126,17 @@ struct Section {
 };
 
 // The sections of a format string, split at ';' outside quotes.
-std::vector<QString> SplitSections(const QString& format)
+std::vector<std::string> SplitSections(const std::string& format)
 {
-    std::vector<QString> sections(1);
-    QChar quote;
-    for (const QChar c : format) {
-        if (!quote.isNull()) {
+    std::vector<std::string> sections(1);
+    char quote = 0;
+    for (const char c : format) {
+        if (quote != 0) {
             if (c == quote)
-                quote = QChar();
-        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+                quote = 0;
+        } else if (c == '\'' || c == '"') {
             quote = c;
-        } else if (c == QLatin1Char(';')) {
+        } else if (c == ';') {
             sections.emplace_back();
             continue;
         }
@@ -164,63 +145,65 @@ std::vector<QString> SplitSections(const QString& format)
     return sections;
 }
 
-void AppendText(Section& section, const QString& text)
+void AppendText(Section& section, std::string_view text)
 {
     if (!section.tokens.empty() && section.tokens.back().kind == TokenKind::Text)
         section.tokens.back().text += text;
     else
-        section.tokens.push_back({TokenKind::Text, text});
+        section.tokens.push_back({TokenKind::Text, std::string(text)});
 }
 
-Section ParseSection(const QString& format)
+Section ParseSection(std::string_view format)
 {
     Section section;
     bool afterPoint = false;
     bool inExponent = false;
     int firstIntegerZero = -1;
     int lastDecimalZero = -1;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format[i];
+    // Every character the language names is ASCII; the bytes of any other
+    // character are written as they stand.
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const char c = format[i];
         if (inExponent) {
-            if (c == QLatin1Char('0')) {
+            if (c == '0') {
                 ++section.exponentDigits;
                 continue;
             }
             inExponent = false;
         }
-        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-            const qsizetype close = format.indexOf(c, i + 1);
-            const qsizetype end = close < 0 ? format.size() : close;
-            AppendText(section, format.mid(i + 1, end - i - 1));
+        if (c == '\'' || c == '"') {
+            const std::size_t close = format.find(c, i + 1);
+            const std::size_t end = close == std::string_view::npos ? format.size() : close;
+            AppendText(section, format.substr(i + 1, end - i - 1));
             i = end;
-        } else if (c == QLatin1Char('0') || c == QLatin1Char('#')) {
+        } else if (c == '0' || c == '#') {
             if (afterPoint) {
-                if (c == QLatin1Char('0'))
+                if (c == '0')
                     lastDecimalZero = section.decimalPlaces;
                 ++section.decimalPlaces;
                 section.tokens.push_back({TokenKind::DecimalPlace, {}});
             } else {
-                if (c == QLatin1Char('0') && firstIntegerZero < 0)
+                if (c == '0' && firstIntegerZero < 0)
                     firstIntegerZero = section.integerPlaces;
                 ++section.integerPlaces;
                 section.tokens.push_back({TokenKind::IntegerPlace, {}});
             }
-        } else if (c == QLatin1Char('.') && !afterPoint && !section.scientific) {
+        } else if (c == '.' && !afterPoint && !section.scientific) {
             afterPoint = true;
             section.tokens.push_back({TokenKind::DecimalPoint, {}});
-        } else if (c == QLatin1Char(',')) {
+        } else if (c == ',') {
             if (!afterPoint)
                 section.grouping = true;
-        } else if ((c == QLatin1Char('E') || c == QLatin1Char('e')) && !section.scientific
-            && i + 1 < format.size() && (format[i + 1] == QLatin1Char('+') || format[i + 1] == QLatin1Char('-'))) {
+        } else if ((c == 'E' || c == 'e') && !section.scientific && i + 1 < format.size()
+                   && (format[i + 1] == '+' || format[i + 1] == '-')) {
             section.scientific = true;
-            section.exponentPlus = format[i + 1] == QLatin1Char('+');
-            section.tokens.push_back({TokenKind::Exponent, QString(c)});
+            section.exponentPlus = format[i + 1] == '+';
+            section.tokens.push_back({TokenKind::Exponent, std::string(1, c)});
             afterPoint = true; // digit places after the exponent are not integer places
             inExponent = true;
             ++i;
         } else {
-            AppendText(section, QString(c));
+            AppendText(section, std::string_view(&format[i], 1));
         }
     }
     section.minIntegerDigits = firstIntegerZero < 0 ? 0 : section.integerPlaces - firstIntegerZero;
@@ -248,7 +231,7 @@ Rounded RoundFor(const Section& section, const DecimalDigits& expanded)
     return result;
 }
 
-QString Render(const Section& section, const Rounded& value, const TNumberSeparators& separators)
+std::string Render(const Section& section, const Rounded& value, const TNumberSeparators& separators)
 {
     std::string integer = value.mantissa.IntegerDigits();
     if (static_cast<int>(integer.size()) < section.minIntegerDigits)
@@ -259,11 +242,11 @@ QString Render(const Section& section, const Rounded& value, const TNumberSepara
     while (static_cast<int>(fraction.size()) > section.minDecimals && fraction.back() == '0')
         fraction.pop_back();
 
-    QString out;
+    std::string out;
     const int length = static_cast<int>(integer.size());
     // q counts integer places from the decimal point leftward, from 0.
     const auto writeDigit = [&](int q) {
-        out += QLatin1Char(integer[static_cast<std::size_t>(length - 1 - q)]);
+        out += integer[static_cast<std::size_t>(length - 1 - q)];
         if (section.grouping && q > 0 && q % 3 == 0)
             out += separators.thousands;
     };
@@ -294,17 +277,18 @@ QString Render(const Section& section, const Rounded& value, const TNumberSepara
             break;
         case TokenKind::DecimalPlace:
             if (decimalPlace < fraction.size())
-                out += QLatin1Char(fraction[decimalPlace]);
+                out += fraction[decimalPlace];
             ++decimalPlace;
             break;
         case TokenKind::Exponent: {
             out += token.text;
             if (value.exponent < 0)
-                out += QLatin1Char('-');
+                out += '-';
             else if (section.exponentPlus)
-                out += QLatin1Char('+');
-            const QString digits = QString::number(std::abs(value.exponent));
-            out += QString(std::max<qsizetype>(0, section.exponentDigits - digits.size()), QLatin1Char('0'));
+                out += '+';
+            const std::string digits = std::to_string(std::abs(value.exponent));
+            out.append(static_cast<std::size_t>(std::max(0, section.exponentDigits - static_cast<int>(digits.size()))),
+                       '0');
             out += digits;
             break;
         }
@@ -318,30 +302,29 @@ QString Render(const Section& section, const Rounded& value, const TNumberSepara
 
 } // namespace
 
-QString FormatGeneral(double value, int precision, QChar decimalSeparator)
+std::string FormatGeneral(double value, int precision, const std::string& decimalSeparator)
 {
     if (std::isnan(value))
-        return QStringLiteral("NAN");
+        return "NAN";
     if (std::isinf(value))
-        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+        return value > 0 ? "INF" : "-INF";
     const DecimalDigits d = Expand(std::fabs(value), std::clamp(precision, 1, 17));
     if (d.IsZero())
-        return QStringLiteral("0");
+        return "0";
 
-    QString out = value < 0 ? QStringLiteral("-") : QString();
+    std::string out = value < 0 ? "-" : "";
     const std::string& digits = d.digits;
     if (d.exponent > precision || d.exponent < -3) {
-        out += QLatin1Char(digits[0]);
+        out += digits[0];
         if (digits.size() > 1)
-            out += decimalSeparator + QString::fromLatin1(digits.substr(1));
-        out += QLatin1Char('E') + QString::number(d.exponent - 1);
+            out += decimalSeparator + digits.substr(1);
+        out += 'E' + std::to_string(d.exponent - 1);
     } else if (d.exponent <= 0) {
-        out += QLatin1Char('0') + QString(decimalSeparator) + QString(-d.exponent, QLatin1Char('0'))
-            + QString::fromLatin1(digits);
+        out += '0' + decimalSeparator + std::string(static_cast<std::size_t>(-d.exponent), '0') + digits;
     } else {
-        out += QString::fromLatin1(d.IntegerDigits());
+        out += d.IntegerDigits();
         if (static_cast<int>(digits.size()) > d.exponent)
-            out += decimalSeparator + QString::fromLatin1(digits.substr(static_cast<std::size_t>(d.exponent)));
+            out += decimalSeparator + digits.substr(static_cast<std::size_t>(d.exponent));
     }
     return out;
 }
@@ -355,38 +338,36 @@ struct TNumberFormat::Sections {
     std::optional<Section> zero;
 };
 
-TNumberFormat::TNumberFormat(const QString& format)
+TNumberFormat::TNumberFormat(const std::string& format)
     : text_(format)
 {
-    const std::vector<QString> texts = SplitSections(format);
+    const std::vector<std::string> texts = SplitSections(format);
     const auto parsed = [&texts](std::size_t index) -> std::optional<Section> {
-        if (texts.size() <= index || texts[index].isEmpty())
+        if (texts.size() <= index || texts[index].empty())
             return std::nullopt;
         return ParseSection(texts[index]);
     };
     sections_ = std::make_shared<const Sections>(Sections{ParseSection(texts[0]), parsed(1), parsed(2)});
 }
 
-QString TNumberFormat::Write(double value, const TNumberSeparators& separators) const
+std::string TNumberFormat::Write(double value, const TNumberSeparators& separators) const
 {
     // A chart's time axis writes new values all the time: the kept texts are
     // few, and dropped when there are more.
-    constexpr qsizetype mostKept = 256;
+    constexpr std::size_t mostKept = 256;
     if (!(separators == writtenWith_) || written_.size() >= mostKept) {
         written_.clear();
         writtenWith_ = separators;
     }
-    const quint64 key = std::bit_cast<quint64>(value);
-    if (const auto found = written_.constFind(key); found != written_.constEnd())
-        return *found;
-    QString text = Compose(value, separators);
-    written_.insert(key, text);
-    return text;
+    const std::uint64_t key = std::bit_cast<std::uint64_t>(value);
+    if (const auto found = written_.find(key); found != written_.end())
+        return found->second;
+    return written_.emplace(key, Compose(value, separators)).first->second;
 }
 
-QString TNumberFormat::Compose(double value, const TNumberSeparators& separators) const
+std::string TNumberFormat::Compose(double value, const TNumberSeparators& separators) const
 {
-    if (text_.isEmpty() || !std::isfinite(value))
+    if (text_.empty() || !std::isfinite(value))
         return FormatGeneral(value, generalDigits, separators.decimal);
 
     const DecimalDigits expanded = Expand(std::fabs(value), expandedDigits);
@@ -409,11 +390,11 @@ QString TNumberFormat::Compose(double value, const TNumberSeparators& separators
     else if (value < 0)
         useSection(sections_->negative);
 
-    const QString text = Render(*section, rounded, separators);
-    return writeSign ? QLatin1Char('-') + text : text;
+    const std::string text = Render(*section, rounded, separators);
+    return writeSign ? '-' + text : text;
 }
 
-QString FormatNumber(const QString& format, double value, const TNumberSeparators& separators)
+std::string FormatNumber(const std::string& format, double value, const TNumberSeparators& separators)
 {
     return TNumberFormat(format).Write(value, separators);
 }

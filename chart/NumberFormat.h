@@ -1,22 +1,16 @@
 #pragma once
 
-#include <QChar>
-#include <QHash>
-#include <QLocale>
-#include <QString>
-
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <unordered_map>
 
-// The decimal and thousands separators numbers are written with. The program
-// takes them from the user's locale; a format string names them as '.' and ','.
+// The decimal and thousands separators numbers are written with, each one
+// character in UTF-8. The program takes them from the user's locale (the
+// platform gives them to the chart); a format string names them as '.' and ','.
 struct TNumberSeparators {
-    QChar decimal = QLatin1Char('.');
-    QChar thousands = QLatin1Char(',');
-
-    // The system locale's separators; "." and "," stand in for a separator
-    // that is not a single character.
-    static TNumberSeparators FromSystemLocale();
-    static TNumberSeparators FromLocale(const QLocale& locale);
+    std::string decimal = ".";
+    std::string thousands = ",";
 
     friend bool operator==(const TNumberSeparators&, const TNumberSeparators&) = default;
 };
@@ -39,7 +33,7 @@ struct TNumberSeparators {
 // no decimal is left. A value that rounds to zero carries no sign. Values of
 // more than 18 integer digits, infinities, NaN and an empty format are
 // written in the general format with 15 significant digits.
-QString FormatNumber(const QString& format, double value, const TNumberSeparators& separators);
+std::string FormatNumber(const std::string& format, double value, const TNumberSeparators& separators);
 
 // A number format string read once, for writing many values with it:
 // Write gives what FormatNumber gives with the same string. The texts of
@@ -47,28 +41,28 @@ QString FormatNumber(const QString& format, double value, const TNumberSeparator
 // every paint, are written once.
 class TNumberFormat {
 public:
-    explicit TNumberFormat(const QString& format = {});
+    explicit TNumberFormat(const std::string& format = {});
 
-    const QString& Text() const { return text_; }
-    QString Write(double value, const TNumberSeparators& separators) const;
+    const std::string& Text() const { return text_; }
+    std::string Write(double value, const TNumberSeparators& separators) const;
 
     friend bool operator==(const TNumberFormat& a, const TNumberFormat& b) { return a.text_ == b.text_; }
 
 private:
     struct Sections;
 
-    QString Compose(double value, const TNumberSeparators& separators) const;
+    std::string Compose(double value, const TNumberSeparators& separators) const;
 
-    QString text_;
+    std::string text_;
     // Shared by copies; never changed once read.
     std::shared_ptr<const Sections> sections_;
     // Texts written with these separators, by the bits of their value.
     mutable TNumberSeparators writtenWith_;
-    mutable QHash<quint64, QString> written_;
+    mutable std::unordered_map<std::uint64_t, std::string> written_;
 };
 
 // The general format: up to `precision` significant digits without trailing
 // zeros, in plain notation while the decimal exponent lies between -4 and
 // `precision`, else as mantissa and exponent ("1.5E20", "2E-7"). Infinities
 // are "INF" and "-INF", NaN is "NAN".
-QString FormatGeneral(double value, int precision, QChar decimalSeparator);
+std::string FormatGeneral(double value, int precision, const std::string& decimalSeparator);

@@ -11,7 +11,7 @@ void TPointLabels::CheckIndex(int index) const
         throw ListIndexError(index);
 }
 
-QString TPointLabels::At(int index) const
+std::string TPointLabels::At(int index) const
 {
     if (!storesTexts_ || index < 0 || index >= count_)
         return {};
@@ -20,31 +20,31 @@ QString TPointLabels::At(int index) const
 
 void TPointLabels::Materialize(std::size_t capacity)
 {
-    std::vector<QString> texts;
+    std::vector<std::string> texts;
     texts.reserve(std::max(capacity, static_cast<std::size_t>(count_)));
     texts.resize(static_cast<std::size_t>(count_));
     texts_ = std::move(texts);
     storesTexts_ = true;
 }
 
-void TPointLabels::ReserveForInsert(const QString& text)
+void TPointLabels::ReserveForInsert(const std::string& text)
 {
     const auto needed = static_cast<std::size_t>(count_) + 1;
     if (!storesTexts_) {
-        if (!text.isEmpty())
+        if (!text.empty())
             Materialize(needed * 2);
     } else if (texts_.size() == texts_.capacity()) {
         texts_.reserve(needed * 2);
     }
 }
 
-void TPointLabels::Insert(int index, const QString& text)
+void TPointLabels::Insert(int index, const std::string& text)
 {
     if (index < 0 || index > count_)
         throw ListIndexError(index);
     ReserveForInsert(text);
     if (storesTexts_)
-        texts_.insert(texts_.begin() + index, text.isEmpty() ? QString() : text);
+        texts_.insert(texts_.begin() + index, text.empty() ? std::string() : text);
     ++count_;
 }
 
@@ -68,7 +68,7 @@ void TPointLabels::Exchange(int a, int b)
 
 void TPointLabels::Clear()
 {
-    std::vector<QString>().swap(texts_);
+    std::vector<std::string>().swap(texts_);
     storesTexts_ = false;
     count_ = 0;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QString>
-
+#include <string>
 #include <vector>
 
 // The labels of a series' points, parallel to the points. Most series have no
@@ -11,18 +10,18 @@ class TPointLabels {
 public:
     int Count() const { return count_; }
     // The label at index; empty for an index beyond the list.
-    QString At(int index) const;
+    std::string At(int index) const;
     bool HasTexts() const { return storesTexts_; }
 
     // index runs from 0 to Count(); others raise ListIndexError.
-    void Insert(int index, const QString& text);
+    void Insert(int index, const std::string& text);
     void Remove(int index);
     void Exchange(int a, int b);
     // Removes every entry and releases the memory.
     void Clear();
 
     // Makes sure that Insert(index, text) cannot fail for lack of memory.
-    void ReserveForInsert(const QString& text);
+    void ReserveForInsert(const std::string& text);
 
 private:
     void CheckIndex(int index) const;
@@ -30,5 +29,5 @@ private:
 
     int count_ = 0;
     bool storesTexts_ = false;
-    std::vector<QString> texts_; // used once storesTexts_ is set
+    std::vector<std::string> texts_; // used once storesTexts_ is set
 };

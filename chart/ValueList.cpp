@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <utility>
 
-TChartValueList::TChartValueList(TChartSeries* owner, QString name)
+TChartValueList::TChartValueList(TChartSeries* owner, std::string name)
     : name_(std::move(name))
     , owner_(owner)
 {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 class TChartSeries;
@@ -20,7 +19,7 @@ class TChartValueList {
 public:
     // owner may be null for a list that belongs to no series; such a list
     // sorts its own values and tells nobody about changes.
-    TChartValueList(TChartSeries* owner, QString name);
+    TChartValueList(TChartSeries* owner, std::string name);
     virtual ~TChartValueList() = default;
     TChartValueList(const TChartValueList&) = delete;
     TChartValueList& operator=(const TChartValueList&) = delete;
@@ -32,13 +31,13 @@ public:
     void SetDateTime(bool value);
     double Multiplier() const { return multiplier_; }
     void SetMultiplier(double value);
-    const QString& Name() const { return name_; }
-    void SetName(const QString& value) { name_ = value; }
+    const std::string& Name() const { return name_; }
+    void SetName(const std::string& value) { name_ = value; }
     TChartListOrder Order() const { return order_; }
     // Only decides where later values go; stored values keep their places.
     void SetOrder(TChartListOrder value) { order_ = value; }
-    const QString& ValueSource() const { return valueSource_; }
-    void SetValueSource(const QString& value) { valueSource_ = value; }
+    const std::string& ValueSource() const { return valueSource_; }
+    void SetValueSource(const std::string& value) { valueSource_ = value; }
 
     // Copies Order, DateTime, Multiplier and ValueSource, not the values.
     void Assign(const TChartValueList& source);
@@ -107,13 +106,13 @@ private:
     mutable double highest_ = 0;
     mutable double lowest_ = 0;
     double multiplier_ = 1.0;
-    QString name_;
+    std::string name_;
     TChartListOrder order_ = loNone;
     TChartSeries* owner_;
     double pendingValue_ = 0;
     mutable double sum_ = 0;
     mutable double absoluteSum_ = 0;
-    QString valueSource_;
+    std::string valueSource_;
     mutable bool extremesDirty_ = true;
     mutable bool sumsDirty_ = true;
 };

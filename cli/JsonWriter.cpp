@@ -64,7 +64,7 @@ void JsonWriter::EndRun(const RunEnd& end)
         WriteSummary();
     if (end.fault) {
         out_.Append(",\n\"error\":");
-        WriteString(platform::ErrorBoxText(*end.fault).toStdString());
+        WriteString(platform::ErrorBoxText(*end.fault));
     }
     out_.Append('}');
 }

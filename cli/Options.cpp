@@ -184,10 +184,10 @@ private:
 double ReadNumber(const std::string& text, std::string_view option)
 {
     try {
-        return platform::TextToDouble(QString::fromLocal8Bit(text), QLatin1Char('.'));
+        return platform::TextToDouble(QString::fromLocal8Bit(text).toStdString(), ".");
     } catch (const KyvadloError& error) {
-        const QString message = platform::ErrorBoxText(error.Message());
-        throw UsageError(std::string(option) + ": " + message.toLocal8Bit().toStdString());
+        const std::string message = platform::ErrorBoxText(error.Message());
+        throw UsageError(std::string(option) + ": " + QString::fromStdString(message).toLocal8Bit().toStdString());
     }
 }
 

@@ -38,9 +38,9 @@ void ReportUsage(std::FILE* standardError, const std::string& message)
 }
 
 // A message of the window, as its error box shows it.
-std::string WindowMessage(const QString& message)
+std::string WindowMessage(const std::string& message)
 {
-    return platform::ErrorBoxText(message).toLocal8Bit().toStdString();
+    return QString::fromStdString(platform::ErrorBoxText(message)).toLocal8Bit().toStdString();
 }
 
 bool DataToStandardOutput(const Options& options)
@@ -81,10 +81,10 @@ struct OutputFiles {
 
 // The runs, written as they go. Returns the message of the model fault that
 // ended a run, if one did.
-std::optional<QString> RunAll(const Options& options, ObserverList& observers, DataWriter& writer)
+std::optional<std::string> RunAll(const Options& options, ObserverList& observers, DataWriter& writer)
 {
     writer.BeginDocument();
-    std::optional<QString> fault;
+    std::optional<std::string> fault;
     for (std::size_t i = 0; i < options.angles.size() && !fault; ++i) {
         const RunInputs inputs{options.length, options.inertia, options.angles[i]};
         observers.BeginRun(static_cast<int>(i), inputs);
@@ -143,7 +143,7 @@ int Run(const Options& options, std::FILE* standardOutput, std::FILE* standardEr
         observers.Add(*progress);
     observers.Add(*writer);
 
-    const std::optional<QString> fault = RunAll(options, observers, *writer);
+    const std::optional<std::string> fault = RunAll(options, observers, *writer);
     if (progress)
         progress->Erase();
     buffer.Flush();

@@ -29,7 +29,7 @@ void RunPicture::BeginRun(int run, const RunInputs& /*inputs*/)
 
 void RunPicture::AddSample(const Sample& sample)
 {
-    series_.back()->AddPoint(sample.time, sample.degrees, QString(), clDefault);
+    series_.back()->AddPoint(sample.time, sample.degrees, {}, clDefault);
 }
 
 void RunPicture::EndRun(const RunEnd& end)

@@ -4,10 +4,9 @@
 #include "model/Measure.h"
 #include "model/SwingRecorder.h"
 
-#include <QString>
-
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace cli {
@@ -32,7 +31,7 @@ struct RunSummary {
     double startEnergy = 0.0;
     Measure energyDeviation;
     // The message of the model fault that ended the run, if one did.
-    std::optional<QString> fault;
+    std::optional<std::string> fault;
 };
 
 // Works the summary out while the samples stream past: nothing of a run is

@@ -2,10 +2,9 @@
 
 #include "model/RunInputs.h"
 
-#include <QString>
-
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace model {
@@ -32,7 +31,7 @@ struct Sample {
 struct RunEnd {
     std::int64_t points = 0;
     double time = 0.0;
-    std::optional<QString> fault;
+    std::optional<std::string> fault;
 };
 
 // Receives the runs as they are simulated, one sample at a time.

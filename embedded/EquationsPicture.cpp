@@ -77,8 +77,8 @@ constexpr std::array kRules{
     PictureRule{170, 281, 268, 5}, // the bar of M / J
 };
 
-constexpr QSize kWindow{2699, 757};
-constexpr QSize kExtent{11451, 3207};
+constexpr PictureSize kWindow{2699, 757};
+constexpr PictureSize kExtent{11451, 3207};
 
 } // namespace
 

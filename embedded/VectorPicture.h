@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QSize>
-
 #include <vector>
 
 // A picture described as vector data in its own logical coordinates: single
@@ -31,11 +29,19 @@ struct PictureRule {
     friend bool operator==(const PictureRule&, const PictureRule&) = default;
 };
 
+// A width and a height.
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+
+    friend bool operator==(const PictureSize&, const PictureSize&) = default;
+};
+
 struct VectorPicture {
     // The logical window that is mapped onto the drawing rectangle.
-    QSize window;
+    PictureSize window;
     // The picture's natural size in units of 0.01 mm.
-    QSize extent;
+    PictureSize extent;
     std::vector<PictureGlyph> glyphs;
     std::vector<PictureRule> rules;
 };

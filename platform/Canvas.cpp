@@ -4,6 +4,7 @@
 #include "platform/RasterLine.h"
 #include "platform/RasterRecipes.h"
 #include "platform/RasterVectorUnit.h"
+#include "platform/qt/QtPixels.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -394,7 +395,8 @@ std::optional<raster::DirectLineWriter> Canvas::DirectWriter(int width)
     const QRect visible = deviceClip_ ? deviceClip_->intersected(surface) : surface;
     if (visible.isEmpty())
         return std::nullopt;
-    return raster::DirectLineWriter(*image_, ToPixelBox(visible), Resolve(pen_.Color()), width);
+    PixelBuffer pixels = qt::BorrowPixels(*image_);
+    return raster::DirectLineWriter(pixels, ToPixelBox(visible), Resolve(pen_.Color()), width);
 }
 
 std::optional<QRgb> Canvas::GapColor() const

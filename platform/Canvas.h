@@ -4,10 +4,10 @@
 #include "platform/CanvasFont.h"
 #include "platform/CanvasPen.h"
 #include "platform/DeviceMapping.h"
-#include "platform/FontTextCache.h"
 #include "platform/GraphicsTypes.h"
 #include "platform/RasterLine.h"
 #include "platform/WideLineCaps.h"
+#include "platform/qt/QtTextBackend.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -16,7 +16,6 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
-#include <QString>
 
 #include <cstdint>
 #include <functional>
@@ -24,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 
 namespace platform {
 
@@ -172,11 +172,11 @@ public:
     void DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
     // The closed outline in the pen, the inside (odd-even rule) in the brush.
     void Polygon(std::span<const QPoint> points);
-    void TextOut(int x, int y, const QString& text);
+    void TextOut(int x, int y, const std::string& text);
     // The text turned about (x, y) by angle degrees counter-clockwise.
-    void TextOutRotated(int x, int y, double angle, const QString& text);
-    int TextWidth(const QString& text) const;
-    int TextHeight(const QString& text) const;
+    void TextOutRotated(int x, int y, double angle, const std::string& text);
+    int TextWidth(const std::string& text) const;
+    int TextHeight(const std::string& text) const;
     // Block copy of the whole image with its top-left corner at (x, y).
     void Draw(int x, int y, const QImage& image);
 
@@ -281,12 +281,12 @@ private:
     // Draws the text cell at (x, y) in the painter's current coordinates,
     // with its background box unless that was filled already; upright when
     // those coordinates are not turned.
-    void TextCell(QPainter& p, int x, int y, const QString& text, bool background, bool upright);
+    void TextCell(QPainter& p, int x, int y, const std::string& text, bool background, bool upright);
     // The cell the text takes when placed at (x, y) by the alignment.
-    QRect TextCellRect(int x, int y, const QString& text) const;
+    QRect TextCellRect(int x, int y, const std::string& text) const;
 
-    // What the canvas knows of the texts it writes in its font.
-    FontTextCache& FontTexts() const;
+    // What the text backend knows of the texts the canvas writes in its font.
+    qt::FontTextCache& FontTexts() const;
     const QFont& QtFont() const { return FontTexts().Font(); }
     const QFontMetrics& Metrics() const { return FontTexts().Metrics(); }
 
@@ -310,8 +310,8 @@ private:
 
     std::map<int, std::optional<raster::WideLineCaps>> wideLineCaps_;
     mutable std::uint64_t fontRevision_ = ~std::uint64_t{0};
-    mutable FontTextCaches fontCaches_;
-    mutable FontTextCache* fontTexts_ = nullptr;
+    mutable qt::QtTextBackend text_;
+    mutable qt::FontTextCache* fontTexts_ = nullptr;
 };
 
 } // namespace platform

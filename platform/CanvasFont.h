@@ -2,9 +2,8 @@
 
 #include "platform/GraphicsTypes.h"
 
-#include <QString>
-
 #include <cstdint>
+#include <string>
 
 // The font a Canvas writes and measures text with. It lives inside its
 // canvas: whoever holds a reference to it changes what the canvas draws with
@@ -14,7 +13,7 @@ namespace platform {
 
 class CanvasFont {
 public:
-    const QString& Name() const { return data_.name; }
+    const std::string& Name() const { return data_.name; }
     int Size() const { return data_.size; }
     int PixelHeight() const { return data_.pixelHeight; }
     TColor Color() const { return data_.color; }
@@ -22,7 +21,7 @@ public:
     int PixelsPerInch() const { return data_.pixelsPerInch; }
     const TFontData& Data() const { return data_; }
 
-    void SetName(const QString& value) { Change([&] { data_.name = value; }); }
+    void SetName(const std::string& value) { Change([&] { data_.name = value; }); }
     void SetSize(int value) { Change([&] { data_.size = value; }); }
     void SetPixelHeight(int value) { Change([&] { data_.pixelHeight = value; }); }
     void SetColor(TColor value) { data_.color = value; }

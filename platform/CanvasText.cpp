@@ -7,17 +7,17 @@
 
 namespace platform {
 
-int Canvas::TextWidth(const QString& text) const
+int Canvas::TextWidth(const std::string& text) const
 {
     return FontTexts().Width(text);
 }
 
-int Canvas::TextHeight(const QString&) const
+int Canvas::TextHeight(const std::string&) const
 {
     return Metrics().ascent() + Metrics().descent();
 }
 
-void Canvas::TextOut(int x, int y, const QString& text)
+void Canvas::TextOut(int x, int y, const std::string& text)
 {
     RealizeBrush();
     QPainter* p = ClippedPainter();
@@ -42,7 +42,7 @@ void Canvas::TextOut(int x, int y, const QString& text)
     ApplyDeviceTransform(*p, true);
 }
 
-void Canvas::TextOutRotated(int x, int y, double angle, const QString& text)
+void Canvas::TextOutRotated(int x, int y, double angle, const std::string& text)
 {
     RealizeBrush();
     QPainter* p = ClippedPainter();
@@ -64,7 +64,7 @@ void Canvas::TextOutRotated(int x, int y, double angle, const QString& text)
     ForgetPainterState();
 }
 
-QRect Canvas::TextCellRect(int x, int y, const QString& text) const
+QRect Canvas::TextCellRect(int x, int y, const std::string& text) const
 {
     const QFontMetrics& m = Metrics();
     const int width = FontTexts().Width(text);
@@ -84,7 +84,7 @@ QRect Canvas::TextCellRect(int x, int y, const QString& text) const
     return QRect(left, top, width, height);
 }
 
-void Canvas::TextCell(QPainter& p, int x, int y, const QString& text, bool background, bool upright)
+void Canvas::TextCell(QPainter& p, int x, int y, const std::string& text, bool background, bool upright)
 {
     const QFontMetrics& m = Metrics();
     const QRect cell = TextCellRect(x, y, text);
@@ -99,22 +99,13 @@ void Canvas::TextCell(QPainter& p, int x, int y, const QString& text, bool backg
     }
     ApplyFont(p);
     ApplyPen(p, QPen(QColor::fromRgb(Resolve(font_.Color()))));
-    const QPoint baseline(left, top + m.ascent());
-    // Upright text is drawn from the glyphs shaped at its first use, with
-    // the pixels drawText gives it; turned text as drawText draws it.
-    const std::optional<QList<QGlyphRun>> glyphs = upright ? FontTexts().Glyphs(text) : std::nullopt;
-    if (!glyphs) {
-        p.drawText(baseline, text);
-        return;
-    }
-    for (const QGlyphRun& run : *glyphs)
-        p.drawGlyphRun(baseline, run);
+    text_.DrawRun(p, FontTexts(), QPoint(left, top + m.ascent()), text, upright);
 }
 
-FontTextCache& Canvas::FontTexts() const
+qt::FontTextCache& Canvas::FontTexts() const
 {
     if (fontRevision_ != font_.Revision() || fontTexts_ == nullptr) {
-        fontTexts_ = &fontCaches_.For(ToQFont(font_.Data()));
+        fontTexts_ = &text_.Texts(TextFontOf(font_.Data()));
         fontRevision_ = font_.Revision();
     }
     return *fontTexts_;

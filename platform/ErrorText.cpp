@@ -2,20 +2,12 @@
 
 namespace platform {
 
-QString ErrorBoxText(const QString& message)
+std::string ErrorBoxText(const std::string& message)
 {
-    if (message.isEmpty() || message.back().unicode() <= u'.')
+    // The last byte of a character beyond ASCII is 0x80 or more.
+    if (message.empty() || static_cast<unsigned char>(message.back()) <= '.')
         return message;
-    return message + u'.';
-}
-
-QString ApplicationTitle(const QString& executablePath)
-{
-    const QString fileName = executablePath.mid(executablePath.lastIndexOf(u'/') + 1);
-    const QString stem = fileName.left(fileName.indexOf(u'.'));
-    if (stem.isEmpty())
-        return stem;
-    return stem.front() + stem.mid(1).toLower();
+    return message + '.';
 }
 
 } // namespace platform

@@ -4,34 +4,33 @@
 
 #include <utility>
 
-KyvadloError::KyvadloError(QString message)
+KyvadloError::KyvadloError(std::string message)
     : message_(std::move(message))
-    , utf8_(message_.toStdString())
 {
 }
 
-ConversionError::ConversionError(const QString& text)
-    : KyvadloError(QStringLiteral("'%1' is not a valid floating point value").arg(text))
+ConversionError::ConversionError(const std::string& text)
+    : KyvadloError("'" + text + "' is not a valid floating point value")
 {
 }
 
 FloatDivisionByZero::FloatDivisionByZero()
-    : KyvadloError(QStringLiteral("Floating point division by zero"))
+    : KyvadloError("Floating point division by zero")
 {
 }
 
 InvalidFloatOperation::InvalidFloatOperation()
-    : KyvadloError(QStringLiteral("Invalid floating point operation"))
+    : KyvadloError("Invalid floating point operation")
 {
 }
 
 FloatOverflow::FloatOverflow()
-    : KyvadloError(QStringLiteral("Floating point overflow"))
+    : KyvadloError("Floating point overflow")
 {
 }
 
 ListIndexError::ListIndexError(long long index)
-    : KyvadloError(QStringLiteral("List index out of bounds (%1)").arg(index))
+    : KyvadloError("List index out of bounds (" + std::to_string(index) + ")")
 {
 }
 

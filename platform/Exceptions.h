@@ -1,28 +1,25 @@
 #pragma once
 
-#include <QString>
-
 #include <exception>
 #include <string>
 
 // Base of every failure the program reports to the user. The message is the
-// text the error box shows (see ErrorBoxText for the full stop rule).
+// text the error box shows (see ErrorBoxText for the full stop rule), in UTF-8.
 class KyvadloError : public std::exception {
 public:
-    explicit KyvadloError(QString message);
+    explicit KyvadloError(std::string message);
 
-    const QString& Message() const noexcept { return message_; }
-    const char* what() const noexcept override { return utf8_.c_str(); }
+    const std::string& Message() const noexcept { return message_; }
+    const char* what() const noexcept override { return message_.c_str(); }
 
 private:
-    QString message_;
-    std::string utf8_;
+    std::string message_;
 };
 
 // A text that is not a number: "'%s' is not a valid floating point value".
 class ConversionError : public KyvadloError {
 public:
-    explicit ConversionError(const QString& text);
+    explicit ConversionError(const std::string& text);
 };
 
 // "Floating point division by zero".

@@ -26,16 +26,11 @@ int FontPixelSize(const TFontData& font)
     return pixels > 0 ? pixels : 1;
 }
 
-QFont ToQFont(const TFontData& font)
+TextFont TextFontOf(const TFontData& font)
 {
-    QFont result(font.name);
-    result.setPixelSize(FontPixelSize(font));
-    result.setBold((font.styles & static_cast<unsigned>(TFontStyle::Bold)) != 0);
-    result.setItalic((font.styles & static_cast<unsigned>(TFontStyle::Italic)) != 0);
-    result.setUnderline((font.styles & static_cast<unsigned>(TFontStyle::Underline)) != 0);
-    result.setStrikeOut((font.styles & static_cast<unsigned>(TFontStyle::StrikeOut)) != 0);
-    result.setStyleStrategy(QFont::NoAntialias);
-    return result;
+    const auto has = [&font](TFontStyle style) { return (font.styles & static_cast<unsigned>(style)) != 0; };
+    return {font.name, FontPixelSize(font), has(TFontStyle::Bold), has(TFontStyle::Italic),
+            has(TFontStyle::Underline), has(TFontStyle::StrikeOut)};
 }
 
 } // namespace platform

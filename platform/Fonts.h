@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/GraphicsTypes.h"
-
-#include <QFont>
+#include "platform/TextBackend.h"
 
 namespace platform {
 
@@ -16,8 +15,7 @@ int MulDiv(int number, int numerator, int denominator);
 // (8 points at 96 pixels per inch -> 11 pixels). At least 1.
 int FontPixelSize(const TFontData& font);
 
-// The Qt font that draws and measures text for a canvas font. Glyphs are drawn
-// without antialiasing, like the rest of the raster.
-QFont ToQFont(const TFontData& font);
+// The font a text backend draws and measures a canvas font's text with.
+TextFont TextFontOf(const TFontData& font);
 
 } // namespace platform

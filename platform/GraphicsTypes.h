@@ -2,7 +2,7 @@
 
 #include "platform/Colors.h"
 
-#include <QString>
+#include <string>
 
 // The pen, brush and font settings a drawing canvas works with. They are plain
 // values; platform::Canvas turns them into QPainter state when it draws.
@@ -54,7 +54,7 @@ struct TBrushData {
 };
 
 struct TFontData {
-    QString name = QStringLiteral("Arial");
+    std::string name = "Arial";
     // Size in points; the pixel height is round(size * pixelsPerInch / 72).
     int size = 8;
     // When not 0, the pixel height, overriding size (a negative height in the

@@ -4,8 +4,6 @@
 #include "platform/ExtendedRange.h"
 #include "platform/FloatingPoint.h"
 
-#include <QLocale>
-
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -25,45 +23,47 @@ struct DecimalNumber {
     long long exponent = 0;
 };
 
-bool IsDigit(QChar c)
+bool IsDigit(char c)
 {
-    return c >= u'0' && c <= u'9';
+    return c >= '0' && c <= '9';
 }
 
+// Reads a UTF-8 text from its start. Only ASCII characters and the separator
+// are ever taken; any other byte stays unread and fails the conversion.
 class Reader {
 public:
-    explicit Reader(const QString& text) : text_(text) {}
+    explicit Reader(std::string_view text) : text_(text) {}
 
-    bool atEnd() const { return position_ == text_.size(); }
-    bool peekIs(char16_t c) const { return !atEnd() && text_.at(position_) == c; }
-    bool peekIsDigit() const { return !atEnd() && IsDigit(text_.at(position_)); }
-    QChar take() { return text_.at(position_++); }
+    bool AtEnd() const { return position_ == text_.size(); }
+    bool PeekIsDigit() const { return !AtEnd() && IsDigit(text_[position_]); }
+    char Take() { return text_[position_++]; }
 
-    bool skip(char16_t c)
+    // Takes the characters when the text goes on with them.
+    bool Skip(std::string_view characters)
     {
-        if (!peekIs(c))
+        if (characters.empty() || text_.substr(position_, characters.size()) != characters)
             return false;
-        ++position_;
+        position_ += characters.size();
         return true;
     }
 
-    void skipSpaces()
+    void SkipSpaces()
     {
-        while (skip(u' ')) {
+        while (Skip(" ")) {
         }
     }
 
 private:
-    const QString& text_;
-    qsizetype position_ = 0;
+    std::string_view text_;
+    std::size_t position_ = 0;
 };
 
 // Reads an optional "+" or "-"; true for "-".
 bool ReadSign(Reader& reader)
 {
-    if (reader.skip(u'-'))
+    if (reader.Skip("-"))
         return true;
-    reader.skip(u'+');
+    reader.Skip("+");
     return false;
 }
 
@@ -72,23 +72,23 @@ long long ReadExponent(Reader& reader)
 {
     const bool negative = ReadSign(reader);
     int exponent = 0;
-    while (exponent < exponentReadLimit && reader.peekIsDigit())
-        exponent = exponent * 10 + (reader.take().unicode() - u'0');
+    while (exponent < exponentReadLimit && reader.PeekIsDigit())
+        exponent = exponent * 10 + (reader.Take() - '0');
     return negative ? -exponent : exponent;
 }
 
-std::optional<DecimalNumber> ReadDecimal(const QString& text, QChar separator)
+std::optional<DecimalNumber> ReadDecimal(std::string_view text, std::string_view separator)
 {
     Reader reader(text);
     DecimalNumber number;
-    reader.skipSpaces();
+    reader.SkipSpaces();
     number.negative = ReadSign(reader);
 
     bool mantissaRead = false;
     long long fractionDigits = 0;
     const auto readDigits = [&](bool inFraction) {
-        while (reader.peekIsDigit()) {
-            const char digit = static_cast<char>(reader.take().unicode());
+        while (reader.PeekIsDigit()) {
+            const char digit = reader.Take();
             mantissaRead = true;
             if (inFraction)
                 ++fractionDigits;
@@ -97,7 +97,7 @@ std::optional<DecimalNumber> ReadDecimal(const QString& text, QChar separator)
         }
     };
     readDigits(false);
-    if (reader.skip(separator.unicode())) {
+    if (reader.Skip(separator)) {
         mantissaRead = true;
         readDigits(true);
     }
@@ -105,10 +105,10 @@ std::optional<DecimalNumber> ReadDecimal(const QString& text, QChar separator)
         return std::nullopt;
 
     long long exponent = 0;
-    if (reader.skip(u'e') || reader.skip(u'E'))
+    if (reader.Skip("e") || reader.Skip("E"))
         exponent = ReadExponent(reader);
-    reader.skipSpaces();
-    if (!reader.atEnd())
+    reader.SkipSpaces();
+    if (!reader.AtEnd())
         return std::nullopt;
 
     number.exponent = exponent - fractionDigits;
@@ -131,13 +131,7 @@ std::string PlainNotation(const DecimalNumber& number)
 
 } // namespace
 
-QChar DecimalSeparatorOf(const QLocale& locale)
-{
-    const QString separator = locale.decimalPoint();
-    return separator.size() == 1 ? separator.front() : QChar(u'.');
-}
-
-double TextToDouble(const QString& text, QChar decimalSeparator)
+double TextToDouble(const std::string& text, std::string_view decimalSeparator)
 {
     const std::optional<DecimalNumber> number = ReadDecimal(text, decimalSeparator);
     if (!number || ExceedsExtendedRange(number->digits, number->exponent))

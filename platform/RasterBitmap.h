@@ -7,7 +7,8 @@
 namespace platform {
 
 // An off-screen bitmap with its own canvas: a Format_RGB32 image, white when
-// made. A monochrome bitmap draws every colour as black or white.
+// made, on the pixels of an engine PixelBuffer (platform/qt/QtPixels.h). A
+// monochrome bitmap draws every colour as black or white.
 //
 // Its size is given in logical pixels; at a device pixel ratio above 1 the
 // image has as many device pixels as DeviceMapping gives for that size and

@@ -1,40 +1,40 @@
 #pragma once
 
+#include "platform/PixelBuffer.h"
 #include "platform/RasterLine.h"
 #include "platform/WideLineCaps.h"
 
-#include <QImage>
-
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 
 namespace platform::raster {
 
 // Writes one-pixel lines (widened by a width, see the constructor), solid and dashed, straight into the pixels of a
-// Format_RGB32 image by the line rule of TraceLine, within a box of the image.
+// pixel buffer by the line rule of TraceLine, within a box of the buffer.
 //
-// Making the writer gives the image pixels of its own (bits()); the caller
-// makes sure that no QPainter keeps drawing into the pixels the image shared
-// before (see Canvas).
+// The caller makes sure that nothing else keeps drawing into other pixels
+// than the buffer's (see Canvas, which hands it a view of its image's own pixels).
 class DirectLineWriter {
 public:
     // box must lie within the image. A width above 1 widens every pixel of
     // the line rule's centre line across the line's major axis
     // (CrossSectionAt), for one-pixel pens drawn at a device pixel ratio
     // above 1.
-    DirectLineWriter(QImage& image, const PixelBox& box, QRgb color, int width = 1)
-        : pixels_(reinterpret_cast<QRgb*>(image.bits())),
-          stride_(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))),
+    DirectLineWriter(PixelBuffer& pixels, const PixelBox& box, std::uint32_t color, int width = 1)
+        : pixels_(pixels.Data()),
+          stride_(pixels.Stride()),
           box_(box),
           color_(0xFF000000u | color),
           width_(width > 1 ? width : 1)
     {
     }
 
-    void Line(QPoint from, QPoint to)
+    void Line(Point from, Point to)
     {
-        if (from.x() == to.x() || from.y() == to.y()) {
+        if (from.x == to.x || from.y == to.y) {
             StraightLine(from, to, {}, std::nullopt);
             return;
         }
@@ -48,13 +48,13 @@ public:
     // The line in a dash pattern (see DashPhase), stepped from its start: the
     // pixels of its dashes in the colour, those of its gaps in gapColor, or
     // left as they are without one.
-    void DashedLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
+    void DashedLine(Point from, Point to, std::span<const int> pattern, std::optional<std::uint32_t> gapColor)
     {
-        if (from.x() == to.x() || from.y() == to.y()) {
+        if (from.x == to.x || from.y == to.y) {
             StraightLine(from, to, pattern, gapColor);
             return;
         }
-        const QRgb gap = 0xFF000000u | gapColor.value_or(0);
+        const std::uint32_t gap = 0xFF000000u | gapColor.value_or(0);
         const bool alongX = StepsAlongX(from, to);
         std::optional<DashPhase> phase;
         TraceWideLine(from, to, box_, width_, [&](int x, int y, long long step) {
@@ -75,12 +75,12 @@ public:
     // the cross-section from the lower end to the pixel before the upper
     // one, and the caps beyond. The line must be at least
     // caps.ShortestLine() long.
-    void RoundCappedLine(QPoint from, QPoint to, const WideLineCaps& caps)
+    void RoundCappedLine(Point from, Point to, const WideLineCaps& caps)
     {
-        const bool alongX = from.y() == to.y();
-        const long long lower = alongX ? std::min(from.x(), to.x()) : std::min(from.y(), to.y());
-        const long long upper = alongX ? std::max(from.x(), to.x()) : std::max(from.y(), to.y());
-        const long long centre = alongX ? from.y() : from.x();
+        const bool alongX = from.y == to.y;
+        const long long lower = alongX ? std::min(from.x, to.x) : std::min(from.y, to.y);
+        const long long upper = alongX ? std::max(from.x, to.x) : std::max(from.y, to.y);
+        const long long centre = alongX ? from.y : from.x;
         const CrossSpan body = CrossSectionAt(0, width_);
         FillClipped(alongX, lower, upper - 1, centre + body.first, centre + body.last);
         for (const WideLineCaps::Stretch& cap : caps.Lower())
@@ -101,7 +101,7 @@ private:
         const long long bottom = std::min<long long>(alongX ? acrossLast : alongLast, box_.bottom - 1LL);
         if (left > right)
             return;
-        QRgb* row = pixels_ + top * stride_;
+        std::uint32_t* row = pixels_ + top * stride_;
         for (long long y = top; y <= bottom; ++y, row += stride_)
             std::fill(row + left, row + right + 1, color_);
     }
@@ -110,17 +110,17 @@ private:
     // `to` left out, with their cross-sections, as the traced line sets them,
     // but a stretch of a dash or a gap at a time instead of a traced step
     // per pixel. The pattern and gap colour as for DashedLine.
-    void StraightLine(QPoint from, QPoint to, std::span<const int> pattern, std::optional<QRgb> gapColor)
+    void StraightLine(Point from, Point to, std::span<const int> pattern, std::optional<std::uint32_t> gapColor)
     {
-        const bool alongX = from.y() == to.y();
-        const long long start = alongX ? from.x() : from.y();
-        const long long end = alongX ? to.x() : to.y();
+        const bool alongX = from.y == to.y;
+        const long long start = alongX ? from.x : from.y;
+        const long long end = alongX ? to.x : to.y;
         if (start == end)
             return;
         const int direction = end > start ? 1 : -1;
         const long long steps = direction > 0 ? end - start : start - end;
         // Across the line: its cross-section within the box.
-        const long long centre = alongX ? from.y() : from.x();
+        const long long centre = alongX ? from.y : from.x;
         const long long acrossFirst = std::max<long long>(centre - width_ / 2, alongX ? box_.top : box_.left);
         const long long acrossLast
             = std::min<long long>(centre + (width_ - 1) / 2, (alongX ? box_.bottom : box_.right) - 1LL);
@@ -133,20 +133,20 @@ private:
             return;
         // Pointers step along the line from its first pixel in the box, and
         // across it over the cross-section.
-        const qsizetype along = alongX ? direction : direction * stride_;
-        const qsizetype across = alongX ? stride_ : 1;
+        const std::ptrdiff_t along = alongX ? direction : direction * stride_;
+        const std::ptrdiff_t across = alongX ? stride_ : 1;
         const long long firstAlong = start + direction * first;
-        QRgb* const origin = alongX ? pixels_ + acrossFirst * stride_ + firstAlong
+        std::uint32_t* const origin = alongX ? pixels_ + acrossFirst * stride_ + firstAlong
                                     : pixels_ + firstAlong * stride_ + acrossFirst;
         const int crossPixels = static_cast<int>(acrossLast - acrossFirst + 1);
-        const auto put = [along, across, crossPixels](QRgb* at, long long count, QRgb color) {
+        const auto put = [along, across, crossPixels](std::uint32_t* at, long long count, std::uint32_t color) {
             for (int c = 0; c < crossPixels; ++c, at += across) {
-                QRgb* pixel = at;
+                std::uint32_t* pixel = at;
                 for (long long k = 0; k < count; ++k, pixel += along)
                     *pixel = color;
             }
         };
-        const QRgb gap = 0xFF000000u | gapColor.value_or(0);
+        const std::uint32_t gap = 0xFF000000u | gapColor.value_or(0);
         DashPhase(pattern, first).ForEachRun(last - first + 1, [&](long long offset, long long count, bool on) {
             if (on)
                 put(origin + offset * along, count, color_);
@@ -157,7 +157,7 @@ private:
 
     // A line of the writer's width that runs along neither a row nor a
     // column: each pixel of its centre line with its cross-section.
-    void WideLine(QPoint from, QPoint to)
+    void WideLine(Point from, Point to)
     {
         if (StepsAlongX(from, to)) {
             TraceWideLine(from, to, box_, width_, [&](int x, int y, long long) { Cross(x, y, true, color_); });
@@ -169,7 +169,7 @@ private:
             const CrossSpan span = CrossSectionAt(centre, width_);
             const int left = std::max(span.first, box_.left);
             const int right = std::min(span.last, box_.right - 1);
-            QRgb* row = pixels_ + std::min(first, last) * stride_;
+            std::uint32_t* row = pixels_ + std::min(first, last) * stride_;
             for (int y = std::min(first, last); y <= std::max(first, last); ++y, row += stride_)
                 for (int x = left; x <= right; ++x)
                     row[x] = color_;
@@ -178,7 +178,7 @@ private:
 
     // The cross-section of the centre pixel (x, y) inside the box: a piece of
     // column x for a line along x, of row y otherwise.
-    void Cross(int x, int y, bool alongX, QRgb color)
+    void Cross(int x, int y, bool alongX, std::uint32_t color)
     {
         if (width_ == 1) {
             pixels_[y * stride_ + x] = color;
@@ -188,23 +188,23 @@ private:
             const CrossSpan span = CrossSectionAt(y, width_);
             const int top = std::max(span.first, box_.top);
             const int bottom = std::min(span.last, box_.bottom - 1);
-            QRgb* pixel = pixels_ + top * stride_ + x;
+            std::uint32_t* pixel = pixels_ + top * stride_ + x;
             for (int row = top; row <= bottom; ++row, pixel += stride_)
                 *pixel = color;
         } else {
             const CrossSpan span = CrossSectionAt(x, width_);
             const int left = std::max(span.first, box_.left);
             const int right = std::min(span.last, box_.right - 1);
-            QRgb* pixel = pixels_ + y * stride_;
+            std::uint32_t* pixel = pixels_ + y * stride_;
             for (int column = left; column <= right; ++column)
                 pixel[column] = color;
         }
     }
 
-    QRgb* pixels_;
-    qsizetype stride_;
+    std::uint32_t* pixels_;
+    std::ptrdiff_t stride_;
     PixelBox box_;
-    QRgb color_;
+    std::uint32_t color_;
     int width_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPoint>
+#include "platform/PixelBuffer.h"
+#include "platform/Point.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -20,19 +21,9 @@
 // leaves out.
 namespace platform::raster {
 
-// The pixels [left, right) x [top, bottom) that may be written. Its edges
-// must lie within +-2^30.
-struct PixelBox {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    constexpr bool Contains(int x, int y) const
-    {
-        return x >= left && x < right && y >= top && y < bottom;
-    }
-};
+// The pixels that may be written (platform/PixelBuffer.h). Its edges must
+// lie within +-2^30.
+using PixelBox = platform::PixelBox;
 
 namespace detail {
 
@@ -43,9 +34,9 @@ __extension__ typedef __int128 Wide;
 // products within long long, which divides much faster.
 constexpr int nearLimit = 1 << 29;
 
-constexpr bool IsNear(QPoint p)
+constexpr bool IsNear(Point p)
 {
-    return p.x() >= -nearLimit && p.x() <= nearLimit && p.y() >= -nearLimit && p.y() <= nearLimit;
+    return p.x >= -nearLimit && p.x <= nearLimit && p.y >= -nearLimit && p.y <= nearLimit;
 }
 
 // n / d rounded down and up, for d > 0.
@@ -74,15 +65,15 @@ struct LineSteps {
     long long minorDelta = 0;
 };
 
-constexpr LineSteps StepsOfLine(QPoint a, QPoint b)
+constexpr LineSteps StepsOfLine(Point a, Point b)
 {
-    const long long dx = static_cast<long long>(b.x()) - a.x();
-    const long long dy = static_cast<long long>(b.y()) - a.y();
+    const long long dx = static_cast<long long>(b.x) - a.x;
+    const long long dy = static_cast<long long>(b.y) - a.y;
     LineSteps line;
     line.alongX = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
     const long long majorDelta = line.alongX ? dx : dy;
-    line.major0 = line.alongX ? a.x() : a.y();
-    line.minor0 = line.alongX ? a.y() : a.x();
+    line.major0 = line.alongX ? a.x : a.y;
+    line.minor0 = line.alongX ? a.y : a.x;
     line.direction = majorDelta < 0 ? -1 : 1;
     line.steps = majorDelta < 0 ? -majorDelta : majorDelta;
     line.minorDelta = line.alongX ? dy : dx;
@@ -191,7 +182,7 @@ struct StepsInBox {
     StepStart start;
 };
 
-inline StepsInBox ClipLine(QPoint a, QPoint b, const PixelBox& box)
+inline StepsInBox ClipLine(Point a, Point b, const PixelBox& box)
 {
     StepsInBox clipped{StepsOfLine(a, b), {}, {}};
     const LineSteps& line = clipped.line;
@@ -199,7 +190,7 @@ inline StepsInBox ClipLine(QPoint a, QPoint b, const PixelBox& box)
         return clipped;
     clipped.range = {0, line.steps - 1};
     clipped.start = StartAtStep<long long>(line, 0);
-    if (!box.Contains(a.x(), a.y()) || !box.Contains(b.x(), b.y())) {
+    if (!box.Contains(a.x, a.y) || !box.Contains(b.x, b.y)) {
         const auto clip = [&](auto wide) {
             using Int = decltype(wide);
             clipped.range = line.alongX ? ClipSteps<Int>(line, box.left, box.right, box.top, box.bottom)
@@ -243,7 +234,7 @@ void RunLine(const LineSteps& line, long long first, long long last, const StepS
 // box, in order from a; step is the pixel's number along the line, 0 for a's.
 // Exact for any int coordinates of a and b.
 template <typename Plot>
-void TraceLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
+void TraceLine(Point a, Point b, const PixelBox& box, Plot&& plot)
 {
     const detail::StepsInBox clipped = detail::ClipLine(a, b, box);
     if (clipped.range.first > clipped.range.last)
@@ -260,7 +251,7 @@ void TraceLine(QPoint a, QPoint b, const PixelBox& box, Plot&& plot)
 // first to last, in order from a. A stretch costs a division rather than a
 // step per pixel, which pays for steep lines.
 template <typename Run>
-void TraceLineRuns(QPoint a, QPoint b, const PixelBox& box, Run&& run)
+void TraceLineRuns(Point a, Point b, const PixelBox& box, Run&& run)
 {
     const detail::StepsInBox clipped = detail::ClipLine(a, b, box);
     if (clipped.range.first <= clipped.range.last)
@@ -268,10 +259,10 @@ void TraceLineRuns(QPoint a, QPoint b, const PixelBox& box, Run&& run)
 }
 
 // Whether the line from a to b steps along x: |dx| >= |dy|.
-constexpr bool StepsAlongX(QPoint a, QPoint b)
+constexpr bool StepsAlongX(Point a, Point b)
 {
-    const long long dx = static_cast<long long>(b.x()) - a.x();
-    const long long dy = static_cast<long long>(b.y()) - a.y();
+    const long long dx = static_cast<long long>(b.x) - a.x;
+    const long long dy = static_cast<long long>(b.y) - a.y;
     return (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
 }
 
@@ -291,7 +282,7 @@ constexpr CrossSpan CrossSectionAt(int centre, int width)
 // The box the centre pixels of a line width pixels wide from a to b lie in
 // when their cross-sections (CrossSectionAt, across the major axis,
 // StepsAlongX) reach into box.
-constexpr PixelBox WideLineCentres(QPoint a, QPoint b, const PixelBox& box, int width)
+constexpr PixelBox WideLineCentres(Point a, Point b, const PixelBox& box, int width)
 {
     const int w = width > 1 ? width : 1;
     PixelBox centres = box;
@@ -311,7 +302,7 @@ constexpr PixelBox WideLineCentres(QPoint a, QPoint b, const PixelBox& box, int 
 // caller sets the part of the cross-section that lies in box. With width 1
 // this is TraceLine.
 template <typename Plot>
-void TraceWideLine(QPoint a, QPoint b, const PixelBox& box, int width, Plot&& plot)
+void TraceWideLine(Point a, Point b, const PixelBox& box, int width, Plot&& plot)
 {
     TraceLine(a, b, WideLineCentres(a, b, box, width), plot);
 }

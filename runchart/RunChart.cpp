@@ -8,9 +8,9 @@ void ConfigureRunChart(TCustomChart& chart)
 {
     chart.BackWall().Brush().SetColor(clWhite);
     chart.BackWall().Brush().SetStyle(bsClear);
-    chart.Title().SetText({QStringLiteral("Graf")});
-    chart.BottomAxis().Title().SetCaption(QStringLiteral("t [s]"));
-    chart.LeftAxis().Title().SetCaption(QStringLiteral("fi [°]"));
+    chart.Title().SetText({"Graf"});
+    chart.BottomAxis().Title().SetCaption("t [s]");
+    chart.LeftAxis().Title().SetCaption("fi [°]");
     chart.Legend().SetVisible(false);
     chart.SetView3D(false);
 }

@@ -9,7 +9,7 @@ namespace {
 
 description::AxisView ViewOfAxis(const TCustomChartAxis& axis)
 {
-    return {axis.Title().Caption().toStdString(), axis.NextRangeMin(), axis.NextRangeMax()};
+    return {axis.Title().Caption(), axis.NextRangeMin(), axis.NextRangeMax()};
 }
 
 // The swing is measured about the rest position its start gives; without

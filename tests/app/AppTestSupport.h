@@ -2,7 +2,7 @@
 
 #include "app/ErrorBox.h"
 #include "app/Unit1.h"
-#include "platform/RunLoop.h"
+#include "platform/qt/RunLoop.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

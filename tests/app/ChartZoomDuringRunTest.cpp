@@ -1,7 +1,7 @@
 // Zooming the chart with the mouse while a run goes on.
 #include "AppTestSupport.h"
 
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 
 #include <QTest>
 

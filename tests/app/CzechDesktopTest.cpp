@@ -2,7 +2,7 @@
 // the window reads the real system locale, whose decimal separator is a comma.
 #include "AppTestSupport.h"
 
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 #include "AppTestSupport.h"
 
 #include "app/ImageControl.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "tests/support/TestImages.h"
 
 #include <QApplication>

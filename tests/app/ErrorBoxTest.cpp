@@ -1,6 +1,6 @@
 #include "AppTestSupport.h"
 
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "chart/ChartExceptions.h"
 
 #include <QFontInfo>
@@ -16,7 +16,7 @@ TEST(ErrorBox, FailureLeavingAHandlerIsShownAndGoesNoFurther)
     RecordingErrorBox box;
     bool after = false;
     RunHandler(box, [&] {
-        throw AxisException(QStringLiteral("Axis minimum value must be <= maximum"));
+        throw AxisException(std::string("Axis minimum value must be <= maximum"));
         after = true;
     });
     EXPECT_FALSE(after);
@@ -44,7 +44,7 @@ TEST_F(PaintFailure, ChartThatCannotPaintShowsOneBoxAfterThePaint)
     int paints = 0;
     chart.OnBeforeDrawAxes = [&](TCustomAxisPanel&) {
         ++paints;
-        throw ChartException(QStringLiteral("Cannot draw"));
+        throw ChartException(std::string("Cannot draw"));
     };
     for (int i = 0; i < 3; ++i) {
         chart.RequestRepaint();
@@ -69,7 +69,7 @@ TEST_F(ChartMouseFailure, AFailingHandlerShowsItsBoxAtOnce)
 {
     TChart& chart = *form->Chart1;
     chart.OnMouseDown = [](TCustomChart&, TMouseButton, TShiftState, int, int) {
-        throw ChartException(QStringLiteral("Cannot press"));
+        throw ChartException(std::string("Cannot press"));
     };
     QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_EQ(errors.Texts(), std::vector<QString>{QStringLiteral("Cannot press.")}) << "outside a paint: no waiting";

@@ -2,8 +2,8 @@
 
 #include "app/ImageControl.h"
 #include "app/WindowFonts.h"
-#include "chart/Chart.h"
-#include "embedded/OleContainer.h"
+#include "chart/qt/Chart.h"
+#include "embedded/qt/OleContainer.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -163,7 +163,7 @@ TEST_F(FormLayout, SeparatorsOfFieldsDefaultsAndChartFollowTheSystemLocale)
         return std::vector<QString>{form->Edit1->text(), form->Edit2->text(), form->Edit3->text()};
     };
     EXPECT_EQ(form->DecimalSeparator(), u'.');
-    EXPECT_EQ(form->Chart1->NumberSeparators().decimal, u'.');
+    EXPECT_EQ(form->Chart1->NumberSeparators().decimal, ".");
     EXPECT_EQ(texts(), (std::vector<QString>{"0.8", "10", "0.05"}));
 
     // A default the user has replaced is the user's text.
@@ -173,12 +173,12 @@ TEST_F(FormLayout, SeparatorsOfFieldsDefaultsAndChartFollowTheSystemLocale)
     QEvent change(QEvent::LocaleChange);
     QCoreApplication::sendEvent(form.get(), &change);
     EXPECT_EQ(form->DecimalSeparator(), u',');
-    EXPECT_EQ(form->Chart1->NumberSeparators().decimal, u',');
-    EXPECT_EQ(form->Chart1->NumberSeparators().thousands, QChar(0x00A0));
+    EXPECT_EQ(form->Chart1->NumberSeparators().decimal, ",");
+    EXPECT_EQ(form->Chart1->NumberSeparators().thousands, "\u00A0");
     EXPECT_EQ(texts(), (std::vector<QString>{"0,8", "10", "0.1"}));
 
     CreateForm(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(form->DecimalSeparator(), u',') << "read at start";
-    EXPECT_EQ(form->Chart1->NumberSeparators().thousands, u'.');
+    EXPECT_EQ(form->Chart1->NumberSeparators().thousands, ".");
     EXPECT_EQ(texts(), (std::vector<QString>{"0,8", "10", "0,05"}));
 }

@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 
 #include "app/ImageControl.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "model/AngleConversion.h"
 #include "tests/model/PendulumTestSupport.h"
 #include "tests/support/TestImages.h"

@@ -2,7 +2,7 @@
 // closing the window during a run.
 #include "AppTestSupport.h"
 
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "model/AngleConversion.h"
 
 #include <QLineEdit>

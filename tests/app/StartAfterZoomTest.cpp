@@ -2,7 +2,7 @@
 // run sets: the run starts on 0 .. 3 s and -15 .. 15 degrees all the same.
 #include "AppTestSupport.h"
 
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 
 #include <QApplication>
 #include <QTest>

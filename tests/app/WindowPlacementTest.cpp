@@ -4,7 +4,7 @@
 #include "AppTestSupport.h"
 
 #include "app/WindowPlacement.h"
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "tests/support/TestImages.h"
 
 #include <QScreen>

@@ -21,9 +21,9 @@ class LabelRecorder {
 public:
     LabelRecorder(TCustomAxisPanel& chart, const TCustomChartAxis& axis)
     {
-        chart.OnGetAxisLabel = [this, &axis](const TCustomChartAxis& sender, TChartSeries*, int, QString& text) {
+        chart.OnGetAxisLabel = [this, &axis](const TCustomChartAxis& sender, TChartSeries*, int, std::string& text) {
             if (&sender == &axis)
-                texts.push_back(text.toStdString());
+                texts.push_back(text);
         };
     }
     std::vector<std::string> texts;
@@ -86,7 +86,7 @@ TEST(AxisDraw, BottomAxisZeroToThreeHasFourLabelsAndThreeMinorTicksBetweenNeighb
     const int height = rig.FontHeight(bottom.LabelsFont());
     for (const double v : {0.0, 1.0, 2.0, 3.0}) {
         SCOPED_TRACE(v);
-        const QString text = QString::number(v);
+        const std::string text = QString::number(v).toStdString();
         const int width = rig.TextWidth(bottom.LabelsFont(), text);
         const int left = bottom.ValueToPixel(v) - width / 2;
         EXPECT_EQ(LabelInk(rig.Image(), left - 8, bottom.LabelsPos(), width + 16, height),
@@ -121,7 +121,7 @@ TEST(AxisDraw, DeflectionAxisIsLabelledFromFifteenDownToMinusFifteen)
     const int height = rig.FontHeight(left.LabelsFont());
     for (const double v : {-15.0, 0.0, 15.0}) {
         SCOPED_TRACE(v);
-        const QString text = QString::number(v);
+        const std::string text = QString::number(v).toStdString();
         const int width = rig.TextWidth(left.LabelsFont(), text);
         const int top = left.ValueToPixel(v) - height / 2;
         EXPECT_EQ(LabelInk(rig.Image(), left.LabelsPos() - width - 6, top, width + 6, height),
@@ -181,8 +181,8 @@ TEST(AxisDraw, EmptyChartShowsFourAxisLinesAndTheTitlesOnly)
     AxisRig rig;
     TChartAxis& bottom = rig.chart.BottomAxis();
     TChartAxis& left = rig.chart.LeftAxis();
-    bottom.Title().SetCaption(QStringLiteral("t [s]"));
-    left.Title().SetCaption(QStringLiteral("fi [°]"));
+    bottom.Title().SetCaption(std::string("t [s]"));
+    left.Title().SetCaption(std::string("fi [°]"));
     const TChartRect area{40, 30, 380, 280};
     rig.chart.SetChartArea(area);
     for (TCustomChartAxis* axis : rig.chart.AxisList())
@@ -214,12 +214,12 @@ TEST(AxisDraw, EmptyChartShowsFourAxisLinesAndTheTitlesOnly)
 
     // The bottom title hangs centred under the axis from TitlePos; the left
     // title runs upward, centred on the axis, with the bottom of its text box at TitlePos.
-    const QString bottomTitle = bottom.Title().Caption();
+    const std::string bottomTitle = bottom.Title().Caption();
     const int bottomWidth = rig.TextWidth(bottom.Title().Font(), bottomTitle);
     EXPECT_EQ(InkOf(rig.Image(), QRect(plot.left, bottom.TitlePos(), plot.Width(), titleHeight)),
         ReferenceInk(bottom.Title().Font(), bottomTitle, bottom.PixelCenter() - bottomWidth / 2, bottom.TitlePos(),
             rig.Image().size()));
-    const QString leftTitle = left.Title().Caption();
+    const std::string leftTitle = left.Title().Caption();
     const int leftWidth = rig.TextWidth(left.Title().Font(), leftTitle);
     EXPECT_EQ(left.TitlePos(), area.left + titleHeight);
     EXPECT_EQ(InkOf(rig.Image(), QRect(area.left - 4, plot.top, left.TitlePos() - area.left + 4, plot.Height())),
@@ -411,7 +411,7 @@ TEST(AxisDraw, CrowdedAxesKeepEveryTickOrGetNoLabelsAtAll)
 TEST(AxisDraw, MultiLineLabelsStackTheirLinesAwayFromTheAxis)
 {
     BottomAxisOnly bottom;
-    bottom.axis.SetAxisValuesFormat(QStringLiteral("0' s'"));
+    bottom.axis.SetAxisValuesFormat(std::string("0' s'"));
     bottom.axis.SetLabelsMultiLine(true);
     bottom.rig.Paint();
     TChartFont& font = bottom.axis.LabelsFont();
@@ -419,12 +419,12 @@ TEST(AxisDraw, MultiLineLabelsStackTheirLinesAwayFromTheAxis)
     const int p = bottom.axis.ValueToPixel(2);
     const int top = bottom.axis.LabelsPos();
     const QSize size = bottom.rig.Image().size();
-    const int digitWidth = bottom.rig.TextWidth(font, QStringLiteral("2"));
-    const int unitWidth = bottom.rig.TextWidth(font, QStringLiteral("s"));
+    const int digitWidth = bottom.rig.TextWidth(font, std::string("2"));
+    const int unitWidth = bottom.rig.TextWidth(font, std::string("s"));
     EXPECT_EQ(InkOf(bottom.rig.Image(), QRect(p - 20, top, 40, height)),
-        ReferenceInk(font, QStringLiteral("2"), p - digitWidth / 2, top, size));
+        ReferenceInk(font, std::string("2"), p - digitWidth / 2, top, size));
     EXPECT_EQ(InkOf(bottom.rig.Image(), QRect(p - 20, top + height, 40, height)),
-        ReferenceInk(font, QStringLiteral("s"), p - unitWidth / 2, top + height, size));
+        ReferenceInk(font, std::string("s"), p - unitWidth / 2, top + height, size));
 }
 
 TEST(AxisDraw, PointLabelsNameThePointsAndCrowdedOnesGiveWay)
@@ -432,10 +432,10 @@ TEST(AxisDraw, PointLabelsNameThePointsAndCrowdedOnesGiveWay)
     AxisRig rig;
     auto* series = new TChartSeries();
     series->SetParentChart(&rig.chart);
-    series->AddPoint(0, 1, QStringLiteral("start"));
-    series->AddPoint(1, 2, QStringLiteral("middle"));
-    series->AddPoint(1.02, 3, QStringLiteral("crowded"));
-    series->AddPoint(2, 4, QStringLiteral("end"));
+    series->AddPoint(0, 1, std::string("start"));
+    series->AddPoint(1, 2, std::string("middle"));
+    series->AddPoint(1.02, 3, std::string("crowded"));
+    series->AddPoint(2, 4, std::string("end"));
     TChartAxis& bottom = rig.chart.BottomAxis();
     AxisRig::SetManualRange(bottom, 0, 2);
     rig.chart.LeftAxis().SetVisible(false);
@@ -447,13 +447,13 @@ TEST(AxisDraw, PointLabelsNameThePointsAndCrowdedOnesGiveWay)
     const int height = rig.FontHeight(font);
     const int top = bottom.LabelsPos();
     const QSize size = rig.Image().size();
-    const auto centred = [&](const QString& text, double x) {
+    const auto centred = [&](const std::string& text, double x) {
         return ReferenceInk(font, text, bottom.ValueToPixel(x) - rig.TextWidth(font, text) / 2, top, size);
     };
     const int p = bottom.ValueToPixel(1);
-    EXPECT_EQ(InkOf(rig.Image(), QRect(p - 60, top, 120, height)), centred(QStringLiteral("middle"), 1));
-    EXPECT_EQ(InkOf(rig.Image(), QRect(0, top, bottom.PixelStart() + 30, height)), centred(QStringLiteral("start"), 0));
-    EXPECT_EQ(InkOf(rig.Image(), QRect(bottom.PixelEnd() - 30, top, 60, height)), centred(QStringLiteral("end"), 2));
+    EXPECT_EQ(InkOf(rig.Image(), QRect(p - 60, top, 120, height)), centred(std::string("middle"), 1));
+    EXPECT_EQ(InkOf(rig.Image(), QRect(0, top, bottom.PixelStart() + 30, height)), centred(std::string("start"), 0));
+    EXPECT_EQ(InkOf(rig.Image(), QRect(bottom.PixelEnd() - 30, top, 60, height)), centred(std::string("end"), 2));
     // Ticks only where a label was drawn.
     EXPECT_EQ(RowPositions(rig.Image(), bottom.AxisLinePos() + 3, gray),
         (std::vector<int>{bottom.PixelStart(), p, bottom.PixelEnd()}));

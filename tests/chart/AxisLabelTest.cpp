@@ -10,26 +10,26 @@ TEST(AxisLabel, ValueTextsUseTheChartsSeparatorsAndItsLabelHandler)
 {
     AxisRig rig;
     TChartAxis& axis = rig.chart.LeftAxis();
-    EXPECT_EQ(axis.FormatAxisValue(-1234.5), QStringLiteral("-1,234.5"));
-    EXPECT_EQ(axis.FormatAxisValue(-1e-13), QStringLiteral("0"));
+    EXPECT_EQ(axis.FormatAxisValue(-1234.5), std::string("-1,234.5"));
+    EXPECT_EQ(axis.FormatAxisValue(-1e-13), std::string("0"));
 
     {
         const RepaintCounter repaints(rig.chart);
-        rig.chart.SetNumberSeparators({QLatin1Char(','), QLatin1Char(' ')});
-        rig.chart.SetNumberSeparators({QLatin1Char(','), QLatin1Char(' ')});
+        rig.chart.SetNumberSeparators({",", " "});
+        rig.chart.SetNumberSeparators({",", " "});
         EXPECT_EQ(repaints.Count(), 1);
     }
-    EXPECT_EQ(axis.FormatAxisValue(1234.5), QStringLiteral("1 234,5"));
+    EXPECT_EQ(axis.FormatAxisValue(1234.5), std::string("1 234,5"));
 
-    rig.chart.OnGetAxisLabel = [&](const TCustomChartAxis& sender, TChartSeries* series, int index, QString& text) {
+    rig.chart.OnGetAxisLabel = [&](const TCustomChartAxis& sender, TChartSeries* series, int index, std::string& text) {
         EXPECT_EQ(&sender, &axis);
         EXPECT_EQ(series, nullptr);
         EXPECT_EQ(index, -1);
-        text += QStringLiteral(" °");
+        text += std::string(" °");
     };
-    EXPECT_EQ(axis.FormatAxisValue(15), QStringLiteral("15 °"));
+    EXPECT_EQ(axis.FormatAxisValue(15), std::string("15 °"));
     axis.SetLabelsMultiLine(true);
-    EXPECT_EQ(axis.FormatAxisValue(1234), QStringLiteral("1\r234\r°"));
+    EXPECT_EQ(axis.FormatAxisValue(1234), std::string("1\r234\r°"));
 }
 
 TEST(AxisLabel, WhatTheLabelsShowFollowsTheSeriesOnTheAxis)
@@ -49,7 +49,7 @@ TEST(AxisLabel, WhatTheLabelsShowFollowsTheSeriesOnTheAxis)
     TChartSeries& named = rig.AddSeries(1, 1);
     EXPECT_EQ(bottom.ResolveLabelStyle(), talValue); // the first label is empty
     named.ClearPoints();
-    named.AddPoint(1, 1, QStringLiteral("one"));
+    named.AddPoint(1, 1, std::string("one"));
     EXPECT_EQ(bottom.ResolveLabelStyle(), talText);
     EXPECT_EQ(left.ResolveLabelStyle(), talValue);
     named.SetActive(false);
@@ -90,11 +90,11 @@ TEST(AxisLabel, ValueAxisClaimsTitleWidestLabelAndTicks)
     rig.AddSeries();
     TChartAxis& left = rig.chart.LeftAxis();
     AxisRig::SetManualRange(left, -15, 15);
-    left.Title().SetCaption(QStringLiteral("fi [°]"));
+    left.Title().SetCaption(std::string("fi [°]"));
     int handlerCalls = 0;
-    rig.chart.OnGetAxisLabel = [&](const TCustomChartAxis&, TChartSeries*, int, QString& text) {
+    rig.chart.OnGetAxisLabel = [&](const TCustomChartAxis&, TChartSeries*, int, std::string& text) {
         ++handlerCalls;
-        text = QStringLiteral("a much wider label text");
+        text = std::string("a much wider label text");
     };
     left.ComputeRange();
     const TChartRect area{40, 30, 380, 280};
@@ -105,9 +105,9 @@ TEST(AxisLabel, ValueAxisClaimsTitleWidestLabelAndTicks)
     EXPECT_EQ(handlerCalls, 0);
     EXPECT_TRUE(static_cast<bool>(rig.chart.OnGetAxisLabel));
     const int title = rig.FontHeight(left.Title().Font());
-    const int labels = std::max(rig.TextWidth(left.LabelsFont(), QStringLiteral("15")),
-                           rig.TextWidth(left.LabelsFont(), QStringLiteral("-15")))
-        + rig.TextWidth(left.LabelsFont(), QStringLiteral(" "));
+    const int labels = std::max(rig.TextWidth(left.LabelsFont(), std::string("15")),
+                           rig.TextWidth(left.LabelsFont(), std::string("-15")))
+        + rig.TextWidth(left.LabelsFont(), std::string(" "));
     EXPECT_EQ(rect, (TChartRect{40 + title + labels + 6, 30, 380, 280}));
     EXPECT_EQ(left.TitlePos(), 40 + title);
     EXPECT_EQ(left.LabelsPos(), 40 + title + labels);
@@ -117,7 +117,7 @@ TEST(AxisLabel, FixedSizesAndTheRoomOfTheTicks)
 {
     AxisRig rig;
     TChartAxis& bottom = rig.chart.BottomAxis();
-    bottom.Title().SetCaption(QStringLiteral("t [s]"));
+    bottom.Title().SetCaption(std::string("t [s]"));
     bottom.SetTitleSize(20);
     bottom.SetLabelsSize(15);
     const auto claim = [&] {
@@ -138,7 +138,7 @@ TEST(AxisLabel, FixedSizesAndTheRoomOfTheTicks)
     bottom.SetTickInnerLength(7); // inner ticks take no room
     EXPECT_EQ(claim(), 35);
     bottom.SetLabels(false);
-    bottom.Title().SetCaption(QString());
+    bottom.Title().SetCaption(std::string());
     EXPECT_EQ(claim(), 0);
     EXPECT_EQ(bottom.LabelsPos(), 200);
     EXPECT_EQ(bottom.TitlePos(), 200);

@@ -11,12 +11,12 @@ namespace {
 // Runs the action, which must fail with exception E and the message, and
 // checks that it requested no repaint.
 template <typename E, typename Action>
-void ExpectRefused(const TCustomAxisPanel& chart, const QString& message, Action action)
+void ExpectRefused(const TCustomAxisPanel& chart, const std::string& message, Action action)
 {
     const RepaintCounter repaints(chart);
     try {
         action();
-        ADD_FAILURE() << "accepted; expected: " << message.toStdString();
+        ADD_FAILURE() << "accepted; expected: " << message;
     } catch (const E& error) {
         EXPECT_EQ(error.Message(), message);
     }
@@ -66,9 +66,9 @@ TEST(Axis, DefaultsOfTheSettingsThatShapeTheAxis)
     EXPECT_EQ(axis.Grid().Style(), psDot);
     EXPECT_FALSE(axis.MinorGrid().Visible());
     EXPECT_EQ(axis.Ticks().Color(), clGray);
-    EXPECT_EQ(axis.LabelsFont().Name(), QStringLiteral("Arial"));
+    EXPECT_EQ(axis.LabelsFont().Name(), std::string("Arial"));
     EXPECT_EQ(axis.LabelsSeparation(), 10);
-    EXPECT_EQ(axis.AxisValuesFormat(), QStringLiteral("#,##0.###"));
+    EXPECT_EQ(axis.AxisValuesFormat(), std::string("#,##0.###"));
     EXPECT_EQ(axis.MinorTickCount(), 3);
     EXPECT_EQ(axis.MinorTickLength(), 2);
     EXPECT_EQ(axis.TickLength(), 4);
@@ -80,7 +80,7 @@ TEST(Axis, MinimumAboveTheStoredMaximumIsRefusedEvenOnAnAutomaticAxis)
 {
     TCustomAxisPanel chart;
     TChartAxis& axis = chart.BottomAxis();
-    ExpectRefused<AxisException>(chart, QStringLiteral("Axis Minimum Value must be <= Maximum"),
+    ExpectRefused<AxisException>(chart, std::string("Axis Minimum Value must be <= Maximum"),
         [&] { axis.SetMinimum(5); });
     EXPECT_EQ(axis.Minimum(), 0);
     EXPECT_TRUE(axis.Automatic()); // the flags are not touched
@@ -88,10 +88,10 @@ TEST(Axis, MinimumAboveTheStoredMaximumIsRefusedEvenOnAnAutomaticAxis)
     axis.SetMaximum(10);
     axis.SetMinimum(5);
     EXPECT_EQ(axis.Minimum(), 5);
-    ExpectRefused<AxisException>(chart, QStringLiteral("Axis Maximum Value must be >= Minimum"),
+    ExpectRefused<AxisException>(chart, std::string("Axis Maximum Value must be >= Minimum"),
         [&] { axis.SetMaximum(4); });
     EXPECT_EQ(axis.Maximum(), 10);
-    ExpectRefused<AxisException>(chart, QStringLiteral("Axis Minimum Value must be <= Maximum"),
+    ExpectRefused<AxisException>(chart, std::string("Axis Minimum Value must be <= Maximum"),
         [&] { axis.SetMinimum(std::numeric_limits<double>::quiet_NaN()); });
 }
 
@@ -110,18 +110,18 @@ TEST(Axis, ValidatingSettersRefuseBadValues)
 {
     TCustomAxisPanel chart;
     TChartAxis& axis = chart.LeftAxis();
-    ExpectRefused<AxisException>(chart, QStringLiteral("Axis increment must be >= 0"), [&] { axis.SetIncrement(-1); });
-    ExpectRefused<AxisException>(chart, QStringLiteral("Axis increment must be >= 0"),
+    ExpectRefused<AxisException>(chart, std::string("Axis increment must be >= 0"), [&] { axis.SetIncrement(-1); });
+    ExpectRefused<AxisException>(chart, std::string("Axis increment must be >= 0"),
         [&] { axis.SetIncrement(std::numeric_limits<double>::quiet_NaN()); });
     axis.SetIncrement(0.5);
     EXPECT_EQ(axis.Increment(), 0.5);
 
-    ExpectRefused<AxisException>(chart, QStringLiteral("Labels Separation % must be greater than 0"),
+    ExpectRefused<AxisException>(chart, std::string("Labels Separation % must be greater than 0"),
         [&] { axis.SetLabelsSeparation(-1); });
     axis.SetLabelsSeparation(0);
     EXPECT_EQ(axis.LabelsSeparation(), 0);
 
-    ExpectRefused<AxisException>(chart, QStringLiteral("Axis Logarithmic Base should be >= 2"),
+    ExpectRefused<AxisException>(chart, std::string("Axis Logarithmic Base should be >= 2"),
         [&] { axis.SetLogarithmicBase(1); });
     EXPECT_EQ(axis.LogarithmicBase(), 10);
 }
@@ -130,14 +130,14 @@ TEST(Axis, AnglesMustLieBetween0And359)
 {
     TCustomAxisPanel chart;
     TChartAxis& axis = chart.LeftAxis();
-    ExpectRefused<ChartException>(chart, QStringLiteral("Axis Labels Angle must be between 0 and 359 degrees"),
+    ExpectRefused<ChartException>(chart, std::string("Axis Labels Angle must be between 0 and 359 degrees"),
         [&] { axis.SetLabelsAngle(360); });
-    ExpectRefused<ChartException>(chart, QStringLiteral("Axis Labels Angle must be between 0 and 359 degrees"),
+    ExpectRefused<ChartException>(chart, std::string("Axis Labels Angle must be between 0 and 359 degrees"),
         [&] { axis.SetLabelsAngle(-1); });
     axis.SetLabelsAngle(359);
     EXPECT_EQ(axis.LabelsAngle(), 359);
 
-    ExpectRefused<ChartException>(chart, QStringLiteral("Axis Title Angle must be between 0 and 359 degrees"),
+    ExpectRefused<ChartException>(chart, std::string("Axis Title Angle must be between 0 and 359 degrees"),
         [&] { axis.Title().SetAngle(360); });
     EXPECT_EQ(axis.Title().Angle(), 90);
     axis.Title().SetAngle(0);
@@ -153,7 +153,7 @@ TEST(Axis, LogarithmicNeedsANonNegativeNumericRange)
     series->AddPoint(1, -3);
     series->AddPoint(2, 100);
     TChartAxis& left = chart.LeftAxis();
-    ExpectRefused<AxisException>(chart, QStringLiteral("Logarithmic Axis Min and Max values should be >= 0"),
+    ExpectRefused<AxisException>(chart, std::string("Logarithmic Axis Min and Max values should be >= 0"),
         [&] { left.SetLogarithmic(true); });
     EXPECT_FALSE(left.Logarithmic());
 
@@ -165,7 +165,7 @@ TEST(Axis, LogarithmicNeedsANonNegativeNumericRange)
     series->XValues().SetDateTime(true);
     EXPECT_TRUE(bottom.IsDateTimeAxis());
     EXPECT_FALSE(left.IsDateTimeAxis());
-    ExpectRefused<AxisException>(chart, QStringLiteral("DateTime Axis cannot be Logarithmic"),
+    ExpectRefused<AxisException>(chart, std::string("DateTime Axis cannot be Logarithmic"),
         [&] { bottom.SetLogarithmic(true); });
     series->SetActive(false);
     EXPECT_FALSE(bottom.IsDateTimeAxis());
@@ -202,15 +202,15 @@ TEST(Axis, SettersRequestARepaintOnlyForRealChanges)
     axis.SetLabelsAngle(0);
     axis.SetLabelStyle(talAuto);
     axis.SetTickLength(4);
-    axis.SetAxisValuesFormat(QStringLiteral("#,##0.###"));
+    axis.SetAxisValuesFormat(std::string("#,##0.###"));
     axis.Title().SetAngle(90);
-    axis.Title().SetCaption(QString());
+    axis.Title().SetCaption(std::string());
     axis.Grid().SetColor(clGray);
     axis.LabelsFont().SetSize(8);
     EXPECT_EQ(repaints.Count(), 0);
 
     axis.SetMaximum(15);
-    axis.Title().SetCaption(QStringLiteral("fi [°]"));
+    axis.Title().SetCaption(std::string("fi [°]"));
     axis.Grid().SetVisible(false);
     axis.LabelsFont().SetColor(clRed);
     axis.SetLabelStyle(talValue);
@@ -238,7 +238,7 @@ TEST(Axis, AssignCopiesSettingsAndPlacement)
     source.SetMaximum(15);
     source.SetMinimum(-15);
     source.SetInverted(true);
-    source.Title().SetCaption(QStringLiteral("fi"));
+    source.Title().SetCaption(std::string("fi"));
     source.Grid().SetColor(clRed);
     source.SetLabelsSeparation(0);
     TChartAxis& target = chart.RightAxis();
@@ -247,7 +247,7 @@ TEST(Axis, AssignCopiesSettingsAndPlacement)
     EXPECT_EQ(target.Maximum(), 15);
     EXPECT_EQ(target.Minimum(), -15);
     EXPECT_TRUE(target.Inverted());
-    EXPECT_EQ(target.Title().Caption(), QStringLiteral("fi"));
+    EXPECT_EQ(target.Title().Caption(), std::string("fi"));
     EXPECT_EQ(target.Title().Angle(), 90);
     EXPECT_EQ(target.Grid().Color(), clRed);
     EXPECT_EQ(target.LabelsSeparation(), 0);

@@ -73,7 +73,7 @@ public:
         chart.SelectChartFont(font);
         return chart.Canvas().FontHeight();
     }
-    int TextWidth(TChartFont& font, const QString& text)
+    int TextWidth(TChartFont& font, const std::string& text)
     {
         chart.SelectChartFont(font);
         return chart.Canvas().TextWidth(text);
@@ -130,7 +130,7 @@ inline Ink InkOf(const QImage& image, const QRect& region, QRgb colour = black)
 
 // The ink of a text drawn alone in black with its top-left corner at (x, y),
 // turned by angle degrees about that corner, on a picture of the given size.
-inline Ink ReferenceInk(const TChartFont& font, const QString& text, int x, int y, QSize size, int angle = 0)
+inline Ink ReferenceInk(const TChartFont& font, const std::string& text, int x, int y, QSize size, int angle = 0)
 {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::white);

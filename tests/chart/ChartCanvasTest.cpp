@@ -212,7 +212,7 @@ TEST(ChartCanvasTools, PenBrushAndFontAreTheTargetsOwn)
 
     TChartCanvas3D lonely(nullptr);
     lonely.FillRectangle({0, 0, 5, 5});
-    EXPECT_GT(lonely.TextWidth(QStringLiteral("W")), 0) << "text is measured without a target";
+    EXPECT_GT(lonely.TextWidth(std::string("W")), 0) << "text is measured without a target";
 }
 
 TEST(ChartCanvasTools, ApplyVisiblePenFollowsVisibilityAndSmallDots)
@@ -315,7 +315,7 @@ TEST(ChartCanvasLines, StraightLinesLeaveOutTheirEndPixel)
     EXPECT_EQ(rgbAt(flat.image, 8, 1), kWhite);
     EXPECT_EQ(rgbAt(flat.image, 1, 8), kWhite);
     EXPECT_EQ(rgbAt(flat.image, 12, 12), kWhite);
-    EXPECT_EQ(a.FontHeight(), a.TextHeight(QStringLiteral("W")));
+    EXPECT_EQ(a.FontHeight(), a.TextHeight(std::string("W")));
 }
 
 TEST(ChartCanvasLines, ZoomRectangleInNotXorDrawnTwiceRestoresTheWindow)
@@ -341,8 +341,8 @@ TEST(ChartCanvasText, RotatedTextAt450DrawsAsAt90WithoutABackground)
     TChartCanvas3D b(&wrapped.canvas);
     for (TChartCanvas3D* chart : {&a, &b})
         chart->Brush().Assign({clYellow, bsSolid});
-    a.DrawRotatedText(20, 70, 90, QStringLiteral("fi [°]"));
-    b.DrawRotatedText(20, 70, 450, QStringLiteral("fi [°]"));
+    a.DrawRotatedText(20, 70, 90, std::string("fi [°]"));
+    b.DrawRotatedText(20, 70, 450, std::string("fi [°]"));
     EXPECT_EQ(a.Brush().Style(), bsClear);
     quarter.canvas.Unbind();
     wrapped.canvas.Unbind();
@@ -374,9 +374,9 @@ TEST(ChartCanvasPicture, RunsStayInsideTheSeriesClip)
     chart.DrawRectangle(area.left, area.top, area.right + 1, area.bottom + 1);
     chart.Font().SetColor(clNavy);
     chart.SetTextAlignment(TextAlign::Center);
-    chart.DrawTextAt((area.left + area.right) / 2, 30, QStringLiteral("Graf"));
+    chart.DrawTextAt((area.left + area.right) / 2, 30, std::string("Graf"));
     chart.SetTextAlignment(TextAlign::Center | TextAlign::Bottom);
-    chart.DrawRotatedText(20, (area.top + area.bottom) / 2, 90, QStringLiteral("fi [°]"));
+    chart.DrawRotatedText(20, (area.top + area.bottom) / 2, 90, std::string("fi [°]"));
     chart.SetTextAlignment(TextAlign::Left);
 
     chart.ClipRectangle({area.left + 1, area.top + 1, area.right, area.bottom - 1});

@@ -127,7 +127,7 @@ TEST(ChartDeviceRatioPicture, WallAxisLinesTicksAndLabelsLieOnTheDevicePixelsOfT
             EXPECT_EQ(Misplaced(runs.window, clGray, around,
                                 [&](int i, int j) { return j <= tickRows.bottom() && Across(map, p, 1, i); }),
                       0);
-            const int width = runs.chart.Canvas().TextWidth(QString::number(value));
+            const int width = runs.chart.Canvas().TextWidth(QString::number(value).toStdString());
             const QRect cell(p - width / 2, axis.LabelsPos(), width, runs.chart.Canvas().FontHeight());
             const QRect ink = axis_pixels::InkOf(runs.window, DeviceRect(map, cell.adjusted(-8, 0, 8, 8))).box;
             EXPECT_TRUE(DeviceRect(map, cell).contains(ink));

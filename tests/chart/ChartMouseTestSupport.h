@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "chart/FastLineSeries.h"
 #include "tests/chart/ShownChart.h"
 

@@ -43,7 +43,7 @@ TEST(ChartPaintFlow, APaintWithoutAChangeOnlyCopiesTheKeptPicture)
     EXPECT_EQ(counter.renders, 1);
 
     // Several changes, one new picture.
-    configured.chart.Title().SetText({QStringLiteral("Other")});
+    configured.chart.Title().SetText({std::string("Other")});
     configured.chart.SetMarginTop(10);
     EXPECT_TRUE(configured.chart.PictureStale());
     EXPECT_NE(configured.Paint(), first);

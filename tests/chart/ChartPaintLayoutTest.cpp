@@ -17,10 +17,10 @@ int FontHeightOf(const TChartFont& font)
 {
     platform::Canvas canvas;
     canvas.Font().Assign(font.Data());
-    return canvas.TextHeight(QStringLiteral("W"));
+    return canvas.TextHeight(std::string("W"));
 }
 
-int TextWidthOf(const TChartFont& font, const QString& text)
+int TextWidthOf(const TChartFont& font, const std::string& text)
 {
     platform::Canvas canvas;
     canvas.Font().Assign(font.Data());
@@ -182,7 +182,7 @@ TEST(ChartPaintLayout, TitleBlocksWithoutTextReserveNothingAndFeetStackUpwards)
     configured.AddSeries(clRed, {{0, 0}, {3, 5}});
     configured.SetStartRanges();
     configured.chart.Title().ClearText();
-    configured.chart.Foot().SetText({QStringLiteral("one"), QStringLiteral("two")});
+    configured.chart.Foot().SetText({std::string("one"), std::string("two")});
     configured.chart.BottomAxis().SetVisible(false);
     const QImage& image = configured.Paint();
     const TCustomChart& chart = configured.chart;
@@ -208,7 +208,7 @@ TEST(ChartPaintLayout, AFramedOrFilledTitleShrinksToItsWidestLine)
     title.Frame().SetColor(clRed);
     const QImage& framed = configured.Paint();
     const int lineHeight = FontHeightOf(title.Font());
-    const int b = TextWidthOf(title.Font(), QStringLiteral("Graf")) + TextWidthOf(title.Font(), QStringLiteral("W"));
+    const int b = TextWidthOf(title.Font(), std::string("Graf")) + TextWidthOf(title.Font(), std::string("W"));
     const TChartRect expected{249 - b / 2, 28, 249 + b / 2, 28 + 1 + lineHeight + 1};
     EXPECT_EQ(title.BlockRect(), expected);
     EXPECT_EQ(rgbAt(framed, expected.left, expected.top), Drawn(clRed));

@@ -14,7 +14,7 @@ TEST(ChartPaintParts, AChartStartsAsTheControlIsMade)
 
     for (const TChartTitle* title : {&chart.Title(), &chart.Foot()}) {
         EXPECT_TRUE(title->Visible());
-        EXPECT_TRUE(title->Text().isEmpty());
+        EXPECT_TRUE(title->Text().empty());
         EXPECT_EQ(title->Alignment(), taCenter);
         EXPECT_FALSE(title->Frame().Visible());
         EXPECT_EQ(title->Font().Color(), clBlue);
@@ -46,9 +46,9 @@ TEST(ChartPaintParts, EveryRealChangeOfAPartAsksForOneRepaint)
     chart.SetMonochrome(false);
     EXPECT_EQ(repaints.Count(), 0);
 
-    chart.Title().SetText({QStringLiteral("Graf")});
-    chart.Title().SetText({QStringLiteral("Graf")});
-    chart.Foot().AddLine(QStringLiteral("below"));
+    chart.Title().SetText({std::string("Graf")});
+    chart.Title().SetText({std::string("Graf")});
+    chart.Foot().AddLine(std::string("below"));
     chart.Title().Font().SetSize(10);
     chart.Title().Frame().SetVisible(true);
     chart.Foot().Brush().SetStyle(bsCross);

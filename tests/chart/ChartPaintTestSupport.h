@@ -6,6 +6,8 @@
 #include "model/PendulumState.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
+#include "runchart/RunAxes.h"
+#include "runchart/RunChart.h"
 #include "tests/model/PendulumTestSupport.h"
 
 #include <QImage>
@@ -31,26 +33,13 @@ inline std::vector<QPointF> PendulumRun(double startDegrees, int count)
     return samples;
 }
 
-// What the main window sets on its chart: title "Graf", axis titles, no
-// legend, flat, clear back wall.
-inline void ConfigureAsMainWindowChart(TCustomChart& chart)
-{
-    chart.BackWall().Brush().SetColor(clWhite);
-    chart.BackWall().Brush().SetStyle(bsClear);
-    chart.Title().SetText({QStringLiteral("Graf")});
-    chart.BottomAxis().Title().SetCaption(QStringLiteral("t [s]"));
-    chart.LeftAxis().Title().SetCaption(QStringLiteral("fi [°]"));
-    chart.Legend().SetVisible(false);
-    chart.SetView3D(false);
-}
-
 // A chart set up as the main window sets up its chart (498 x 690, title
 // "Graf", axis titles, no legend, flat, clear back wall), painting into an
 // image that stands for its window: with a device pixel ratio, one of the
 // logical size at that ratio, as on a scaled screen.
 struct ConfiguredChart {
-    static constexpr int width = 498;
-    static constexpr int height = 690;
+    static constexpr int width = runchart::ChartWidth;
+    static constexpr int height = runchart::ChartHeight;
 
     explicit ConfiguredChart(double ratio = 1.0)
         : window(platform::DeviceMapping{ratio}.Size(width), platform::DeviceMapping{ratio}.Size(height),
@@ -61,7 +50,7 @@ struct ConfiguredChart {
         windowCanvas.BindImage(&window);
         chart.SetWindowCanvas(&windowCanvas);
         chart.SetClientSize(width, height);
-        ConfigureAsMainWindowChart(chart);
+        runchart::ConfigureRunChart(chart);
     }
 
     // A series attached to the chart, which destroys it.
@@ -76,11 +65,7 @@ struct ConfiguredChart {
     }
 
     // The axes as "Start" sets them.
-    void SetStartRanges()
-    {
-        chart.LeftAxis().SetRange(-15, 15);
-        chart.BottomAxis().SetRange(0, 3);
-    }
+    void SetStartRanges() { runchart::SetStartRanges(chart); }
 
     // Answers a paint request and gives what the window shows.
     const QImage& Paint()

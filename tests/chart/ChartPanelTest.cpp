@@ -93,7 +93,7 @@ TEST(ChartPanel, Chart3DPercentOutsideOneToHundredIsRefused)
             chart.SetChart3DPercent(value);
             ADD_FAILURE() << value;
         } catch (const ChartException& error) {
-            EXPECT_EQ(error.Message(), QStringLiteral("3D effect percent must be between 1 and 100"));
+            EXPECT_EQ(error.Message(), std::string("3D effect percent must be between 1 and 100"));
         }
     }
     EXPECT_EQ(chart.Chart3DPercent(), 15);

@@ -51,13 +51,13 @@ TEST(Series, DefaultsAndValueLists)
     EXPECT_EQ(series.HorizAxis(), aBottomAxis);
     EXPECT_EQ(series.VertAxis(), aLeftAxis);
     EXPECT_EQ(series.SeriesColor(), clDefault);
-    EXPECT_EQ(series.PercentFormat(), QStringLiteral("##0.## %"));
-    EXPECT_EQ(series.ValueFormat(), QStringLiteral("#,##0.###"));
+    EXPECT_EQ(series.PercentFormat(), std::string("##0.## %"));
+    EXPECT_EQ(series.ValueFormat(), std::string("#,##0.###"));
     ASSERT_EQ(series.ValuesLists().Count(), 2);
     EXPECT_EQ(&series.ValuesLists()[0], &series.XValues());
     EXPECT_EQ(&series.ValuesLists()[1], &series.YValues());
-    EXPECT_EQ(series.XValues().Name(), QStringLiteral("X"));
-    EXPECT_EQ(series.YValues().Name(), QStringLiteral("Y"));
+    EXPECT_EQ(series.XValues().Name(), std::string("X"));
+    EXPECT_EQ(series.YValues().Name(), std::string("Y"));
     EXPECT_EQ(series.XValues().Order(), loAscending);
     EXPECT_EQ(series.YValues().Order(), loNone);
     EXPECT_EQ(series.FirstVisibleIndex(), -1);
@@ -70,18 +70,18 @@ TEST(Series, DefaultsAndValueLists)
 TEST(Series, MiddleInsertKeepsYColourAndLabelBesideTheirX)
 {
     TChartSeries series;
-    EXPECT_EQ(series.AddPoint(0, 10, QStringLiteral("first"), clRed), 0);
+    EXPECT_EQ(series.AddPoint(0, 10, std::string("first"), clRed), 0);
     EXPECT_EQ(series.AddPoint(2, 20), 1);
-    EXPECT_EQ(series.AddPoint(1, 15, QStringLiteral("mid"), clBlue), 1);
+    EXPECT_EQ(series.AddPoint(1, 15, std::string("mid"), clBlue), 1);
     ASSERT_EQ(series.PointCount(), 3);
     EXPECT_EQ(series.XValueAt(1), 1);
     EXPECT_EQ(YValues(series), (std::vector<double>{10, 15, 20}));
     EXPECT_EQ(series.PointColor(0), clRed);
     EXPECT_EQ(series.PointColor(1), clBlue);
     EXPECT_EQ(series.PointColor(2), clDefault); // the series colour, not chosen yet
-    EXPECT_EQ(series.PointLabel(0), QStringLiteral("first"));
-    EXPECT_EQ(series.PointLabel(1), QStringLiteral("mid"));
-    EXPECT_EQ(series.PointLabel(2), QString());
+    EXPECT_EQ(series.PointLabel(0), std::string("first"));
+    EXPECT_EQ(series.PointLabel(1), std::string("mid"));
+    EXPECT_EQ(series.PointLabel(2), std::string());
 }
 
 TEST(Series, EqualXKeepAddingOrderAndYFollowsX)
@@ -121,7 +121,7 @@ TEST(Series, PointColoursFollowTheSeriesColourUntilSetOwn)
     TChartSeries series;
     series.SetSeriesColor(clGreen);
     series.AddPoint(0, 0);
-    series.AddPoint(1, 0, QString(), clRed);
+    series.AddPoint(1, 0, std::string(), clRed);
     series.AddNullPoint(2, 0);
     EXPECT_EQ(series.PointColor(0), clGreen);
     EXPECT_EQ(series.PointColor(1), clRed);
@@ -146,15 +146,15 @@ TEST(Series, PointColoursFollowTheSeriesColourUntilSetOwn)
 TEST(Series, SequentialAndNullPoints)
 {
     TChartSeries series;
-    EXPECT_EQ(series.AddSequentialPoint(7, QStringLiteral("a")), 0);
+    EXPECT_EQ(series.AddSequentialPoint(7, std::string("a")), 0);
     EXPECT_EQ(series.AddSequentialPoint(9), 1);
-    EXPECT_EQ(series.AddNullValue(QStringLiteral("gap")), 2);
+    EXPECT_EQ(series.AddNullValue(std::string("gap")), 2);
     EXPECT_EQ(series.XValueAt(1), 1);
     EXPECT_EQ(series.YValueAt(1), 9);
     EXPECT_EQ(series.XValueAt(2), 2);
     EXPECT_EQ(series.YValueAt(2), 0);
     EXPECT_TRUE(series.IsNullPoint(2));
-    EXPECT_EQ(series.PointLabel(2), QStringLiteral("gap"));
+    EXPECT_EQ(series.PointLabel(2), std::string("gap"));
 }
 
 TEST(Series, RefusedAddStoresAndTellsNothing)
@@ -186,7 +186,7 @@ TEST(Series, AfterAddSeesTheStoredPointAndItsFailureReachesTheCaller)
     series.OnAfterAdd = [&](TChartSeries& sender, int index) {
         reported = index;
         EXPECT_EQ(sender.YValueAt(index), 7);
-        throw ChartException(QStringLiteral("stop"));
+        throw ChartException(std::string("stop"));
     };
     EXPECT_THROW(series.AddPoint(-1, 7), ChartException);
     EXPECT_EQ(reported, 0);
@@ -196,42 +196,42 @@ TEST(Series, AfterAddSeesTheStoredPointAndItsFailureReachesTheCaller)
 TEST(Series, DeleteAndSwapMoveWholePoints)
 {
     TChartSeries series;
-    series.AddPoint(0, 10, QStringLiteral("a"), clRed);
-    series.AddPoint(1, 11, QString(), clGreen);
-    series.AddPoint(2, 12, QStringLiteral("c"), clBlue);
+    series.AddPoint(0, 10, std::string("a"), clRed);
+    series.AddPoint(1, 11, std::string(), clGreen);
+    series.AddPoint(2, 12, std::string("c"), clBlue);
 
     series.SwapPoints(0, 2);
     EXPECT_EQ(series.XValueAt(0), 2);
     EXPECT_EQ(series.YValueAt(0), 12);
     EXPECT_EQ(series.PointColor(0), clBlue);
-    EXPECT_EQ(series.PointLabel(0), QStringLiteral("c"));
-    EXPECT_EQ(series.PointLabel(2), QStringLiteral("a"));
+    EXPECT_EQ(series.PointLabel(0), std::string("c"));
+    EXPECT_EQ(series.PointLabel(2), std::string("a"));
 
     series.DeletePoint(1);
     EXPECT_EQ(series.PointCount(), 2);
     EXPECT_EQ(YValues(series), (std::vector<double>{12, 10}));
     EXPECT_EQ(series.PointColor(1), clRed);
-    EXPECT_EQ(series.PointLabel(1), QStringLiteral("a"));
+    EXPECT_EQ(series.PointLabel(1), std::string("a"));
     EXPECT_EQ(series.MaxY(), 12);
 }
 
 TEST(Series, IndexErrorsLeaveTheSeriesUnchanged)
 {
     TChartSeries series;
-    series.AddPoint(0, 10, QStringLiteral("a"), clRed);
+    series.AddPoint(0, 10, std::string("a"), clRed);
     series.AddPoint(1, 11);
     const auto expectUnchanged = [&] {
         EXPECT_EQ(series.PointCount(), 2);
         EXPECT_EQ(YValues(series), (std::vector<double>{10, 11}));
         EXPECT_EQ(series.PointColor(0), clRed);
-        EXPECT_EQ(series.PointLabel(0), QStringLiteral("a"));
+        EXPECT_EQ(series.PointLabel(0), std::string("a"));
     };
     const auto expectError = [&](int index, auto action) {
         try {
             action();
             ADD_FAILURE() << "no error for " << index;
         } catch (const ListIndexError& error) {
-            EXPECT_EQ(error.Message(), QStringLiteral("List index out of bounds (%1)").arg(index));
+            EXPECT_EQ(error.Message(), "List index out of bounds (" + std::to_string(index) + ")");
         }
         expectUnchanged();
     };
@@ -247,14 +247,14 @@ TEST(Series, ClearPointsEmptiesEverythingThenTellsTheHandler)
     TCustomAxisPanel chart;
     TChartSeries series;
     series.SetParentChart(&chart);
-    series.AddPoint(0, 1, QStringLiteral("a"), clRed);
+    series.AddPoint(0, 1, std::string("a"), clRed);
     int pointsSeenByHandler = -1;
     series.OnClearValues = [&](TChartSeries& sender) { pointsSeenByHandler = sender.PointCount(); };
     RepaintCounter repaints(chart);
     series.ClearPoints();
     EXPECT_EQ(pointsSeenByHandler, 0);
     EXPECT_EQ(repaints.Count(), 1);
-    EXPECT_EQ(series.PointLabel(0), QString());
+    EXPECT_EQ(series.PointLabel(0), std::string());
     EXPECT_EQ(series.PointColor(0), series.SeriesColor());
     EXPECT_EQ(series.MaxX(), 0);
 
@@ -276,15 +276,15 @@ TEST(Series, SettersRequestARepaintOnlyForRealChanges)
     series.SetActive(true);
     series.SetSeriesColor(clRed);
     series.SetShowInLegend(true);
-    series.SetTitle(QString());
-    series.SetValueFormat(QStringLiteral("#,##0.###"));
-    series.SetPercentFormat(QStringLiteral("##0.## %"));
+    series.SetTitle(std::string());
+    series.SetValueFormat(std::string("#,##0.###"));
+    series.SetPercentFormat(std::string("##0.## %"));
     series.SetHorizAxis(aBottomAxis);
     series.SetColorEachPoint(false);
     series.SetCursor(3);
     EXPECT_EQ(repaints.Count(), 0);
 
-    series.SetTitle(QStringLiteral("run 1"));
+    series.SetTitle(std::string("run 1"));
     series.SetSeriesColor(clBlue);
     series.SetActive(false);
     series.Marks().SetVisible(true);
@@ -431,12 +431,12 @@ TEST_F(SeriesTest, VisibleRangeOnAnInvertedAxis)
 TEST_F(SeriesTest, DependentSeriesFollowTheirSource)
 {
     TChartSeries* source = MakeAttached();
-    source->AddPoint(0, 1, QStringLiteral("a"));
+    source->AddPoint(0, 1, std::string("a"));
     TChartSeries* copy = MakeAttached();
     copy->SetDataSource(source);
     EXPECT_EQ(source->Dependents(), (std::vector<TChartSeries*>{copy}));
     EXPECT_EQ(YValues(*copy), (std::vector<double>{1}));
-    EXPECT_EQ(copy->PointLabel(0), QStringLiteral("a"));
+    EXPECT_EQ(copy->PointLabel(0), std::string("a"));
 
     source->AddPoint(1, 2);
     source->AddPoint(0.5, 3);
@@ -464,7 +464,7 @@ TEST_F(SeriesTest, DataSourcesNeedAChartAndMayNotFormACircle)
         loose.SetDataSource(a);
         FAIL();
     } catch (const ChartException& error) {
-        EXPECT_EQ(error.Message(), QStringLiteral("No ParentChart to validate DataSource"));
+        EXPECT_EQ(error.Message(), std::string("No ParentChart to validate DataSource"));
     }
     TChartSeries* b = MakeAttached();
     TChartSeries* c = MakeAttached();
@@ -474,7 +474,7 @@ TEST_F(SeriesTest, DataSourcesNeedAChartAndMayNotFormACircle)
         a->SetDataSource(c);
         FAIL();
     } catch (const ChartException& error) {
-        EXPECT_EQ(error.Message(), QStringLiteral("Circular Series dependences are not allowed"));
+        EXPECT_EQ(error.Message(), std::string("Circular Series dependences are not allowed"));
     }
     EXPECT_THROW(a->SetDataSource(a), ChartException);
     EXPECT_EQ(a->DataSource(), nullptr);
@@ -508,7 +508,7 @@ TEST_F(SeriesTest, DestroyingASeriesClearsItThenDetachesIt)
 TEST_F(SeriesTest, AFailingClearHandlerDoesNotStopTheDestruction)
 {
     TChartSeries* series = MakeAttached();
-    series->OnClearValues = [](TChartSeries&) { throw ChartException(QStringLiteral("no")); };
+    series->OnClearValues = [](TChartSeries&) { throw ChartException(std::string("no")); };
     delete series;
     EXPECT_EQ(chart.NumberOfSeries(), 0);
 }

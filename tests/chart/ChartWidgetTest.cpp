@@ -1,5 +1,5 @@
 // The chart control as a real widget under the offscreen platform.
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "chart/ChartCanvas.h"
 #include "chart/FastLineSeries.h"
 #include "platform/Exceptions.h"
@@ -16,7 +16,7 @@ TEST(ChartWidget, SeveralRequestsGiveOnePaint)
     ASSERT_EQ(shown.renders, 1);
     for (int i = 0; i < 5; ++i)
         shown.chart->RequestRepaint();
-    shown.chart->Title().SetText({QStringLiteral("Other")});
+    shown.chart->Title().SetText({std::string("Other")});
     ShownChart::Settle();
     EXPECT_EQ(shown.renders, 2);
     EXPECT_FALSE(shown.chart->PictureStale());
@@ -83,7 +83,7 @@ TEST(ChartWidget, APaintFailureIsReportedAndTheWindowKeepsItsPicture)
     ShownChart shown;
     QString reported;
     shown.chart->OnPaintError = [&](const std::exception& error) { reported = QString::fromUtf8(error.what()); };
-    shown.chart->OnBeforeDrawSeries = [](TCustomAxisPanel&) { throw KyvadloError(QStringLiteral("broken")); };
+    shown.chart->OnBeforeDrawSeries = [](TCustomAxisPanel&) { throw KyvadloError(std::string("broken")); };
     shown.chart->RequestRepaint();
     ShownChart::Settle();
     EXPECT_EQ(reported, QStringLiteral("broken"));

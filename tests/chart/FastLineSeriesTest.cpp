@@ -33,6 +33,14 @@ QImage DrawAlone(ConfiguredChart& configured, TFastLineSeries& series, DrawMode 
     return configured.window.copy();
 }
 
+// A line that draws its own way, through DrawAllPoints: here it only counts.
+class OwnWayLine : public TFastLineSeries {
+public:
+    void DrawAllPoints() override { ++drawn; }
+    TFastLineSeries* StripLine() override { return nullptr; }
+    int drawn = 0;
+};
+
 } // namespace
 
 TEST(FastLineSeries, LinePenAndSeriesColourStayEqual)
@@ -274,4 +282,29 @@ TEST(FastLineSeries, LeavingOutCoveredSegmentsKeepsThePicture)
         configured.chart.RequestRepaint();
         EXPECT_EQ(configured.Paint(), left) << "clip " << clip;
     }
+}
+
+TEST(FastLineSeries, ALineDrawnItsOwnWayHidesNothingOfTheSeriesBeforeIt)
+{
+    const std::vector<QPointF> pendulum = PendulumRun(10, 1200);
+    const auto redPixels = [&](bool ownWayOnTop) {
+        ConfiguredChart configured;
+        configured.SetStartRanges();
+        configured.AddSeries(clRed, pendulum);
+        auto* own = new OwnWayLine;
+        if (ownWayOnTop) {
+            own->SetSeriesColor(clBlue);
+            for (const QPointF& p : pendulum)
+                own->AddPoint(p.x(), p.y());
+            own->SetParentChart(&configured.chart);
+        }
+        const int red = CountColor(configured.Paint(), Drawn(clRed));
+        EXPECT_EQ(own->drawn, ownWayOnTop ? 1 : 0);
+        if (!ownWayOnTop)
+            delete own;
+        return red;
+    };
+    const int alone = redPixels(false);
+    EXPECT_GT(alone, 2000);
+    EXPECT_EQ(redPixels(true), alone) << "the line on top drew nothing, so all of the red line shows";
 }

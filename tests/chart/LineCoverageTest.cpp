@@ -1,5 +1,6 @@
 #include "chart/LineCoverage.h"
 #include "platform/RasterDirect.h"
+#include "platform/qt/QtPixels.h"
 
 #include <QImage>
 
@@ -84,7 +85,8 @@ TEST(LineCoverage, WideLinesAreCoveredOnlyWhenTheWriterSetTheirPixelsAlready)
             const std::size_t earlier = static_cast<std::size_t>(i) * 7 % std::max<std::size_t>(lines.size(), 1);
             const auto [from, to] = i % 3 == 2 ? lines[earlier] : std::pair{a, b};
             QImage candidate = drawn.copy();
-            platform::raster::DirectLineWriter(candidate, box, 0, width).Line(from, to);
+            platform::PixelBuffer pixels = platform::qt::BorrowPixels(candidate);
+            platform::raster::DirectLineWriter(pixels, box, 0, width).Line(from, to);
             if (coverage.Covers(from, to)) {
                 ++covered;
                 ASSERT_EQ(candidate, drawn) << "width " << width << ", line " << i;

@@ -6,20 +6,20 @@
 
 namespace {
 
-const QString defaultFormat = QStringLiteral("#,##0.###");
-const TNumberSeparators english{QLatin1Char('.'), QLatin1Char(',')};
+const std::string defaultFormat = std::string("#,##0.###");
+const TNumberSeparators english{".", ","};
 
 struct Case {
     double value;
     const char* text;
 };
 
-void ExpectFormats(const QString& format, std::initializer_list<Case> cases,
+void ExpectFormats(const std::string& format, std::initializer_list<Case> cases,
     const TNumberSeparators& separators = english)
 {
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << format.toStdString() << " of " << c.value);
-        EXPECT_EQ(FormatNumber(format, c.value, separators).toStdString(), c.text);
+        SCOPED_TRACE(testing::Message() << format << " of " << c.value);
+        EXPECT_EQ(FormatNumber(format, c.value, separators), c.text);
     }
 }
 
@@ -63,11 +63,11 @@ TEST(NumberFormat, DefaultFormatGroupsThousandsAndNeverWritesMinusZero)
 
 TEST(NumberFormat, LocaleSeparatorsReplaceThePointAndTheComma)
 {
-    const TNumberSeparators czech{QLatin1Char(','), QChar(0x00A0)};
-    EXPECT_EQ(FormatNumber(defaultFormat, 1234.5, czech), QStringLiteral("1\u00A0234,5"));
-    EXPECT_EQ(FormatNumber(defaultFormat, -0.25, czech), QStringLiteral("-0,25"));
-    const TNumberSeparators german{QLatin1Char(','), QLatin1Char('.')};
-    EXPECT_EQ(FormatNumber(defaultFormat, 1234567.125, german), QStringLiteral("1.234.567,125"));
+    const TNumberSeparators czech{",", "\u00A0"};
+    EXPECT_EQ(FormatNumber(defaultFormat, 1234.5, czech), std::string("1\u00A0234,5"));
+    EXPECT_EQ(FormatNumber(defaultFormat, -0.25, czech), std::string("-0,25"));
+    const TNumberSeparators german{",", "."};
+    EXPECT_EQ(FormatNumber(defaultFormat, 1234567.125, german), std::string("1.234.567,125"));
 }
 
 TEST(NumberFormat, HugeValuesInfinitiesAndNaNUseTheGeneralFormat)
@@ -84,50 +84,50 @@ TEST(NumberFormat, HugeValuesInfinitiesAndNaNUseTheGeneralFormat)
         {-infinity, "-INF"},
         {std::numeric_limits<double>::quiet_NaN(), "NAN"},
     });
-    const TNumberSeparators czech{QLatin1Char(','), QLatin1Char(' ')};
-    EXPECT_EQ(FormatNumber(defaultFormat, 1.5e20, czech), QStringLiteral("1,5E20"));
+    const TNumberSeparators czech{",", " "};
+    EXPECT_EQ(FormatNumber(defaultFormat, 1.5e20, czech), std::string("1,5E20"));
 }
 
 TEST(NumberFormat, OtherFormatStrings)
 {
-    ExpectFormats(QStringLiteral("0.00"), {{3.14159, "3.14"}, {2, "2.00"}, {-0.001, "0.00"}, {-0.005, "-0.01"}});
-    ExpectFormats(QStringLiteral("000"), {{7, "007"}, {1234, "1234"}});
-    ExpectFormats(QStringLiteral("#.##"), {{0.5, ".5"}, {12.5, "12.5"}, {3, "3"}});
-    ExpectFormats(QStringLiteral("#"), {{0, ""}, {0.4, ""}, {42.5, "43"}});
-    ExpectFormats(QStringLiteral("0.0#"), {{1.5, "1.5"}, {1.25, "1.25"}, {1.256, "1.26"}, {1, "1.0"}});
-    ExpectFormats(QStringLiteral("#,##0 'kg'"), {{1500, "1,500 kg"}, {-2, "-2 kg"}});
-    ExpectFormats(QStringLiteral("\"t = \"0.0\" s\""), {{1.25, "t = 1.3 s"}});
-    ExpectFormats(QStringLiteral("0.00E+00"), {{12345, "1.23E+04"}, {-0.00012345, "-1.23E-04"}, {9.999, "1.00E+01"},
+    ExpectFormats(std::string("0.00"), {{3.14159, "3.14"}, {2, "2.00"}, {-0.001, "0.00"}, {-0.005, "-0.01"}});
+    ExpectFormats(std::string("000"), {{7, "007"}, {1234, "1234"}});
+    ExpectFormats(std::string("#.##"), {{0.5, ".5"}, {12.5, "12.5"}, {3, "3"}});
+    ExpectFormats(std::string("#"), {{0, ""}, {0.4, ""}, {42.5, "43"}});
+    ExpectFormats(std::string("0.0#"), {{1.5, "1.5"}, {1.25, "1.25"}, {1.256, "1.26"}, {1, "1.0"}});
+    ExpectFormats(std::string("#,##0 'kg'"), {{1500, "1,500 kg"}, {-2, "-2 kg"}});
+    ExpectFormats(std::string("\"t = \"0.0\" s\""), {{1.25, "t = 1.3 s"}});
+    ExpectFormats(std::string("0.00E+00"), {{12345, "1.23E+04"}, {-0.00012345, "-1.23E-04"}, {9.999, "1.00E+01"},
                                                 {0, "0.00E+00"}});
-    ExpectFormats(QStringLiteral("0.0e-0"), {{0.00012345, "1.2e-4"}, {250, "2.5e2"}});
+    ExpectFormats(std::string("0.0e-0"), {{0.00012345, "1.2e-4"}, {250, "2.5e2"}});
 }
 
 TEST(NumberFormat, SectionsForNegativeAndZeroValues)
 {
-    const QString format = QStringLiteral("0.0;(0.0);'zero'");
+    const std::string format = std::string("0.0;(0.0);'zero'");
     ExpectFormats(format, {{3, "3.0"}, {-2.5, "(2.5)"}, {0.01, "zero"}, {-0.01, "zero"}});
     // An empty negative section falls back to the first, with a sign.
-    ExpectFormats(QStringLiteral("0.0;;-"), {{-2.5, "-2.5"}, {0, "-"}});
+    ExpectFormats(std::string("0.0;;-"), {{-2.5, "-2.5"}, {0, "-"}});
 }
 
 TEST(NumberFormat, EmptyFormatAndTheGeneralFormat)
 {
-    ExpectFormats(QString(), {{1.5, "1.5"}, {-1234567.25, "-1234567.25"}, {0, "0"}});
-    EXPECT_EQ(FormatGeneral(0.0001, 15, QLatin1Char('.')), QStringLiteral("0.0001"));
-    EXPECT_EQ(FormatGeneral(0.00001, 15, QLatin1Char('.')), QStringLiteral("1E-5"));
-    EXPECT_EQ(FormatGeneral(-0.1, 15, QLatin1Char(',')), QStringLiteral("-0,1"));
-    EXPECT_EQ(FormatGeneral(123456789012345.0, 15, QLatin1Char('.')), QStringLiteral("123456789012345"));
-    EXPECT_EQ(FormatGeneral(1234567890123456.0, 15, QLatin1Char('.')), QStringLiteral("1.23456789012346E15"));
-    EXPECT_EQ(FormatGeneral(0.1 + 0.2, 15, QLatin1Char('.')), QStringLiteral("0.3"));
+    ExpectFormats(std::string(), {{1.5, "1.5"}, {-1234567.25, "-1234567.25"}, {0, "0"}});
+    EXPECT_EQ(FormatGeneral(0.0001, 15, "."), std::string("0.0001"));
+    EXPECT_EQ(FormatGeneral(0.00001, 15, "."), std::string("1E-5"));
+    EXPECT_EQ(FormatGeneral(-0.1, 15, ","), std::string("-0,1"));
+    EXPECT_EQ(FormatGeneral(123456789012345.0, 15, "."), std::string("123456789012345"));
+    EXPECT_EQ(FormatGeneral(1234567890123456.0, 15, "."), std::string("1.23456789012346E15"));
+    EXPECT_EQ(FormatGeneral(0.1 + 0.2, 15, "."), std::string("0.3"));
 }
 
 // One format writes the labels of many paints: a value written again, after
 // other separators or many other values, has the text it has on its own.
 TEST(NumberFormat, AFormatWritesEveryValueAsOnItsOwnAcrossSeparatorsAndManyValues)
 {
-    const TNumberFormat format(QStringLiteral("#,##0.###;(#,##0.###)"));
+    const TNumberFormat format(std::string("#,##0.###;(#,##0.###)"));
     const TNumberSeparators point;
-    const TNumberSeparators czech{QLatin1Char(','), QChar(0x00A0)};
+    const TNumberSeparators czech{",", "\u00A0"};
     for (int round = 0; round < 3; ++round) {
         for (int i = -600; i <= 600; i += 7) {
             const double value = i * 12.3456;
@@ -135,6 +135,6 @@ TEST(NumberFormat, AFormatWritesEveryValueAsOnItsOwnAcrossSeparatorsAndManyValue
                 ASSERT_EQ(format.Write(value, separators), FormatNumber(format.Text(), value, separators)) << value;
         }
     }
-    EXPECT_EQ(format.Write(1234.5, czech), QStringLiteral("1\u00A0234,5"));
-    EXPECT_EQ(format.Write(1234.5, point), QStringLiteral("1,234.5"));
+    EXPECT_EQ(format.Write(1234.5, czech), std::string("1\u00A0234,5"));
+    EXPECT_EQ(format.Write(1234.5, point), std::string("1,234.5"));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/Chart.h"
 #include "chart/FastLineSeries.h"
+#include "chart/qt/Chart.h"
 #include "tests/chart/ChartPaintTestSupport.h"
 
 #include <QCoreApplication>
@@ -16,7 +16,7 @@ public:
         : chart(std::make_unique<TChart>())
     {
         chart->resize(ConfiguredChart::width, ConfiguredChart::height);
-        ConfigureAsMainWindowChart(*chart);
+        runchart::ConfigureRunChart(*chart);
         chart->OnAfterDraw = [this](TCustomAxisPanel&) { ++renders; };
         chart->show();
         Settle();

@@ -34,7 +34,7 @@ void ExpectIndexError(TChartValueList& list, int index, Action action)
         action();
         FAIL() << "no error for index " << index;
     } catch (const ListIndexError& error) {
-        EXPECT_EQ(error.Message(), QStringLiteral("List index out of bounds (%1)").arg(index));
+        EXPECT_EQ(error.Message(), "List index out of bounds (" + std::to_string(index) + ")");
     }
     EXPECT_EQ(Values(list), before);
 }
@@ -43,7 +43,7 @@ void ExpectIndexError(TChartValueList& list, int index, Action action)
 
 TEST(ValueList, AscendingOrderPutsEqualValuesAfterTheStoredOnes)
 {
-    TChartValueList list(nullptr, QStringLiteral("X"));
+    TChartValueList list(nullptr, std::string("X"));
     list.SetOrder(loAscending);
     EXPECT_EQ(list.AddInOrder(1), 0);
     EXPECT_EQ(list.AddInOrder(3), 1);
@@ -56,7 +56,7 @@ TEST(ValueList, AscendingOrderPutsEqualValuesAfterTheStoredOnes)
 
 TEST(ValueList, DescendingAndUnorderedLists)
 {
-    TChartValueList descending(nullptr, QStringLiteral("X"));
+    TChartValueList descending(nullptr, std::string("X"));
     descending.SetOrder(loDescending);
     EXPECT_EQ(descending.AddInOrder(5), 0);
     EXPECT_EQ(descending.AddInOrder(1), 1);
@@ -65,7 +65,7 @@ TEST(ValueList, DescendingAndUnorderedLists)
     EXPECT_EQ(descending.AddInOrder(9), 0);
     EXPECT_EQ(Values(descending), (std::vector<double>{9, 5, 3, 3, 1}));
 
-    TChartValueList unordered(nullptr, QStringLiteral("Y"));
+    TChartValueList unordered(nullptr, std::string("Y"));
     EXPECT_EQ(unordered.AddInOrder(5), 0);
     EXPECT_EQ(unordered.AddInOrder(1), 1);
     EXPECT_EQ(Values(unordered), (std::vector<double>{5, 1}));
@@ -73,7 +73,7 @@ TEST(ValueList, DescendingAndUnorderedLists)
 
 TEST(ValueList, OrderChangesOnlyWhereLaterValuesGo)
 {
-    TChartValueList list(nullptr, QStringLiteral("Y"));
+    TChartValueList list(nullptr, std::string("Y"));
     Fill(list, {3, 1, 2});
     list.SetOrder(loAscending);
     EXPECT_EQ(Values(list), (std::vector<double>{3, 1, 2}));
@@ -82,7 +82,7 @@ TEST(ValueList, OrderChangesOnlyWhereLaterValuesGo)
 
 TEST(ValueList, MultiplierScalesReadsAndStatisticsButNotStorageOrOrdering)
 {
-    TChartValueList list(nullptr, QStringLiteral("X"));
+    TChartValueList list(nullptr, std::string("X"));
     list.SetOrder(loAscending);
     list.AddInOrder(1);
     list.AddInOrder(-2);
@@ -107,7 +107,7 @@ TEST(ValueList, MultiplierScalesReadsAndStatisticsButNotStorageOrOrdering)
 
 TEST(ValueList, StatisticsAreRecomputedAfterEveryKindOfChange)
 {
-    TChartValueList list(nullptr, QStringLiteral("Y"));
+    TChartValueList list(nullptr, std::string("Y"));
     EXPECT_TRUE(list.StatisticsDirty());
     EXPECT_EQ(list.LowestValue(), 0);
     EXPECT_EQ(list.HighestValue(), 0);
@@ -134,14 +134,14 @@ TEST(ValueList, StatisticsAreRecomputedAfterEveryKindOfChange)
 
 TEST(ValueList, RotateMovesTheFirstValueToTheEndAndKeepsTheStatistics)
 {
-    TChartValueList list(nullptr, QStringLiteral("Y"));
+    TChartValueList list(nullptr, std::string("Y"));
     Fill(list, {1, 2, 3});
     EXPECT_EQ(list.HighestValue(), 3);
     list.RotateValues();
     EXPECT_EQ(Values(list), (std::vector<double>{2, 3, 1}));
     EXPECT_FALSE(list.StatisticsDirty());
 
-    TChartValueList empty(nullptr, QStringLiteral("Y"));
+    TChartValueList empty(nullptr, std::string("Y"));
     empty.RotateValues();
     EXPECT_EQ(empty.ValueCount(), 0);
 }
@@ -150,7 +150,7 @@ TEST(ValueList, StatisticsReadBeforeARotationAreThoseOfTheOldOrder)
 {
     // Added in this order the ones vanish in the rounding; after the
     // rotation they would not.
-    TChartValueList sums(nullptr, QStringLiteral("Y"));
+    TChartValueList sums(nullptr, std::string("Y"));
     Fill(sums, {1e16, 1, 1});
     EXPECT_EQ(sums.HighestValue(), 1e16);
     sums.RotateValues();
@@ -158,7 +158,7 @@ TEST(ValueList, StatisticsReadBeforeARotationAreThoseOfTheOldOrder)
     EXPECT_EQ(sums.ValueSum(), 1e16);
 
     // Of equal extremes the first one counts: 0 before -0.
-    TChartValueList zeros(nullptr, QStringLiteral("Y"));
+    TChartValueList zeros(nullptr, std::string("Y"));
     Fill(zeros, {0.0, -0.0, 1});
     EXPECT_EQ(zeros.AbsoluteSum(), 1);
     zeros.RotateValues();
@@ -170,7 +170,7 @@ TEST(ValueList, StatisticsReadBeforeARotationAreThoseOfTheOldOrder)
 
 TEST(ValueList, IndexErrorsNameTheIndexAndChangeNothing)
 {
-    TChartValueList list(nullptr, QStringLiteral("Y"));
+    TChartValueList list(nullptr, std::string("Y"));
     Fill(list, {1, 2, 3});
     ExpectIndexError(list, 3, [&] { list.ValueAt(3); });
     ExpectIndexError(list, -1, [&] { list.ValueAt(-1); });
@@ -181,7 +181,7 @@ TEST(ValueList, IndexErrorsNameTheIndexAndChangeNothing)
     list.InsertAt(3, 4); // at the count: appends
     EXPECT_EQ(list.LastValue(), 4);
 
-    TChartValueList empty(nullptr, QStringLiteral("Y"));
+    TChartValueList empty(nullptr, std::string("Y"));
     ExpectIndexError(empty, -1, [&] { empty.LastValue(); });
 }
 
@@ -190,7 +190,7 @@ TEST(ValueList, SortByOrderSortsAscendingAndDescendingWithRepeatedValues)
     std::mt19937 random(7);
     std::uniform_int_distribution<int> value(0, 5);
     for (int round = 0; round < 200; ++round) {
-        TChartValueList list(nullptr, QStringLiteral("X"));
+        TChartValueList list(nullptr, std::string("X"));
         const int count = round % 17;
         for (int i = 0; i < count; ++i)
             list.InsertAt(i, value(random));
@@ -208,7 +208,7 @@ TEST(ValueList, SortByOrderSortsAscendingAndDescendingWithRepeatedValues)
 
 TEST(ValueList, SortByOrderLeavesAnUnorderedListAlone)
 {
-    TChartValueList list(nullptr, QStringLiteral("Y"));
+    TChartValueList list(nullptr, std::string("Y"));
     Fill(list, {3, 1, 2});
     list.SortByOrder();
     EXPECT_EQ(Values(list), (std::vector<double>{3, 1, 2}));
@@ -216,18 +216,18 @@ TEST(ValueList, SortByOrderLeavesAnUnorderedListAlone)
 
 TEST(ValueList, AssignCopiesSettingsButNotValues)
 {
-    TChartValueList source(nullptr, QStringLiteral("Y"));
+    TChartValueList source(nullptr, std::string("Y"));
     Fill(source, {1, 2});
     source.SetOrder(loDescending);
     source.SetDateTime(true);
     source.SetMultiplier(3);
-    source.SetValueSource(QStringLiteral("Field"));
-    TChartValueList target(nullptr, QStringLiteral("Y"));
+    source.SetValueSource(std::string("Field"));
+    TChartValueList target(nullptr, std::string("Y"));
     Fill(target, {5});
     target.Assign(source);
     EXPECT_EQ(target.Order(), loDescending);
     EXPECT_TRUE(target.DateTime());
     EXPECT_EQ(target.Multiplier(), 3);
-    EXPECT_EQ(target.ValueSource(), QStringLiteral("Field"));
+    EXPECT_EQ(target.ValueSource(), std::string("Field"));
     EXPECT_EQ(Values(target), (std::vector<double>{15}));
 }

@@ -129,7 +129,7 @@ TEST(JsonOutput, StringsAreEscaped)
     writer.BeginDocument();
     writer.BeginRun(0, {1, 2, 3});
     writer.AddSample({0, std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity(), -0.0});
-    writer.EndRun({1, 0.01, QStringLiteral("a \"quoted\"\\ message\twith\ncontrols")});
+    writer.EndRun({1, 0.01, std::string("a \"quoted\"\\ message\twith\ncontrols")});
     writer.EndDocument();
     out.Flush();
     const QJsonObject run = ParseJson(sink.text)["runs"].toArray()[0].toObject();

@@ -56,7 +56,7 @@ TEST(RunSummary, RunsWithoutAPeriodOrAnEnergyScale)
     EXPECT_TRUE(upright.energyDeviation.value);
 
     const RunSummary faulted = Summarize({0.8, 0.0, 10.0}, 100);
-    EXPECT_EQ(faulted.fault, QStringLiteral("Floating point division by zero"));
+    EXPECT_EQ(faulted.fault, std::string("Floating point division by zero"));
     EXPECT_EQ(faulted.points, 0);
     for (const Measure* m : {&faulted.amplitude, &faulted.measuredPeriod, &faulted.energyDeviation})
         EXPECT_EQ(m->reason, "no points recorded");

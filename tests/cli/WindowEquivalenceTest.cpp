@@ -3,7 +3,7 @@
 // number of passes.
 #include "CliTestSupport.h"
 
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "cli/RunPicture.h"
 #include "platform/NumberConversion.h"
 #include "runchart/RunChart.h"
@@ -31,7 +31,7 @@ struct FieldTexts {
 
 double Number(const std::string& text)
 {
-    return platform::TextToDouble(QString::fromStdString(text), QLatin1Char('.'));
+    return platform::TextToDouble(text, ".");
 }
 
 cli::RunInputs InputsOf(const FieldTexts& texts)
@@ -138,7 +138,7 @@ TEST_F(WindowAndProgram, AFaultEndsTheRunAtTheSamePointAsInTheWindow)
     ASSERT_LT(series.PointCount(), 1000);
 
     const cli_testing::SampleCollector program = cli_testing::Simulate(InputsOf(texts), 1000);
-    ASSERT_EQ(program.end.fault, QStringLiteral("Floating point overflow"));
+    ASSERT_EQ(program.end.fault, std::string("Floating point overflow"));
     ASSERT_EQ(program.samples.size(), static_cast<std::size_t>(series.PointCount()));
     EXPECT_EQ(program.end.points, series.PointCount());
     for (int i = 0; i < series.PointCount(); ++i) {

@@ -1,4 +1,4 @@
-#include "embedded/ContainerPainter.h"
+#include "embedded/qt/ContainerPainter.h"
 #include "embedded/EquationsPicture.h"
 #include "tests/embedded/InkScan.h"
 #include "tests/support/TestImages.h"
@@ -169,7 +169,7 @@ TEST(ContainerPainter, PictureLargerThanTheInteriorIsClipped)
 {
     // A single rule across the whole window: at 96 pixels per inch it spans
     // 433 pixels, far wider than the 157-pixel interior.
-    VectorPicture wide{QSize(100, 100), QSize(11451, 3207), {}, {PictureRule{0, 100, 40, 1}}};
+    VectorPicture wide{PictureSize{100, 100}, PictureSize{11451, 3207}, {}, {PictureRule{0, 100, 40, 1}}};
     const QImage image = renderPanel(&wide, 96);
     const int row = 2 + 48; // round(40 * 121 / 100)
     EXPECT_EQ(ink_scan::blackCount(image, QRect(2, row, 157, 1)), 157);

@@ -1,6 +1,6 @@
-#include "embedded/ContainerPainter.h"
+#include "embedded/qt/ContainerPainter.h"
 #include "embedded/EquationsPicture.h"
-#include "embedded/OleContainer.h"
+#include "embedded/qt/OleContainer.h"
 #include "tests/embedded/InkScan.h"
 #include "tests/support/TestImages.h"
 

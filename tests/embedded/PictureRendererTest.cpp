@@ -1,5 +1,5 @@
 #include "embedded/EquationsPicture.h"
-#include "embedded/PictureRenderer.h"
+#include "embedded/qt/PictureRenderer.h"
 #include "tests/embedded/InkScan.h"
 
 #include <QFontInfo>
@@ -39,12 +39,12 @@ TEST(PictureRenderer, RoundingGoesToTheNearestIntegerHalvesToEven)
 
 TEST(PictureRenderer, PictureSizeFollowsThePixelDensity)
 {
-    const QSize extent = EquationsPicture().extent;
+    const PictureSize extent = EquationsPicture().extent;
     EXPECT_EQ(PictureSizeInPixels(extent, 96, 96), QSize(433, 121));
     EXPECT_EQ(PictureSizeInPixels(extent, 120, 120), QSize(541, 152));
     // Width and height take their own density.
     EXPECT_EQ(PictureSizeInPixels(extent, 120, 96), QSize(541, 121));
-    EXPECT_EQ(PictureSizeInPixels(QSize(0, 0), 96, 96), QSize(0, 0));
+    EXPECT_EQ(PictureSizeInPixels(PictureSize{0, 0}, 96, 96), QSize(0, 0));
 }
 
 TEST(PictureRenderer, MappingScalesAndOffsetsEachAxis)
@@ -70,7 +70,7 @@ TEST(PictureRenderer, NothingIsDrawnWithoutAWindowOrATarget)
     {
         QPainter painter(&image);
         DrawVectorPicture(painter, picture, QRect(0, 0, 0, 0));
-        picture.window = QSize(0, 0);
+        picture.window = PictureSize{0, 0};
         DrawVectorPicture(painter, picture, image.rect());
     }
     EXPECT_EQ(ink_scan::blackCount(image, image.rect()), 0);
@@ -79,7 +79,7 @@ TEST(PictureRenderer, NothingIsDrawnWithoutAWindowOrATarget)
 TEST(PictureRenderer, RuleCoversItsMappedSpanAndPenWidth)
 {
     // Window 100 x 100 onto 200 x 100 pixels at (4, 6): x doubles, y stays.
-    const VectorPicture picture{QSize(100, 100), QSize(), {}, {PictureRule{60, 10, 50, 10}}};
+    const VectorPicture picture{PictureSize{100, 100}, PictureSize{}, {}, {PictureRule{60, 10, 50, 10}}};
     QImage image = whiteImage(QSize(220, 120));
     {
         QPainter painter(&image);
@@ -91,7 +91,7 @@ TEST(PictureRenderer, RuleCoversItsMappedSpanAndPenWidth)
     EXPECT_EQ(ink_scan::blackCount(image, image.rect()), 100 * 10);
 
     // A pen thinner than a pixel still draws one pixel.
-    const VectorPicture thin{QSize(1000, 1000), QSize(), {}, {PictureRule{0, 500, 500, 2}}};
+    const VectorPicture thin{PictureSize{1000, 1000}, PictureSize{}, {}, {PictureRule{0, 500, 500, 2}}};
     QImage thinImage = whiteImage(QSize(100, 100));
     {
         QPainter painter(&thinImage);
@@ -103,7 +103,7 @@ TEST(PictureRenderer, RuleCoversItsMappedSpanAndPenWidth)
 TEST(PictureRenderer, GlyphSitsOnItsBaselineAtTheMappedEmHeight)
 {
     // Window 200 x 200 onto 100 x 100 pixels: an em of 80 units is 40 pixels.
-    const VectorPicture picture{QSize(200, 200), QSize(), {PictureGlyph{U'H', GlyphSlant::Upright, 40, 160, 80}}, {}};
+    const VectorPicture picture{PictureSize{200, 200}, PictureSize{}, {PictureGlyph{U'H', GlyphSlant::Upright, 40, 160, 80}}, {}};
     QImage image = whiteImage(QSize(110, 110));
     {
         QPainter painter(&image);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 using model::ChartDegrees;
 using model::PendulumState;
@@ -15,19 +16,19 @@ using model_testing::startedPendulum;
 namespace {
 
 // The message of the fault one step raises, empty when it raises none.
-QString faultOfStep(PendulumState& state)
+std::string faultOfStep(PendulumState& state)
 {
     try {
         state.AdvanceStep();
-        return QString();
+        return {};
     } catch (const KyvadloError& error) {
         return error.Message();
     }
 }
 
-const QString divisionByZero = QStringLiteral("Floating point division by zero");
-const QString invalidOperation = QStringLiteral("Invalid floating point operation");
-const QString overflow = QStringLiteral("Floating point overflow");
+const std::string divisionByZero = "Floating point division by zero";
+const std::string invalidOperation = "Invalid floating point operation";
+const std::string overflow = "Floating point overflow";
 
 } // namespace
 
@@ -102,7 +103,7 @@ TEST(PendulumStep, EveryStoredValueIsCheckedForOverflow)
 TEST(PendulumStep, TinyResultsUnderflowSilently)
 {
     PendulumState state = startedPendulum(1e-300, 1e-10, 1e20);
-    EXPECT_EQ(faultOfStep(state), QString());
+    EXPECT_EQ(faultOfStep(state), "");
     EXPECT_EQ(std::fpclassify(state.Torque), FP_SUBNORMAL);
     EXPECT_EQ(state.Epsilon, 0.0);
 }

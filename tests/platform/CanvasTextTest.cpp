@@ -18,7 +18,7 @@ using testing_support::rgbAt;
 
 constexpr unsigned kWhite = 0xFFFFFF;
 constexpr unsigned kYellow = 0xFFFF00;
-const QString kText = QStringLiteral("Kyvadlo 15");
+const std::string kText = "Kyvadlo 15";
 
 // A white surface whose canvas starts with a clear brush: text without a box.
 struct Surface : canvas_testing::Surface {
@@ -63,11 +63,11 @@ TEST(CanvasFonts, PointSizesBecomePixelsAtTheFontsPixelsPerInch)
 TEST(CanvasText, MeasuresAdvanceAndAscentPlusDescent)
 {
     Canvas canvas;
-    const QFontMetrics metrics(platform::ToQFont(canvas.Font().Data()));
+    const QFontMetrics metrics(platform::qt::ToQFont(platform::TextFontOf(canvas.Font().Data())));
     EXPECT_EQ(canvas.TextHeight(kText), metrics.ascent() + metrics.descent());
-    EXPECT_EQ(canvas.TextHeight(QString()), canvas.TextHeight(QStringLiteral("W")));
-    EXPECT_EQ(canvas.TextWidth(kText), metrics.horizontalAdvance(kText));
-    EXPECT_EQ(canvas.TextWidth(QString()), 0);
+    EXPECT_EQ(canvas.TextHeight(std::string()), canvas.TextHeight("W"));
+    EXPECT_EQ(canvas.TextWidth(kText), metrics.horizontalAdvance(QString::fromStdString(kText)));
+    EXPECT_EQ(canvas.TextWidth(std::string()), 0);
     const int small = canvas.TextWidth(kText);
     canvas.Font().SetSize(16);
     EXPECT_GT(canvas.TextWidth(kText), small) << "a new size is measured at once";
@@ -87,9 +87,9 @@ TEST(CanvasText, IsPlacedByItsTopLeftCornerInTheFontColour)
     reference.fill(Qt::white);
     {
         QPainter painter(&reference);
-        painter.setFont(platform::ToQFont(s.canvas.Font().Data()));
+        painter.setFont(platform::qt::ToQFont(platform::TextFontOf(s.canvas.Font().Data())));
         painter.setPen(QColor(Qt::red));
-        painter.drawText(20, 30 + QFontMetrics(painter.font()).ascent(), kText);
+        painter.drawText(20, 30 + QFontMetrics(painter.font()).ascent(), QString::fromStdString(kText));
     }
     s.canvas.Unbind();
     EXPECT_EQ(s.image, reference);
@@ -216,11 +216,9 @@ TEST(CanvasText, RotatedTextKeepsAlignmentAndOpaqueCellInItsOwnDirection)
 // handles. Each text is written twice, the second time from the cache.
 TEST(CanvasText, TextFromItsShapedGlyphsHasThePixelsOfDrawText)
 {
-    const QStringList texts = {QStringLiteral("0"), QStringLiteral("-14"), QStringLiteral("1,234.567"),
-                               QStringLiteral("fi [°]"), QStringLiteral("t [s]"), QStringLiteral("Graf"),
-                               QStringLiteral("délka a [m]"), QStringLiteral("ŘŠŤŮŽ ěščřžýáíé"),
-                               QStringLiteral("Ω≈∑ 中文"), QStringLiteral("a\tb"), QStringLiteral(" W "),
-                               QString()};
+    const std::vector<std::string> texts = {"0",           "-14", "1,234.567", "fi [°]", "t [s]",
+                                            "Graf",        "délka a [m]", "ŘŠŤŮŽ ěščřžýáíé", "Ω≈∑ 中文",
+                                            "a\tb",        " W ", ""};
     struct Face {
         const char* name;
         int pixels;
@@ -233,23 +231,23 @@ TEST(CanvasText, TextFromItsShapedGlyphsHasThePixelsOfDrawText)
     for (const double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5}) {
         for (const Face& face : faces) {
             SCOPED_TRACE(QStringLiteral("%1 %2 px at %3").arg(QLatin1String(face.name)).arg(face.pixels).arg(ratio).toStdString());
-            canvas_testing::Surface drawn(160, 40 * texts.size(), kWhite, ratio);
+            canvas_testing::Surface drawn(160, 40 * static_cast<int>(texts.size()), kWhite, ratio);
             QImage expected = drawn.image.copy();
             drawn.canvas.Brush().SetStyle(bsClear);
-            drawn.canvas.Font().SetName(QLatin1String(face.name));
+            drawn.canvas.Font().SetName(face.name);
             drawn.canvas.Font().SetPixelHeight(face.pixels);
             drawn.canvas.Font().SetStyles(face.styles);
             drawn.canvas.Font().SetColor(clNavy);
             QPainter painter(&expected);
             painter.setRenderHint(QPainter::TextAntialiasing, false);
-            const QFont font = platform::ToQFont(drawn.canvas.Font().Data());
+            const QFont font = platform::qt::ToQFont(platform::TextFontOf(drawn.canvas.Font().Data()));
             painter.setFont(font);
             painter.setPen(QColor::fromRgb(ToRgb(clNavy)));
             const int ascent = QFontMetrics(font).ascent();
-            for (int i = 0; i < texts.size(); ++i) {
+            for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
                 for (const QPoint at : {QPoint(3, 40 * i + 1), QPoint(7, 40 * i + 19)}) {
                     drawn.canvas.TextOut(at.x(), at.y(), texts[i]);
-                    painter.drawText(at.x(), at.y() + ascent, texts[i]);
+                    painter.drawText(at.x(), at.y() + ascent, QString::fromStdString(texts[i]));
                 }
             }
             painter.end();

@@ -2,40 +2,38 @@
 
 #include "platform/Exceptions.h"
 
-#include <QLocale>
-
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <random>
 #include <string>
 
-using platform::DecimalSeparatorOf;
 using platform::TextToDouble;
 
 namespace {
 
-double convert(const QString& text, QChar separator = u'.')
+double convert(const std::string& text, const std::string& separator = ".")
 {
     return TextToDouble(text, separator);
 }
 
-bool refused(const QString& text, QChar separator = u'.')
+bool refused(const std::string& text, const std::string& separator = ".")
 {
     try {
         TextToDouble(text, separator);
         return false;
     } catch (const ConversionError& error) {
-        return error.Message() == QStringLiteral("'%1' is not a valid floating point value").arg(text);
+        return error.Message() == "'" + text + "' is not a valid floating point value";
     }
 }
 
-bool overflows(const QString& text)
+bool overflows(const std::string& text)
 {
     try {
-        TextToDouble(text, u'.');
+        TextToDouble(text, ".");
         return false;
     } catch (const FloatOverflow&) {
         return true;
@@ -56,37 +54,37 @@ double reference(const std::string& text)
 
 TEST(NumberConversion, AcceptsTheDocumentedForms)
 {
-    EXPECT_EQ(convert(QStringLiteral("0.8")), 0.8);
-    EXPECT_EQ(convert(QStringLiteral("10")), 10.0);
-    EXPECT_EQ(convert(QStringLiteral("  0.05   ")), 0.05);
-    EXPECT_EQ(convert(QStringLiteral("+7")), 7.0);
-    EXPECT_EQ(convert(QStringLiteral("-7")), -7.0);
-    EXPECT_EQ(convert(QStringLiteral("5.")), 5.0);
-    EXPECT_EQ(convert(QStringLiteral(".5")), 0.5);
-    EXPECT_EQ(convert(QStringLiteral("-.5")), -0.5);
-    EXPECT_EQ(convert(QStringLiteral("000123.4500")), 123.45);
-    EXPECT_EQ(convert(QStringLiteral("1E3")), 1000.0);
-    EXPECT_EQ(convert(QStringLiteral("2.5e-2")), 0.025);
-    EXPECT_EQ(convert(QStringLiteral("1e+2")), 100.0);
-    EXPECT_EQ(convert(QStringLiteral("3e0000000002")), 300.0) << "leading zeros of the exponent";
+    EXPECT_EQ(convert(std::string("0.8")), 0.8);
+    EXPECT_EQ(convert(std::string("10")), 10.0);
+    EXPECT_EQ(convert(std::string("  0.05   ")), 0.05);
+    EXPECT_EQ(convert(std::string("+7")), 7.0);
+    EXPECT_EQ(convert(std::string("-7")), -7.0);
+    EXPECT_EQ(convert(std::string("5.")), 5.0);
+    EXPECT_EQ(convert(std::string(".5")), 0.5);
+    EXPECT_EQ(convert(std::string("-.5")), -0.5);
+    EXPECT_EQ(convert(std::string("000123.4500")), 123.45);
+    EXPECT_EQ(convert(std::string("1E3")), 1000.0);
+    EXPECT_EQ(convert(std::string("2.5e-2")), 0.025);
+    EXPECT_EQ(convert(std::string("1e+2")), 100.0);
+    EXPECT_EQ(convert(std::string("3e0000000002")), 300.0) << "leading zeros of the exponent";
 }
 
 TEST(NumberConversion, ExponentLetterWithoutDigitsReadsAsZeroExponent)
 {
-    EXPECT_EQ(convert(QStringLiteral("1e")), 1.0);
-    EXPECT_EQ(convert(QStringLiteral("1e+")), 1.0);
-    EXPECT_EQ(convert(QStringLiteral("1E-")), 1.0);
-    EXPECT_EQ(convert(QStringLiteral("2.5e ")), 2.5);
+    EXPECT_EQ(convert(std::string("1e")), 1.0);
+    EXPECT_EQ(convert(std::string("1e+")), 1.0);
+    EXPECT_EQ(convert(std::string("1E-")), 1.0);
+    EXPECT_EQ(convert(std::string("2.5e ")), 2.5);
 }
 
 TEST(NumberConversion, LoneSeparatorIsZero)
 {
-    const double zero = convert(QStringLiteral("."));
+    const double zero = convert(std::string("."));
     EXPECT_EQ(zero, 0.0);
     EXPECT_FALSE(std::signbit(zero));
-    EXPECT_TRUE(std::signbit(convert(QStringLiteral("-."))));
-    EXPECT_EQ(convert(QStringLiteral(" +.e7 ")), 0.0);
-    EXPECT_TRUE(std::signbit(convert(QStringLiteral("-0"))));
+    EXPECT_TRUE(std::signbit(convert(std::string("-."))));
+    EXPECT_EQ(convert(std::string(" +.e7 ")), 0.0);
+    EXPECT_TRUE(std::signbit(convert(std::string("-0"))));
 }
 
 TEST(NumberConversion, RefusesEverythingElseWithTheTextAsTyped)
@@ -94,69 +92,66 @@ TEST(NumberConversion, RefusesEverythingElseWithTheTextAsTyped)
     for (const char* text : {"", " ", "+", "-", " - ", "e5", "+e5", "\t1", "1\t", "1 2", "1..2",
                              "1.2.", "--1", "+-1", "- 1", "1e5e", "1e++5", "0x10", "1,5",
                              "1 000", "inf", "nan", "abc", "1a", "\xc2\xa0" "1", "\xd9\xa1"})
-        EXPECT_TRUE(refused(QString::fromUtf8(text))) << '"' << text << '"';
-    EXPECT_TRUE(refused(QStringLiteral("12").append(QChar(u'\0'))));
+        EXPECT_TRUE(refused(std::string(text))) << '"' << text << '"';
+    EXPECT_TRUE(refused(std::string("12").append(1, '\0')));
 }
 
 TEST(NumberConversion, MessageKeepsTheSpacesOfTheText)
 {
     try {
-        TextToDouble(QStringLiteral("  0.8x "), u'.');
+        TextToDouble("  0.8x ", ".");
         FAIL() << "accepted";
     } catch (const ConversionError& error) {
-        EXPECT_EQ(error.Message(), QStringLiteral("'  0.8x ' is not a valid floating point value"));
+        EXPECT_EQ(error.Message(), std::string("'  0.8x ' is not a valid floating point value"));
     }
 }
 
 TEST(NumberConversion, DecimalSeparatorIsTheGivenOne)
 {
-    EXPECT_EQ(convert(QStringLiteral("0,8"), u','), 0.8);
-    EXPECT_EQ(convert(QStringLiteral(",5e1"), u','), 5.0);
-    EXPECT_TRUE(refused(QStringLiteral("0.8"), u','));
-    EXPECT_TRUE(refused(QStringLiteral("0,8"), u'.'));
-    EXPECT_TRUE(refused(QStringLiteral("1.000,5"), u','));
-}
-
-TEST(NumberConversion, SeparatorComesFromTheLocale)
-{
-    EXPECT_EQ(DecimalSeparatorOf(QLocale(QLocale::English, QLocale::UnitedStates)), QChar(u'.'));
-    EXPECT_EQ(DecimalSeparatorOf(QLocale(QLocale::Czech, QLocale::CzechRepublic)), QChar(u','));
-    EXPECT_EQ(DecimalSeparatorOf(QLocale::c()), QChar(u'.'));
+    EXPECT_EQ(convert(std::string("0,8"), ","), 0.8);
+    EXPECT_EQ(convert(std::string(",5e1"), ","), 5.0);
+    EXPECT_TRUE(refused(std::string("0.8"), ","));
+    EXPECT_TRUE(refused(std::string("0,8"), "."));
+    EXPECT_TRUE(refused(std::string("1.000,5"), ","));
 }
 
 TEST(NumberConversion, ExponentStopsReadingAt500)
 {
     // Within the extended range but beyond the double range: fails when stored.
-    EXPECT_TRUE(overflows(QStringLiteral("1e400")));
-    EXPECT_TRUE(overflows(QStringLiteral("1e499")));
-    EXPECT_TRUE(overflows(QStringLiteral("1e500")));
-    EXPECT_TRUE(overflows(QStringLiteral("-1e999")));
-    EXPECT_TRUE(overflows(QStringLiteral("1e0000000499")));
+    EXPECT_TRUE(overflows(std::string("1e400")));
+    EXPECT_TRUE(overflows(std::string("1e499")));
+    EXPECT_TRUE(overflows(std::string("1e500")));
+    EXPECT_TRUE(overflows(std::string("-1e999")));
+    EXPECT_TRUE(overflows(std::string("1e0000000499")));
     // A digit after the one that reached 500 is not read, so the text does not end.
-    EXPECT_TRUE(refused(QStringLiteral("1e5000")));
-    EXPECT_TRUE(refused(QStringLiteral("1e5001")));
-    EXPECT_TRUE(refused(QStringLiteral("1e-5000")));
+    EXPECT_TRUE(refused(std::string("1e5000")));
+    EXPECT_TRUE(refused(std::string("1e5001")));
+    EXPECT_TRUE(refused(std::string("1e-5000")));
     // 4999 is read whole (499 < 500 before the last digit) and leaves the extended range.
-    EXPECT_TRUE(refused(QStringLiteral("1e4999")));
+    EXPECT_TRUE(refused(std::string("1e4999")));
 }
 
 TEST(NumberConversion, TheExtendedRangeDecidesBetweenRefusalAndOverflow)
 {
-    EXPECT_TRUE(overflows(QStringLiteral("1.18e4932")));
-    EXPECT_TRUE(overflows(QStringLiteral("1189731495357231765e4914"))) << "just below the limit";
-    EXPECT_TRUE(refused(QStringLiteral("1189731495357231766e4914"))) << "just above the limit";
-    EXPECT_TRUE(refused(QStringLiteral("2e4932")));
-    EXPECT_TRUE(refused(QStringLiteral("1") + QString(4933, u'0')));
-    EXPECT_TRUE(overflows(QStringLiteral("1") + QString(4932, u'0')));
+    EXPECT_TRUE(overflows(std::string("1.18e4932")));
+    EXPECT_TRUE(overflows(std::string("1189731495357231765e4914"))) << "just below the limit";
+    EXPECT_TRUE(refused(std::string("1189731495357231766e4914"))) << "just above the limit";
+    EXPECT_TRUE(refused(std::string("2e4932")));
+    EXPECT_TRUE(refused(std::string("1") + std::string(4933, '0')));
+    EXPECT_TRUE(overflows(std::string("1") + std::string(4932, '0')));
     // The value decides, not the digits: 10^5000 x 10^-4999 is 10.
-    EXPECT_EQ(convert(QStringLiteral("1") + QString(5000, u'0') + QStringLiteral("e-4999")), 10.0);
-    EXPECT_EQ(convert(QStringLiteral("0.") + QString(6000, u'3')), 1.0 / 3.0);
+    EXPECT_EQ(convert(std::string("1") + std::string(5000, '0') + std::string("e-4999")), 10.0);
+    EXPECT_EQ(convert(std::string("0.") + std::string(6000, '3')), 1.0 / 3.0);
 }
 
 TEST(NumberConversion, ZeroIsZeroWithItsSignWhateverItsExponent)
 {
-    for (const QChar separator : {QChar(u'.'), QChar(u',')}) {
-        const auto text = [&](const char* number) { return QString::fromLatin1(number).replace(u'.', separator); };
+    for (const std::string separator : {".", ","}) {
+        const auto text = [&](const char* number) {
+            std::string written(number);
+            std::replace(written.begin(), written.end(), '.', separator[0]);
+            return written;
+        };
         for (const char* zero : {"0e4934", "0.0e4935", "00000e4935", "0e499", "+0.e4999", ".0E4999", "0e-4999"}) {
             const double value = convert(text(zero), separator);
             EXPECT_EQ(value, 0.0) << zero;
@@ -175,32 +170,32 @@ TEST(NumberConversion, ZeroIsZeroWithItsSignWhateverItsExponent)
 
 TEST(NumberConversion, DoubleRangeBoundaryIsRoundedCorrectly)
 {
-    EXPECT_EQ(convert(QStringLiteral("1.7976931348623157e308")), std::numeric_limits<double>::max());
-    EXPECT_EQ(convert(QStringLiteral("1.7976931348623158e308")), std::numeric_limits<double>::max());
-    EXPECT_TRUE(overflows(QStringLiteral("1.7976931348623159e308")));
-    EXPECT_TRUE(overflows(QStringLiteral("-1.8e308")));
+    EXPECT_EQ(convert(std::string("1.7976931348623157e308")), std::numeric_limits<double>::max());
+    EXPECT_EQ(convert(std::string("1.7976931348623158e308")), std::numeric_limits<double>::max());
+    EXPECT_TRUE(overflows(std::string("1.7976931348623159e308")));
+    EXPECT_TRUE(overflows(std::string("-1.8e308")));
 }
 
 TEST(NumberConversion, TinyValuesBecomeDenormalOrZeroSilently)
 {
-    EXPECT_EQ(convert(QStringLiteral("4.9406564584124654e-324")), std::numeric_limits<double>::denorm_min());
-    EXPECT_EQ(std::fpclassify(convert(QStringLiteral("1e-310"))), FP_SUBNORMAL);
-    EXPECT_EQ(convert(QStringLiteral("2e-324")), 0.0);
-    EXPECT_EQ(convert(QStringLiteral("1e-400")), 0.0);
-    EXPECT_EQ(convert(QStringLiteral("1e-499")), 0.0);
-    EXPECT_TRUE(std::signbit(convert(QStringLiteral("-1e-499"))));
-    EXPECT_EQ(convert(QStringLiteral("0.") + QString(6000, u'0') + QStringLiteral("1")), 0.0);
+    EXPECT_EQ(convert(std::string("4.9406564584124654e-324")), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(std::fpclassify(convert(std::string("1e-310"))), FP_SUBNORMAL);
+    EXPECT_EQ(convert(std::string("2e-324")), 0.0);
+    EXPECT_EQ(convert(std::string("1e-400")), 0.0);
+    EXPECT_EQ(convert(std::string("1e-499")), 0.0);
+    EXPECT_TRUE(std::signbit(convert(std::string("-1e-499"))));
+    EXPECT_EQ(convert(std::string("0.") + std::string(6000, '0') + std::string("1")), 0.0);
 }
 
 TEST(NumberConversion, ResultsAreCorrectlyRounded)
 {
-    EXPECT_EQ(convert(QStringLiteral("0.1")), 0x1.999999999999ap-4);
-    EXPECT_EQ(convert(QStringLiteral("9.81")), 9.81);
+    EXPECT_EQ(convert(std::string("0.1")), 0x1.999999999999ap-4);
+    EXPECT_EQ(convert(std::string("9.81")), 9.81);
     // Halfway between two doubles: ties to the even one; a digit further up decides.
-    EXPECT_EQ(convert(QStringLiteral("9007199254740993")), 9007199254740992.0);
-    EXPECT_EQ(convert(QStringLiteral("9007199254740995")), 9007199254740996.0);
-    EXPECT_EQ(convert(QStringLiteral("9007199254740993.0000000000000000000001")), 9007199254740994.0);
-    EXPECT_EQ(convert(QStringLiteral("2.2250738585072011e-308")), 0x0.fffffffffffffp-1022);
+    EXPECT_EQ(convert(std::string("9007199254740993")), 9007199254740992.0);
+    EXPECT_EQ(convert(std::string("9007199254740995")), 9007199254740996.0);
+    EXPECT_EQ(convert(std::string("9007199254740993.0000000000000000000001")), 9007199254740994.0);
+    EXPECT_EQ(convert(std::string("2.2250738585072011e-308")), 0x0.fffffffffffffp-1022);
 }
 
 TEST(NumberConversion, RandomNumbersMatchTheStandardConversion)
@@ -230,7 +225,7 @@ TEST(NumberConversion, RandomNumbersMatchTheStandardConversion)
         const std::string dotted = text('.');
         const std::string commaText = text(',');
         const double expected = reference(dotted);
-        ASSERT_EQ(convert(QString::fromStdString(dotted)), expected) << dotted;
-        ASSERT_EQ(convert(QString::fromStdString(commaText), u','), expected) << commaText;
+        ASSERT_EQ(convert(dotted), expected) << dotted;
+        ASSERT_EQ(convert(commaText, ","), expected) << commaText;
     }
 }

@@ -1,4 +1,4 @@
-#include "platform/RunLoop.h"
+#include "platform/qt/RunLoop.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

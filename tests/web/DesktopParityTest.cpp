@@ -5,7 +5,7 @@
 
 #include "tests/app/AppTestSupport.h"
 
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 #include "runchart/RunChart.h"
 
 #include <QCheckBox>

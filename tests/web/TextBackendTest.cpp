@@ -35,11 +35,11 @@ protected:
 
     // The pixels set in a white buffer by drawing the text at (x, baseline).
     std::vector<std::pair<int, int>> Drawn(const std::string& utf8, int x, int baseline, double angle = 0.0,
-                                           web::ClipRect clip = {0, 0, 200, 200})
+                                           platform::PixelBox clip = {0, 0, 200, 200})
     {
         std::vector<std::uint32_t> pixels(200 * 200, 0xFFFFFFFFu);
-        web::PixelBuffer buffer{pixels.data(), 200, 200, 200};
-        text.Draw(buffer, clip, sans, x, baseline, angle, utf8, 0x0000FF);
+        platform::PixelBuffer buffer = platform::PixelBuffer::Borrow(pixels.data(), 200, 200, 200);
+        text.Draw(buffer, clip, sans, {x, baseline, 0, 0, angle}, utf8, 0x0000FF);
         std::vector<std::pair<int, int>> set;
         for (int y = 0; y < 200; ++y) {
             for (int px = 0; px < 200; ++px) {
@@ -54,7 +54,7 @@ protected:
     }
 
     web::StbTextBackend text;
-    web::TextFont sans{"Arial", 11};
+    platform::TextFont sans{"Arial", 11};
 };
 
 } // namespace
@@ -66,7 +66,7 @@ TEST_F(TextBackend, MeasuresTheChartsNumbersAndCellAsTheDesktopDoes)
     desktopFont.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics desktop(desktopFont);
 
-    const web::TextExtent cell = text.Measure(sans, "");
+    const platform::TextExtent cell = text.Measure(sans, "");
     EXPECT_EQ(cell.width, 0);
     EXPECT_EQ(cell.ascent, desktop.ascent());
     EXPECT_EQ(cell.descent, desktop.descent());
@@ -82,7 +82,7 @@ TEST_F(TextBackend, MeasuresTheChartsNumbersAndCellAsTheDesktopDoes)
 TEST_F(TextBackend, DrawsInsideTheCellAndTheClip)
 {
     const std::string label = "fi [°] ϕ0";
-    const web::TextExtent cell = text.Measure(sans, label);
+    const platform::TextExtent cell = text.Measure(sans, label);
     const auto set = Drawn(label, 20, 30);
     ASSERT_GT(set.size(), 20u);
     for (const auto& [x, y] : set) {
@@ -117,4 +117,29 @@ TEST_F(TextBackend, QuarterTurnsMoveEveryPixelExactly)
     EXPECT_EQ(Drawn("t [s]", 100, 100, 450.0), turned);
     EXPECT_EQ(Drawn("t [s]", 100, 100, -270.0), turned);
     EXPECT_FALSE(Drawn("t [s]", 100, 100, 30.0).empty());
+}
+
+TEST_F(TextBackend, APlacementOffsetsTheRunBeforeTheTurnAndARatioScalesFontAndPlacement)
+{
+    // At 90 degrees the baseline's offset runs to the right, the left offset upwards.
+    EXPECT_EQ([&] {
+        std::vector<std::uint32_t> pixels(200 * 200, 0xFFFFFFFFu);
+        platform::PixelBuffer buffer = platform::PixelBuffer::Borrow(pixels.data(), 200, 200, 200);
+        text.Draw(buffer, {0, 0, 200, 200}, sans, {100, 100, 7, 12, 90.0}, "t [s]", 0x0000FF);
+        return pixels;
+    }(), [&] {
+        std::vector<std::uint32_t> pixels(200 * 200, 0xFFFFFFFFu);
+        platform::PixelBuffer buffer = platform::PixelBuffer::Borrow(pixels.data(), 200, 200, 200);
+        text.Draw(buffer, {0, 0, 200, 200}, sans, {112, 93, 0, 0, 90.0}, "t [s]", 0x0000FF);
+        return pixels;
+    }());
+
+    std::vector<std::uint32_t> twice(200 * 200, 0xFFFFFFFFu);
+    platform::PixelBuffer atRatio2 = platform::PixelBuffer::Borrow(twice.data(), 200, 200, 200, 2.0);
+    text.Draw(atRatio2, {0, 0, 200, 200}, sans, {10, 20, 0, 9, 0.0}, "Graf", 0x0000FF);
+    std::vector<std::uint32_t> large(200 * 200, 0xFFFFFFFFu);
+    platform::PixelBuffer atRatio1 = platform::PixelBuffer::Borrow(large.data(), 200, 200, 200);
+    text.Draw(atRatio1, {0, 0, 200, 200}, {"Arial", 22}, {20, 58, 0, 0, 0.0}, "Graf", 0x0000FF);
+    EXPECT_EQ(twice, large);
+    EXPECT_NE(twice, std::vector<std::uint32_t>(200 * 200, 0xFFFFFFFFu));
 }

@@ -1,14 +1,15 @@
 #include "web/core/NumberField.h"
 
 #include "platform/NumberConversion.h"
-
-#include <QString>
+#include "web/text/Utf8.h"
 
 namespace web {
 
 double ReadNumber(const std::string& text, char16_t decimalSeparator)
 {
-    return platform::TextToDouble(QString::fromStdString(text), QChar(decimalSeparator));
+    std::string separator;
+    AppendUtf8(separator, decimalSeparator);
+    return platform::TextToDouble(text, separator);
 }
 
 } // namespace web

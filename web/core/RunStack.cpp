@@ -1,7 +1,7 @@
 #include "web/core/RunStack.h"
 
 #include "model/RunPass.h"
-#include "web/core/ErrorBoxText.h"
+#include "platform/ErrorText.h"
 #include "web/core/NumberField.h"
 #include "web/core/RunChartTarget.h"
 #include "web/core/RunHost.h"
@@ -123,7 +123,7 @@ void RunStack::ShowFailure(const std::string& message)
     // blocks: it is lost, as on the desktop.
     pending_.clear();
     errorBoxOpen_ = true;
-    host_.ShowError(ErrorBoxText(message));
+    host_.ShowError(platform::ErrorBoxText(message));
 }
 
 void RunStack::TimerFired()

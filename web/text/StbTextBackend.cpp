@@ -96,7 +96,7 @@ void StbTextBackend::AddAlias(std::string name, std::string family)
     aliases_[std::move(name)] = std::move(family);
 }
 
-StbTextBackend::Face* StbTextBackend::FaceFor(const TextFont& font)
+StbTextBackend::Face* StbTextBackend::FaceFor(const platform::TextFont& font)
 {
     std::string family(font.name);
     if (const auto alias = aliases_.find(family); alias != aliases_.end())
@@ -142,13 +142,13 @@ const StbTextBackend::Glyph& StbTextBackend::GlyphOf(Face& face, int pixelSize, 
     return glyphs_.emplace(key, std::move(glyph)).first->second;
 }
 
-TextExtent StbTextBackend::Measure(const TextFont& font, std::string_view utf8)
+platform::TextExtent StbTextBackend::Measure(const platform::TextFont& font, std::string_view utf8)
 {
     Face* const face = FaceFor(font);
     if (face == nullptr)
         return {};
     const float scale = face->Scale(font.pixelSize);
-    TextExtent extent;
+    platform::TextExtent extent;
     extent.ascent = static_cast<int>(std::lround(face->ascender * scale));
     extent.descent = static_cast<int>(std::lround(-face->descender * scale));
     const std::string text(utf8);
@@ -159,20 +159,30 @@ TextExtent StbTextBackend::Measure(const TextFont& font, std::string_view utf8)
     return extent;
 }
 
-void StbTextBackend::Draw(PixelBuffer& target, const ClipRect& clip, const TextFont& font, int x, int baseline,
-                          double angle, std::string_view utf8, std::uint32_t rgb)
+void StbTextBackend::Draw(platform::PixelBuffer& target, const platform::PixelBox& clip,
+                          const platform::TextFont& font, const platform::TextPlacement& at, std::string_view utf8,
+                          std::uint32_t rgb)
 {
     Face* const face = FaceFor(font);
     if (face == nullptr)
         return;
+    const double ratio = target.Ratio();
+    const auto scaled = [ratio](int logical) { return static_cast<int>(std::lround(logical * ratio)); };
+    const int pixelSize = std::max(scaled(font.pixelSize), 1);
+    // The point the run turns about, and where its baseline starts from there.
+    const int x = scaled(at.x);
+    const int y = scaled(at.y);
+    const int startU = scaled(at.left);
+    const int startV = scaled(at.baseline);
+    const double angle = at.angle;
     const int left = std::max(clip.left, 0);
     const int top = std::max(clip.top, 0);
-    const int right = std::min(clip.right, target.width);
-    const int bottom = std::min(clip.bottom, target.height);
+    const int right = std::min(clip.right, target.Width());
+    const int bottom = std::min(clip.bottom, target.Height());
     const std::uint32_t pixel = 0xFF000000u | (rgb & 0xFFFFFFu);
     const auto set = [&](int px, int py) {
         if (px >= left && px < right && py >= top && py < bottom)
-            target.pixels[static_cast<std::size_t>(py) * static_cast<std::size_t>(target.stride) + px] = pixel;
+            target.Row(py)[px] = pixel;
     };
 
     // Any other angle turns each pixel's centre about the anchor.
@@ -184,22 +194,22 @@ void StbTextBackend::Draw(PixelBuffer& target, const ClipRect& clip, const TextF
     const std::string text(utf8);
     double pen = 0.0;
     for (std::size_t position = 0; position < text.size();) {
-        const Glyph& glyph = GlyphOf(*face, font.pixelSize, DecodeUtf8(text, position));
-        const int origin = static_cast<int>(std::lround(pen));
+        const Glyph& glyph = GlyphOf(*face, pixelSize, DecodeUtf8(text, position));
+        const int origin = startU + static_cast<int>(std::lround(pen));
         for (int gy = 0; gy < glyph.height; ++gy) {
             for (int gx = 0; gx < glyph.width; ++gx) {
                 if (glyph.set[static_cast<std::size_t>(gy * glyph.width + gx)] == 0)
                     continue;
                 const int u = origin + glyph.left + gx;
-                const int v = glyph.top + gy;
+                const int v = startV + glyph.top + gy;
                 if (quarter) {
                     const auto [du, dv] = quarter->Place(u, v);
-                    set(x + du, baseline + dv);
+                    set(x + du, y + dv);
                 } else {
                     const double cu = u + 0.5;
                     const double cv = v + 0.5;
                     set(x + static_cast<int>(std::floor(cu * c + cv * s)),
-                        baseline + static_cast<int>(std::floor(-cu * s + cv * c)));
+                        y + static_cast<int>(std::floor(-cu * s + cv * c)));
                 }
             }
         }

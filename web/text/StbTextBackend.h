@@ -1,6 +1,6 @@
 #pragma once
 
-#include "web/text/TextBackend.h"
+#include "platform/TextBackend.h"
 
 #include <cstdint>
 #include <map>
@@ -16,7 +16,7 @@ namespace web {
 // pixel, each at the whole pixel nearest to its pen position; a run's width
 // is its advances' sum rounded, ascent and descent the font's rounded, as the
 // desktop measures text.
-class StbTextBackend final : public TextBackend {
+class StbTextBackend final : public platform::TextBackend {
 public:
     StbTextBackend();
     ~StbTextBackend() override;
@@ -30,9 +30,11 @@ public:
     // Sans"), as the desktop's font configuration does.
     void AddAlias(std::string name, std::string family);
 
-    TextExtent Measure(const TextFont& font, std::string_view utf8) override;
-    void Draw(PixelBuffer& target, const ClipRect& clip, const TextFont& font, int x, int baseline, double angle,
-              std::string_view utf8, std::uint32_t rgb) override;
+    platform::TextExtent Measure(const platform::TextFont& font, std::string_view utf8) override;
+    // Draws at the target's ratio: the font at that many times its size
+    // (rounded), the placement scaled alike and rounded.
+    void Draw(platform::PixelBuffer& target, const platform::PixelBox& clip, const platform::TextFont& font,
+              const platform::TextPlacement& at, std::string_view utf8, std::uint32_t rgb) override;
 
 private:
     struct Face;
@@ -49,7 +51,7 @@ private:
 
     // The face for the font: its family and styles, else the family's
     // regular face, else the first face added. Null when there is none.
-    Face* FaceFor(const TextFont& font);
+    Face* FaceFor(const platform::TextFont& font);
     const Glyph& GlyphOf(Face& face, int pixelSize, char32_t point);
 
     std::vector<std::unique_ptr<Face>> faces_;

@@ -1,17 +1,17 @@
-#include "platform/FontTextCache.h"
+#include "platform/qt/FontTextCache.h"
 
 #include <QTextLayout>
 #include <QTextLine>
 
 #include <algorithm>
 
-namespace platform {
+namespace platform::qt {
 
 namespace {
 
 // Bounds on what a canvas keeps: a chart whose time axis runs on writes new
 // label texts all the time, and a program may use any number of fonts.
-constexpr qsizetype MostTextsPerFont = 1024;
+constexpr std::size_t MostTextsPerFont = 1024;
 constexpr std::size_t MostFonts = 8;
 
 // Characters that QTextLayout treats otherwise than QPainter::drawText on
@@ -32,27 +32,27 @@ FontTextCache::FontTextCache(const QFont& font)
 {
 }
 
-FontTextCache::Entry& FontTextCache::EntryOf(const QString& text)
+FontTextCache::Entry& FontTextCache::EntryOf(const std::string& text)
 {
     if (const auto found = entries_.find(text); found != entries_.end())
-        return *found;
+        return found->second;
     if (entries_.size() >= MostTextsPerFont)
         entries_.clear();
     Entry entry;
-    entry.width = metrics_.horizontalAdvance(text);
-    return *entries_.insert(text, std::move(entry));
+    entry.width = metrics_.horizontalAdvance(QString::fromStdString(text));
+    return entries_.emplace(text, std::move(entry)).first->second;
 }
 
-int FontTextCache::Width(const QString& text)
+int FontTextCache::Width(const std::string& text)
 {
     return EntryOf(text).width;
 }
 
-const std::optional<QList<QGlyphRun>>& FontTextCache::Glyphs(const QString& text)
+const std::optional<QList<QGlyphRun>>& FontTextCache::Glyphs(const std::string& text)
 {
     Entry& entry = EntryOf(text);
     if (!entry.shaped) {
-        entry.glyphs = Shape(text);
+        entry.glyphs = Shape(QString::fromStdString(text));
         entry.shaped = true;
     }
     return entry.glyphs;
@@ -93,4 +93,4 @@ FontTextCache& FontTextCaches::For(const QFont& font)
     return *caches_.back();
 }
 
-} // namespace platform
+} // namespace platform::qt

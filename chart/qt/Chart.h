@@ -3,7 +3,7 @@
 #include "chart/ChartHost.h"
 #include "chart/CustomChart.h"
 #include "platform/Canvas.h"
-#include "platform/ScreenWatch.h"
+#include "platform/qt/ScreenWatch.h"
 
 #include <QImage>
 #include <QWidget>

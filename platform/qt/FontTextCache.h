@@ -3,15 +3,15 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGlyphRun>
-#include <QHash>
 #include <QList>
-#include <QString>
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
-namespace platform {
+namespace platform::qt {
 
 // What a canvas knows about the texts it writes in one font: each text's
 // width and its shaped glyphs, worked out at its first use and kept, so
@@ -25,13 +25,13 @@ public:
     const QFont& Font() const { return font_; }
     const QFontMetrics& Metrics() const { return metrics_; }
 
-    // QFontMetrics::horizontalAdvance of the text.
-    int Width(const QString& text);
+    // QFontMetrics::horizontalAdvance of the UTF-8 text.
+    int Width(const std::string& text);
     // The glyphs that draw the text with the left end of its baseline at
     // (0, 0), for QPainter::drawGlyphRun; none for a text that only
     // QPainter::drawText draws the same (one with control characters, a
     // font with lines through or under its text).
-    const std::optional<QList<QGlyphRun>>& Glyphs(const QString& text);
+    const std::optional<QList<QGlyphRun>>& Glyphs(const std::string& text);
 
 private:
     struct Entry {
@@ -39,13 +39,13 @@ private:
         bool shaped = false;
         std::optional<QList<QGlyphRun>> glyphs;
     };
-    Entry& EntryOf(const QString& text);
+    Entry& EntryOf(const std::string& text);
     std::optional<QList<QGlyphRun>> Shape(const QString& text) const;
 
     QFont font_;
     QFontMetrics metrics_;
     bool decorated_;
-    QHash<QString, Entry> entries_;
+    std::unordered_map<std::string, Entry> entries_;
 };
 
 // The FontTextCache of each font a canvas has written with lately.
@@ -59,4 +59,4 @@ private:
     std::vector<std::unique_ptr<FontTextCache>> caches_;
 };
 
-} // namespace platform
+} // namespace platform::qt

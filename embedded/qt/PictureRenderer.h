@@ -14,7 +14,7 @@ long long RoundedMulDiv(long long value, long long numerator, long long denomina
 
 // The size in pixels of a picture whose extent is given in units of 0.01 mm,
 // at the given pixel densities (pixels per inch), width and height separately.
-QSize PictureSizeInPixels(QSize extent, int pixelsPerInchX, int pixelsPerInchY);
+QSize PictureSizeInPixels(PictureSize extent, int pixelsPerInchX, int pixelsPerInchY);
 
 // Maps a picture's logical window onto a device rectangle, x and y scaled
 // independently, every result rounded to whole pixels.

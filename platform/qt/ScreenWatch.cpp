@@ -1,4 +1,4 @@
-#include "platform/ScreenWatch.h"
+#include "platform/qt/ScreenWatch.h"
 
 #include <QScreen>
 #include <QWindow>

@@ -1,5 +1,5 @@
 // The chart widget's mouse events, handed to the chart's mouse handling.
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 
 #include <QMouseEvent>
 #include <QWheelEvent>

@@ -1,6 +1,6 @@
-#include "embedded/ContainerPainter.h"
+#include "embedded/qt/ContainerPainter.h"
 
-#include "embedded/PictureRenderer.h"
+#include "embedded/qt/PictureRenderer.h"
 #include "platform/DrawEdge.h"
 
 #include <QPainter>

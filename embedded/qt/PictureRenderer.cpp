@@ -1,4 +1,4 @@
-#include "embedded/PictureRenderer.h"
+#include "embedded/qt/PictureRenderer.h"
 
 #include <QPainter>
 #include <QString>
@@ -32,10 +32,10 @@ long long RoundedMulDiv(long long value, long long numerator, long long denomina
     return quotient;
 }
 
-QSize PictureSizeInPixels(QSize extent, int pixelsPerInchX, int pixelsPerInchY)
+QSize PictureSizeInPixels(PictureSize extent, int pixelsPerInchX, int pixelsPerInchY)
 {
-    return QSize(static_cast<int>(RoundedMulDiv(extent.width(), pixelsPerInchX, kHundredthsMmPerInch)),
-                 static_cast<int>(RoundedMulDiv(extent.height(), pixelsPerInchY, kHundredthsMmPerInch)));
+    return QSize(static_cast<int>(RoundedMulDiv(extent.width, pixelsPerInchX, kHundredthsMmPerInch)),
+                 static_cast<int>(RoundedMulDiv(extent.height, pixelsPerInchY, kHundredthsMmPerInch)));
 }
 
 PictureMapping::PictureMapping(QSize window, QRect target)
@@ -78,7 +78,7 @@ QFont PictureFont(GlyphSlant slant, int pixelSize)
 
 void DrawVectorPicture(QPainter& painter, const VectorPicture& picture, const QRect& target)
 {
-    const PictureMapping mapping(picture.window, target);
+    const PictureMapping mapping(QSize(picture.window.width, picture.window.height), target);
     if (!mapping.IsValid())
         return;
 

@@ -1,4 +1,4 @@
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 
 #include "chart/ChartCanvas.h"
 

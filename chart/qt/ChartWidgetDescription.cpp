@@ -1,6 +1,6 @@
 // The chart widget's accessible description, and the zooms and scrolls of
 // the user that change what it says.
-#include "chart/Chart.h"
+#include "chart/qt/Chart.h"
 
 // Qt announces a changed description on the accessibility bus itself.
 void TChart::UpdateDescription()

@@ -1,6 +1,6 @@
-#include "embedded/OleContainer.h"
+#include "embedded/qt/OleContainer.h"
 
-#include "embedded/ContainerPainter.h"
+#include "embedded/qt/ContainerPainter.h"
 
 #include <QPainter>
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/PixelBuffer.h"
+
+#include <QImage>
+
+// The engine's pixel buffers and Qt's images over the same memory.
+namespace platform::qt {
+
+// A Format_RGB32 image on the buffer's pixels, with its device pixel ratio,
+// without copying them: what either draws the other shows. Owned pixels
+// stay alive while the image or a copy of it does; borrowed ones must
+// outlive them. A copy of the image that is drawn into while shared takes
+// pixels of its own, as any QImage does.
+QImage WrapPixels(const PixelBuffer& buffer);
+
+// A view of the image's pixels (the image takes pixels of its own first if
+// it shares them with a copy), for the engine's raster code. The image must
+// be Format_RGB32 and outlive the view.
+PixelBuffer BorrowPixels(QImage& image);
+
+} // namespace platform::qt
