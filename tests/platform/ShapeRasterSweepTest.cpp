@@ -14,7 +14,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <numbers>
 #include <random>
@@ -112,6 +114,23 @@ void ExpectWithin(const std::map<std::string, Tally>& tallies, std::span<const B
     }
 }
 
+// The sweep's coordinates are worked out in the processor's long double; the
+// mapping takes the extended type, which holds the same bits on x86-64 (also
+// when the build takes the software type there).
+platform::Extended AsExtended(long double value)
+{
+#if KYVADLO_EXTENDED_IS_SOFTWARE
+    std::uint64_t significand = 0;
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&significand, &value, sizeof significand);
+    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&value) + sizeof significand,
+                sizeof signAndExponent);
+    return platform::SoftExtended::FromBits(signAndExponent, significand);
+#else
+    return value;
+#endif
+}
+
 // The figure's two arcs and two dots at one angle, as DrawPendulum hands
 // them to the canvas, each drawn by both and compared.
 void CompareFigure(Comparison& c, double ratio, int length, double fi, std::map<std::string, Tally>& tallies)
@@ -122,7 +141,7 @@ void CompareFigure(Comparison& c, double ratio, int length, double fi, std::map<
     constexpr int d = 4;  // the dots' radius
     const platform::DeviceMapping mapping{ratio};
     const int penWidth = mapping.PenWidth(1);
-    const auto edge = [&mapping](long double v) { return mapping.Edge(v); };
+    const auto edge = [&mapping](long double v) { return mapping.Edge(AsExtended(v)); };
     const long double s = std::sin(static_cast<long double>(fi));
     const long double co = std::cos(static_cast<long double>(fi));
     const long double L = length;
