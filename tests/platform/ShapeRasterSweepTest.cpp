@@ -4,6 +4,7 @@
 // polygons in several paints. Each case counts the pixels that differ; the
 // cases that may differ are listed with their bounds.
 #include "platform/Canvas.h"
+#include "platform/RasterRecipes.h"
 #include "platform/raster/CanvasShapeGeometry.h"
 #include "platform/raster/ShapeRaster.h"
 #include "tests/platform/CanvasSurface.h"
@@ -196,20 +197,6 @@ TEST(ShapeRasterSweep, FigureOverItsSwingAtEveryRatio)
     ExpectWithin(tallies, bounds);
 }
 
-RasterOp OpOf(TPenMode mode)
-{
-    switch (mode) {
-    case pmXor:
-        return RasterOp::SourceXorDestination;
-    case pmNotXor:
-        return RasterOp::NotSourceXorDestination;
-    case pmMerge:
-        return RasterOp::SourceOrDestination;
-    default:
-        return RasterOp::Copy;
-    }
-}
-
 // A pen mode and a brush the random shapes are drawn in, set on the canvas
 // and given as the rasteriser's paints.
 struct RandomPaint {
@@ -265,8 +252,8 @@ TEST(ShapeRasterSweep, SeededRandomEllipsesArcsAndPolygonsInEveryPaint)
                 canvas.DeviceEllipse(x0, y0, x1, y1);
                 if (right > left && bottom > top) {
                     const RealBox box = EllipseShapeBox(left, top, right, bottom, mapping.IsIdentity(), penWidth);
-                    c.Raster().FillEllipse(box, Paint{brushRgb, OpOf(paint.mode), paint.hatch});
-                    c.Raster().OutlineEllipse(box, Paint{penRgb, OpOf(paint.mode)}, penWidth);
+                    c.Raster().FillEllipse(box, Paint{brushRgb, platform::recipes::RasterOp(paint.mode), paint.hatch});
+                    c.Raster().OutlineEllipse(box, Paint{penRgb, platform::recipes::RasterOp(paint.mode)}, penWidth);
                 }
                 Count(tallies, "random ellipse" + at + kind, c.CompareAndClear(left - 4, top - 4, right + 4, bottom + 4));
                 break;
@@ -278,7 +265,7 @@ TEST(ShapeRasterSweep, SeededRandomEllipsesArcsAndPolygonsInEveryPaint)
                 if (right > left && bottom > top) {
                     const ArcShape shape = ArcOnBox(left, top, right, bottom, {double(rays[0]), double(rays[1])},
                                                     {double(rays[2]), double(rays[3])}, penWidth);
-                    c.Raster().Arc(shape.box, shape.start16, shape.span16, Paint{penRgb, OpOf(paint.mode)}, penWidth);
+                    c.Raster().Arc(shape.box, shape.start16, shape.span16, Paint{penRgb, platform::recipes::RasterOp(paint.mode)}, penWidth);
                 }
                 Count(tallies, "random arc" + at + kind, c.CompareAndClear(left - 4, top - 4, right + 4, bottom + 4));
                 break;
@@ -295,7 +282,7 @@ TEST(ShapeRasterSweep, SeededRandomEllipsesArcsAndPolygonsInEveryPaint)
                     ours.push_back({corners.back().x(), corners.back().y()});
                 }
                 canvas.Polygon(corners);
-                c.Raster().FillPolygon(ours, Paint{brushRgb, OpOf(paint.mode), paint.hatch});
+                c.Raster().FillPolygon(ours, Paint{brushRgb, platform::recipes::RasterOp(paint.mode), paint.hatch});
                 Count(tallies, "random polygon" + at + kind, c.CompareAndClear(0, 0, size, size));
                 break;
             }
