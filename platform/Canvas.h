@@ -288,21 +288,12 @@ private:
     // The rasteriser over the bound RGB32 image and within the clip, when it
     // gives QPainter's pixels for the shape; none when QPainter draws it.
     std::optional<raster::ShapeRaster> RasterFor(ShapeKind kind, const QRect& box);
-    // The device pixels of the bound image within the clip.
-    QRect VisibleDevicePixels() const;
-    // The rasteriser over a bound RGB32 image, within the clip; none for
-    // other targets.
-    std::optional<raster::ShapeRaster> ImageRaster();
-    // Fills the device rectangle with the brush in the operation as FillArea
-    // does, straight into a bound RGB32 image; false (nothing drawn) when
-    // QPainter must fill it.
-    bool FillRectDirectly(const QRect& rect, raster::RasterOp op);
     // The pen as the rasteriser paints outlines with it.
     raster::Paint PenPaint() const;
-    // Hands fill the paints a shape's inside takes in the operation, as
+    // Hands fill the paints a shape's inside takes, in the pen mode, as
     // FillArea fills it: the background colour under a hatched brush in
     // opaque background mode, then the brush; none with a clear brush.
-    void ForEachBrushPaint(raster::RasterOp op, const std::function<void(const raster::Paint&)>& fill) const;
+    void ForEachBrushPaint(const std::function<void(const raster::Paint&)>& fill) const;
     ArcEnds ArcOnDeviceBox(const QRect& box, QPointF from, QPointF to);
     // Draws the text cell at (x, y) in the painter's current coordinates,
     // with its background box unless that was filled already; upright when

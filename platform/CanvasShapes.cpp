@@ -54,8 +54,6 @@ void Canvas::FillRect(int left, int top, int right, int bottom)
         return;
     if (brush_.Style() == bsSolid)
         DropSharedPixelsCoveredBy(rect);
-    if (FillRectDirectly(rect, raster::RasterOp::Copy))
-        return;
     QPainter* p = ClippedPainter();
     if (p == nullptr)
         return;
@@ -86,12 +84,10 @@ void Canvas::Rectangle(int x0, int y0, int x1, int y1)
     QPainter* p = ClippedPainter();
     if (p == nullptr)
         return;
-    const auto fill = [this, p, &pen](const QRect& area) {
-        if (!FillRectDirectly(area, recipes::RasterOp(pen.mode)))
-            FillArea(*p, recipes::Composition(pen.mode), [&area](QPainter& q) { q.drawRect(area); });
-    };
+    const QPainter::CompositionMode mode = recipes::Composition(pen.mode);
     if (pen.style == psClear) {
-        fill(QRect(box.left, box.top, box.width(), box.height()));
+        const QRect whole(box.left, box.top, box.width(), box.height());
+        FillArea(*p, mode, [&](QPainter& q) { q.drawRect(whole); });
         return;
     }
     // A one-pixel outline's edges lie where one-pixel lines along the
@@ -100,7 +96,7 @@ void Canvas::Rectangle(int x0, int y0, int x1, int y1)
     const int w = mapping_.PenWidth(1);
     const QRect inside(ring.left + w, ring.top + w, ring.width() - 2 * w, ring.height() - 2 * w);
     if (!inside.isEmpty())
-        fill(inside);
+        FillArea(*p, mode, [&](QPainter& q) { q.drawRect(inside); });
     if (pen.width > 1) {
         ApplyOutlinePen(*p);
         p->drawRect(box.outlineRect());
@@ -141,10 +137,6 @@ void Canvas::OutlineBox(int left, int top, int right, int bottom)
     }
     if (right - left <= 2 * w || bottom - top <= 2 * w) {
         // The ring covers the whole box: one fill in the pen's colour and mode.
-        if (const std::optional<raster::ShapeRaster> raster = ImageRaster()) {
-            raster->FillRectangle({left, top, right, bottom}, PenPaint());
-            return;
-        }
         QPainter* p = ClippedPainter();
         if (p == nullptr)
             return;
@@ -189,7 +181,7 @@ void Canvas::EllipseOnDeviceBox(const QRect& rect)
     const raster::RealBox shape =
         raster::EllipseShapeBox(box.left, box.top, box.right, box.bottom, mapping_.IsIdentity(), w);
     if (const std::optional<raster::ShapeRaster> raster = RasterFor(ShapeKind::Ellipse, rect)) {
-        ForEachBrushPaint(recipes::RasterOp(pen.mode), [&](const raster::Paint& brush) { raster->FillEllipse(shape, brush); });
+        ForEachBrushPaint([&](const raster::Paint& brush) { raster->FillEllipse(shape, brush); });
         if (pen.style != psClear)
             raster->OutlineEllipse(shape, PenPaint(), w);
         return;
@@ -274,7 +266,7 @@ void Canvas::Polygon(std::span<const QPoint> points)
         inside.reserve(corners.size());
         for (const QPoint& corner : corners)
             inside.push_back({corner.x(), corner.y()});
-        ForEachBrushPaint(recipes::RasterOp(pen.mode), [&](const raster::Paint& brush) { raster->FillPolygon(inside, brush); });
+        ForEachBrushPaint([&](const raster::Paint& brush) { raster->FillPolygon(inside, brush); });
     } else if (QPainter* p = ClippedPainter()) {
         const QPolygon polygon(QList<QPoint>(corners.begin(), corners.end()));
         FillArea(*p, recipes::Composition(pen.mode),
@@ -310,20 +302,12 @@ bool Canvas::RasterGivesPainterPixels(ShapeKind kind, const QRect& box, const QR
 
 std::optional<raster::ShapeRaster> Canvas::RasterFor(ShapeKind kind, const QRect& box)
 {
-    if (recipes::IsStyled(pen_.Data()) || !RasterGivesPainterPixels(kind, box, VisibleDevicePixels()))
+    const TPenData& pen = pen_.Data();
+    if (image_ == nullptr || image_->format() != QImage::Format_RGB32 || recipes::IsStyled(pen))
         return std::nullopt;
-    return ImageRaster();
-}
-
-QRect Canvas::VisibleDevicePixels() const
-{
-    const QRect surface = image_ != nullptr ? image_->rect() : QRect();
-    return deviceClip_ ? deviceClip_->intersected(surface) : surface;
-}
-
-std::optional<raster::ShapeRaster> Canvas::ImageRaster()
-{
-    if (image_ == nullptr || image_->format() != QImage::Format_RGB32)
+    const QRect surface = image_->rect();
+    const QRect visible = deviceClip_ ? deviceClip_->intersected(surface) : surface;
+    if (!RasterGivesPainterPixels(kind, box, visible))
         return std::nullopt;
     // The painter and the rasteriser write the same memory in the order they
     // draw while the pixels are the image's own; a shared image takes pixels
@@ -332,22 +316,8 @@ std::optional<raster::ShapeRaster> Canvas::ImageRaster()
         EndOwnPainter();
     PixelBuffer pixels = qt::BorrowPixels(*image_);
     const raster::PixelTarget target{pixels.Row(0), pixels.Width(), pixels.Height(), pixels.Stride()};
-    const QRect visible = VisibleDevicePixels();
     return raster::ShapeRaster(target, raster::ClipBox{visible.left(), visible.top(), visible.left() + visible.width(),
                                                        visible.top() + visible.height()});
-}
-
-bool Canvas::FillRectDirectly(const QRect& rect, raster::RasterOp op)
-{
-    // The painter combines a hatch's gaps too in the raster operations.
-    if (op != raster::RasterOp::Copy && brush_.Style() != bsSolid && brush_.Style() != bsClear)
-        return false;
-    const std::optional<raster::ShapeRaster> raster = ImageRaster();
-    if (!raster)
-        return false;
-    const raster::ClipBox box{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-    ForEachBrushPaint(op, [&](const raster::Paint& brush) { raster->FillRectangle(box, brush); });
-    return true;
 }
 
 raster::Paint Canvas::PenPaint() const
@@ -356,11 +326,12 @@ raster::Paint Canvas::PenPaint() const
     return {recipes::ModeColor(pen.mode, Resolve(pen.color)), recipes::RasterOp(pen.mode)};
 }
 
-void Canvas::ForEachBrushPaint(raster::RasterOp op, const std::function<void(const raster::Paint&)>& fill) const
+void Canvas::ForEachBrushPaint(const std::function<void(const raster::Paint&)>& fill) const
 {
     const TBrushData& brush = brush_.Data();
     if (brush.style == bsClear)
         return;
+    const raster::RasterOp op = recipes::RasterOp(pen_.Mode());
     if (brush.style != bsSolid && backgroundMode_ == bkOpaque)
         fill({Resolve(backgroundColor_), op});
     fill({Resolve(brush.color), op, recipes::BrushHatch(brush.style)});

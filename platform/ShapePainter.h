@@ -26,8 +26,6 @@ public:
                      int penWidth) const = 0;
     // The inside of the polygon by the odd-even rule.
     virtual void FillPolygon(std::span<const raster::IntPoint> corners, const raster::Paint& brush) const = 0;
-    // The pixels [box.left, box.right) x [box.top, box.bottom).
-    virtual void FillRectangle(const raster::ClipBox& box, const raster::Paint& brush) const = 0;
 };
 
 } // namespace platform

@@ -5,7 +5,6 @@
 #include "platform/raster/PolygonFill.h"
 #include "platform/raster/WideStroke.h"
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -85,18 +84,6 @@ void ShapeRaster::FillPolygon(std::span<const IntPoint> corners, const Paint& br
     if (writer.Clip().Empty())
         return;
     platform::raster::FillPolygon(corners, FillRule::OddEven, writer);
-}
-
-void ShapeRaster::FillRectangle(const ClipBox& box, const Paint& brush) const
-{
-    SpanWriter writer(target_, clip_, brush);
-    const ClipBox& clip = writer.Clip();
-    const int left = std::max(box.left, clip.left);
-    const int right = std::min(box.right, clip.right);
-    if (right <= left)
-        return;
-    for (int y = std::max(box.top, clip.top); y < std::min(box.bottom, clip.bottom); ++y)
-        writer.Span(left, y, right - left);
 }
 
 } // namespace platform::raster

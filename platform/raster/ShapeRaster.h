@@ -58,10 +58,6 @@ public:
     // The inside of the polygon by the odd-even rule (no outline).
     void FillPolygon(std::span<const IntPoint> corners, const Paint& brush) const override;
 
-    // The pixels [box.left, box.right) x [box.top, box.bottom), as the
-    // painter fills a rectangle of whole pixels.
-    void FillRectangle(const ClipBox& box, const Paint& brush) const override;
-
 private:
     PixelTarget target_;
     ClipBox clip_;
