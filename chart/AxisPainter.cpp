@@ -5,6 +5,7 @@
 #include "chart/AxisLabelValues.h"
 #include "chart/AxisSide.h"
 #include "chart/ChartCanvas.h"
+#include "platform/Rounding.h"
 
 #include <algorithm>
 #include <climits>
@@ -19,11 +20,6 @@ constexpr double suppliedValueSlack = 1e-7;
 // Room reserved for the ticks of one axis; more labels make the list grow,
 // so that every label keeps its tick and grid line.
 constexpr std::size_t reservedTicks = 2000;
-
-int RoundToInt(double value)
-{
-    return static_cast<int>(std::clamp(std::nearbyint(value), double(INT_MIN), double(INT_MAX)));
-}
 
 } // namespace
 
@@ -249,8 +245,8 @@ void AxisPainter::MoveBeforeFirstLine(int angle, int lines, int d, int& x, int& 
 {
     const bool bottom = side_ == Side::Bottom;
     const bool left = side_ == Side::Left;
-    const int block = RoundToInt(double(lines) * d);
-    const int centred = RoundToInt(d * 0.5 * (lines + 1));
+    const int block = platform::RoundHalfEven(double(lines) * d);
+    const int centred = platform::RoundHalfEven(d * 0.5 * (lines + 1));
     if (axis_.IsHorizontal()) {
         if (angle == 0)
             y -= bottom ? d : block;
@@ -362,7 +358,7 @@ std::vector<int> AxisPainter::GridPositions() const
     positions.reserve(ticks_.size());
     if (axis_.GridCentered()) {
         for (std::size_t i = 1; i < ticks_.size(); ++i)
-            positions.push_back(RoundToInt((double(ticks_[i].pixel) + ticks_[i - 1].pixel) * 0.5));
+            positions.push_back(platform::RoundHalfEven((double(ticks_[i].pixel) + ticks_[i - 1].pixel) * 0.5));
     } else {
         for (const Tick& tick : ticks_)
             positions.push_back(tick.pixel);
@@ -401,7 +397,7 @@ std::vector<int> AxisPainter::MinorTickPositions() const
     if (k > 1) {
         const double gap = (double(ticks_[1].pixel) - ticks_[0].pixel) / (count + 1);
         for (int j = 1; j <= count; ++j) {
-            const long long offset = RoundToInt(j * gap);
+            const long long offset = platform::RoundHalfEven(j * gap);
             keep(ticks_[0].pixel - offset);
             keep(ticks_[k - 1].pixel + offset);
         }
@@ -410,7 +406,7 @@ std::vector<int> AxisPainter::MinorTickPositions() const
     for (std::size_t i = 1; i < k; ++i) {
         const double gap = (double(ticks_[i].pixel) - ticks_[i - 1].pixel) / (count + 1);
         for (int j = 1; j <= count; ++j)
-            keep(ticks_[i].pixel - static_cast<long long>(RoundToInt(j * gap)));
+            keep(ticks_[i].pixel - static_cast<long long>(platform::RoundHalfEven(j * gap)));
     }
     return positions;
 }

@@ -7,6 +7,7 @@
 #include "platform/GraphicsTypes.h"
 #include "platform/RasterLine.h"
 #include "platform/WideLineCaps.h"
+#include "platform/raster/ShapeRaster.h"
 #include "platform/qt/QtTextBackend.h"
 
 #include <QFont>
@@ -277,6 +278,22 @@ private:
     // pixel once.
     void OutlineBox(int left, int top, int right, int bottom);
     void EllipseOnDeviceBox(const QRect& box);
+    // The shapes the engine's rasteriser may draw instead of QPainter.
+    enum class ShapeKind { Ellipse, Arc, Polygon };
+    // True when the rasteriser gives the pixels QPainter gives for the shape
+    // on this device box (none for polygons) with the pen and brush as they
+    // are, drawn within the visible device pixels: the cases it has been
+    // compared in and found equal.
+    bool RasterGivesPainterPixels(ShapeKind kind, const QRect& box, const QRect& visible) const;
+    // The rasteriser over the bound RGB32 image and within the clip, when it
+    // gives QPainter's pixels for the shape; none when QPainter draws it.
+    std::optional<raster::ShapeRaster> RasterFor(ShapeKind kind, const QRect& box);
+    // The pen as the rasteriser paints outlines with it.
+    raster::Paint PenPaint() const;
+    // Hands fill the paints a shape's inside takes, in the pen mode, as
+    // FillArea fills it: the background colour under a hatched brush in
+    // opaque background mode, then the brush; none with a clear brush.
+    void ForEachBrushPaint(const std::function<void(const raster::Paint&)>& fill) const;
     ArcEnds ArcOnDeviceBox(const QRect& box, QPointF from, QPointF to);
     // Draws the text cell at (x, y) in the painter's current coordinates,
     // with its background box unless that was filled already; upright when

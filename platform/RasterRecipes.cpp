@@ -105,6 +105,39 @@ QPainter::CompositionMode Composition(TPenMode mode)
     }
 }
 
+raster::RasterOp RasterOp(TPenMode mode)
+{
+    using Op = raster::RasterOp;
+    switch (mode) {
+    case pmNot:
+        return Op::NotDestination;
+    case pmNotCopy:
+        return Op::NotSource;
+    case pmMergePenNot:
+        return Op::SourceOrNotDestination;
+    case pmMaskPenNot:
+        return Op::SourceAndNotDestination;
+    case pmMergeNotPen:
+        return Op::NotSourceOrDestination;
+    case pmMaskNotPen:
+        return Op::NotSourceAndDestination;
+    case pmMerge:
+        return Op::SourceOrDestination;
+    case pmNotMerge:
+        return Op::NotSourceAndNotDestination;
+    case pmMask:
+        return Op::SourceAndDestination;
+    case pmNotMask:
+        return Op::NotSourceOrNotDestination;
+    case pmXor:
+        return Op::SourceXorDestination;
+    case pmNotXor:
+        return Op::NotSourceXorDestination;
+    default: // pmBlack, pmWhite, pmNop, pmCopy
+        return Op::Copy;
+    }
+}
+
 QRgb ModeColor(TPenMode mode, QRgb penColor)
 {
     if (mode == pmBlack)
@@ -133,6 +166,26 @@ Qt::BrushStyle BrushPattern(TBrushStyle style)
         return Qt::DiagCrossPattern;
     default:
         return Qt::NoBrush;
+    }
+}
+
+raster::Hatch BrushHatch(TBrushStyle style)
+{
+    switch (style) {
+    case bsHorizontal:
+        return raster::hatches::Horizontal;
+    case bsVertical:
+        return raster::hatches::Vertical;
+    case bsFDiagonal:
+        return raster::hatches::ForwardDiagonal;
+    case bsBDiagonal:
+        return raster::hatches::BackwardDiagonal;
+    case bsCross:
+        return raster::hatches::Cross;
+    case bsDiagCross:
+        return raster::hatches::DiagonalCross;
+    default:
+        return raster::hatches::Solid;
     }
 }
 

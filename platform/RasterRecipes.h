@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/GraphicsTypes.h"
+#include "platform/raster/PixelTarget.h"
 
 #include <QPainter>
 #include <QPen>
@@ -41,10 +42,18 @@ QPen OutlinePen(const TPenData& pen, QRgb color, int deviceWidth);
 // pmBlack and pmWhite draw black or white the same way (see ModeColor).
 QPainter::CompositionMode Composition(TPenMode mode);
 
+// The same operation for the engine's shape rasteriser (Copy for those
+// Composition draws over the target with).
+raster::RasterOp RasterOp(TPenMode mode);
+
 // The colour a pen of the given mode really draws with.
 QRgb ModeColor(TPenMode mode, QRgb penColor);
 
 // The Qt pattern of a brush style; Qt::NoBrush for bsClear.
 Qt::BrushStyle BrushPattern(TBrushStyle style);
+
+// The rasteriser's hatch of a brush style, the same pixels as BrushPattern's
+// (solid for bsSolid; bsClear fills nothing and has none).
+raster::Hatch BrushHatch(TBrushStyle style);
 
 } // namespace platform::recipes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ShapePainter.h"
 #include "platform/raster/ArcCurves.h"
 #include "platform/raster/PixelTarget.h"
 #include "platform/raster/PolygonFill.h"
@@ -25,46 +26,37 @@
 //     about one case in a hundred;
 //   - copy, the raster operations and the brush hatches alike.
 //
-// From the canvas (CanvasShapes.cpp), for a bound Format_RGB32 image:
-//   PixelTarget target{reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
-//                      image.bytesPerLine() / 4};
-//   ShapeRaster raster(target, clip); // the device clip box, or the whole image
-//   EllipseOnDeviceBox: box = EllipseShapeBox(left, top, right, bottom, mapping_.IsIdentity(),
-//                                             mapping_.PenWidth(pen.width));
-//                       raster.FillEllipse(box, brushPaint); raster.OutlineEllipse(box, penPaint, width);
-//   ArcOnDeviceBox:     const ArcShape arc = ArcOnBox(left, top, right, bottom, from, to, width);
-//                       raster.Arc(arc.box, arc.start16, arc.span16, penPaint, width);
-//                       (ArcPoint(arc.box, arc.start16) and (..., arc.start16 + arc.span16) are
-//                       the ArcEnds)
-//   Polygon:            raster.FillPolygon(deviceCorners, brushPaint), then the outline as now.
-// (CanvasShapeGeometry.h holds those helpers.) A paint's op is the pen mode's
-// RasterOp (as recipes::Composition maps it; pmCopy, pmBlack and pmWhite are
-// Copy); the pen's colour is recipes::ModeColor's; a brush's hatch is its
-// style's (hatches::), and a hatched brush in opaque background mode is
-// first filled with the solid hatch in the background colour, as FillArea does.
+// The canvas (CanvasShapes.cpp) draws its shapes on a bound Format_RGB32
+// image with it where it gives QPainter's pixels for the shape, with the
+// boxes and angles of CanvasShapeGeometry.h, and keeps QPainter for the rest.
+// A paint's op is the pen mode's RasterOp (recipes::RasterOp; pmCopy, pmBlack
+// and pmWhite are Copy); the pen's colour is recipes::ModeColor's; a brush's
+// hatch is its style's (recipes::BrushHatch), and a hatched brush in opaque
+// background mode is first filled with the solid hatch in the background
+// colour, as FillArea does.
 namespace platform::raster {
 
-class ShapeRaster {
+class ShapeRaster final : public ShapePainter {
 public:
     ShapeRaster(const PixelTarget& target, const ClipBox& clip) : target_(target), clip_(clip) {}
 
     // The inside of the ellipse inscribed in box. A box with whole-number
     // corners is filled by the midpoint rule (MidpointEllipse.h), any other
     // by pixel centres inside its curve.
-    void FillEllipse(const RealBox& box, const Paint& brush) const;
+    void FillEllipse(const RealBox& box, const Paint& brush) const override;
 
     // The outline of that ellipse with a pen penWidth device pixels wide: a
     // one-pixel pen by the midpoint rule on a whole-number box, else along
     // its curve (CosmeticLine.h); a wider pen as a band centred on the curve.
-    void OutlineEllipse(const RealBox& box, const Paint& pen, int penWidth) const;
+    void OutlineEllipse(const RealBox& box, const Paint& pen, int penWidth) const override;
 
     // The arc of that ellipse from start16 / 16 degrees, running span16 / 16
     // degrees counter-clockwise as seen on the screen (clockwise when
     // negative); a wider pen has square caps.
-    void Arc(const RealBox& box, int start16, int span16, const Paint& pen, int penWidth) const;
+    void Arc(const RealBox& box, int start16, int span16, const Paint& pen, int penWidth) const override;
 
     // The inside of the polygon by the odd-even rule (no outline).
-    void FillPolygon(std::span<const IntPoint> corners, const Paint& brush) const;
+    void FillPolygon(std::span<const IntPoint> corners, const Paint& brush) const override;
 
 private:
     PixelTarget target_;

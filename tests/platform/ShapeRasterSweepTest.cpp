@@ -4,11 +4,13 @@
 // polygons in several paints. Each case counts the pixels that differ; the
 // cases that may differ are listed with their bounds.
 #include "platform/Canvas.h"
+#include "platform/RasterRecipes.h"
 #include "platform/raster/CanvasShapeGeometry.h"
 #include "platform/raster/ShapeRaster.h"
 #include "tests/platform/CanvasSurface.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -39,14 +41,20 @@ struct Tally {
 };
 
 // The canvas's image and a copy the rasteriser draws into, compared and
-// cleared box by box.
+// cleared box by box. The canvas draws through a painter begun on its image,
+// so that every shape is QPainter's (on a bound image it takes the
+// rasteriser where the two agree).
 class Comparison {
 public:
     Comparison(int width, int height, double ratio)
         : surface(width, height, white, ratio), ours(surface.image.copy())
     {
         ours.setDevicePixelRatio(1);
+        surface.canvas.Unbind();
+        painter.begin(&surface.image);
+        surface.canvas.BindPainter(&painter);
     }
+    ~Comparison() { surface.canvas.Unbind(); }
 
     ShapeRaster Raster()
     {
@@ -78,6 +86,7 @@ public:
 
     canvas_testing::Surface surface;
     QImage ours;
+    QPainter painter;
 };
 
 void Count(std::map<std::string, Tally>& tallies, const std::string& name, int differing)
@@ -207,20 +216,6 @@ TEST(ShapeRasterSweep, FigureOverItsSwingAtEveryRatio)
     ExpectWithin(tallies, bounds);
 }
 
-RasterOp OpOf(TPenMode mode)
-{
-    switch (mode) {
-    case pmXor:
-        return RasterOp::SourceXorDestination;
-    case pmNotXor:
-        return RasterOp::NotSourceXorDestination;
-    case pmMerge:
-        return RasterOp::SourceOrDestination;
-    default:
-        return RasterOp::Copy;
-    }
-}
-
 // A pen mode and a brush the random shapes are drawn in, set on the canvas
 // and given as the rasteriser's paints.
 struct RandomPaint {
@@ -276,8 +271,8 @@ TEST(ShapeRasterSweep, SeededRandomEllipsesArcsAndPolygonsInEveryPaint)
                 canvas.DeviceEllipse(x0, y0, x1, y1);
                 if (right > left && bottom > top) {
                     const RealBox box = EllipseShapeBox(left, top, right, bottom, mapping.IsIdentity(), penWidth);
-                    c.Raster().FillEllipse(box, Paint{brushRgb, OpOf(paint.mode), paint.hatch});
-                    c.Raster().OutlineEllipse(box, Paint{penRgb, OpOf(paint.mode)}, penWidth);
+                    c.Raster().FillEllipse(box, Paint{brushRgb, platform::recipes::RasterOp(paint.mode), paint.hatch});
+                    c.Raster().OutlineEllipse(box, Paint{penRgb, platform::recipes::RasterOp(paint.mode)}, penWidth);
                 }
                 Count(tallies, "random ellipse" + at + kind, c.CompareAndClear(left - 4, top - 4, right + 4, bottom + 4));
                 break;
@@ -289,7 +284,7 @@ TEST(ShapeRasterSweep, SeededRandomEllipsesArcsAndPolygonsInEveryPaint)
                 if (right > left && bottom > top) {
                     const ArcShape shape = ArcOnBox(left, top, right, bottom, {double(rays[0]), double(rays[1])},
                                                     {double(rays[2]), double(rays[3])}, penWidth);
-                    c.Raster().Arc(shape.box, shape.start16, shape.span16, Paint{penRgb, OpOf(paint.mode)}, penWidth);
+                    c.Raster().Arc(shape.box, shape.start16, shape.span16, Paint{penRgb, platform::recipes::RasterOp(paint.mode)}, penWidth);
                 }
                 Count(tallies, "random arc" + at + kind, c.CompareAndClear(left - 4, top - 4, right + 4, bottom + 4));
                 break;
@@ -306,7 +301,7 @@ TEST(ShapeRasterSweep, SeededRandomEllipsesArcsAndPolygonsInEveryPaint)
                     ours.push_back({corners.back().x(), corners.back().y()});
                 }
                 canvas.Polygon(corners);
-                c.Raster().FillPolygon(ours, Paint{brushRgb, OpOf(paint.mode), paint.hatch});
+                c.Raster().FillPolygon(ours, Paint{brushRgb, platform::recipes::RasterOp(paint.mode), paint.hatch});
                 Count(tallies, "random polygon" + at + kind, c.CompareAndClear(0, 0, size, size));
                 break;
             }
@@ -327,6 +322,60 @@ TEST(ShapeRasterSweep, SeededRandomEllipsesArcsAndPolygonsInEveryPaint)
         {"random polygon at 1.00 copy", 1, 1},      {"random polygon at 1.00 raster op", 1, 4},
     };
     ExpectWithin(tallies, bounds);
+}
+
+} // namespace
+
+namespace {
+
+// The same shapes drawn by a canvas bound to its image (the rasteriser where
+// it agrees with the painter) and by one drawing through a painter begun on
+// its image (QPainter throughout): equal, pixel for pixel, in pen modes,
+// brushes and backgrounds, at the ratios the rasteriser is taken at and one
+// it is not; half the ellipses and arcs are circles, as the figure's.
+TEST(ShapeRasterSweep, TheCanvasOnAnImageKeepsThePaintersPixels)
+{
+    std::mt19937 random(20261210);
+    const auto uniform = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const TPenMode modes[] = {pmCopy, pmBlack, pmWhite, pmXor, pmNotXor, pmMask};
+    const TBrushStyle styles[] = {bsSolid, bsClear, bsHorizontal, bsFDiagonal, bsCross};
+    for (const double ratio : {1.0, 1.25, 1.5, 2.0, 1.75}) {
+        canvas_testing::Surface bound(90, 90, 0x406080, ratio);
+        Comparison painted(90, 90, ratio);
+        painted.surface.image.fill(QColor::fromRgb(0x406080));
+        for (int i = 0; i < 900; ++i) {
+            const TPenData pen{static_cast<TColor>(0x10E030), uniform(1, 2), i % 7 == 0 ? psClear : psSolid,
+                               modes[uniform(0, std::size(modes) - 1)]};
+            const TBrushData brush{static_cast<TColor>(0xC03010), styles[uniform(0, std::size(styles) - 1)]};
+            const TBackgroundMode background = uniform(0, 1) == 0 ? bkOpaque : bkTransparent;
+            int k[8];
+            for (int& v : k)
+                v = uniform(-10, 100);
+            if (i % 2 == 0) {
+                // Circles, as the figure draws them.
+                k[2] = k[0] + uniform(-60, 60);
+                k[3] = k[1] + std::abs(k[2] - k[0]) * (uniform(0, 1) * 2 - 1);
+            }
+            std::vector<QPoint> corners(uniform(3, 9));
+            for (QPoint& corner : corners)
+                corner = QPoint(uniform(-10, 100), uniform(-10, 100));
+            for (platform::Canvas* canvas : {&bound.canvas, &painted.surface.canvas}) {
+                canvas->Pen().Assign(pen);
+                canvas->Brush().Assign(brush);
+                canvas->SetBackgroundMode(background);
+                canvas->SetBackgroundColor(0x0000FF);
+                if (i % 3 == 0)
+                    canvas->Ellipse(k[0], k[1], k[2], k[3]);
+                else if (i % 3 == 1)
+                    canvas->Arc(k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7]);
+                else
+                    canvas->Polygon(corners);
+            }
+        }
+        bound.canvas.ReleasePainter();
+        painted.painter.end();
+        EXPECT_EQ(bound.image, painted.surface.image) << "at ratio " << ratio;
+    }
 }
 
 } // namespace
