@@ -124,7 +124,7 @@ auto DeviceLineOf(const DeviceMapping& mapping, bool logical, int width, Draw& d
             return;
         }
         const DeviceMapping::Line line = mapping.DeviceLine(from, to, width);
-        draw(line.from, line.to);
+        draw(QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y));
     };
 }
 

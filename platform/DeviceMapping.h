@@ -1,9 +1,8 @@
 #pragma once
 
 #include "platform/Extended.h"
+#include "platform/Point.h"
 #include "platform/Rounding.h"
-
-#include <QPoint>
 
 #include <algorithm>
 
@@ -91,10 +90,10 @@ struct DeviceMapping {
     // b's left out); any other line joins the device positions of its end
     // pixels (PixelLine).
     struct Line {
-        QPoint from;
-        QPoint to;
+        Point from;
+        Point to;
     };
-    Line DeviceLine(QPoint a, QPoint b, int logicalWidth) const;
+    Line DeviceLine(Point a, Point b, int logicalWidth) const;
 
 private:
     // n / 2, exactly.
