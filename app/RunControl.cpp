@@ -7,6 +7,7 @@
 #include "chart/FastLineSeries.h"
 #include "model/RunPass.h"
 #include "platform/Canvas.h"
+#include "platform/qt/QtPixels.h"
 #include "platform/qt/RunLoop.h"
 #include "runchart/RunAxes.h"
 #include "runchart/RunChart.h"
@@ -175,7 +176,7 @@ QRect TForm1::WholeImage()
 
 QRect TForm1::FramePixels(const FrameInputs& frame)
 {
-    return figure::FrameBounds(frame.X, frame.Y, frame.L, frame.Fi);
+    return platform::qt::ToQRect(figure::FrameBounds(frame.X, frame.Y, frame.L, frame.Fi));
 }
 
 // The bitmap is white but for the frame before, if any: clearing that

@@ -8,6 +8,7 @@
 // device pixels of the scaled screen).
 #include "app/ImageControl.h"
 #include "figure/PendulumFigure.h"
+#include "platform/qt/QtPixels.h"
 #include "app/Unit1.h"
 #include "bench/GuiBenchmarkMain.h"
 #include "bench/WindowBenchSupport.h"
@@ -83,11 +84,11 @@ void WindowPass(benchmark::State& state, int runs, double ratio)
         // The frame before cleared, the new one drawn, as the window does;
         // the image shows where the two lie.
         platform::Canvas& canvas = image.Canvas();
-        const QRect before = figure::FrameBounds(200, 100, length, fi);
+        const QRect before = platform::qt::ToQRect(figure::FrameBounds(200, 100, length, fi));
         canvas.Brush().SetColor(clWhite);
         canvas.FillRect(before.left(), before.top(), before.left() + before.width(), before.top() + before.height());
         figure::DrawPendulum(canvas, 200, 100, length, swing.Fi);
-        image.Changed(before | figure::FrameBounds(200, 100, length, swing.Fi));
+        image.Changed(before | platform::qt::ToQRect(figure::FrameBounds(200, 100, length, swing.Fi)));
         fi = swing.Fi;
         QCoreApplication::processEvents();
     }

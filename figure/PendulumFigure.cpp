@@ -65,15 +65,15 @@ void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi)
     canvas.MoveTo(centre.x, centre.y);
 }
 
-QRect FrameBounds(int x, int y, int l, double fi)
+platform::PixelBox FrameBounds(int x, int y, int l, double fi)
 {
     // A one-pixel pen reaches at most a logical pixel beyond a shape's
     // logical corners at any ratio; one more for the rounding of the centre.
     constexpr int margin = 2;
     const Pixel centre = CentrePixel(PendulumGeometryOf(x, y, l, fi));
     const int reach = HalfWidth + margin;
-    return QRect(QPoint(std::min(x, centre.x) - reach, std::min(y, centre.y) - reach),
-                 QPoint(std::max(x, centre.x) + reach, std::max(y, centre.y) + reach));
+    return {std::min(x, centre.x) - reach, std::min(y, centre.y) - reach, std::max(x, centre.x) + reach + 1,
+            std::max(y, centre.y) + reach + 1};
 }
 
 } // namespace figure

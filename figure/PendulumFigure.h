@@ -1,8 +1,7 @@
 #pragma once
 
 #include "figure/PendulumGeometry.h"
-
-#include <QRect>
+#include "platform/PixelBuffer.h"
 
 namespace platform {
 class Canvas;
@@ -24,6 +23,6 @@ void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi);
 // The logical pixels that DrawPendulum with these arguments may set, at any
 // device pixel ratio: the outline's box around the pivot and the centre of
 // mass, with a margin for the pen and the rounding of device positions.
-QRect FrameBounds(int x, int y, int l, double fi);
+platform::PixelBox FrameBounds(int x, int y, int l, double fi);
 
 } // namespace figure

@@ -3,6 +3,7 @@
 #include "platform/PixelBuffer.h"
 
 #include <QImage>
+#include <QRect>
 
 // The engine's pixel buffers and Qt's images over the same memory.
 namespace platform::qt {
@@ -18,5 +19,11 @@ QImage WrapPixels(const PixelBuffer& buffer);
 // it shares them with a copy), for the engine's raster code. The image must
 // be Format_RGB32 and outlive the view.
 PixelBuffer BorrowPixels(QImage& image);
+
+// The same pixels as a Qt rectangle.
+inline QRect ToQRect(const PixelBox& box)
+{
+    return QRect(box.left, box.top, box.right - box.left, box.bottom - box.top);
+}
 
 } // namespace platform::qt

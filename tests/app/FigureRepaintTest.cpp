@@ -5,6 +5,7 @@
 
 #include "app/ImageControl.h"
 #include "figure/PendulumFigure.h"
+#include "platform/qt/QtPixels.h"
 
 #include <QBackingStore>
 #include <QPaintEvent>
@@ -43,8 +44,8 @@ TEST_F(FigureRepaint, AfterTheFirstFrameOnlyTheBoxesOfTheLastTwoFramesArePainted
     EXPECT_EQ(painted.areas.front(), form->Image1->rect()) << "the first frame shows the new bitmap whole";
     const int length = figure::BarLength(form->Pendulum().Length);
     for (std::size_t i = 1; i < angles.size(); ++i) {
-        const QRect changed = figure::FrameBounds(200, 100, length, angles[i - 1])
-                              | figure::FrameBounds(200, 100, length, angles[i]);
+        const QRect changed = platform::qt::ToQRect(figure::FrameBounds(200, 100, length, angles[i - 1]))
+                              | platform::qt::ToQRect(figure::FrameBounds(200, 100, length, angles[i]));
         EXPECT_TRUE(changed.contains(painted.areas.at(i))) << "pass " << i;
         EXPECT_LT(painted.areas.at(i).width(), form->Image1->width() / 2);
     }

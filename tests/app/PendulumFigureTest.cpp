@@ -1,6 +1,7 @@
 #include "FigureFrames.h"
 
 #include "figure/PendulumFigure.h"
+#include "platform/qt/QtPixels.h"
 #include "platform/DeviceMapping.h"
 #include "tests/platform/MidpointReference.h"
 #include "tests/support/TestImages.h"
@@ -309,7 +310,7 @@ TEST(PendulumFigure, FrameBoundsHoldEveryPixelOfTheFrame)
             for (int degrees = -180; degrees < 180; degrees += 25) {
                 const double fi = Radians(degrees + 0.3);
                 const QImage image = FigureFrame(length, fi, ratio);
-                const QRect bounds = figure::FrameBounds(200, 100, length, fi);
+                const QRect bounds = platform::qt::ToQRect(figure::FrameBounds(200, 100, length, fi));
                 const QRect device(QPoint(mapping.Edge(bounds.left()), mapping.Edge(bounds.top())),
                                    QPoint(mapping.Edge(bounds.right() + 1) - 1, mapping.Edge(bounds.bottom() + 1) - 1));
                 int outside = 0;
@@ -336,7 +337,7 @@ TEST(PendulumFigure, OutlineClosedAtRatio1IsClosedAtEveryRatio)
             const double fi = -std::numbers::pi + 2 * std::numbers::pi * k / angles;
             // Around the body, with room for the outside to go round it; a
             // body cut by the picture's edges has more parts than two.
-            const QRect around = figure::FrameBounds(200, 100, length, fi).adjusted(-2, -2, 2, 2);
+            const QRect around = platform::qt::ToQRect(figure::FrameBounds(200, 100, length, fi)).adjusted(-2, -2, 2, 2);
             if (!QRect(0, 0, ImageWidth, ImageHeight).contains(around)
                 || BackgroundRegions(FigureFrame(length, fi), around) != 2)
                 continue;
