@@ -2,11 +2,13 @@
 #include "app/Application.h"
 #include "app/ProgramIcon.h"
 #include "app/Unit1.h"
+#include "platform/qt/QtColors.h"
 #include "platform/qt/RunLoop.h"
 
 int main(int argc, char** argv)
 {
     KyvadloApplication application(argc, argv);
+    platform::qt::FollowApplicationPalette();
     // Desktops match the window with its menu entry, and so show its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KYVADLO_APP_ID));
     // The windows' own icon (on X11 their _NET_WM_ICON), which taskbars show

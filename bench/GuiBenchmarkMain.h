@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/qt/QtColors.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
@@ -14,6 +16,7 @@ int RunGuiBenchmarks(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application application(argc, argv);
+    platform::qt::FollowApplicationPalette();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -35,7 +35,7 @@ void TCustomChart::ApplyFillStyle(TColor color, TBrushStyle style, TColor backgr
         canvas.SetBackgroundMode(bkTransparent);
     } else {
         canvas.SetBackgroundMode(bkOpaque);
-        canvas.SetBackgroundColor(FromQColor(ToQColor(backgroundColor)));
+        canvas.SetBackgroundColor(PlainColor(backgroundColor));
     }
 }
 
@@ -83,7 +83,7 @@ void TCustomChart::ReleaseClip()
 void TCustomChart::DrawZoomRectangle()
 {
     TChartCanvas3D& canvas = Canvas();
-    const TColor panel = FromQColor(ToQColor(Color()));
+    const TColor panel = PlainColor(Color());
     canvas.Pen().Assign({panel == clWhite ? clBlack : panel, 1, psSolid, pmNotXor});
     canvas.Brush().SetStyle(bsClear);
     canvas.DrawRectangle(zoomDrag_.x0, zoomDrag_.y0, zoomDrag_.x1, zoomDrag_.y1);

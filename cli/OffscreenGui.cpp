@@ -1,5 +1,7 @@
 #include "cli/OffscreenGui.h"
 
+#include "platform/qt/QtColors.h"
+
 #include <cstdio>
 
 namespace cli {
@@ -16,10 +18,11 @@ void CriticalOnly(QtMsgType type, const QMessageLogContext& /*context*/, const Q
 
 OffscreenGui::OffscreenGui()
 {
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    previousHandler_ = qInstallMessageHandler(CriticalOnly);
-    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    if (QGuiApplication::instance() == nullptr) {
+        previousHandler_ = qInstallMessageHandler(CriticalOnly);
+        application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+    platform::qt::FollowApplicationPalette();
 }
 
 OffscreenGui::~OffscreenGui()

@@ -1,62 +1,70 @@
 #include "platform/Colors.h"
 
-#include <QGuiApplication>
-#include <QPalette>
+#include "platform/SystemPalette.h"
 
 namespace {
 
-QPalette CurrentPalette()
+platform::SystemPalette& InstalledPalette()
 {
-    if (QGuiApplication::instance() != nullptr)
-        return QGuiApplication::palette();
-    return QPalette();
+    // The one palette of the process, as the desktop has one.
+    static platform::SystemPalette palette;
+    return palette;
 }
 
-QColor SystemColor(TColor color)
+std::uint32_t SystemRgb(TColor color)
 {
-    const QPalette palette = CurrentPalette();
+    const platform::SystemPalette& palette = InstalledPalette();
     switch (color) {
     case clWindow:
-        return palette.color(QPalette::Active, QPalette::Base);
+        return palette.window;
     case clWindowText:
-        return palette.color(QPalette::Active, QPalette::WindowText);
+        return palette.windowText;
     case clHighlight:
-        return palette.color(QPalette::Active, QPalette::Highlight);
+        return palette.highlight;
     case clHighlightText:
-        return palette.color(QPalette::Active, QPalette::HighlightedText);
+        return palette.highlightText;
     case clBtnFace:
-        return palette.color(QPalette::Active, QPalette::Button);
+        return palette.buttonFace;
     case clBtnShadow:
-        return palette.color(QPalette::Active, QPalette::Dark);
+        return palette.buttonShadow;
     case clBtnText:
-        return palette.color(QPalette::Active, QPalette::ButtonText);
+        return palette.buttonText;
     case clBtnHighlight:
-        return palette.color(QPalette::Active, QPalette::Light);
+        return palette.buttonHighlight;
     case cl3DDkShadow:
-        return palette.color(QPalette::Active, QPalette::Shadow);
+        return palette.darkShadow;
     case cl3DLight:
-        return palette.color(QPalette::Active, QPalette::Midlight);
+        return palette.light3D;
     default:
-        return palette.color(QPalette::Active, QPalette::Window);
+        return palette.background;
     }
 }
 
 } // namespace
 
-QRgb ToRgb(TColor color)
+namespace platform {
+
+const SystemPalette& CurrentSystemPalette()
 {
-    if (IsSystemColor(color))
-        return SystemColor(color).rgb();
-    return qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                static_cast<int>((color >> 16) & 0xFF));
+    return InstalledPalette();
 }
 
-QColor ToQColor(TColor color)
+void SetSystemPalette(const SystemPalette& palette)
 {
-    return QColor(ToRgb(color));
+    InstalledPalette() = palette;
 }
 
-TColor FromQColor(const QColor& color)
+} // namespace platform
+
+std::uint32_t ToRgb(TColor color)
 {
-    return RgbColor(color.red(), color.green(), color.blue());
+    const std::uint32_t rgb = IsSystemColor(color) ? SystemRgb(color)
+                                                   : ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+    return 0xFF000000u | (rgb & 0xFFFFFFu);
+}
+
+TColor PlainColor(TColor color)
+{
+    const std::uint32_t rgb = ToRgb(color);
+    return RgbColor(static_cast<int>(rgb >> 16), static_cast<int>(rgb >> 8), static_cast<int>(rgb));
 }

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QColor>
-#include <QRgb>
-
 #include <cstdint>
 
 // A colour as the program stores it: $00BBGGRR, red in the low byte.
 // Values with the top byte 0xFF name a system colour that is resolved from the
-// application palette when something is drawn with it.
+// desktop's palette (platform/SystemPalette.h) when something is drawn with it.
 using TColor = std::uint32_t;
 
 inline constexpr TColor clBlack = 0x000000;
@@ -34,7 +31,7 @@ inline constexpr TColor clDefault = 0x20000000;
 // As a point colour clNone marks a null point.
 inline constexpr TColor clNone = 0x1FFFFFFF;
 
-// System colours, resolved through the application palette.
+// System colours, resolved through the desktop's palette.
 inline constexpr TColor clSystemColor = 0xFF000000;
 inline constexpr TColor clWindow = clSystemColor | 0x05;
 inline constexpr TColor clWindowText = clSystemColor | 0x08;
@@ -59,11 +56,10 @@ constexpr TColor RgbColor(int red, int green, int blue)
     return static_cast<TColor>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
 
-// The 24-bit colour a TColor stands for: system colours come from the current
-// application palette (the default palette when no application exists), other
-// values keep their three low bytes.
-QRgb ToRgb(TColor color);
-QColor ToQColor(TColor color);
+// The opaque colour a TColor stands for, 0xFFRRGGBB: system colours come
+// from the current system palette, other values keep their three low bytes.
+std::uint32_t ToRgb(TColor color);
 
-// The TColor of an opaque Qt colour.
-TColor FromQColor(const QColor& color);
+// The plain colour a TColor stands for now: system colours resolved, the
+// others as they are but for their top byte.
+TColor PlainColor(TColor color);

@@ -1,6 +1,7 @@
 #include "platform/DrawEdge.h"
 
 #include "platform/Colors.h"
+#include "platform/qt/QtColors.h"
 
 #include <QPainter>
 

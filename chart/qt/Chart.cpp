@@ -1,4 +1,5 @@
 #include "chart/qt/Chart.h"
+#include "platform/qt/QtColors.h"
 
 #include "chart/ChartCanvas.h"
 

@@ -1,4 +1,5 @@
 #include "embedded/qt/ContainerPainter.h"
+#include "platform/qt/QtColors.h"
 
 #include "embedded/qt/PictureRenderer.h"
 #include "platform/DrawEdge.h"

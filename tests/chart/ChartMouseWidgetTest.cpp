@@ -1,5 +1,6 @@
 // Zooming and scrolling a real chart widget with the mouse and the wheel.
 #include "tests/chart/ChartMouseTestSupport.h"
+#include "platform/qt/QtColors.h"
 #include "tests/support/TestImages.h"
 
 #include <gtest/gtest.h>

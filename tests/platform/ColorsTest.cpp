@@ -1,4 +1,5 @@
 #include "platform/Colors.h"
+#include "platform/qt/QtColors.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -21,4 +22,22 @@ TEST(Colors, SystemColoursComeFromThePalette)
     EXPECT_FALSE(IsSystemColor(clNone));
     EXPECT_EQ(ToRgb(clBtnFace), QGuiApplication::palette().color(QPalette::Button).rgb());
     EXPECT_EQ(ToRgb(clWindowText), QGuiApplication::palette().color(QPalette::WindowText).rgb());
+}
+
+TEST(Colors, SystemColoursFollowAPaletteChange)
+{
+    const QPalette before = QGuiApplication::palette();
+    QPalette changed = before;
+    changed.setColor(QPalette::Active, QPalette::Button, QColor(0x12, 0x34, 0x56));
+    changed.setColor(QPalette::Active, QPalette::Highlight, QColor(0xAB, 0xCD, 0xEF));
+    QGuiApplication::setPalette(changed);
+    const QRgb face = ToRgb(clBtnFace);
+    const QRgb highlight = ToRgb(clHighlight);
+    const TColor plainFace = PlainColor(clBtnFace);
+    QGuiApplication::setPalette(before);
+
+    EXPECT_EQ(face, qRgb(0x12, 0x34, 0x56));
+    EXPECT_EQ(highlight, qRgb(0xAB, 0xCD, 0xEF));
+    EXPECT_EQ(plainFace, RgbColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(ToRgb(clBtnFace), before.color(QPalette::Active, QPalette::Button).rgb());
 }

@@ -1,5 +1,7 @@
 // The main function of every test program: a QApplication on the offscreen
 // platform (unless the environment chooses another), then GoogleTest.
+#include "platform/qt/QtColors.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,5 +12,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
+    platform::qt::FollowApplicationPalette();
     return RUN_ALL_TESTS();
 }
