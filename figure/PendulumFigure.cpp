@@ -4,8 +4,6 @@
 #include "platform/Colors.h"
 #include "platform/DeviceMapping.h"
 
-#include <QPoint>
-
 #include <algorithm>
 #include <utility>
 
@@ -24,7 +22,7 @@ void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi)
     const int penWidth = mapping.PenWidth(1);
     const auto edge = [&mapping](platform::Extended value) { return mapping.Edge(value); };
     const auto point = [&mapping, penWidth](Point p) {
-        return QPoint(mapping.PointLine(p.x, penWidth), mapping.PointLine(p.y, penWidth));
+        return platform::Point(mapping.PointLine(p.x, penWidth), mapping.PointLine(p.y, penWidth));
     };
     const auto arc = [&canvas, &edge](const Corners& box, Point from, Point to) {
         return canvas.DeviceArc(edge(box.first.x), edge(box.first.y), edge(box.second.x), edge(box.second.y),
@@ -45,8 +43,8 @@ void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi)
     } else {
         // At the device resolution the sides run between the arcs' own
         // ends, both ends drawn, so that the outline is closed there.
-        const auto arcEnd = [penWidth](QPointF end) {
-            return QPoint(platform::DeviceMapping::DeviceLinePosition(end.x(), penWidth),
+        const auto arcEnd = [penWidth](const auto& end) {
+            return platform::Point(platform::DeviceMapping::DeviceLinePosition(end.x(), penWidth),
                           platform::DeviceMapping::DeviceLinePosition(end.y(), penWidth));
         };
         for (const auto& [from, to] : {std::pair(pivotArc.from, farArc.to), std::pair(pivotArc.to, farArc.from)}) {

@@ -299,10 +299,10 @@ void Canvas::DrawDeviceLineStrips(std::span<const QPoint> points, std::span<cons
     StripSegments(points, ends, true);
 }
 
-void Canvas::DrawDeviceLine(QPoint from, QPoint to)
+void Canvas::DrawDeviceLine(Point from, Point to)
 {
     RealizeBrush();
-    const QPoint points[] = {from, to};
+    const QPoint points[] = {QPoint(from.x, from.y), QPoint(to.x, to.y)};
     DeviceSegments(points, false);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/CanvasPen.h"
 #include "platform/DeviceMapping.h"
 #include "platform/GraphicsTypes.h"
+#include "platform/Point.h"
 #include "platform/RasterLine.h"
 #include "platform/WideLineCaps.h"
 #include "platform/raster/ShapeRaster.h"
@@ -185,7 +186,7 @@ public:
     // position stays. Lines and strips as DrawLineStrips; the shapes as
     // Ellipse and Arc on the box with these device corners.
     void DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
-    void DrawDeviceLine(QPoint from, QPoint to);
+    void DrawDeviceLine(Point from, Point to);
     void DeviceEllipse(int x0, int y0, int x1, int y1);
     // Where a device arc begins and ends, in device coordinates: the points
     // of the ellipse it is drawn on at its start and end angles.
