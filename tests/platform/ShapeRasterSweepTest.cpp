@@ -8,6 +8,7 @@
 #include "platform/raster/CanvasShapeGeometry.h"
 #include "platform/raster/ShapeRaster.h"
 #include "tests/platform/CanvasSurface.h"
+#include "tests/platform/LongDoubleBits.h"
 
 #include <QImage>
 #include <QPainter>
@@ -18,7 +19,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <numbers>
 #include <random>
@@ -129,12 +129,7 @@ void ExpectWithin(const std::map<std::string, Tally>& tallies, std::span<const B
 platform::Extended AsExtended(long double value)
 {
 #if KYVADLO_EXTENDED_IS_SOFTWARE
-    std::uint64_t significand = 0;
-    std::uint16_t signAndExponent = 0;
-    std::memcpy(&significand, &value, sizeof significand);
-    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&value) + sizeof significand,
-                sizeof signAndExponent);
-    return platform::SoftExtended::FromBits(signAndExponent, significand);
+    return platform_testing::AsSoftExtended(value);
 #else
     return value;
 #endif
