@@ -22,15 +22,15 @@ const QRect kPlotArea(QPoint(16, 29), QPoint(482, 660));
 
 // Damped swings across the plot area, one sweep per run, as the fast line
 // series draws them (consecutive points on the same pixel already left out).
-std::vector<QPoint> PendulumStrip()
+std::vector<platform::Point> PendulumStrip()
 {
-    std::vector<QPoint> points;
+    std::vector<platform::Point> points;
     points.reserve(kSegments + 1);
     for (int run = 0; points.size() <= static_cast<std::size_t>(kSegments); ++run) {
         const double amplitude = 5.0 + run % 30;
         for (int i = 0; i < 2000 && points.size() <= static_cast<std::size_t>(kSegments); ++i) {
             const double t = i * 0.0015;
-            const QPoint p(15 + static_cast<int>(std::lround(t * 156)),
+            const platform::Point p(15 + static_cast<int>(std::lround(t * 156)),
                            345 - static_cast<int>(std::lround(amplitude * 21 * std::exp(-0.02 * t)
                                                               * std::cos(3.5 * t + run * 0.1))));
             if (points.empty() || points.back() != p)
@@ -40,9 +40,9 @@ std::vector<QPoint> PendulumStrip()
     return points;
 }
 
-const std::vector<QPoint>& Strip()
+const std::vector<platform::Point>& Strip()
 {
-    static const std::vector<QPoint> points = PendulumStrip();
+    static const std::vector<platform::Point> points = PendulumStrip();
     return points;
 }
 
@@ -80,11 +80,11 @@ void BM_LineToDirect(benchmark::State& state)
     platform::Canvas canvas;
     canvas.BindImage(&image);
     ClipToPlotAreaInRed(canvas);
-    const std::vector<QPoint>& points = Strip();
+    const std::vector<platform::Point>& points = Strip();
     for (auto _ : state) {
-        canvas.MoveTo(points.front().x(), points.front().y());
+        canvas.MoveTo(points.front().x, points.front().y);
         for (std::size_t i = 1; i < points.size(); ++i)
-            canvas.LineTo(points[i].x(), points[i].y());
+            canvas.LineTo(points[i].x, points[i].y);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(points.size() - 1));
@@ -115,10 +115,10 @@ void BM_PlainQPainterLines(benchmark::State& state)
     QPainter painter(&image);
     painter.setPen(QPen(Qt::red, 0, Qt::SolidLine, Qt::FlatCap));
     painter.setClipRect(kPlotArea);
-    const std::vector<QPoint>& points = Strip();
+    const std::vector<platform::Point>& points = Strip();
     for (auto _ : state) {
         for (std::size_t i = 1; i < points.size(); ++i)
-            painter.drawLine(points[i - 1], points[i]);
+            painter.drawLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(Strip().size() - 1));

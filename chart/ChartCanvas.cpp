@@ -131,17 +131,17 @@ void TChartCanvas3D::DrawVerticalLine(int x, int y0, int y1)
     DrawLine(x, y0, x, y1);
 }
 
-void TChartCanvas3D::DrawLineStrip(std::span<const QPoint> points)
+void TChartCanvas3D::DrawLineStrip(std::span<const platform::Point> points)
 {
     Current().DrawLineStrip(points);
 }
 
-void TChartCanvas3D::DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
+void TChartCanvas3D::DrawLineStrips(std::span<const platform::Point> points, std::span<const std::size_t> ends)
 {
     Current().DrawLineStrips(points, ends);
 }
 
-void TChartCanvas3D::DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
+void TChartCanvas3D::DrawDeviceLineStrips(std::span<const platform::Point> points, std::span<const std::size_t> ends)
 {
     Current().DrawDeviceLineStrips(points, ends);
 }
@@ -156,7 +156,7 @@ void TChartCanvas3D::DrawRectangle(const TChartRect& rect)
     DrawRectangle(rect.left, rect.top, rect.right, rect.bottom);
 }
 
-void TChartCanvas3D::DrawPolygon(std::span<const QPoint> points)
+void TChartCanvas3D::DrawPolygon(std::span<const platform::Point> points)
 {
     Current().Polygon(points);
 }

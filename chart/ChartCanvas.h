@@ -5,8 +5,6 @@
 #include "platform/Canvas.h"
 #include "platform/RasterBitmap.h"
 
-#include <QPoint>
-
 #include <memory>
 #include <span>
 #include <string>
@@ -88,20 +86,20 @@ public:
     void DrawVerticalLine(int x, int y0, int y1);
     // MovePenTo the first point, then DrawLineTo each further one, with the
     // same pixels but through the fast line path where the pen allows it.
-    void DrawLineStrip(std::span<const QPoint> points);
+    void DrawLineStrip(std::span<const platform::Point> points);
     // DrawLineStrip of each strip in turn: ends[i] is where strip i ends in
     // points (strip 0 starts at 0, strip i at ends[i - 1]).
-    void DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
+    void DrawLineStrips(std::span<const platform::Point> points, std::span<const std::size_t> ends);
     // The same strips in device pixels of the current target; the pen
     // position stays where it was.
-    void DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
+    void DrawDeviceLineStrips(std::span<const platform::Point> points, std::span<const std::size_t> ends);
     // How logical pixels map onto the device pixels of the current target.
     const platform::DeviceMapping& Mapping() const { return Current().Mapping(); }
     // Outline in the pen, inside in the brush; x1 and y1 exclusive.
     void DrawRectangle(int x0, int y0, int x1, int y1);
     void DrawRectangle(const TChartRect& rect);
     // The closed outline through the points in the pen, the inside in the brush.
-    void DrawPolygon(std::span<const QPoint> points);
+    void DrawPolygon(std::span<const platform::Point> points);
     // The text in the font's colour, placed by the text alignment.
     void DrawTextAt(int x, int y, const std::string& text);
     // The text turned by angle degrees counter-clockwise about (x, y), with a

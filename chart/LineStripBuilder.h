@@ -1,8 +1,7 @@
 #pragma once
 
 #include "chart/LineCoverage.h"
-
-#include <QPoint>
+#include "platform/Point.h"
 
 #include <algorithm>
 #include <climits>
@@ -32,7 +31,7 @@
 class TLineStripBuilder {
 public:
     // Starts a new polyline at first; forgets the strips built before.
-    void Start(QPoint first, bool mergeColumns, TLineCoverage* coverage)
+    void Start(platform::Point first, bool mergeColumns, TLineCoverage* coverage)
     {
         points_.clear();
         ends_.clear();
@@ -50,25 +49,25 @@ public:
         const std::size_t count = std::min(xs.size(), ys.size());
         std::size_t i = 0;
         while (i < count) {
-            if (merge_ && xs[i] == last_.x()) {
+            if (merge_ && xs[i] == last_.x) {
                 i = ExtendColumn(xs.data(), ys.data(), i, count);
             } else {
-                Add(QPoint(xs[i], ys[i]));
+                Add(platform::Point(xs[i], ys[i]));
                 ++i;
             }
         }
     }
 
     // The segment from the last point to p.
-    void Add(QPoint p)
+    void Add(platform::Point p)
     {
         if (p == last_)
             return;
-        if (merge_ && p.x() == last_.x()) {
+        if (merge_ && p.x == last_.x) {
             // One more row step in the column: the point left behind joins
             // the rows the chain has passed.
-            chainLow_ = std::min(chainLow_, last_.y());
-            chainHigh_ = std::max(chainHigh_, last_.y());
+            chainLow_ = std::min(chainLow_, last_.y);
+            chainHigh_ = std::max(chainHigh_, last_.y);
             last_ = p;
             return;
         }
@@ -85,10 +84,10 @@ public:
     }
 
     // The point added last that was not left out as a repeat.
-    QPoint Last() const { return last_; }
+    platform::Point Last() const { return last_; }
 
     // The strips, one after the other, and the end of each in Points().
-    std::span<const QPoint> Points() const { return points_; }
+    std::span<const platform::Point> Points() const { return points_; }
     std::span<const std::size_t> Ends() const { return ends_; }
 
     // Makes room for the strips of about this many points.
@@ -100,8 +99,8 @@ private:
     // in another column (or count).
     std::size_t ExtendColumn(const int* xs, const int* ys, std::size_t i, std::size_t count)
     {
-        const int x = last_.x();
-        int lastY = last_.y();
+        const int x = last_.x;
+        int lastY = last_.y;
         int low = chainLow_;
         int high = chainHigh_;
         for (; i < count && xs[i] == x; ++i) {
@@ -112,7 +111,7 @@ private:
             high = std::max(high, lastY);
             lastY = y;
         }
-        last_.setY(lastY);
+        last_.y = lastY;
         chainLow_ = low;
         chainHigh_ = high;
         return i;
@@ -125,17 +124,17 @@ private:
             return;
         const int chainLow = std::exchange(chainLow_, INT_MAX);
         const int chainHigh = std::exchange(chainHigh_, INT_MIN);
-        const int end = last_.y();
+        const int end = last_.y;
         const int top = end < chainLow ? end + 1 : chainLow;
         // Kept below INT_MAX, so that the exclusive end fits; rows that far
         // out lie on no surface.
         const int bottom = std::min(end > chainHigh ? end - 1 : chainHigh, INT_MAX - 1);
         CloseStrip();
-        Segment(QPoint(last_.x(), top), QPoint(last_.x(), bottom + 1));
+        Segment(platform::Point(last_.x, top), platform::Point(last_.x, bottom + 1));
         CloseStrip();
     }
 
-    void Segment(QPoint from, QPoint to)
+    void Segment(platform::Point from, platform::Point to)
     {
         if (coverage_ != nullptr) {
             if (!coverage_->AddUnlessCovered(from, to)) {
@@ -158,9 +157,9 @@ private:
         stripOpen_ = false;
     }
 
-    std::vector<QPoint> points_;
+    std::vector<platform::Point> points_;
     std::vector<std::size_t> ends_;
-    QPoint last_;
+    platform::Point last_;
     bool merge_ = false;
     TLineCoverage* coverage_ = nullptr;
     bool stripOpen_ = false;

@@ -43,9 +43,9 @@ void DrawPendulum(platform::Canvas& canvas, int x, int y, int l, double fi)
     } else {
         // At the device resolution the sides run between the arcs' own
         // ends, both ends drawn, so that the outline is closed there.
-        const auto arcEnd = [penWidth](const auto& end) {
-            return platform::Point(platform::DeviceMapping::DeviceLinePosition(end.x(), penWidth),
-                          platform::DeviceMapping::DeviceLinePosition(end.y(), penWidth));
+        const auto arcEnd = [penWidth](const platform::raster::RealPoint& end) {
+            return platform::Point(platform::DeviceMapping::DeviceLinePosition(end.x, penWidth),
+                                   platform::DeviceMapping::DeviceLinePosition(end.y, penWidth));
         };
         for (const auto& [from, to] : {std::pair(pivotArc.from, farArc.to), std::pair(pivotArc.to, farArc.from)}) {
             canvas.DrawDeviceLine(arcEnd(from), arcEnd(to));

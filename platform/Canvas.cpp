@@ -80,7 +80,7 @@ private:
 // draw(from, to) for the lines between consecutive points, and back to the
 // first one when closed.
 template <typename Draw>
-void ForEachSegment(std::span<const QPoint> points, bool closed, Draw&& draw)
+void ForEachSegment(std::span<const Point> points, bool closed, Draw&& draw)
 {
     for (std::size_t i = 1; i < points.size(); ++i)
         draw(points[i - 1], points[i]);
@@ -103,14 +103,14 @@ std::span<const int> WidenedPattern(std::span<const int> pattern, int width, std
 // Whether the line runs along a row or a column, is at least shortest
 // pixels long and lies where QPainter's rasterizer is exact, which the direct
 // writer's copy of its pixels assumes.
-bool IsStraightAndWritable(QPoint from, QPoint to, int shortest)
+bool IsStraightAndWritable(Point from, Point to, int shortest)
 {
     constexpr int near = 1 << 14;
-    const auto isNear = [](QPoint p) { return std::abs(p.x()) < near && std::abs(p.y()) < near; };
+    const auto isNear = [](Point p) { return std::abs(p.x) < near && std::abs(p.y) < near; };
     if (!isNear(from) || !isNear(to))
         return false;
-    return (from.y() == to.y() && std::abs(to.x() - from.x()) >= shortest)
-           || (from.x() == to.x() && std::abs(to.y() - from.y()) >= shortest);
+    return (from.y == to.y && std::abs(to.x - from.x) >= shortest)
+           || (from.x == to.x && std::abs(to.y - from.y) >= shortest);
 }
 
 // draw(from, to) for a line given in logical pixels (its device line for a
@@ -118,13 +118,13 @@ bool IsStraightAndWritable(QPoint from, QPoint to, int shortest)
 template <typename Draw>
 auto DeviceLineOf(const DeviceMapping& mapping, bool logical, int width, Draw& draw)
 {
-    return [&mapping, logical, width, &draw](QPoint from, QPoint to) {
+    return [&mapping, logical, width, &draw](Point from, Point to) {
         if (!logical) {
             draw(from, to);
             return;
         }
         const DeviceMapping::Line line = mapping.DeviceLine(from, to, width);
-        draw(QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y));
+        draw(line.from, line.to);
     };
 }
 
@@ -196,8 +196,8 @@ void Canvas::TakeDeviceClip()
         deviceClip_.reset();
         return;
     }
-    const QRect& clip = *clip_;
-    const QRect device = DeviceBox(clip.left(), clip.top(), clip.left() + clip.width(), clip.top() + clip.height());
+    const PixelBox& clip = *clip_;
+    const QRect device = DeviceBox(clip.left, clip.top, clip.right, clip.bottom);
     deviceClip_ = device.isEmpty() ? QRect(0, 0, 0, 0) : device;
 }
 
@@ -210,7 +210,7 @@ QRect Canvas::DeviceBox(int x0, int y0, int x1, int y1) const
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
-QRgb Canvas::Resolve(TColor color) const
+std::uint32_t Canvas::Resolve(TColor color) const
 {
     const QRgb rgb = ToRgb(color);
     if (!monochrome_)
@@ -240,11 +240,16 @@ void Canvas::IntersectClipRect(int left, int top, int right, int bottom)
 {
     RealizeBrush();
     const auto near = [](int value) { return std::clamp(value, -kFar, kFar); };
-    const QRect rect(QPoint(near(std::min(left, right)), near(std::min(top, bottom))),
-                     QPoint(near(std::max(left, right)) - 1, near(std::max(top, bottom)) - 1));
-    const QRect narrowed = clip_ ? clip_->intersected(rect) : rect;
-    // An empty clip is kept as an explicit empty rectangle: nothing shows.
-    clip_ = narrowed.isValid() ? narrowed : QRect(0, 0, 0, 0);
+    PixelBox narrowed{near(std::min(left, right)), near(std::min(top, bottom)), near(std::max(left, right)),
+                      near(std::max(top, bottom))};
+    if (clip_) {
+        narrowed.left = std::max(narrowed.left, clip_->left);
+        narrowed.top = std::max(narrowed.top, clip_->top);
+        narrowed.right = std::min(narrowed.right, clip_->right);
+        narrowed.bottom = std::min(narrowed.bottom, clip_->bottom);
+    }
+    // An empty clip is kept as an explicit empty box: nothing shows.
+    clip_ = narrowed.left < narrowed.right && narrowed.top < narrowed.bottom ? narrowed : PixelBox{};
     TakeDeviceClip();
 }
 
@@ -258,22 +263,22 @@ void Canvas::RemoveClip()
 void Canvas::MoveTo(int x, int y)
 {
     RealizeBrush();
-    penPos_ = QPoint(x, y);
+    penPos_ = Point(x, y);
 }
 
 void Canvas::LineTo(int x, int y)
 {
-    const QPoint points[] = {penPos_, QPoint(x, y)};
+    const Point points[] = {penPos_, Point(x, y)};
     DrawLineStrip(points);
 }
 
-void Canvas::Polyline(std::span<const QPoint> points)
+void Canvas::Polyline(std::span<const Point> points)
 {
     RealizeBrush();
     Segments(points, false);
 }
 
-void Canvas::DrawLineStrip(std::span<const QPoint> points)
+void Canvas::DrawLineStrip(std::span<const Point> points)
 {
     RealizeBrush();
     if (points.empty())
@@ -282,7 +287,7 @@ void Canvas::DrawLineStrip(std::span<const QPoint> points)
     penPos_ = points.back();
 }
 
-void Canvas::DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
+void Canvas::DrawLineStrips(std::span<const Point> points, std::span<const std::size_t> ends)
 {
     RealizeBrush();
     if (ends.empty())
@@ -293,7 +298,7 @@ void Canvas::DrawLineStrips(std::span<const QPoint> points, std::span<const std:
         penPos_ = points[end - 1];
 }
 
-void Canvas::DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends)
+void Canvas::DrawDeviceLineStrips(std::span<const Point> points, std::span<const std::size_t> ends)
 {
     RealizeBrush();
     StripSegments(points, ends, true);
@@ -302,7 +307,7 @@ void Canvas::DrawDeviceLineStrips(std::span<const QPoint> points, std::span<cons
 void Canvas::DrawDeviceLine(Point from, Point to)
 {
     RealizeBrush();
-    const QPoint points[] = {QPoint(from.x, from.y), QPoint(to.x, to.y)};
+    const Point points[] = {from, to};
     DeviceSegments(points, false);
 }
 
@@ -406,7 +411,7 @@ std::optional<QRgb> Canvas::GapColor() const
     return Resolve(backgroundColor_);
 }
 
-void Canvas::StripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends, bool device)
+void Canvas::StripSegments(std::span<const Point> points, std::span<const std::size_t> ends, bool device)
 {
     const bool logical = !device && !mapping_.IsIdentity();
     const int width = pen_.Width();
@@ -422,7 +427,7 @@ void Canvas::StripSegments(std::span<const QPoint> points, std::span<const std::
     });
 }
 
-void Canvas::Segments(std::span<const QPoint> points, bool closed)
+void Canvas::Segments(std::span<const Point> points, bool closed)
 {
     const bool logical = !mapping_.IsIdentity();
     const int width = pen_.Width();
@@ -430,12 +435,12 @@ void Canvas::Segments(std::span<const QPoint> points, bool closed)
         [&](auto&& draw) { ForEachSegment(points, closed, DeviceLineOf(mapping_, logical, width, draw)); });
 }
 
-void Canvas::DeviceSegments(std::span<const QPoint> points, bool closed)
+void Canvas::DeviceSegments(std::span<const Point> points, bool closed)
 {
     DrawDeviceLines([&](auto&& draw) { ForEachSegment(points, closed, draw); });
 }
 
-void Canvas::DeviceLinePairs(std::span<const QPoint> ends)
+void Canvas::DeviceLinePairs(std::span<const Point> ends)
 {
     DrawDeviceLines([&](auto&& draw) {
         for (std::size_t i = 1; i < ends.size(); i += 2)
@@ -465,7 +470,7 @@ void Canvas::DrawDeviceLines(ForEach&& forEach)
         std::optional<raster::DirectLineWriter> writer;
         bool writerMade = false;
         QPainter* p = nullptr;
-        forEach([&](QPoint from, QPoint to) {
+        forEach([&](Point from, Point to) {
             if (caps != nullptr && IsStraightAndWritable(from, to, caps->ShortestLine())) {
                 if (!writerMade) {
                     writer = DirectWriter(width);
@@ -491,17 +496,17 @@ void Canvas::DrawDeviceLines(ForEach&& forEach)
         const std::span<const int> pattern = WidenedPattern(recipes::DashPattern(pen), width, storage);
         raster::ClearUpperVectorHalves();
         if (pattern.empty()) {
-            forEach([&](QPoint from, QPoint to) { writer->Line(from, to); });
+            forEach([&](Point from, Point to) { writer->Line(from, to); });
         } else {
             const std::optional<QRgb> gap = GapColor();
-            forEach([&](QPoint from, QPoint to) { writer->DashedLine(from, to, pattern, gap); });
+            forEach([&](Point from, Point to) { writer->DashedLine(from, to, pattern, gap); });
         }
         return;
     }
     QPainter* p = Painter();
     if (p == nullptr)
         return;
-    forEach([&](QPoint from, QPoint to) { LineThroughPainter(*p, from, to); });
+    forEach([&](Point from, Point to) { LineThroughPainter(*p, from, to); });
 }
 
 QRect Canvas::DeviceSurface(const QPainter& p) const
@@ -513,7 +518,7 @@ QRect Canvas::DeviceSurface(const QPainter& p) const
     return QRect(0, 0, device->width(), device->height());
 }
 
-void Canvas::LineThroughPainter(QPainter& p, QPoint from, QPoint to)
+void Canvas::LineThroughPainter(QPainter& p, Point from, Point to)
 {
     if (from == to)
         return;
@@ -527,7 +532,7 @@ void Canvas::LineThroughPainter(QPainter& p, QPoint from, QPoint to)
         wide.width = width;
         ApplyBackground(p, false);
         ApplyPen(p, recipes::LinePen(wide, color));
-        p.drawLine(from, to);
+        p.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
         return;
     }
     // The pixels of the line rule, filled run by run, so that QPainter's own

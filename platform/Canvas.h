@@ -127,7 +127,7 @@ public:
     bool Monochrome() const { return monochrome_; }
     void SetMonochrome(bool value) { monochrome_ = value; }
     // The colour a TColor is drawn with on this canvas.
-    QRgb Resolve(TColor color) const;
+    std::uint32_t Resolve(TColor color) const;
 
     CanvasPen& Pen() { return pen_; }
     const CanvasPen& Pen() const { return pen_; }
@@ -136,7 +136,7 @@ public:
     CanvasFont& Font() { return font_; }
     const CanvasFont& Font() const { return font_; }
 
-    QPoint PenPos() const { return penPos_; }
+    Point PenPos() const { return penPos_; }
 
     // The background as last set; a brush assigned since then changes it at
     // the next operation.
@@ -155,9 +155,8 @@ public:
     // Narrows the clip to its intersection with the rectangle.
     void IntersectClipRect(int left, int top, int right, int bottom);
     void RemoveClip();
-    // The clip rectangle in logical pixels (right and bottom inclusive, as
-    // QRect has them), or none.
-    const std::optional<QRect>& ClipRect() const { return clip_; }
+    // The clip rectangle in logical pixels, or none.
+    const std::optional<PixelBox>& ClipRect() const { return clip_; }
 
     void FillRect(int left, int top, int right, int bottom);
     void Rectangle(int x0, int y0, int x1, int y1);
@@ -166,14 +165,14 @@ public:
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     // The lines from each point to the next; the pen position stays.
-    void Polyline(std::span<const QPoint> points);
+    void Polyline(std::span<const Point> points);
     // MoveTo(first point), then LineTo to each further one.
-    void DrawLineStrip(std::span<const QPoint> points);
+    void DrawLineStrip(std::span<const Point> points);
     // DrawLineStrip of each strip in turn: ends[i] is where strip i ends in
     // points (strip 0 starts at 0, strip i at ends[i - 1]).
-    void DrawLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
+    void DrawLineStrips(std::span<const Point> points, std::span<const std::size_t> ends);
     // The closed outline in the pen, the inside (odd-even rule) in the brush.
-    void Polygon(std::span<const QPoint> points);
+    void Polygon(std::span<const Point> points);
     void TextOut(int x, int y, const std::string& text);
     // The text turned about (x, y) by angle degrees counter-clockwise.
     void TextOutRotated(int x, int y, double angle, const std::string& text);
@@ -185,14 +184,14 @@ public:
     // Drawing in device pixels, with the pen's device width; the pen
     // position stays. Lines and strips as DrawLineStrips; the shapes as
     // Ellipse and Arc on the box with these device corners.
-    void DrawDeviceLineStrips(std::span<const QPoint> points, std::span<const std::size_t> ends);
+    void DrawDeviceLineStrips(std::span<const Point> points, std::span<const std::size_t> ends);
     void DrawDeviceLine(Point from, Point to);
     void DeviceEllipse(int x0, int y0, int x1, int y1);
     // Where a device arc begins and ends, in device coordinates: the points
     // of the ellipse it is drawn on at its start and end angles.
     struct ArcEnds {
-        QPointF from;
-        QPointF to;
+        raster::RealPoint from;
+        raster::RealPoint to;
     };
     ArcEnds DeviceArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
 
@@ -254,20 +253,20 @@ private:
 
     // The lines between consecutive logical points (and back to the first
     // when closed).
-    void Segments(std::span<const QPoint> points, bool closed);
+    void Segments(std::span<const Point> points, bool closed);
     // The same for device points.
-    void DeviceSegments(std::span<const QPoint> points, bool closed);
+    void DeviceSegments(std::span<const Point> points, bool closed);
     // The device lines from ends[2i] to ends[2i + 1].
-    void DeviceLinePairs(std::span<const QPoint> ends);
+    void DeviceLinePairs(std::span<const Point> ends);
     // Draws the device lines that forEach(draw) hands to draw(from, to),
     // with the pen at its device width.
     template <typename ForEach>
     void DrawDeviceLines(ForEach&& forEach);
     // The lines of each strip of logical (device) points; ends as for DrawLineStrips.
-    void StripSegments(std::span<const QPoint> points, std::span<const std::size_t> ends, bool device);
+    void StripSegments(std::span<const Point> points, std::span<const std::size_t> ends, bool device);
     // A line through QPainter: a wide pen's line as QPainter draws it; a
     // one-pixel pen's pixels by the line rule, filled in the pen mode.
-    void LineThroughPainter(QPainter& p, QPoint from, QPoint to);
+    void LineThroughPainter(QPainter& p, Point from, Point to);
     // Fills the area with the brush (after the background for hatched brushes
     // on an opaque background) in the given composition.
     void FillArea(QPainter& p, QPainter::CompositionMode mode,
@@ -295,7 +294,7 @@ private:
     // FillArea fills it: the background colour under a hatched brush in
     // opaque background mode, then the brush; none with a clear brush.
     void ForEachBrushPaint(const std::function<void(const raster::Paint&)>& fill) const;
-    ArcEnds ArcOnDeviceBox(const QRect& box, QPointF from, QPointF to);
+    ArcEnds ArcOnDeviceBox(const QRect& box, raster::RealPoint from, raster::RealPoint to);
     // Draws the text cell at (x, y) in the painter's current coordinates,
     // with its background box unless that was filled already; upright when
     // those coordinates are not turned.
@@ -316,11 +315,11 @@ private:
     CanvasPen pen_;
     CanvasBrush brush_;
     CanvasFont font_;
-    QPoint penPos_;
+    Point penPos_;
     TBackgroundMode backgroundMode_ = bkOpaque;
     TColor backgroundColor_ = clWhite;
     int textAlignment_ = TextAlign::Left | TextAlign::Top;
-    std::optional<QRect> clip_;
+    std::optional<PixelBox> clip_;
     // The clip in device pixels.
     std::optional<QRect> deviceClip_;
     DeviceMapping mapping_;

@@ -124,13 +124,13 @@ void Canvas::OutlineBox(int left, int top, int right, int bottom)
     const int w = mapping_.PenWidth(1);
     if (w == 1) {
         if (bottom - top == 1) {
-            const QPoint row[] = {{left, top}, {right, top}};
+            const Point row[] = {{left, top}, {right, top}};
             DeviceSegments(row, false);
         } else if (right - left == 1) {
-            const QPoint column[] = {{left, top}, {left, bottom}};
+            const Point column[] = {{left, top}, {left, bottom}};
             DeviceSegments(column, false);
         } else {
-            const QPoint ring[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
+            const Point ring[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
             DeviceSegments(ring, true);
         }
         return;
@@ -149,7 +149,7 @@ void Canvas::OutlineBox(int left, int top, int right, int bottom)
     // Four bands w pixels thick, each pixel once: the top one without the
     // right corner, the right one without the bottom, and so on round.
     const int half = w / 2;
-    const QPoint sides[] = {
+    const Point sides[] = {
         {left, top + half},           {right - w, top + half},         // top, rightwards
         {right - w + half, top},      {right - w + half, bottom - w},  // right, downwards
         {right - 1, bottom - w + half}, {left + w - 1, bottom - w + half}, // bottom, leftwards
@@ -211,17 +211,18 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
     RealizeBrush();
     // Only the rays' directions matter, and scaling keeps them.
     const double r = mapping_.ratio;
-    ArcOnDeviceBox(DeviceBox(x1, y1, x2, y2), QPointF(x3 * r, y3 * r), QPointF(x4 * r, y4 * r));
+    ArcOnDeviceBox(DeviceBox(x1, y1, x2, y2), {x3 * r, y3 * r}, {x4 * r, y4 * r});
 }
 
 Canvas::ArcEnds Canvas::DeviceArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     RealizeBrush();
     const Box box = Normalized(x1, y1, x2, y2);
-    return ArcOnDeviceBox(QRect(box.left, box.top, box.width(), box.height()), QPointF(x3, y3), QPointF(x4, y4));
+    return ArcOnDeviceBox(QRect(box.left, box.top, box.width(), box.height()), {double(x3), double(y3)},
+                          {double(x4), double(y4)});
 }
 
-Canvas::ArcEnds Canvas::ArcOnDeviceBox(const QRect& rect, QPointF from, QPointF to)
+Canvas::ArcEnds Canvas::ArcOnDeviceBox(const QRect& rect, raster::RealPoint from, raster::RealPoint to)
 {
     const Box box = BoxOf(rect);
     // Drawn on the ellipse through the middles of the outline's edge pixels
@@ -230,11 +231,8 @@ Canvas::ArcEnds Canvas::ArcOnDeviceBox(const QRect& rect, QPointF from, QPointF 
     // the filled ellipse does.
     const int w = mapping_.PenWidth(pen_.Width());
     const raster::ArcShape arc =
-        raster::ArcOnBox(box.left, box.top, box.right, box.bottom, {from.x(), from.y()}, {to.x(), to.y()}, w);
-    const auto pointAt = [&arc](int angle16) {
-        const raster::RealPoint p = raster::ArcPoint(arc.box, angle16);
-        return QPointF(p.x, p.y);
-    };
+        raster::ArcOnBox(box.left, box.top, box.right, box.bottom, from, to, w);
+    const auto pointAt = [&arc](int angle16) { return raster::ArcPoint(arc.box, angle16); };
     const ArcEnds ends{pointAt(arc.start16), pointAt(arc.start16 + arc.span16)};
     if (box.empty() || recipes::DrawsNothing(pen_.Data()))
         return ends;
@@ -250,25 +248,27 @@ Canvas::ArcEnds Canvas::ArcOnDeviceBox(const QRect& rect, QPointF from, QPointF 
     return ends;
 }
 
-void Canvas::Polygon(std::span<const QPoint> points)
+void Canvas::Polygon(std::span<const Point> points)
 {
     RealizeBrush();
     const TPenData& pen = pen_.Data();
     if (points.size() < 2 || pen.mode == pmNop || !IsBound())
         return;
-    std::vector<QPoint> corners(points.begin(), points.end());
+    std::vector<Point> corners(points.begin(), points.end());
     if (!mapping_.IsIdentity()) {
-        for (QPoint& corner : corners)
-            corner = QPoint(mapping_.PixelLine(corner.x(), pen.width), mapping_.PixelLine(corner.y(), pen.width));
+        for (Point& corner : corners)
+            corner = Point(mapping_.PixelLine(corner.x, pen.width), mapping_.PixelLine(corner.y, pen.width));
     }
     if (const std::optional<raster::ShapeRaster> raster = RasterFor(ShapeKind::Polygon, QRect())) {
         std::vector<raster::IntPoint> inside;
         inside.reserve(corners.size());
-        for (const QPoint& corner : corners)
-            inside.push_back({corner.x(), corner.y()});
+        for (const Point& corner : corners)
+            inside.push_back({corner.x, corner.y});
         ForEachBrushPaint([&](const raster::Paint& brush) { raster->FillPolygon(inside, brush); });
     } else if (QPainter* p = ClippedPainter()) {
-        const QPolygon polygon(QList<QPoint>(corners.begin(), corners.end()));
+        QPolygon polygon;
+        for (const Point& corner : corners)
+            polygon << QPoint(corner.x, corner.y);
         FillArea(*p, recipes::Composition(pen.mode),
                  [&](QPainter& q) { q.drawPolygon(polygon, Qt::OddEvenFill); });
     }

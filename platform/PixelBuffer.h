@@ -17,6 +17,8 @@ struct PixelBox {
     {
         return x >= left && x < right && y >= top && y < bottom;
     }
+
+    friend constexpr bool operator==(const PixelBox&, const PixelBox&) = default;
 };
 
 // The engine's bitmap: a plain buffer of 32-bit pixels, rows from the top,

@@ -255,7 +255,7 @@ TEST(ChartCanvasTools, ApplyVisiblePenFollowsVisibilityAndSmallDots)
 
 TEST(ChartCanvasLines, StripHasThePixelsOfMovePenToAndDrawLineTo)
 {
-    std::vector<QPoint> points;
+    std::vector<platform::Point> points;
     for (int i = 0; i < 200; ++i)
         points.emplace_back(i * 3 % 97 - 5, static_cast<int>(std::lround(40 + 45 * std::sin(i * 0.37))));
     for (const TPenStyle style : {psSolid, psDot}) {
@@ -267,9 +267,9 @@ TEST(ChartCanvasLines, StripHasThePixelsOfMovePenToAndDrawLineTo)
             chart->Pen().SetStyle(style);
             chart->ClipRectangle({2, 3, 85, 77});
         }
-        byPoint.MovePenTo(points[0].x(), points[0].y());
+        byPoint.MovePenTo(points[0].x, points[0].y);
         for (std::size_t i = 1; i < points.size(); ++i)
-            byPoint.DrawLineTo(points[i].x(), points[i].y());
+            byPoint.DrawLineTo(points[i].x, points[i].y);
         byStrip.DrawLineStrip(points);
         one.canvas.Unbind();
         strip.canvas.Unbind();
@@ -282,7 +282,7 @@ TEST(ChartCanvasLines, StripHasThePixelsOfMovePenToAndDrawLineTo)
         TChartCanvas3D byStrips(&strips.canvas);
         byStrips.Pen().SetStyle(style);
         byStrips.ClipRectangle({2, 3, 85, 77});
-        std::vector<QPoint> cut;
+        std::vector<platform::Point> cut;
         std::vector<std::size_t> ends;
         for (std::size_t i = 0; i < points.size(); ++i) {
             cut.push_back(points[i]);
@@ -382,7 +382,7 @@ TEST(ChartCanvasPicture, RunsStayInsideTheSeriesClip)
     chart.ClipRectangle({area.left + 1, area.top + 1, area.right, area.bottom - 1});
     const TColor runs[] = {clRed, clGreen, clBlue};
     for (int run = 0; run < 3; ++run) {
-        std::vector<QPoint> points;
+        std::vector<platform::Point> points;
         for (int i = 0; i < 400; ++i)
             points.emplace_back(area.left + i * 423 / 399,
                                 335 - static_cast<int>(std::lround((10 + 2 * run) * 17 * std::cos(0.026 * i + run))));

@@ -36,11 +36,11 @@ struct Surface {
     }
 
     // Every segment from one point to the next, one LineTo each.
-    void DrawEverySegment(const std::vector<QPoint>& points)
+    void DrawEverySegment(const std::vector<platform::Point>& points)
     {
-        canvas.MoveTo(points[0].x(), points[0].y());
+        canvas.MoveTo(points[0].x, points[0].y);
         for (std::size_t i = 1; i < points.size(); ++i)
-            canvas.LineTo(points[i].x(), points[i].y());
+            canvas.LineTo(points[i].x, points[i].y);
     }
 
     const QImage& Finish()
@@ -60,20 +60,20 @@ TLineCoverage BoxCoverage()
     return coverage;
 }
 
-std::vector<QPoint> Build(TLineStripBuilder& builder, const std::vector<QPoint>& points, bool merge,
+std::vector<platform::Point> Build(TLineStripBuilder& builder, const std::vector<platform::Point>& points, bool merge,
                           TLineCoverage* coverage, Surface& surface)
 {
     builder.Start(points[0], merge, coverage);
     std::vector<int> xs;
     std::vector<int> ys;
     for (std::size_t i = 1; i < points.size(); ++i) {
-        xs.push_back(points[i].x());
-        ys.push_back(points[i].y());
+        xs.push_back(points[i].x);
+        ys.push_back(points[i].y);
     }
     // Half one by one, half in bulk.
     const std::size_t half = xs.size() / 2;
     for (std::size_t i = 0; i < half; ++i)
-        builder.Add(QPoint(xs[i], ys[i]));
+        builder.Add(platform::Point(xs[i], ys[i]));
     builder.AddAll(std::span<const int>(xs).subspan(half), std::span<const int>(ys).subspan(half));
     builder.Finish();
     surface.canvas.DrawLineStrips(builder.Points(), builder.Ends());
@@ -82,32 +82,32 @@ std::vector<QPoint> Build(TLineStripBuilder& builder, const std::vector<QPoint>&
 
 // Points that stay in a column for a while, step a column or jump, repeat,
 // and now and then go far outside, to the ends of int.
-std::vector<QPoint> RandomPolyline(unsigned seed, int count)
+std::vector<platform::Point> RandomPolyline(unsigned seed, int count)
 {
     std::mt19937 random(seed);
     const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    std::vector<QPoint> points{{pick(0, width), pick(0, height)}};
+    std::vector<platform::Point> points{{pick(0, width), pick(0, height)}};
     for (int i = 1; i < count; ++i) {
-        QPoint p = points.back();
+        platform::Point p = points.back();
         switch (pick(0, 19)) {
         case 0:
-            p = QPoint(pick(-20, width + 20), pick(-20, height + 20));
+            p = platform::Point(pick(-20, width + 20), pick(-20, height + 20));
             break;
         case 1:
-            p.setY(pick(0, 1) == 0 ? INT_MIN : INT_MAX);
+            p.y = pick(0, 1) == 0 ? INT_MIN : INT_MAX;
             break;
         case 2:
-            p.setY(pick(-100000, 100000));
+            p.y = pick(-100000, 100000);
             break;
         case 3:
         case 4:
-            p.setX(p.x() + pick(-2, 2));
-            p.setY(std::clamp(p.y(), -50, height + 50) + pick(-9, 9));
+            p.x = p.x + pick(-2, 2);
+            p.y = std::clamp(p.y, -50, height + 50) + pick(-9, 9);
             break;
         case 5:
             break; // a repeat
         default:
-            p.setY(std::clamp(p.y(), -50, height + 50) + pick(-12, 12));
+            p.y = std::clamp(p.y, -50, height + 50) + pick(-12, 12);
             break;
         }
         points.push_back(p);
@@ -120,7 +120,7 @@ std::vector<QPoint> RandomPolyline(unsigned seed, int count)
 TEST(LineStripBuilder, MergedColumnsSetThePixelsOfEverySegment)
 {
     for (unsigned seed = 1; seed <= 40; ++seed) {
-        const std::vector<QPoint> points = RandomPolyline(seed, seed < 20 ? 12 : 600);
+        const std::vector<platform::Point> points = RandomPolyline(seed, seed < 20 ? 12 : 600);
         Surface reference;
         reference.DrawEverySegment(points);
         Surface merged;
@@ -147,9 +147,9 @@ TEST(LineStripBuilder, ChainEndsAreSetOnlyWhereAnEarlierPointReachesThem)
     };
     for (const Case& c : cases) {
         TLineStripBuilder builder;
-        builder.Start(QPoint(50, c.rows[0]), true, nullptr);
+        builder.Start(platform::Point(50, c.rows[0]), true, nullptr);
         for (std::size_t i = 1; i < c.rows.size(); ++i)
-            builder.Add(QPoint(50, c.rows[i]));
+            builder.Add(platform::Point(50, c.rows[i]));
         builder.Finish();
         if (c.top > c.bottom) {
             EXPECT_TRUE(builder.Points().empty());
@@ -158,8 +158,8 @@ TEST(LineStripBuilder, ChainEndsAreSetOnlyWhereAnEarlierPointReachesThem)
         // One vertical line over exactly those rows.
         ASSERT_EQ(builder.Ends().size(), 1u);
         ASSERT_EQ(builder.Points().size(), 2u);
-        EXPECT_EQ(builder.Points()[0], QPoint(50, c.top));
-        EXPECT_EQ(builder.Points()[1], QPoint(50, c.bottom + 1));
+        EXPECT_EQ(builder.Points()[0], platform::Point(50, c.top));
+        EXPECT_EQ(builder.Points()[1], platform::Point(50, c.bottom + 1));
     }
 }
 
@@ -167,7 +167,7 @@ TEST(LineStripBuilder, WithoutMergingEverySegmentIsDrawnOnceInItsOrder)
 {
     // Inverting shows how often and in which order a pixel is drawn.
     for (unsigned seed = 41; seed <= 60; ++seed) {
-        const std::vector<QPoint> points = RandomPolyline(seed, 300);
+        const std::vector<platform::Point> points = RandomPolyline(seed, 300);
         Surface reference(pmNot);
         reference.DrawEverySegment(points);
         Surface built(pmNot);
@@ -181,8 +181,8 @@ TEST(LineStripBuilder, CoveredSegmentsAreLeftOutWithoutChangingThePicture)
 {
     for (unsigned seed = 61; seed <= 90; ++seed) {
         // A later line that covers much of the first, as a later series does.
-        const std::vector<QPoint> first = RandomPolyline(seed, 500);
-        const std::vector<QPoint> later = RandomPolyline(seed + 1000, 200);
+        const std::vector<platform::Point> first = RandomPolyline(seed, 500);
+        const std::vector<platform::Point> later = RandomPolyline(seed + 1000, 200);
 
         Surface reference;
         reference.DrawEverySegment(first);
@@ -205,13 +205,13 @@ TEST(LineStripBuilder, CoveredSegmentsAreLeftOutWithoutChangingThePicture)
     }
     // A polyline that runs over its own pixels again keeps only what adds
     // pixels: there and back once (the way back sets its start), then nothing.
-    std::vector<QPoint> backAndForth;
+    std::vector<platform::Point> backAndForth;
     for (int i = 0; i < 20; ++i)
-        backAndForth.push_back(QPoint(i % 2 == 0 ? 20 : 60, 30));
+        backAndForth.push_back(platform::Point(i % 2 == 0 ? 20 : 60, 30));
     TLineCoverage coverage = BoxCoverage();
     Surface surface;
     TLineStripBuilder builder;
     Build(builder, backAndForth, true, &coverage, surface);
     EXPECT_EQ(builder.Points().size(), 3u);
-    EXPECT_EQ(builder.Last(), QPoint(60, 30));
+    EXPECT_EQ(builder.Last(), platform::Point(60, 30));
 }

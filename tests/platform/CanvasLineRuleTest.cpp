@@ -175,6 +175,12 @@ private:
     int height_;
 };
 
+// The same points as the canvas takes them.
+std::vector<platform::Point> canvasPoints(const std::vector<QPoint>& points)
+{
+    return {points.begin(), points.end()};
+}
+
 } // namespace
 
 // Random strips, clipped now and then, on every target: the reference's
@@ -200,7 +206,7 @@ TEST(CanvasLineRule, SolidLinesOnEveryTargetAreTheReferencePixels)
                 }
                 const std::vector<QPoint> points = random.strip(static_cast<std::size_t>(random.pick(2, 6)));
                 drawn.canvas.Pen().SetColor(segmentColor(i));
-                drawn.canvas.DrawLineStrip(points);
+                drawn.canvas.DrawLineStrip(canvasPoints(points));
                 for (std::size_t k = 1; k < points.size(); ++k)
                     expected.line(points[k - 1], points[k], ToRgb(segmentColor(i)));
             }
@@ -283,11 +289,11 @@ TEST(CanvasLineRule, ChartGridAndRunsAreTheReferencePixelsOnBothPaths)
         drawn.canvas.Pen().SetColor(clGray);
         drawn.canvas.SetBackgroundMode(bkTransparent);
         for (const std::vector<QPoint>& line : grid)
-            drawn.canvas.DrawLineStrip(line);
+            drawn.canvas.DrawLineStrip(canvasPoints(line));
         drawn.canvas.Pen().SetStyle(psSolid);
         for (std::size_t run = 0; run < runs.size(); ++run) {
             drawn.canvas.Pen().SetColor(segmentColor(run));
-            drawn.canvas.DrawLineStrip(runs[run]);
+            drawn.canvas.DrawLineStrip(canvasPoints(runs[run]));
         }
         EXPECT_EQ(firstDifference(drawn.Picture(), expected.image), "") << static_cast<int>(target);
     }

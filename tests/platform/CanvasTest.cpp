@@ -89,7 +89,7 @@ TEST(CanvasPenModes, NotXorDrawnTwiceRestoresEveryPixel)
         s.canvas.Rectangle(12, 35, 25, 36);
         s.canvas.MoveTo(2, 38);
         s.canvas.LineTo(37, 1);
-        const QPoint zigzag[] = {{1, 1}, {20, 5}, {3, 12}, {30, 30}};
+        const platform::Point zigzag[] = {{1, 1}, {20, 5}, {3, 12}, {30, 30}};
         s.canvas.Polyline(zigzag);
     };
     draw();
@@ -121,13 +121,13 @@ TEST(CanvasLines, PolylineLeavesOutOnlyItsLastPointAndKeepsThePenPosition)
 {
     Surface s(16, 12);
     s.canvas.MoveTo(1, 1);
-    const QPoint points[] = {{2, 2}, {10, 2}, {10, 8}, {4, 8}};
+    const platform::Point points[] = {{2, 2}, {10, 2}, {10, 8}, {4, 8}};
     s.canvas.Polyline(points);
     EXPECT_EQ(s.row(2, 0, 12), "..#########.");
     EXPECT_EQ(s.column(10, 0, 10), "..#######.");
     EXPECT_EQ(s.row(8, 0, 12), ".....######.");
     EXPECT_EQ(countPixelsNot(s.image, kWhite, 0, 0, 16, 12), 20);
-    EXPECT_EQ(s.canvas.PenPos(), QPoint(1, 1));
+    EXPECT_EQ(s.canvas.PenPos(), platform::Point(1, 1));
 }
 
 TEST(CanvasLines, WidePenIsSolidAndCoversTheEndPoints)
@@ -240,7 +240,7 @@ TEST(CanvasShapes, PolygonFillsAndOutlinesItsClosedRing)
 {
     Surface s(20, 20);
     s.canvas.Brush().SetColor(clRed);
-    const QPoint triangle[] = {{2, 2}, {16, 2}, {2, 16}};
+    const platform::Point triangle[] = {{2, 2}, {16, 2}, {2, 16}};
     s.canvas.Polygon(triangle);
     EXPECT_EQ(rgbAt(s.image, 2, 2), kBlack);
     EXPECT_EQ(rgbAt(s.image, 16, 2), kBlack);
@@ -271,7 +271,7 @@ TEST(CanvasClip, EachClipIntersectsTheOneSetAndRemovalLiftsIt)
     s.canvas.IntersectClipRect(0, 0, 50, 50);
     s.canvas.IntersectClipRect(100, 100, 25, 25);
     ASSERT_TRUE(s.canvas.ClipRect().has_value());
-    EXPECT_EQ(*s.canvas.ClipRect(), QRect(25, 25, 25, 25));
+    EXPECT_EQ(*s.canvas.ClipRect(), (platform::PixelBox{25, 25, 50, 50}));
     s.canvas.FillRect(0, 0, 100, 100);
     s.canvas.MoveTo(0, 30);
     s.canvas.LineTo(100, 30);
@@ -338,7 +338,7 @@ TEST(CanvasTargets, UnboundCanvasDrawsNothingAndAPainterTargetIsDrawnThrough)
     canvas.MoveTo(1, 1);
     canvas.LineTo(5, 5);
     canvas.FillRect(0, 0, 5, 5);
-    EXPECT_EQ(canvas.PenPos(), QPoint(5, 5));
+    EXPECT_EQ(canvas.PenPos(), platform::Point(5, 5));
     EXPECT_FALSE(canvas.IsBound());
 
     QImage window(10, 10, QImage::Format_ARGB32_Premultiplied);
@@ -365,7 +365,7 @@ TEST(CanvasPicture, PendulumAndRunPicture)
     c.FillRect(10, 10, 150, 190);
     c.Arc(130, 20, 30, 120, 130, 70, 30, 70);
     c.Arc(130, 100, 30, 200, 30, 150, 130, 150);
-    const QPoint sides[][2] = {{{130, 70}, {130, 150}}, {{30, 70}, {30, 150}}};
+    const platform::Point sides[][2] = {{{130, 70}, {130, 150}}, {{30, 70}, {30, 150}}};
     for (const auto& side : sides)
         c.Polyline(side);
     c.Pen().SetColor(clRed);
@@ -381,7 +381,7 @@ TEST(CanvasPicture, PendulumAndRunPicture)
     }
     c.Pen().Assign({clBlue, 1, psSolid, pmCopy});
     c.IntersectClipRect(171, 21, 310, 179);
-    std::vector<QPoint> wave;
+    std::vector<platform::Point> wave;
     for (int i = 0; i <= 300; ++i)
         wave.emplace_back(160 + i / 2, 100 - static_cast<int>(std::lround(70 * std::exp(-i / 200.0) * std::sin(i / 12.0))));
     c.DrawLineStrip(wave);

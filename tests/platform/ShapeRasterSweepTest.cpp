@@ -288,12 +288,12 @@ TEST(ShapeRasterSweep, SeededRandomEllipsesArcsAndPolygonsInEveryPaint)
                 if (!mapping.IsIdentity())
                     break;
                 canvas.Pen().SetStyle(psClear);
-                std::vector<QPoint> corners;
+                std::vector<platform::Point> corners;
                 std::vector<IntPoint> ours;
                 const int count = uniform(3, 9);
                 for (int k = 0; k < count; ++k) {
                     corners.emplace_back(uniform(-20, size + 20), uniform(-20, size + 20));
-                    ours.push_back({corners.back().x(), corners.back().y()});
+                    ours.push_back({corners.back().x, corners.back().y});
                 }
                 canvas.Polygon(corners);
                 c.Raster().FillPolygon(ours, Paint{brushRgb, platform::recipes::RasterOp(paint.mode), paint.hatch});
@@ -351,9 +351,9 @@ TEST(ShapeRasterSweep, TheCanvasOnAnImageKeepsThePaintersPixels)
                 k[2] = k[0] + uniform(-60, 60);
                 k[3] = k[1] + std::abs(k[2] - k[0]) * (uniform(0, 1) * 2 - 1);
             }
-            std::vector<QPoint> corners(uniform(3, 9));
-            for (QPoint& corner : corners)
-                corner = QPoint(uniform(-10, 100), uniform(-10, 100));
+            std::vector<platform::Point> corners(uniform(3, 9));
+            for (platform::Point& corner : corners)
+                corner = platform::Point(uniform(-10, 100), uniform(-10, 100));
             for (platform::Canvas* canvas : {&bound.canvas, &painted.surface.canvas}) {
                 canvas->Pen().Assign(pen);
                 canvas->Brush().Assign(brush);
