@@ -1,4 +1,6 @@
 #include "app/ImageControl.h"
+#include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtPixels.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -33,15 +35,18 @@ void TImage::Changed(const QRect& area)
 platform::Canvas& TImage::Canvas()
 {
     if (!bitmap_) {
-        bitmap_ = std::make_unique<platform::RasterBitmap>(width(), height(), false, devicePixelRatioF());
+        bitmap_ = std::make_unique<platform::RasterBitmap>(width(), height(), false, devicePixelRatioF(),
+                                                           &platform::qt::QtBitmaps());
         CoverParent();
     }
     return bitmap_->GetCanvas();
 }
 
-const QImage* TImage::Picture() const
+std::optional<QImage> TImage::Picture() const
 {
-    return bitmap_ ? &bitmap_->Image() : nullptr;
+    if (!bitmap_)
+        return std::nullopt;
+    return platform::qt::WrapPixels(bitmap_->Pixels());
 }
 
 QSize TImage::PictureSize() const
@@ -55,7 +60,8 @@ void TImage::FollowRatio()
     if (!bitmap_ || !OnRatioChange || bitmap_->Ratio() == ratio)
         return;
     // The logical size stays the one the bitmap was made for.
-    bitmap_ = std::make_unique<platform::RasterBitmap>(bitmap_->Width(), bitmap_->Height(), false, ratio);
+    bitmap_ = std::make_unique<platform::RasterBitmap>(bitmap_->Width(), bitmap_->Height(), false, ratio,
+                                                       &platform::qt::QtBitmaps());
     CoverParent();
     OnRatioChange();
 }
@@ -93,7 +99,7 @@ bool TImage::eventFilter(QObject* watched, QEvent* event)
 
 void TImage::PaintPartialEdges(QWidget& parent) const
 {
-    const QImage& picture = bitmap_->Image();
+    const QImage picture = platform::qt::WrapPixels(bitmap_->Pixels());
     const double ratio = picture.devicePixelRatio();
     if (ratio == std::floor(ratio) || picture.isNull())
         return;
@@ -141,7 +147,7 @@ void TImage::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    const QImage& picture = bitmap_->Image();
+    const QImage picture = platform::qt::WrapPixels(bitmap_->Pixels());
     const double ratio = picture.devicePixelRatio();
     if (ratio == 1.0) {
         painter.drawImage(QPoint(0, 0), picture);

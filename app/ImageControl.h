@@ -2,11 +2,14 @@
 
 #include "platform/RasterBitmap.h"
 #include "platform/qt/ScreenWatch.h"
+#include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtPixels.h"
 
 #include <QSize>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <memory>
 
 class QImage;
@@ -40,7 +43,7 @@ public:
 
     bool HasBitmap() const { return bitmap_ != nullptr; }
     // The bitmap's pixels, or null before the canvas was first used.
-    const QImage* Picture() const;
+    std::optional<QImage> Picture() const;
     // The bitmap's size in logical pixels; empty before the canvas was first used.
     QSize PictureSize() const;
 

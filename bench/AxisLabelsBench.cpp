@@ -5,6 +5,7 @@
 #include "chart/CustomChart.h"
 #include "chart/NumberFormat.h"
 #include "platform/Canvas.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -47,7 +48,7 @@ void LayOutAndDrawProgramAxes(benchmark::State& state)
 {
     QImage image(498, 690, QImage::Format_RGB32);
     platform::Canvas window;
-    window.BindImage(&image);
+    platform::qt::BindImage(window, &image);
     TCustomChart chart;
     chart.SetWindowCanvas(&window);
     chart.SetView3D(false);

@@ -47,7 +47,7 @@ public:
     bool WindowSharesKeptPicture() const
     {
         const platform::RasterBitmap* bitmap = configured_.chart.Canvas().Bitmap();
-        return bitmap != nullptr && bitmap->Image().constBits() == configured_.window.constBits();
+        return bitmap != nullptr && bitmap->Pixels().Data() == reinterpret_cast<const std::uint32_t*>(configured_.window.constBits());
     }
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/QtColors.h"
+#include "platform/qt/QtTextBackend.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -17,6 +18,7 @@ int RunGuiBenchmarks(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application application(argc, argv);
     platform::qt::FollowApplicationPalette();
+    const platform::qt::EngineTextBackend text;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

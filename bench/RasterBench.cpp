@@ -3,6 +3,7 @@
 // the same lines through QPainter.
 #include "bench/GuiBenchmarkMain.h"
 #include "platform/Canvas.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -64,7 +65,7 @@ void BM_StripDirect(benchmark::State& state)
 {
     QImage image = BlankPicture();
     platform::Canvas canvas;
-    canvas.BindImage(&image);
+    platform::qt::BindImage(canvas, &image);
     ClipToPlotAreaInRed(canvas);
     for (auto _ : state) {
         canvas.DrawLineStrip(Strip());
@@ -78,7 +79,7 @@ void BM_LineToDirect(benchmark::State& state)
 {
     QImage image = BlankPicture();
     platform::Canvas canvas;
-    canvas.BindImage(&image);
+    platform::qt::BindImage(canvas, &image);
     ClipToPlotAreaInRed(canvas);
     const std::vector<platform::Point>& points = Strip();
     for (auto _ : state) {
@@ -97,7 +98,7 @@ void BM_StripThroughPainter(benchmark::State& state)
     QImage image = BlankPicture();
     QPainter painter(&image);
     platform::Canvas canvas;
-    canvas.BindPainter(&painter);
+    platform::qt::BindPainter(canvas, &painter);
     ClipToPlotAreaInRed(canvas);
     for (auto _ : state) {
         canvas.DrawLineStrip(Strip());

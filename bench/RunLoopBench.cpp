@@ -11,6 +11,8 @@
 #include "platform/Canvas.h"
 #include "platform/RasterBitmap.h"
 #include "platform/qt/RunLoop.h"
+#include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtPixels.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -82,7 +84,7 @@ BENCHMARK(BM_RunLoopPass)
 // ClearImage and DrawPendulum into a bitmap of the image's size.
 void BM_FigureFrame(benchmark::State& state)
 {
-    platform::RasterBitmap bitmap(377, 673, false);
+    platform::RasterBitmap bitmap(377, 673, false, 1.0, &platform::qt::QtBitmaps());
     platform::Canvas& canvas = bitmap.GetCanvas();
     double fi = -0.17;
     for (auto _ : state) {
@@ -90,7 +92,7 @@ void BM_FigureFrame(benchmark::State& state)
         canvas.FillRect(0, 0, 377, 673);
         figure::DrawPendulum(canvas, 200, 100, 320, fi);
         fi = -fi;
-        benchmark::DoNotOptimize(bitmap.Image().constBits());
+        benchmark::DoNotOptimize(bitmap.Pixels().Data());
     }
 }
 BENCHMARK(BM_FigureFrame)->Unit(benchmark::kMicrosecond);

@@ -49,8 +49,12 @@ TChartRect TChartCanvas3D::BeginDrawing(platform::Canvas* target, const TChartRe
     const double ratio = target != nullptr ? target->Mapping().ratio : 1.0;
     if (bitmap_ && (bitmap_->Width() != width || bitmap_->Height() != height || bitmap_->Ratio() != ratio))
         bitmap_.reset();
-    if (!bitmap_)
-        bitmap_ = std::make_unique<platform::RasterBitmap>(width, height, monochrome_, ratio);
+    if (!bitmap_) {
+        // Drawn by the backend of the target it is copied to.
+        const platform::CanvasTarget* drawnOn = target != nullptr ? target->Target() : nullptr;
+        bitmap_ = std::make_unique<platform::RasterBitmap>(width, height, monochrome_, ratio,
+                                                           drawnOn != nullptr ? &drawnOn->Bitmaps() : nullptr);
+    }
     SetTarget(&bitmap_->GetCanvas());
     return TChartRect{0, 0, width, height};
 }
@@ -81,8 +85,8 @@ void TChartCanvas3D::CopyBufferTo(int x, int y, platform::Canvas& canvas)
     // A target of the bitmap's size then takes its pixels without copying
     // them; the next paint, which starts with a fill of the whole bitmap,
     // then draws into new ones (see Canvas::FillRect).
-    bitmap_->GetCanvas().ReleasePainter();
-    canvas.Draw(x, y, bitmap_->Image());
+    bitmap_->GetCanvas().SettleDrawing();
+    canvas.Draw(x, y, bitmap_->Pixels());
 }
 
 void TChartCanvas3D::SetBackgroundColor(TColor color)

@@ -15,14 +15,14 @@ namespace {
 
 // Whether p lies on the segment from a to b, with no tolerance: collinear and
 // within the segment's box.
-bool IsOnSegment(QPoint a, QPoint b, QPoint p)
+bool IsOnSegment(platform::Point a, platform::Point b, platform::Point p)
 {
-    const std::int64_t cross = static_cast<std::int64_t>(b.x() - a.x()) * (p.y() - a.y())
-        - static_cast<std::int64_t>(b.y() - a.y()) * (p.x() - a.x());
+    const std::int64_t cross = static_cast<std::int64_t>(b.x - a.x) * (p.y - a.y)
+        - static_cast<std::int64_t>(b.y - a.y) * (p.x - a.x);
     if (cross != 0)
         return false;
     const auto between = [](int v, int e1, int e2) { return e1 <= e2 ? e1 <= v && v <= e2 : e2 <= v && v <= e1; };
-    return between(p.x(), a.x(), b.x()) && between(p.y(), a.y(), b.y());
+    return between(p.x, a.x, b.x) && between(p.y, a.y, b.y);
 }
 
 } // namespace
@@ -186,7 +186,7 @@ void TFastLineSeries::CollectStrip(const AxisPixelMapper& toX, const AxisPixelMa
         if (start == 0) {
             // The first point starts the line: it never compares with the
             // pixel left over from an earlier paint.
-            strip_.Start(QPoint(xPixels[0], yPixels[0]), CanHideSegments(), coverage);
+            strip_.Start(platform::Point(xPixels[0], yPixels[0]), CanHideSegments(), coverage);
             if (coverage == nullptr)
                 strip_.Reserve(count);
             i = 1;
@@ -250,10 +250,10 @@ int TFastLineSeries::HitTest(int x, int y) const
     const int last = LastVisibleIndex();
     if (first < 0 || last < 0 || ParentChart() == nullptr)
         return -1;
-    const QPoint mouse(x, y);
-    QPoint previous;
+    const platform::Point mouse(x, y);
+    platform::Point previous;
     for (int i = first; i <= last; ++i) {
-        const QPoint pixel(PointPixelX(i), PointPixelY(i));
+        const platform::Point pixel(PointPixelX(i), PointPixelY(i));
         if (pixel == mouse)
             return i;
         if (i > first && IsOnSegment(previous, pixel, mouse))

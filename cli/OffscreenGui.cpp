@@ -21,6 +21,7 @@ OffscreenGui::OffscreenGui()
     if (QGuiApplication::instance() == nullptr) {
         previousHandler_ = qInstallMessageHandler(CriticalOnly);
         application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+        text_ = std::make_unique<platform::qt::EngineTextBackend>();
     }
     platform::qt::FollowApplicationPalette();
 }
@@ -29,6 +30,7 @@ OffscreenGui::~OffscreenGui()
 {
     if (!application_)
         return;
+    text_.reset();
     application_.reset();
     qInstallMessageHandler(previousHandler_);
 }

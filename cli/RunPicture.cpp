@@ -3,6 +3,8 @@
 #include "platform/Canvas.h"
 #include "runchart/RunAxes.h"
 #include "runchart/RunChart.h"
+#include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtPixels.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -43,12 +45,12 @@ QImage RunPicture::Render()
     // window canvas; here an image stands for the window.
     QImage window(chart_.ClientWidth(), chart_.ClientHeight(), QImage::Format_RGB32);
     platform::Canvas windowCanvas;
-    windowCanvas.BindImage(&window);
+    platform::qt::BindImage(windowCanvas, &window);
     chart_.SetWindowCanvas(&windowCanvas);
     chart_.RequestRepaint();
     chart_.HandlePaint();
     chart_.SetWindowCanvas(nullptr);
-    return chart_.Canvas().Bitmap()->Image().copy();
+    return platform::qt::WrapPixels(chart_.Canvas().Bitmap()->Pixels()).copy();
 }
 
 QByteArray EncodePng(const QImage& image)

@@ -4,7 +4,6 @@
 #include "platform/RasterLine.h"
 #include "platform/RasterRecipes.h"
 #include "platform/RasterVectorUnit.h"
-#include "platform/qt/QtPixels.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,62 +17,69 @@ namespace {
 // Far enough beyond any surface to stand for "unbounded" in a clip rectangle.
 constexpr int kFar = 1 << 28;
 
-raster::PixelBox ToPixelBox(const QRect& rect)
-{
-    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
 // Gathers the pixels of one traced centre line into runs along its major
 // axis (a row or column of neighbours in the same state, dash or gap) and
-// fills each run, widened by the line's cross-section, through QPainter,
+// fills each run, widened by the line's cross-section, through the target,
 // which applies the pen mode.
-class PainterRuns {
+class TargetRuns {
 public:
-    PainterRuns(QPainter& painter, const QColor& dash, const std::optional<QColor>& gap, int width, bool alongX)
-        : painter_(painter), dash_(dash), gap_(gap), width_(width), alongX_(alongX)
+    TargetRuns(CanvasTarget& target, const raster::Paint& dash, const std::optional<raster::Paint>& gap, int width,
+               bool alongX)
+        : target_(target), dash_(dash), gap_(gap), width_(width), alongX_(alongX)
     {
     }
-    PainterRuns(const PainterRuns&) = delete;
-    PainterRuns& operator=(const PainterRuns&) = delete;
-    ~PainterRuns() { Flush(); }
+    TargetRuns(const TargetRuns&) = delete;
+    TargetRuns& operator=(const TargetRuns&) = delete;
+    ~TargetRuns() { Flush(); }
 
     void Add(int x, int y, bool dash)
     {
         // Along a line, the next pixel shares the row (or column) of the one
         // before it or moves one across.
-        if (!run_.isEmpty() && dash == dashOn_ && (y == last_.y() || x == last_.x())) {
-            run_ |= QRect(x, y, 1, 1);
+        if (open_ && dash == dashOn_ && (y == last_.y || x == last_.x)) {
+            run_.left = std::min(run_.left, x);
+            run_.top = std::min(run_.top, y);
+            run_.right = std::max(run_.right, x + 1);
+            run_.bottom = std::max(run_.bottom, y + 1);
         } else {
             Flush();
-            run_ = QRect(x, y, 1, 1);
+            run_ = {x, y, x + 1, y + 1};
+            open_ = true;
             dashOn_ = dash;
         }
-        last_ = QPoint(x, y);
+        last_ = Point(x, y);
     }
 
 private:
     void Flush()
     {
-        if (run_.isEmpty())
+        if (!open_)
             return;
+        open_ = false;
         // Each pixel of a run stands for its cross-section across the line.
         const raster::CrossSpan span = raster::CrossSectionAt(0, width_);
-        const QRect cell = alongX_ ? run_.adjusted(0, span.first, 0, span.last)
-                                   : run_.adjusted(span.first, 0, span.last, 0);
+        PixelBox cell = run_;
+        if (alongX_) {
+            cell.top += span.first;
+            cell.bottom += span.last;
+        } else {
+            cell.left += span.first;
+            cell.right += span.last;
+        }
         if (dashOn_)
-            painter_.fillRect(cell, dash_);
+            target_.FillBox(cell, dash_);
         else if (gap_)
-            painter_.fillRect(cell, *gap_);
-        run_ = QRect();
+            target_.FillBox(cell, *gap_);
     }
 
-    QPainter& painter_;
-    QColor dash_;
-    std::optional<QColor> gap_;
+    CanvasTarget& target_;
+    raster::Paint dash_;
+    std::optional<raster::Paint> gap_;
     int width_;
     bool alongX_;
-    QRect run_;
-    QPoint last_;
+    PixelBox run_;
+    bool open_ = false;
+    Point last_;
     bool dashOn_ = true;
 };
 
@@ -101,8 +107,8 @@ std::span<const int> WidenedPattern(std::span<const int> pattern, int width, std
 }
 
 // Whether the line runs along a row or a column, is at least shortest
-// pixels long and lies where QPainter's rasterizer is exact, which the direct
-// writer's copy of its pixels assumes.
+// pixels long and lies where the target's rasteriser is exact, which the
+// direct writer's copy of its pixels assumes.
 bool IsStraightAndWritable(Point from, Point to, int shortest)
 {
     constexpr int near = 1 << 14;
@@ -130,63 +136,26 @@ auto DeviceLineOf(const DeviceMapping& mapping, bool logical, int width, Draw& d
 
 } // namespace
 
-// What the canvas last set on its QPainter; an empty optional is "unknown".
-struct Canvas::PainterState {
-    std::optional<std::optional<QRect>> clip;
-    std::optional<QPen> pen;
-    std::optional<QBrush> brush;
-    std::optional<QPainter::CompositionMode> composition;
-    std::optional<bool> opaque;
-    QRgb background = 0;
-    std::optional<std::uint64_t> fontRevision;
-    std::optional<bool> deviceTransform;
-};
+Canvas::Canvas() = default;
 
-Canvas::Canvas()
-    : applied_(std::make_unique<PainterState>())
-{
-}
+Canvas::~Canvas() = default;
 
-Canvas::~Canvas()
+void Canvas::Bind(std::unique_ptr<CanvasTarget> target)
 {
-    EndOwnPainter();
-}
-
-void Canvas::BindImage(QImage* image)
-{
-    Unbind();
-    image_ = image;
+    target_ = std::move(target);
+    wideLineCaps_.clear();
     TakeMapping();
 }
 
-void Canvas::BindPainter(QPainter* painter)
+void Canvas::SettleDrawing()
 {
-    Unbind();
-    external_ = painter;
-    if (external_ != nullptr) {
-        external_->setRenderHint(QPainter::Antialiasing, false);
-        external_->setRenderHint(QPainter::TextAntialiasing, false);
-    }
-    TakeMapping();
-}
-
-void Canvas::Unbind()
-{
-    EndOwnPainter();
-    ForgetPainterState();
-    image_ = nullptr;
-    external_ = nullptr;
-    TakeMapping();
+    if (target_)
+        target_->Settle();
 }
 
 void Canvas::TakeMapping()
 {
-    double ratio = 1.0;
-    if (image_ != nullptr && !image_->isNull())
-        ratio = image_->devicePixelRatio();
-    else if (external_ != nullptr && external_->device() != nullptr)
-        ratio = external_->device()->devicePixelRatioF();
-    mapping_.ratio = ratio > 0 ? ratio : 1.0;
+    mapping_.ratio = target_ ? target_->Ratio() : 1.0;
     TakeDeviceClip();
 }
 
@@ -194,28 +163,35 @@ void Canvas::TakeDeviceClip()
 {
     if (!clip_) {
         deviceClip_.reset();
-        return;
+    } else {
+        const PixelBox& clip = *clip_;
+        const PixelBox device = DeviceBox(clip.left, clip.top, clip.right, clip.bottom);
+        deviceClip_ = device.Empty() ? PixelBox{} : device;
     }
-    const PixelBox& clip = *clip_;
-    const QRect device = DeviceBox(clip.left, clip.top, clip.right, clip.bottom);
-    deviceClip_ = device.isEmpty() ? QRect(0, 0, 0, 0) : device;
+    if (target_)
+        target_->SetClip(deviceClip_);
 }
 
-QRect Canvas::DeviceBox(int x0, int y0, int x1, int y1) const
+PixelBox Canvas::DeviceBox(int x0, int y0, int x1, int y1) const
 {
-    const int left = mapping_.Edge(std::min(x0, x1));
-    const int top = mapping_.Edge(std::min(y0, y1));
-    const int right = mapping_.Edge(std::max(x0, x1));
-    const int bottom = mapping_.Edge(std::max(y0, y1));
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    return {mapping_.Edge(std::min(x0, x1)), mapping_.Edge(std::min(y0, y1)), mapping_.Edge(std::max(x0, x1)),
+            mapping_.Edge(std::max(y0, y1))};
+}
+
+PixelBox Canvas::Visible() const
+{
+    const PixelBox surface = target_->Surface();
+    return deviceClip_ ? deviceClip_->Intersected(surface) : surface;
 }
 
 std::uint32_t Canvas::Resolve(TColor color) const
 {
-    const QRgb rgb = ToRgb(color);
+    const std::uint32_t rgb = ToRgb(color);
     if (!monochrome_)
         return rgb;
-    return qGray(rgb) >= 128 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+    // The grey level of the colour, weighted 11 : 16 : 5 (red, green, blue).
+    const std::uint32_t gray = (((rgb >> 16) & 0xFF) * 11 + ((rgb >> 8) & 0xFF) * 16 + (rgb & 0xFF) * 5) / 32;
+    return gray >= 128 ? 0xFFFFFFFFu : 0xFF000000u;
 }
 
 void Canvas::SetBackgroundMode(TBackgroundMode mode)
@@ -240,16 +216,11 @@ void Canvas::IntersectClipRect(int left, int top, int right, int bottom)
 {
     RealizeBrush();
     const auto near = [](int value) { return std::clamp(value, -kFar, kFar); };
-    PixelBox narrowed{near(std::min(left, right)), near(std::min(top, bottom)), near(std::max(left, right)),
-                      near(std::max(top, bottom))};
-    if (clip_) {
-        narrowed.left = std::max(narrowed.left, clip_->left);
-        narrowed.top = std::max(narrowed.top, clip_->top);
-        narrowed.right = std::min(narrowed.right, clip_->right);
-        narrowed.bottom = std::min(narrowed.bottom, clip_->bottom);
-    }
+    const PixelBox box{near(std::min(left, right)), near(std::min(top, bottom)), near(std::max(left, right)),
+                       near(std::max(top, bottom))};
+    const PixelBox narrowed = clip_ ? clip_->Intersected(box) : box;
     // An empty clip is kept as an explicit empty box: nothing shows.
-    clip_ = narrowed.left < narrowed.right && narrowed.top < narrowed.bottom ? narrowed : PixelBox{};
+    clip_ = narrowed.Empty() ? PixelBox{} : narrowed;
     TakeDeviceClip();
 }
 
@@ -257,7 +228,7 @@ void Canvas::RemoveClip()
 {
     RealizeBrush();
     clip_.reset();
-    deviceClip_.reset();
+    TakeDeviceClip();
 }
 
 void Canvas::MoveTo(int x, int y)
@@ -324,62 +295,9 @@ void Canvas::RealizeBrush()
     }
 }
 
-QPainter* Canvas::Painter()
-{
-    if (external_ != nullptr) {
-        ApplyDeviceTransform(*external_, true);
-        return external_;
-    }
-    if (image_ == nullptr)
-        return nullptr;
-    // A copy of the image shares its pixels until one side writes; end the
-    // painter so that beginning it again gives this canvas pixels of its own.
-    if (ownPainter_.isActive() && !image_->isDetached())
-        EndOwnPainter();
-    if (!ownPainter_.isActive()) {
-        ForgetPainterState();
-        if (!ownPainter_.begin(image_))
-            return nullptr;
-        ownPainter_.setRenderHint(QPainter::Antialiasing, false);
-        ownPainter_.setRenderHint(QPainter::TextAntialiasing, false);
-    }
-    ApplyDeviceTransform(ownPainter_, true);
-    return &ownPainter_;
-}
-
-void Canvas::ApplyDeviceTransform(QPainter& p, bool device)
-{
-    // At a ratio of 1 the painter's own coordinates are device pixels.
-    if (mapping_.IsIdentity() || applied_->deviceTransform == device)
-        return;
-    // QPainter scales an image of a higher ratio by that ratio by itself;
-    // the opposite scale brings it back to device pixels exactly.
-    p.setWorldTransform(device ? QTransform::fromScale(1.0 / mapping_.ratio, 1.0 / mapping_.ratio) : QTransform());
-    applied_->deviceTransform = device;
-}
-
-QPainter* Canvas::ClippedPainter()
-{
-    QPainter* p = Painter();
-    if (p != nullptr)
-        ApplyClip(*p, deviceClip_);
-    return p;
-}
-
-void Canvas::EndOwnPainter()
-{
-    if (ownPainter_.isActive())
-        ownPainter_.end();
-}
-
-void Canvas::ForgetPainterState()
-{
-    *applied_ = PainterState();
-}
-
 bool Canvas::DirectCopyPossible() const
 {
-    return image_ != nullptr && image_->format() == QImage::Format_RGB32 && pen_.Mode() == pmCopy;
+    return target_ != nullptr && target_->HasPixels() && pen_.Mode() == pmCopy;
 }
 
 bool Canvas::DrawsLinesDirectly() const
@@ -391,20 +309,16 @@ bool Canvas::DrawsLinesDirectly() const
 
 std::optional<raster::DirectLineWriter> Canvas::DirectWriter(int width)
 {
-    // While the pixels are the image's own, the painter and the direct writes
-    // go to the same memory in the order they happen. A shared image is copied
-    // by bits(); the painter must not keep drawing into the old pixels.
-    if (ownPainter_.isActive() && !image_->isDetached())
-        EndOwnPainter();
-    const QRect surface = image_->rect();
-    const QRect visible = deviceClip_ ? deviceClip_->intersected(surface) : surface;
-    if (visible.isEmpty())
+    const PixelBox visible = Visible();
+    if (visible.Empty())
         return std::nullopt;
-    PixelBuffer pixels = qt::BorrowPixels(*image_);
-    return raster::DirectLineWriter(pixels, ToPixelBox(visible), Resolve(pen_.Color()), width);
+    PixelBuffer* pixels = target_->Pixels();
+    if (pixels == nullptr)
+        return std::nullopt;
+    return raster::DirectLineWriter(*pixels, visible, Resolve(pen_.Color()), width);
 }
 
-std::optional<QRgb> Canvas::GapColor() const
+std::optional<std::uint32_t> Canvas::GapColor() const
 {
     if (backgroundMode_ != bkOpaque)
         return std::nullopt;
@@ -452,7 +366,7 @@ const raster::WideLineCaps* Canvas::CapsOfWideLines(int deviceWidth)
 {
     auto found = wideLineCaps_.find(deviceWidth);
     if (found == wideLineCaps_.end())
-        found = wideLineCaps_.emplace(deviceWidth, raster::WideLineCaps::Measure(deviceWidth)).first;
+        found = wideLineCaps_.emplace(deviceWidth, target_->CapsOfWideLines(deviceWidth)).first;
     return found->second ? &*found->second : nullptr;
 }
 
@@ -463,13 +377,12 @@ void Canvas::DrawDeviceLines(ForEach&& forEach)
         return;
     const TPenData& pen = pen_.Data();
     if (pen.width > 1 && DirectCopyPossible()) {
-        // Straight lines are written directly with the pixels QPainter gives
-        // them; the others, and short ones whose caps may meet, through QPainter.
+        // Straight lines are written directly with the pixels the target gives
+        // them; the others, and short ones whose caps may meet, through the target.
         const int width = mapping_.PenWidth(pen.width);
         const raster::WideLineCaps* const caps = CapsOfWideLines(width);
         std::optional<raster::DirectLineWriter> writer;
         bool writerMade = false;
-        QPainter* p = nullptr;
         forEach([&](Point from, Point to) {
             if (caps != nullptr && IsStraightAndWritable(from, to, caps->ShortestLine())) {
                 if (!writerMade) {
@@ -480,10 +393,7 @@ void Canvas::DrawDeviceLines(ForEach&& forEach)
                     writer->RoundCappedLine(from, to, *caps);
                 return;
             }
-            if (p == nullptr)
-                p = Painter();
-            if (p != nullptr)
-                LineThroughPainter(*p, from, to);
+            LineThroughTarget(from, to);
         });
         return;
     }
@@ -498,120 +408,52 @@ void Canvas::DrawDeviceLines(ForEach&& forEach)
         if (pattern.empty()) {
             forEach([&](Point from, Point to) { writer->Line(from, to); });
         } else {
-            const std::optional<QRgb> gap = GapColor();
+            const std::optional<std::uint32_t> gap = GapColor();
             forEach([&](Point from, Point to) { writer->DashedLine(from, to, pattern, gap); });
         }
         return;
     }
-    QPainter* p = Painter();
-    if (p == nullptr)
-        return;
-    forEach([&](Point from, Point to) { LineThroughPainter(*p, from, to); });
+    forEach([&](Point from, Point to) { LineThroughTarget(from, to); });
 }
 
-QRect Canvas::DeviceSurface(const QPainter& p) const
+StrokePen Canvas::Stroke() const
 {
-    const QPaintDevice* device = p.device();
-    // A widget measures itself in logical pixels, images in their own.
-    if (device->devType() == QInternal::Widget)
-        return QRect(0, 0, mapping_.Size(device->width()), mapping_.Size(device->height()));
-    return QRect(0, 0, device->width(), device->height());
+    const TPenData& pen = pen_.Data();
+    const bool gaps = backgroundMode_ == bkOpaque && recipes::IsStyled(pen);
+    return {pen, Resolve(pen.color), mapping_.PenWidth(pen.width),
+            gaps ? std::optional<std::uint32_t>(Resolve(backgroundColor_)) : std::nullopt};
 }
 
-void Canvas::LineThroughPainter(QPainter& p, Point from, Point to)
+void Canvas::LineThroughTarget(Point from, Point to)
 {
     if (from == to)
         return;
     const TPenData& pen = pen_.Data();
-    const QRgb color = Resolve(pen.color);
     const int width = mapping_.PenWidth(pen.width);
-    ApplyComposition(p, recipes::Composition(pen.mode));
-    ApplyClip(p, deviceClip_);
     if (pen.width > 1) {
-        TPenData wide = pen;
-        wide.width = width;
-        ApplyBackground(p, false);
-        ApplyPen(p, recipes::LinePen(wide, color));
-        p.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+        target_->WideLine(from, to, Stroke());
         return;
     }
-    // The pixels of the line rule, filled run by run, so that QPainter's own
-    // line rule does not decide them and the pen mode still applies.
-    const QRect surface = DeviceSurface(p);
-    const QRect visible = deviceClip_ ? deviceClip_->intersected(surface) : surface;
-    if (visible.isEmpty())
+    // The pixels of the line rule, filled run by run, so that the target's
+    // own line rule does not decide them and the pen mode still applies.
+    const PixelBox visible = Visible();
+    if (visible.Empty())
         return;
     std::array<int, 8> storage{};
     const std::span<const int> pattern = WidenedPattern(recipes::DashPattern(pen), width, storage);
-    const std::optional<QRgb> gap = pattern.empty() ? std::nullopt : GapColor();
-    PainterRuns runs(p, QColor::fromRgb(recipes::ModeColor(pen.mode, color)),
-                     gap ? std::optional<QColor>(QColor::fromRgb(*gap)) : std::nullopt, width,
-                     raster::StepsAlongX(from, to));
+    const raster::RasterOp op = recipes::RasterOp(pen.mode);
+    const std::optional<std::uint32_t> gap = pattern.empty() ? std::nullopt : GapColor();
+    TargetRuns runs(*target_, {recipes::ModeColor(pen.mode, Resolve(pen.color)), op},
+                    gap ? std::optional<raster::Paint>(raster::Paint{*gap, op}) : std::nullopt, width,
+                    raster::StepsAlongX(from, to));
     std::optional<raster::DashPhase> phase;
-    raster::TraceWideLine(from, to, ToPixelBox(visible), width, [&](int x, int y, long long step) {
+    raster::TraceWideLine(from, to, visible, width, [&](int x, int y, long long step) {
         if (phase)
             phase->Advance();
         else
             phase.emplace(pattern, step);
         runs.Add(x, y, phase->On());
     });
-}
-
-void Canvas::ApplyClip(QPainter& p, const std::optional<QRect>& clip)
-{
-    if (applied_->clip && *applied_->clip == clip)
-        return;
-    if (clip)
-        p.setClipRect(*clip, Qt::ReplaceClip);
-    else
-        p.setClipping(false);
-    applied_->clip = clip;
-}
-
-void Canvas::ApplyPen(QPainter& p, const QPen& pen)
-{
-    if (applied_->pen && *applied_->pen == pen)
-        return;
-    p.setPen(pen);
-    applied_->pen = pen;
-}
-
-void Canvas::ApplyBrush(QPainter& p, const QBrush& brush)
-{
-    if (applied_->brush && *applied_->brush == brush)
-        return;
-    p.setBrush(brush);
-    applied_->brush = brush;
-}
-
-void Canvas::ApplyComposition(QPainter& p, QPainter::CompositionMode mode)
-{
-    if (applied_->composition == mode)
-        return;
-    p.setCompositionMode(mode);
-    applied_->composition = mode;
-}
-
-void Canvas::ApplyBackground(QPainter& p, bool opaque)
-{
-    // Only an opaque background needs its colour resolved.
-    const QRgb background = opaque ? Resolve(backgroundColor_) : 0;
-    if (applied_->opaque == opaque && applied_->background == background)
-        return;
-    p.setBackgroundMode(opaque ? Qt::OpaqueMode : Qt::TransparentMode);
-    if (opaque)
-        p.setBackground(QColor::fromRgb(background));
-    applied_->opaque = opaque;
-    applied_->background = background;
-}
-
-
-void Canvas::ApplyFont(QPainter& p)
-{
-    if (applied_->fontRevision == font_.Revision())
-        return;
-    p.setFont(QtFont());
-    applied_->fontRevision = font_.Revision();
 }
 
 } // namespace platform

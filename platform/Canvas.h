@@ -3,21 +3,15 @@
 #include "platform/CanvasBrush.h"
 #include "platform/CanvasFont.h"
 #include "platform/CanvasPen.h"
+#include "platform/CanvasTarget.h"
 #include "platform/DeviceMapping.h"
 #include "platform/GraphicsTypes.h"
+#include "platform/PixelBuffer.h"
 #include "platform/Point.h"
 #include "platform/RasterLine.h"
+#include "platform/TextBackend.h"
 #include "platform/WideLineCaps.h"
 #include "platform/raster/ShapeRaster.h"
-#include "platform/qt/QtTextBackend.h"
-
-#include <QFont>
-#include <QFontMetrics>
-#include <QImage>
-#include <QPainter>
-#include <QPoint>
-#include <QPointF>
-#include <QRect>
 
 #include <cstdint>
 #include <functional>
@@ -44,12 +38,12 @@ constexpr PixelSpan LineCrossSection(int position, int penWidth)
     return raster::CrossSectionAt(position, penWidth);
 }
 
-// A drawing surface with the classic raster rules, on top of QPainter.
+// A drawing surface with the classic raster rules.
 //
-// A canvas draws either into a QImage it is bound to (Format_RGB32 for the
-// fast line path; other formats QPainter can paint on work through QPainter)
-// or through a QPainter someone else began, such as a widget's paint event.
-// Unbound, it draws nothing but still measures text.
+// A canvas draws on a target it is bound to (CanvasTarget.h): a backend's
+// surface, such as an image or a widget's paint event on the desktop
+// (platform/qt/QtCanvasTarget.h). Unbound, it draws nothing but still
+// measures text, with the platform's text backend (CurrentTextBackend).
 //
 // State: the pen, brush and font (see CanvasPen.h, CanvasBrush.h and
 // CanvasFont.h; a brush assignment sets the background for the next
@@ -59,8 +53,8 @@ constexpr PixelSpan LineCrossSection(int position, int penWidth)
 // column and bottom row left out, and corners may come in either order.
 //
 // Logical and device pixels: the coordinates of the operations below are
-// logical pixels. A target with a device pixel ratio above 1 (an image whose
-// devicePixelRatio() is 2 on a screen scaled to 200 %) has that many device
+// logical pixels. A target with a device pixel ratio above 1 (an image for
+// a screen scaled to 200 % has 2) has that many device
 // pixels per logical one, and the canvas draws at its resolution: edges and
 // fills go to the device edges of DeviceMapping, lines to its line positions
 // at the device width of their pen (a one-pixel pen is PenWidth(1) device
@@ -96,12 +90,10 @@ constexpr PixelSpan LineCrossSection(int position, int penWidth)
 // - The clip rectangle only ever narrows: each new one is intersected with the
 //   one set; RemoveClip lifts it.
 //
-// One-pixel lines in copy mode on an RGB32 image write their pixels directly;
-// other one-pixel lines fill the same pixels through QPainter, which applies
-// the pen mode. The canvas
-// keeps its QPainter on a bound image active between operations and ends it
-// before the image would be drawn into from two places; a copy of the bound
-// image taken at any time keeps the pixels it had.
+// One-pixel lines in copy mode on a target with pixels are written into them
+// directly; other one-pixel lines fill the same pixels, run by run, through
+// the target, which applies the pen mode. Shapes go to the engine's
+// rasteriser where the target wants it, else to the target.
 class Canvas {
 public:
     Canvas();
@@ -109,19 +101,16 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    // Targets. Binding replaces the previous target; the state (pen, brush,
-    // font, position, background, alignment, clip) stays with the canvas.
-    // A bound image must outlive the binding. A bound painter must stay
-    // active while bound, and the canvas sets its pen, brush, clip and modes
-    // as it needs them.
-    void BindImage(QImage* image);
-    void BindPainter(QPainter* painter);
-    void Unbind();
-    bool IsBound() const { return image_ != nullptr || external_ != nullptr; }
-    // Ends the QPainter the canvas keeps active on its bound image, so that
-    // copies of the image share its pixels instead of copying them at once
-    // (the next drawing begins a new one).
-    void ReleasePainter() { EndOwnPainter(); }
+    // Binding replaces the previous target (null unbinds); the state (pen,
+    // brush, font, position, background, alignment, clip) stays with the
+    // canvas.
+    void Bind(std::unique_ptr<CanvasTarget> target);
+    void Unbind() { Bind(nullptr); }
+    bool IsBound() const { return target_ != nullptr; }
+    CanvasTarget* Target() const { return target_.get(); }
+    // Ends the target's drawing in progress, so that copies of its pixels
+    // share them instead of copying them at once.
+    void SettleDrawing();
 
     // A monochrome canvas draws every colour as black or white, whichever is nearer.
     bool Monochrome() const { return monochrome_; }
@@ -178,8 +167,9 @@ public:
     void TextOutRotated(int x, int y, double angle, const std::string& text);
     int TextWidth(const std::string& text) const;
     int TextHeight(const std::string& text) const;
-    // Block copy of the whole image with its top-left corner at (x, y).
-    void Draw(int x, int y, const QImage& image);
+    // Block copy of the pixels, one to one onto device pixels, with their
+    // top-left corner at (x, y).
+    void Draw(int x, int y, const PixelBuffer& pixels);
 
     // Drawing in device pixels, with the pen's device width; the pen
     // position stays. Lines and strips as DrawLineStrips; the shapes as
@@ -196,60 +186,39 @@ public:
     ArcEnds DeviceArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
 
     // True when solid lines drawn now would be written straight into the
-    // image: a solid one-pixel pen in copy mode on a bound RGB32 image.
+    // target's pixels: a solid one-pixel pen in copy mode on a target with pixels.
     bool DrawsLinesDirectly() const;
 
 private:
-    struct PainterState;
-
-    // The QPainter to draw with, begun on the bound image when needed; null
-    // when there is nothing to draw on.
-    QPainter* Painter();
-    // Painter() with the canvas's clip rectangle applied.
-    QPainter* ClippedPainter();
-    void EndOwnPainter();
-    void ForgetPainterState();
-    // Before a fill that sets every pixel of the bound image: when the image
-    // shares its pixels with a copy (a window the picture was handed to), it
-    // takes new ones instead of copying the old ones at the first write,
-    // since the fill reads none of them.
-    void DropSharedPixelsCoveredBy(const QRect& rect);
+    // Before a fill of the device box: when it covers every visible pixel of
+    // the target, pixels shared with a copy are replaced by fresh ones
+    // instead of being copied, since the fill reads none of them.
+    void TakeFreshPixelsUnder(const PixelBox& box);
     // Takes the background from the brush if it was assigned since the last operation.
     void RealizeBrush();
-    // True when the pen's pixels may be written straight into the image: a
-    // bound RGB32 image, a pen in copy mode.
+    // True when the pen's pixels may be written straight into the target: a
+    // target with pixels, a pen in copy mode.
     bool DirectCopyPossible() const;
     // The colour the gaps of a dashed line take: the background colour when
     // the background is opaque, none (left as they are) when transparent.
-    std::optional<QRgb> GapColor() const;
-    // A writer into the part of the bound image lines may be written to
-    // directly, in the pen colour; none when nothing shows. Ends the painter
-    // first when the image shares its pixels with a copy.
+    std::optional<std::uint32_t> GapColor() const;
+    // The device pixels that may show: the surface within the clip.
+    PixelBox Visible() const;
+    // A writer into the part of the target's pixels lines may be written to
+    // directly, in the pen colour; none when nothing shows.
     std::optional<raster::DirectLineWriter> DirectWriter(int width);
-    // The caps of straight lines of a wide pen of this device width, as
-    // QPainter draws them; null when the direct writer cannot copy them.
+    // The caps of straight lines of a wide pen of this device width, as the
+    // target draws them; null when the direct writer cannot copy them.
     const raster::WideLineCaps* CapsOfWideLines(int deviceWidth);
     // Takes the device pixel ratio of the bound target, and the clip at it.
     void TakeMapping();
     // The clip in device pixels, from the logical one.
     void TakeDeviceClip();
     // The device box of a logical one, corners in order.
-    QRect DeviceBox(int x0, int y0, int x1, int y1) const;
+    PixelBox DeviceBox(int x0, int y0, int x1, int y1) const;
     // The device box a one-pixel outline of a logical box takes: its edges
     // across the lines of a one-pixel pen along the box's edge pixels.
-    QRect LineBox(int x0, int y0, int x1, int y1) const;
-    // Sets the painter to work in device pixels (true) or in the target's
-    // logical coordinates (false), which text is drawn in.
-    void ApplyDeviceTransform(QPainter& p, bool device);
-    // The device pixels of what the painter draws on.
-    QRect DeviceSurface(const QPainter& p) const;
-
-    void ApplyClip(QPainter& p, const std::optional<QRect>& clip);
-    void ApplyPen(QPainter& p, const QPen& pen);
-    void ApplyBrush(QPainter& p, const QBrush& brush);
-    void ApplyComposition(QPainter& p, QPainter::CompositionMode mode);
-    void ApplyBackground(QPainter& p, bool opaque);
-    void ApplyFont(QPainter& p);
+    PixelBox LineBox(int x0, int y0, int x1, int y1) const;
 
     // The lines between consecutive logical points (and back to the first
     // when closed).
@@ -264,53 +233,32 @@ private:
     void DrawDeviceLines(ForEach&& forEach);
     // The lines of each strip of logical (device) points; ends as for DrawLineStrips.
     void StripSegments(std::span<const Point> points, std::span<const std::size_t> ends, bool device);
-    // A line through QPainter: a wide pen's line as QPainter draws it; a
-    // one-pixel pen's pixels by the line rule, filled in the pen mode.
-    void LineThroughPainter(QPainter& p, Point from, Point to);
-    // Fills the area with the brush (after the background for hatched brushes
-    // on an opaque background) in the given composition.
-    void FillArea(QPainter& p, QPainter::CompositionMode mode,
-                  const std::function<void(QPainter&)>& drawShape);
-    // Sets the painter up to outline shapes with the pen: its mode, the
-    // background for the gaps of a styled pen, no fill.
-    void ApplyOutlinePen(QPainter& p);
+    // A line through the target: a wide pen's line as the target draws it;
+    // a one-pixel pen's pixels by the line rule, filled in the pen mode.
+    void LineThroughTarget(Point from, Point to);
+    // The pen as the target strokes lines and outlines with it.
+    StrokePen Stroke() const;
     // The ring of device pixels the pen outlines the device box with, each
     // pixel once.
     void OutlineBox(int left, int top, int right, int bottom);
-    void EllipseOnDeviceBox(const QRect& box);
-    // The shapes the engine's rasteriser may draw instead of QPainter.
-    enum class ShapeKind { Ellipse, Arc, Polygon };
-    // True when the rasteriser gives the pixels QPainter gives for the shape
-    // on this device box (none for polygons) with the pen and brush as they
-    // are, drawn within the visible device pixels: the cases it has been
-    // compared in and found equal.
-    bool RasterGivesPainterPixels(ShapeKind kind, const QRect& box, const QRect& visible) const;
-    // The rasteriser over the bound RGB32 image and within the clip, when it
-    // gives QPainter's pixels for the shape; none when QPainter draws it.
-    std::optional<raster::ShapeRaster> RasterFor(ShapeKind kind, const QRect& box);
+    void EllipseOnDeviceBox(const PixelBox& box);
+    // The rasteriser over the target's pixels and within the clip, when the
+    // target wants it for the shape; none when the target draws it.
+    std::optional<raster::ShapeRaster> RasterFor(ShapeCase::Kind kind, const PixelBox& box);
     // The pen as the rasteriser paints outlines with it.
     raster::Paint PenPaint() const;
-    // Hands fill the paints a shape's inside takes, in the pen mode, as
-    // FillArea fills it: the background colour under a hatched brush in
-    // opaque background mode, then the brush; none with a clear brush.
-    void ForEachBrushPaint(const std::function<void(const raster::Paint&)>& fill) const;
-    ArcEnds ArcOnDeviceBox(const QRect& box, raster::RealPoint from, raster::RealPoint to);
-    // Draws the text cell at (x, y) in the painter's current coordinates,
-    // with its background box unless that was filled already; upright when
-    // those coordinates are not turned.
-    void TextCell(QPainter& p, int x, int y, const std::string& text, bool background, bool upright);
-    // The cell the text takes when placed at (x, y) by the alignment.
-    QRect TextCellRect(int x, int y, const std::string& text) const;
+    // Hands fill the paints a shape's inside takes, in the given operation:
+    // the background colour under a hatched brush in opaque background mode,
+    // then the brush; none with a clear brush.
+    void ForEachBrushPaint(raster::RasterOp op, const std::function<void(const raster::Paint&)>& fill) const;
+    ArcEnds ArcOnDeviceBox(const PixelBox& box, raster::RealPoint from, raster::RealPoint to);
+    // The cell the text takes when placed at (x, y) by the alignment, with
+    // its font, colours and text, as the target draws it.
+    TextCell CellAt(int x, int y, const std::string& text) const;
+    // The canvas font as the text backend takes it.
+    const TextFont& CurrentTextFont() const;
 
-    // What the text backend knows of the texts the canvas writes in its font.
-    qt::FontTextCache& FontTexts() const;
-    const QFont& QtFont() const { return FontTexts().Font(); }
-    const QFontMetrics& Metrics() const { return FontTexts().Metrics(); }
-
-    QImage* image_ = nullptr;
-    QPainter* external_ = nullptr;
-    QPainter ownPainter_;
-    std::unique_ptr<PainterState> applied_;
+    std::unique_ptr<CanvasTarget> target_;
 
     CanvasPen pen_;
     CanvasBrush brush_;
@@ -321,14 +269,13 @@ private:
     int textAlignment_ = TextAlign::Left | TextAlign::Top;
     std::optional<PixelBox> clip_;
     // The clip in device pixels.
-    std::optional<QRect> deviceClip_;
+    std::optional<PixelBox> deviceClip_;
     DeviceMapping mapping_;
     bool monochrome_ = false;
 
     std::map<int, std::optional<raster::WideLineCaps>> wideLineCaps_;
     mutable std::uint64_t fontRevision_ = ~std::uint64_t{0};
-    mutable qt::QtTextBackend text_;
-    mutable qt::FontTextCache* fontTexts_ = nullptr;
+    mutable TextFont textFont_;
 };
 
 } // namespace platform

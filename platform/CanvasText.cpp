@@ -7,68 +7,58 @@
 
 namespace platform {
 
+const TextFont& Canvas::CurrentTextFont() const
+{
+    if (fontRevision_ != font_.Revision()) {
+        textFont_ = TextFontOf(font_.Data());
+        fontRevision_ = font_.Revision();
+    }
+    return textFont_;
+}
+
 int Canvas::TextWidth(const std::string& text) const
 {
-    return FontTexts().Width(text);
+    return CurrentTextBackend().Measure(CurrentTextFont(), text).width;
 }
 
 int Canvas::TextHeight(const std::string&) const
 {
-    return Metrics().ascent() + Metrics().descent();
+    const TextExtent extent = CurrentTextBackend().Measure(CurrentTextFont(), {});
+    return extent.ascent + extent.descent;
 }
 
 void Canvas::TextOut(int x, int y, const std::string& text)
 {
     RealizeBrush();
-    QPainter* p = ClippedPainter();
-    if (p == nullptr)
+    if (!target_)
         return;
-    if (mapping_.IsIdentity()) {
-        TextCell(*p, x, y, text, true, true);
-        return;
-    }
-    // The background box on device edges, as every fill; the text in the
-    // target's logical coordinates, where QPainter draws it at the ratio
-    // times its size.
-    const QRect cell = TextCellRect(x, y, text);
-    if (backgroundMode_ == bkOpaque && cell.width() > 0) {
-        ApplyComposition(*p, QPainter::CompositionMode_SourceOver);
-        ApplyBackground(*p, false);
-        p->fillRect(DeviceBox(cell.left(), cell.top(), cell.left() + cell.width(), cell.top() + cell.height()),
-                    QColor::fromRgb(Resolve(backgroundColor_)));
-    }
-    ApplyDeviceTransform(*p, false);
-    TextCell(*p, x, y, text, false, true);
-    ApplyDeviceTransform(*p, true);
+    TextCell drawn = CellAt(x, y, text);
+    drawn.deviceCell = DeviceBox(drawn.cell.left, drawn.cell.top, drawn.cell.right, drawn.cell.bottom);
+    target_->DrawText(drawn);
 }
 
 void Canvas::TextOutRotated(int x, int y, double angle, const std::string& text)
 {
     RealizeBrush();
-    QPainter* p = ClippedPainter();
-    if (p == nullptr)
+    if (!target_)
         return;
     // Turning by a whole number of quarter turns must stay exact, so the angle
     // is brought into [0, 360) first: 450 degrees draws as 90.
     double turn = std::fmod(angle, 360.0);
     if (turn < 0)
         turn += 360.0;
-    p->save();
-    // In the target's logical coordinates, which QPainter scales by the ratio.
-    if (!mapping_.IsIdentity())
-        p->setWorldTransform(QTransform());
-    p->translate(x, y);
-    p->rotate(-turn);
-    TextCell(*p, 0, 0, text, true, false);
-    p->restore();
-    ForgetPainterState();
+    TextCell drawn = CellAt(0, 0, text);
+    drawn.turned = true;
+    drawn.anchor = Point(x, y);
+    drawn.turn = turn;
+    target_->DrawText(drawn);
 }
 
-QRect Canvas::TextCellRect(int x, int y, const std::string& text) const
+TextCell Canvas::CellAt(int x, int y, const std::string& text) const
 {
-    const QFontMetrics& m = Metrics();
-    const int width = FontTexts().Width(text);
-    const int height = m.ascent() + m.descent();
+    const TextExtent extent = CurrentTextBackend().Measure(CurrentTextFont(), text);
+    const int width = extent.width;
+    const int height = extent.ascent + extent.descent;
     int left = x;
     switch (textAlignment_ & TextAlign::HorizontalMask) {
     case TextAlign::Center:
@@ -81,34 +71,15 @@ QRect Canvas::TextCellRect(int x, int y, const std::string& text) const
         break;
     }
     const int top = (textAlignment_ & TextAlign::Bottom) != 0 ? y - height : y;
-    return QRect(left, top, width, height);
-}
-
-void Canvas::TextCell(QPainter& p, int x, int y, const std::string& text, bool background, bool upright)
-{
-    const QFontMetrics& m = Metrics();
-    const QRect cell = TextCellRect(x, y, text);
-    const int left = cell.left();
-    const int top = cell.top();
-    ApplyComposition(p, QPainter::CompositionMode_SourceOver);
-    ApplyBackground(p, false);
-    if (background && backgroundMode_ == bkOpaque && cell.width() > 0) {
-        ApplyPen(p, Qt::NoPen);
-        ApplyBrush(p, QBrush(QColor::fromRgb(Resolve(backgroundColor_))));
-        p.drawRect(cell);
-    }
-    ApplyFont(p);
-    ApplyPen(p, QPen(QColor::fromRgb(Resolve(font_.Color()))));
-    text_.DrawRun(p, FontTexts(), QPoint(left, top + m.ascent()), text, upright);
-}
-
-qt::FontTextCache& Canvas::FontTexts() const
-{
-    if (fontRevision_ != font_.Revision() || fontTexts_ == nullptr) {
-        fontTexts_ = &text_.Texts(TextFontOf(font_.Data()));
-        fontRevision_ = font_.Revision();
-    }
-    return *fontTexts_;
+    TextCell drawn;
+    drawn.font = &CurrentTextFont();
+    drawn.text = &text;
+    drawn.cell = {left, top, left + width, top + height};
+    drawn.ascent = extent.ascent;
+    drawn.color = Resolve(font_.Color());
+    if (backgroundMode_ == bkOpaque)
+        drawn.background = Resolve(backgroundColor_);
+    return drawn;
 }
 
 } // namespace platform

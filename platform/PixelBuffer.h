@@ -17,6 +17,18 @@ struct PixelBox {
     {
         return x >= left && x < right && y >= top && y < bottom;
     }
+    constexpr bool Empty() const { return right <= left || bottom <= top; }
+    // The pixels in both (Empty when none).
+    constexpr PixelBox Intersected(const PixelBox& other) const
+    {
+        return {left > other.left ? left : other.left, top > other.top ? top : other.top,
+                right < other.right ? right : other.right, bottom < other.bottom ? bottom : other.bottom};
+    }
+    // True when every pixel of other lies in this box.
+    constexpr bool Covers(const PixelBox& other) const
+    {
+        return left <= other.left && top <= other.top && right >= other.right && bottom >= other.bottom;
+    }
 
     friend constexpr bool operator==(const PixelBox&, const PixelBox&) = default;
 };

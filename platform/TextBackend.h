@@ -58,4 +58,12 @@ public:
                       std::string_view utf8, std::uint32_t rgb) = 0;
 };
 
+// The backend the canvases measure text with. The platform hands it to the
+// engine at start, as it does the palette (platform/qt/QtTextBackend.h on
+// the desktop), and keeps it alive while canvases measure; asking before
+// that throws std::logic_error.
+TextBackend& CurrentTextBackend();
+// Hands the backend over (null takes it back); answers the one before.
+TextBackend* SetTextBackend(TextBackend* backend);
+
 } // namespace platform

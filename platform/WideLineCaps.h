@@ -1,16 +1,16 @@
 #pragma once
 
-#include <optional>
+#include <utility>
 #include <vector>
 
 namespace platform::raster {
 
-// The pixels QPainter sets for a straight line of a wide round-capped pen
-// (RasterRecipes' LinePen) along a row or a column, so that the direct
-// writer can set the same pixels itself: the body is the line's cross-
-// section (CrossSectionAt) from its lower end to the pixel before its upper
-// one, and each round cap is a few stretches across the line beyond those
-// pixels. Measured once per width by drawing a line with QPainter.
+// The pixels a backend sets for a straight line of a wide round-capped pen
+// along a row or a column, so that the direct writer can set the same pixels
+// itself: the body is the line's cross-section (CrossSectionAt) from its
+// lower end to the pixel before its upper one, and each round cap is a few
+// stretches across the line beyond those pixels. A backend measures them
+// once per width (CanvasTarget::CapsOfWideLines).
 class WideLineCaps {
 public:
     // A stretch across the line, `along` steps from the end it belongs to:
@@ -24,11 +24,12 @@ public:
         friend bool operator==(const Stretch&, const Stretch&) = default;
     };
 
-    // The caps QPainter draws at this width; none when its line is not a
-    // body with two caps in rows and in columns alike.
-    static std::optional<WideLineCaps> Measure(int width);
+    WideLineCaps(int shortest, std::vector<Stretch> lower, std::vector<Stretch> upper)
+        : shortest_(shortest), lower_(std::move(lower)), upper_(std::move(upper))
+    {
+    }
 
-    // Lines shorter than this may have caps that meet; they are left to QPainter.
+    // Lines shorter than this may have caps that meet; they are left to the backend.
     int ShortestLine() const { return shortest_; }
     const std::vector<Stretch>& Lower() const { return lower_; }
     const std::vector<Stretch>& Upper() const { return upper_; }

@@ -2,6 +2,7 @@
 #include "platform/qt/QtColors.h"
 
 #include "chart/ChartCanvas.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <QCursor>
 #include <QPaintEvent>
@@ -79,7 +80,7 @@ void TChart::MakeSurface()
     surface_ = QImage(mapping.Size(std::max(1, width())), mapping.Size(std::max(1, height())), QImage::Format_RGB32);
     surface_.setDevicePixelRatio(ratio);
     surface_.fill(ToQColor(Color()));
-    surfaceCanvas_.BindImage(&surface_);
+    platform::qt::BindImage(surfaceCanvas_, &surface_);
 }
 
 void TChart::paintEvent(QPaintEvent* /*event*/)

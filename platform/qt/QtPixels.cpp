@@ -30,6 +30,17 @@ QImage WrapPixels(const PixelBuffer& buffer)
     return image;
 }
 
+QImage ShareReadOnly(const PixelBuffer& buffer)
+{
+    if (buffer.IsEmpty() || !buffer.OwnsPixels())
+        return {};
+    const qsizetype bytesPerLine = static_cast<qsizetype>(buffer.Stride() * sizeof(std::uint32_t));
+    QImage image(reinterpret_cast<const uchar*>(buffer.Data()), buffer.Width(), buffer.Height(), bytesPerLine,
+                 QImage::Format_RGB32, ReleaseStorage, new Storage(buffer.Storage()));
+    image.setDevicePixelRatio(buffer.Ratio());
+    return image;
+}
+
 PixelBuffer BorrowPixels(QImage& image)
 {
     auto* const pixels = reinterpret_cast<std::uint32_t*>(image.bits());

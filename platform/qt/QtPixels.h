@@ -15,6 +15,11 @@ namespace platform::qt {
 // pixels of its own, as any QImage does.
 QImage WrapPixels(const PixelBuffer& buffer);
 
+// The same for owned pixels as a read-only image: it keeps them alive, and
+// writing to it (QPainter, fill, bits()) first gives it a copy of its own,
+// so that the buffer never changes through it.
+QImage ShareReadOnly(const PixelBuffer& buffer);
+
 // A view of the image's pixels (the image takes pixels of its own first if
 // it shares them with a copy), for the engine's raster code. The image must
 // be Format_RGB32 and outlive the view.

@@ -38,4 +38,19 @@ private:
     FontTextCache* lastTexts_ = nullptr;
 };
 
+// A desktop text backend handed to the engine for as long as this lives
+// (platform::SetTextBackend; the one before comes back after it): made
+// after the application, before any canvas measures text.
+class EngineTextBackend {
+public:
+    EngineTextBackend() : previous_(SetTextBackend(&backend_)) {}
+    ~EngineTextBackend() { SetTextBackend(previous_); }
+    EngineTextBackend(const EngineTextBackend&) = delete;
+    EngineTextBackend& operator=(const EngineTextBackend&) = delete;
+
+private:
+    QtTextBackend backend_;
+    TextBackend* previous_;
+};
+
 } // namespace platform::qt

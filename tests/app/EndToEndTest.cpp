@@ -118,7 +118,7 @@ TEST(EndToEnd, ShortRunWithTheRealLoopDrawsTheChartAndThePendulum)
     EXPECT_GT(CountPixels(window, 0x000000, imageArea), 500) << "the outline of the body";
     EXPECT_EQ(rgbAt(window, imageArea.left() + 200, imageArea.top() + 100), RedRgb) << "the pivot";
     const QImage shown = form.Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage& bitmap = *form.Image1->Picture();
+    const QImage bitmap = *form.Image1->Picture();
     ASSERT_EQ(shown.size(), bitmap.size());
     int differing = 0;
     for (int y = 0; y < bitmap.height(); ++y)

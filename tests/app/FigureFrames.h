@@ -3,6 +3,8 @@
 #include "figure/PendulumFigure.h"
 #include "platform/RasterBitmap.h"
 #include "tests/support/TestImages.h"
+#include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtPixels.h"
 
 #include <QImage>
 
@@ -16,9 +18,9 @@ inline constexpr int ImageHeight = 673;
 // the image control's size at the device pixel ratio.
 inline QImage FigureFrame(int length, double fi, double ratio = 1.0)
 {
-    platform::RasterBitmap bitmap(ImageWidth, ImageHeight, false, ratio);
+    platform::RasterBitmap bitmap(ImageWidth, ImageHeight, false, ratio, &platform::qt::QtBitmaps());
     figure::DrawPendulum(bitmap.GetCanvas(), 200, 100, length, fi);
-    return bitmap.Image().copy();
+    return platform::qt::WrapPixels(bitmap.Pixels()).copy();
 }
 
 // How many pixels two pictures of the same size differ in; -1 when their

@@ -54,7 +54,7 @@ TEST_F(ScaledWindow, RunDrawsTheFigureAtTheScreensResolutionAndShowsItOneToOne)
     const double ratio = ScreenScale();
     const platform::DeviceMapping mapping{ratio};
     ASSERT_TRUE(form->Image1->HasBitmap());
-    const QImage& bitmap = *form->Image1->Picture();
+    const QImage bitmap = *form->Image1->Picture();
     EXPECT_EQ(bitmap.devicePixelRatio(), ratio);
     EXPECT_EQ(bitmap.size(), QSize(mapping.Edge(ImageWidth), mapping.Edge(ImageHeight)));
     EXPECT_EQ(form->Image1->PictureSize(), QSize(ImageWidth, ImageHeight));

@@ -3,6 +3,7 @@
 #include "chart/ChartSeries.h"
 #include "chart/CustomChart.h"
 #include "platform/Canvas.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <QImage>
 #include <QRect>
@@ -20,7 +21,7 @@ public:
         : image_(width, height, QImage::Format_RGB32)
     {
         image_.fill(Qt::white);
-        window_.BindImage(&image_);
+        platform::qt::BindImage(window_, &image_);
         chart.SetWindowCanvas(&window_);
         chart.SetView3D(false);
     }
@@ -135,7 +136,7 @@ inline Ink ReferenceInk(const TChartFont& font, const std::string& text, int x, 
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::white);
     platform::Canvas canvas;
-    canvas.BindImage(&picture);
+    platform::qt::BindImage(canvas, &picture);
     canvas.Font().Assign(font.Data());
     canvas.Font().SetColor(clBlack);
     canvas.Brush().SetStyle(bsClear);

@@ -2,6 +2,8 @@
 #include "chart/ChartCanvas.h"
 
 #include "tests/support/TestImages.h"
+#include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtPixels.h"
 
 
 #include <gtest/gtest.h>
@@ -24,7 +26,7 @@ struct Window {
         : image(width, height, QImage::Format_RGB32)
     {
         image.fill(Qt::white);
-        canvas.BindImage(&image);
+        platform::qt::BindImage(canvas, &image);
     }
     TChartRect client() const { return {0, 0, image.width(), image.height()}; }
 
@@ -87,7 +89,7 @@ TEST(ChartCanvasBuffer, BitmapIsKeptWhileTheSizeStaysAndMadeAnewWhenItChanges)
     ASSERT_NE(chart.Bitmap(), nullptr);
     EXPECT_EQ(chart.Bitmap()->Width(), 80);
     EXPECT_EQ(chart.Bitmap()->Height(), 50);
-    EXPECT_EQ(countPixelsNot(chart.Bitmap()->Image(), kWhite, 0, 0, 80, 50), 0) << "a new, blank bitmap";
+    EXPECT_EQ(countPixelsNot(platform::qt::WrapPixels(chart.Bitmap()->Pixels()), kWhite, 0, 0, 80, 50), 0) << "a new, blank bitmap";
     chart.EndDrawing(&window.canvas, &window.canvas, {0, 0, 80, 50});
 }
 
@@ -106,7 +108,7 @@ TEST(ChartCanvasBuffer, WindowAndKeptPictureStayApartAfterTheCopy)
     window.canvas.MoveTo(0, 10);
     window.canvas.LineTo(60, 10);
     EXPECT_EQ(countNot(window.image, kRed, 0, 60), 60);
-    EXPECT_EQ(countNot(chart.Bitmap()->Image(), kRed, 0, 60), 0);
+    EXPECT_EQ(countNot(platform::qt::WrapPixels(chart.Bitmap()->Pixels()), kRed, 0, 60), 0);
     EXPECT_TRUE(chart.RedrawFromBuffer());
     EXPECT_EQ(countNot(window.image, kRed, 0, 60), 0);
 

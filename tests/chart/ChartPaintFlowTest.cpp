@@ -4,6 +4,7 @@
 #include "tests/chart/ChartPaintTestSupport.h"
 #include "tests/chart/ChartTestSupport.h"
 #include "tests/support/TestImages.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ TEST(ChartPaintFlow, APaintWithoutAChangeOnlyCopiesTheKeptPicture)
     // Whatever the window showed meanwhile, the copy restores the picture.
     configured.windowCanvas.Unbind();
     configured.window.fill(Qt::green);
-    configured.windowCanvas.BindImage(&configured.window);
+    platform::qt::BindImage(configured.windowCanvas, &configured.window);
     EXPECT_EQ(configured.Paint(), first);
     EXPECT_EQ(counter.renders, 1);
 
@@ -61,7 +62,7 @@ TEST(ChartPaintFlow, AResizeRendersABitmapOfTheNewSize)
 
     configured.windowCanvas.Unbind();
     configured.window = QImage(300, 400, QImage::Format_RGB32);
-    configured.windowCanvas.BindImage(&configured.window);
+    platform::qt::BindImage(configured.windowCanvas, &configured.window);
     configured.Paint();
     EXPECT_EQ(counter.renders, 1);
     ASSERT_NE(configured.chart.Canvas().Bitmap(), nullptr);

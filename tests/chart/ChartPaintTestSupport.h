@@ -9,6 +9,7 @@
 #include "runchart/RunAxes.h"
 #include "runchart/RunChart.h"
 #include "tests/model/PendulumTestSupport.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <QImage>
 #include <QPointF>
@@ -47,7 +48,7 @@ struct ConfiguredChart {
     {
         window.setDevicePixelRatio(ratio);
         window.fill(Qt::black);
-        windowCanvas.BindImage(&window);
+        platform::qt::BindImage(windowCanvas, &window);
         chart.SetWindowCanvas(&windowCanvas);
         chart.SetClientSize(width, height);
         runchart::ConfigureRunChart(chart);

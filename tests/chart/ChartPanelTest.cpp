@@ -1,6 +1,7 @@
 #include "chart/AxisPanel.h"
 #include "chart/ChartExceptions.h"
 #include "tests/chart/ChartTestSupport.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ TEST(ChartPanel, RepaintRequestsMarkThePictureAndInvalidateTheWindow)
     TCustomAxisPanel chart;
     QImage windowImage(8, 8, QImage::Format_RGB32);
     platform::Canvas window;
-    window.BindImage(&windowImage);
+    platform::qt::BindImage(window, &windowImage);
     chart.SetWindowCanvas(&window);
     chart.SetHost(&host);
     finishBufferedPaint(chart, window);

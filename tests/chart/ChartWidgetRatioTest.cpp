@@ -4,6 +4,8 @@
 #include "chart/ChartCanvas.h"
 #include "platform/qt/QtColors.h"
 #include "tests/chart/ChartMouseTestSupport.h"
+#include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtPixels.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -28,7 +30,7 @@ void ExpectDeviceSurface(TChart& chart, double ratio)
     EXPECT_EQ(surface.size(), QSize(map.Size(chart.width()), map.Size(chart.height())));
     ASSERT_NE(chart.Canvas().Bitmap(), nullptr);
     EXPECT_EQ(chart.Canvas().Bitmap()->Ratio(), ratio);
-    EXPECT_EQ(chart.Canvas().Bitmap()->Image().size(), surface.size());
+    EXPECT_EQ(platform::qt::WrapPixels(chart.Canvas().Bitmap()->Pixels()).size(), surface.size());
     const QImage shown = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_LE((shown.size() - surface.size()).width(), 1);
     ASSERT_LE((shown.size() - surface.size()).height(), 1);
@@ -64,7 +66,7 @@ TEST(ChartWidgetAtRatio, TheSurfaceHasTheDevicePixelsAndAnUnchangedPaintSharesTh
     EXPECT_EQ(shown.renders, renders);
     chart.RequestRepaint();
     chart.repaint();
-    EXPECT_EQ(chart.WindowSurface().constBits(), chart.Canvas().Bitmap()->Image().constBits()) << "shared, not copied";
+    EXPECT_EQ(chart.WindowSurface().constBits(), platform::qt::WrapPixels(chart.Canvas().Bitmap()->Pixels()).constBits()) << "shared, not copied";
     chart.resize(301, 203);
     ShownChart::Settle();
     ExpectDeviceSurface(chart, ratio);

@@ -2,6 +2,7 @@
 #include "tests/chart/ChartPaintTestSupport.h"
 #include "tests/chart/ChartTestSupport.h"
 #include "tests/support/TestImages.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ QImage DrawAlone(ConfiguredChart& configured, TFastLineSeries& series, DrawMode 
 {
     configured.windowCanvas.Unbind();
     configured.window.fill(Qt::white);
-    configured.windowCanvas.BindImage(&configured.window);
+    platform::qt::BindImage(configured.windowCanvas, &configured.window);
     TCustomChart& chart = configured.chart;
     series.ComputeVisibleRange();
     chart.ClipSeriesArea();

@@ -1,5 +1,6 @@
 #include "chart/LineStripBuilder.h"
 #include "platform/Canvas.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <QImage>
 
@@ -30,7 +31,7 @@ struct Surface {
     explicit Surface(TPenMode mode = pmCopy)
         : image(Blank())
     {
-        canvas.BindImage(&image);
+        platform::qt::BindImage(canvas, &image);
         canvas.IntersectClipRect(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
         canvas.Pen().SetMode(mode);
     }

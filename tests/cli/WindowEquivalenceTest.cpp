@@ -9,6 +9,8 @@
 #include "runchart/RunChart.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/TestImages.h"
+#include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtPixels.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -78,7 +80,7 @@ protected:
     {
         QCoreApplication::processEvents();
         EXPECT_FALSE(form->Chart1->PictureStale());
-        return form->Chart1->Canvas().Bitmap()->Image();
+        return platform::qt::WrapPixels(form->Chart1->Canvas().Bitmap()->Pixels());
     }
 
     // The program's picture for the runs, through its PNG file.

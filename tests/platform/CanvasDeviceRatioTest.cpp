@@ -5,6 +5,8 @@
 
 #include "tests/platform/CanvasSurface.h"
 #include "tests/support/TestImages.h"
+#include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtPixels.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +37,7 @@ public:
     {
         painted_.fill(Qt::white);
         painted_.setDevicePixelRatio(ratio);
-        filled_.BindImage(&painted_);
+        platform::qt::BindImage(filled_, &painted_);
         for (Canvas* canvas : Canvases())
             canvas->IntersectClipRect(clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1);
     }
@@ -235,7 +237,7 @@ TEST(CanvasDeviceRatio, ShapesAndBlockCopiesLieOnTheDeviceBoxesOfTheirLogicalCor
     QImage patch(6, 4, QImage::Format_RGB32);
     patch.fill(QColor::fromRgb(kBlack));
     patch.setPixel(0, 0, qRgb(0, 0, 255));
-    s.canvas.Draw(45, 3, patch);
+    s.canvas.Draw(45, 3, platform::qt::BorrowPixels(patch));
     EXPECT_EQ(rgbAt(s.image, 90, 6), 0x0000FFu) << "one device pixel a patch pixel";
     EXPECT_EQ(countPixelsNot(s.image, kWhite, 90, 6, 96, 10), 24);
     EXPECT_EQ(countPixelsNot(s.image, kWhite, 88, 0, 120, 20), 24);

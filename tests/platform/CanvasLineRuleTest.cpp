@@ -7,6 +7,7 @@
 #include "tests/platform/CanvasSurface.h"
 #include "tests/platform/MidpointReference.h"
 #include "tests/support/TestImages.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <QPainter>
 
@@ -105,9 +106,9 @@ public:
     {
         if (target == Target::Painter) {
             painter_.emplace(&image_);
-            canvas.BindPainter(&*painter_);
+            platform::qt::BindPainter(canvas, &*painter_);
         } else {
-            canvas.BindImage(&image_);
+            platform::qt::BindImage(canvas, &image_);
         }
     }
 
@@ -395,7 +396,7 @@ TEST(CanvasLineRule, DirectWritesKeepOrderWithPainterDrawingAndCopies)
 {
     QImage image = whiteImage(30, 30);
     Canvas canvas;
-    canvas.BindImage(&image);
+    platform::qt::BindImage(canvas, &image);
     canvas.Brush().SetColor(clBlue);
     canvas.FillRect(0, 0, 30, 30);
     canvas.Pen().SetColor(clRed);

@@ -2,6 +2,7 @@
 
 #include "platform/Canvas.h"
 #include "tests/support/TestImages.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <QColor>
 #include <QImage>
@@ -20,7 +21,7 @@ struct Surface {
     {
         image.fill(QColor::fromRgb(color));
         image.setDevicePixelRatio(ratio);
-        canvas.BindImage(&image);
+        platform::qt::BindImage(canvas, &image);
     }
 
     // One character per pixel of row y, columns x0 .. x1 - 1: '#' where the

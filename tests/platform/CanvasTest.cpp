@@ -3,6 +3,8 @@
 
 #include "tests/platform/CanvasSurface.h"
 #include "tests/support/TestImages.h"
+#include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtPixels.h"
 
 #include <gtest/gtest.h>
 
@@ -295,11 +297,11 @@ TEST(CanvasBlockCopy, CopiesTheWholeImageAtItsCornerWithinTheClip)
     QImage source(4, 3, QImage::Format_RGB32);
     source.fill(QColor::fromRgb(kRed));
     Surface s(12, 12);
-    s.canvas.Draw(2, 5, source);
+    s.canvas.Draw(2, 5, platform::qt::BorrowPixels(source));
     EXPECT_EQ(countPixelsNot(s.image, kWhite, 0, 0, 12, 12), 12);
     EXPECT_EQ(countPixelsNot(s.image, kRed, 2, 5, 6, 8), 0);
     s.canvas.IntersectClipRect(0, 0, 9, 12);
-    s.canvas.Draw(7, 0, source);
+    s.canvas.Draw(7, 0, platform::qt::BorrowPixels(source));
     EXPECT_EQ(countPixelsNot(s.image, kWhite, 0, 0, 12, 3), 2 * 3);
 }
 
@@ -308,10 +310,10 @@ TEST(CanvasBlockCopy, CopiesTheWholeImageAtItsCornerWithinTheClip)
 // (smaller, or clipped) keeps the old ones around it. The copy never changes.
 TEST(CanvasBlockCopy, SharedPixelsStayWithTheCopyWhateverTheNextFillCovers)
 {
-    QImage picture(12, 12, QImage::Format_RGB32);
-    picture.fill(QColor::fromRgb(kRed));
+    const platform::PixelBuffer pixels(12, 12, 1.0, 0xFF000000u | kRed);
+    const QImage picture = platform::qt::WrapPixels(pixels);
     Surface s(12, 12);
-    s.canvas.Draw(0, 0, picture);
+    s.canvas.Draw(0, 0, pixels);
     EXPECT_EQ(s.image.constBits(), picture.constBits()) << "the whole-surface copy shares the pixels";
 
     s.canvas.Brush().SetColor(clGreen);
@@ -319,14 +321,14 @@ TEST(CanvasBlockCopy, SharedPixelsStayWithTheCopyWhateverTheNextFillCovers)
     EXPECT_EQ(countPixelsNot(s.image, kGreen, 0, 0, 12, 12), 0);
     EXPECT_EQ(countPixelsNot(picture, kRed, 0, 0, 12, 12), 0);
 
-    s.canvas.Draw(0, 0, picture);
+    s.canvas.Draw(0, 0, pixels);
     s.canvas.IntersectClipRect(0, 0, 6, 12);
     s.canvas.FillRect(0, 0, 12, 12);
     EXPECT_EQ(countPixelsNot(s.image, kGreen, 0, 0, 6, 12), 0);
     EXPECT_EQ(countPixelsNot(s.image, kRed, 6, 0, 12, 12), 0) << "pixels outside the clip are kept";
     s.canvas.RemoveClip();
 
-    s.canvas.Draw(0, 0, picture);
+    s.canvas.Draw(0, 0, pixels);
     s.canvas.FillRect(1, 0, 12, 12);
     EXPECT_EQ(countPixelsNot(s.image, kRed, 0, 0, 1, 12), 0) << "pixels beside a smaller fill are kept";
     EXPECT_EQ(countPixelsNot(picture, kRed, 0, 0, 12, 12), 0);
@@ -345,7 +347,7 @@ TEST(CanvasTargets, UnboundCanvasDrawsNothingAndAPainterTargetIsDrawnThrough)
     window.fill(Qt::white);
     {
         QPainter painter(&window);
-        canvas.BindPainter(&painter);
+        platform::qt::BindPainter(canvas, &painter);
         EXPECT_FALSE(canvas.DrawsLinesDirectly());
         canvas.Rectangle(1, 1, 9, 9);
         canvas.Unbind();

@@ -9,6 +9,7 @@
 #include "platform/raster/ShapeRaster.h"
 #include "tests/platform/CanvasSurface.h"
 #include "tests/platform/LongDoubleBits.h"
+#include "platform/qt/QtCanvasTarget.h"
 
 #include <QImage>
 #include <QPainter>
@@ -52,7 +53,7 @@ public:
         ours.setDevicePixelRatio(1);
         surface.canvas.Unbind();
         painter.begin(&surface.image);
-        surface.canvas.BindPainter(&painter);
+        platform::qt::BindPainter(surface.canvas, &painter);
     }
     ~Comparison() { surface.canvas.Unbind(); }
 
@@ -67,7 +68,7 @@ public:
     // whitens the box in both images.
     int CompareAndClear(int left, int top, int right, int bottom)
     {
-        surface.canvas.ReleasePainter();
+        surface.canvas.SettleDrawing();
         left = std::max(left, 0);
         top = std::max(top, 0);
         right = std::min(right, ours.width());
@@ -367,7 +368,7 @@ TEST(ShapeRasterSweep, TheCanvasOnAnImageKeepsThePaintersPixels)
                     canvas->Polygon(corners);
             }
         }
-        bound.canvas.ReleasePainter();
+        bound.canvas.SettleDrawing();
         painted.painter.end();
         EXPECT_EQ(bound.image, painted.surface.image) << "at ratio " << ratio;
     }

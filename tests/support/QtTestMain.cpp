@@ -1,6 +1,8 @@
 // The main function of every test program: a QApplication on the offscreen
-// platform (unless the environment chooses another), then GoogleTest.
+// platform (unless the environment chooses another) with the engine's text
+// backend, then GoogleTest.
 #include "platform/qt/QtColors.h"
+#include "platform/qt/QtTextBackend.h"
 
 #include <QApplication>
 
@@ -13,5 +15,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     platform::qt::FollowApplicationPalette();
+    const platform::qt::EngineTextBackend text;
     return RUN_ALL_TESTS();
 }

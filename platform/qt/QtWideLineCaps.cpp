@@ -1,13 +1,18 @@
-#include "platform/WideLineCaps.h"
+#include "platform/qt/QtWideLineCaps.h"
 
 #include "platform/RasterLine.h"
-#include "platform/RasterRecipes.h"
+#include "platform/qt/QtRecipes.h"
 
 #include <QImage>
 #include <QPainter>
 
+#include <vector>
 
-namespace platform::raster {
+namespace platform::qt {
+
+using raster::CrossSectionAt;
+using raster::CrossSpan;
+using raster::WideLineCaps;
 
 namespace {
 
@@ -22,7 +27,7 @@ bool IsSet(const QImage& picture, bool alongX, int along, int across)
 
 } // namespace
 
-std::optional<WideLineCaps> WideLineCaps::Measure(int width)
+std::optional<WideLineCaps> MeasureWideLineCaps(int width)
 {
     if (width < 2)
         return std::nullopt;
@@ -36,30 +41,30 @@ std::optional<WideLineCaps> WideLineCaps::Measure(int width)
     const int centre = size / 2;
     TPenData pen;
     pen.width = width;
-    WideLineCaps caps;
-    caps.shortest_ = length;
+    std::vector<WideLineCaps::Stretch> capsLower;
+    std::vector<WideLineCaps::Stretch> capsUpper;
     for (const bool alongX : {true, false}) {
         QImage picture(size, size, QImage::Format_RGB32);
         picture.fill(Qt::white);
         QPainter painter(&picture);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(recipes::LinePen(pen, qRgb(0, 0, 0)));
+        painter.setPen(LinePen(pen, qRgb(0, 0, 0)));
         painter.drawLine(alongX ? QPoint(start, centre) : QPoint(centre, start),
                          alongX ? QPoint(end, centre) : QPoint(centre, end));
         painter.end();
 
-        std::vector<Stretch> lower;
-        std::vector<Stretch> upper;
+        std::vector<WideLineCaps::Stretch> lower;
+        std::vector<WideLineCaps::Stretch> upper;
         const CrossSpan body = CrossSectionAt(centre, width);
         for (int along = 0; along < size; ++along) {
-            std::optional<Stretch> stretch;
+            std::optional<WideLineCaps::Stretch> stretch;
             for (int across = 0; across < size; ++across) {
                 if (!IsSet(picture, alongX, along, across))
                     continue;
                 if (stretch && stretch->last + centre != across - 1)
                     return std::nullopt; // not one stretch across the line
                 if (!stretch)
-                    stretch = Stretch{0, across - centre, across - centre};
+                    stretch = WideLineCaps::Stretch{0, across - centre, across - centre};
                 stretch->last = across - centre;
             }
             const bool inBody = along >= start && along < end;
@@ -72,13 +77,13 @@ std::optional<WideLineCaps> WideLineCaps::Measure(int width)
             }
         }
         if (alongX) {
-            caps.lower_ = std::move(lower);
-            caps.upper_ = std::move(upper);
-        } else if (lower != caps.lower_ || upper != caps.upper_) {
+            capsLower = std::move(lower);
+            capsUpper = std::move(upper);
+        } else if (lower != capsLower || upper != capsUpper) {
             return std::nullopt; // rows and columns differ
         }
     }
-    return caps;
+    return WideLineCaps(length, std::move(capsLower), std::move(capsUpper));
 }
 
-} // namespace platform::raster
+} // namespace platform::qt
