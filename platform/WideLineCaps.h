@@ -1,7 +1,15 @@
 #pragma once
 
+#include "platform/Point.h"
+
+#include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
+
+namespace platform {
+class PixelBuffer;
+}
 
 namespace platform::raster {
 
@@ -24,10 +32,13 @@ public:
         friend bool operator==(const Stretch&, const Stretch&) = default;
     };
 
-    WideLineCaps(int shortest, std::vector<Stretch> lower, std::vector<Stretch> upper)
-        : shortest_(shortest), lower_(std::move(lower)), upper_(std::move(upper))
-    {
-    }
+    // Draws a line from one point to the other in black on the white picture.
+    using LineDrawer = std::function<void(PixelBuffer& picture, Point from, Point to)>;
+
+    // The caps of a line of this width as drawLine draws it, measured on a
+    // line along a row and one down a column; none when its line is not a
+    // body with two caps in rows and in columns alike.
+    static std::optional<WideLineCaps> Measure(int width, const LineDrawer& drawLine);
 
     // Lines shorter than this may have caps that meet; they are left to the backend.
     int ShortestLine() const { return shortest_; }
@@ -35,6 +46,8 @@ public:
     const std::vector<Stretch>& Upper() const { return upper_; }
 
 private:
+    WideLineCaps() = default;
+
     int shortest_ = 0;
     std::vector<Stretch> lower_;
     std::vector<Stretch> upper_;
