@@ -1,4 +1,5 @@
 #include "app/ImageControl.h"
+
 #include "platform/qt/QtCanvasTarget.h"
 #include "platform/qt/QtPixels.h"
 

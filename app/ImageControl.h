@@ -2,9 +2,8 @@
 
 #include "platform/RasterBitmap.h"
 #include "platform/qt/ScreenWatch.h"
-#include "platform/qt/QtCanvasTarget.h"
-#include "platform/qt/QtPixels.h"
 
+#include <QImage>
 #include <QSize>
 #include <QWidget>
 

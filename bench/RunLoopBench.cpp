@@ -10,9 +10,9 @@
 #include "chart/qt/Chart.h"
 #include "platform/Canvas.h"
 #include "platform/RasterBitmap.h"
-#include "platform/qt/RunLoop.h"
 #include "platform/qt/QtCanvasTarget.h"
 #include "platform/qt/QtPixels.h"
+#include "platform/qt/RunLoop.h"
 
 #include <QApplication>
 #include <QLocale>

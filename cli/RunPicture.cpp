@@ -1,10 +1,10 @@
 #include "cli/RunPicture.h"
 
 #include "platform/Canvas.h"
-#include "runchart/RunAxes.h"
-#include "runchart/RunChart.h"
 #include "platform/qt/QtCanvasTarget.h"
 #include "platform/qt/QtPixels.h"
+#include "runchart/RunAxes.h"
+#include "runchart/RunChart.h"
 
 #include <QBuffer>
 #include <QImageWriter>

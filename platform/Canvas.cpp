@@ -19,18 +19,29 @@ constexpr int kFar = 1 << 28;
 
 // Gathers the pixels of one traced centre line into runs along its major
 // axis (a row or column of neighbours in the same state, dash or gap) and
-// fills each run, widened by the line's cross-section, through the target,
-// which applies the pen mode.
+// fills them, each widened by the line's cross-section, through the target,
+// which applies the pen mode: the dashes' and the gaps' at the end, in one
+// request each (no two runs share a pixel). The box lists are the caller's,
+// kept from line to line.
 class TargetRuns {
 public:
     TargetRuns(CanvasTarget& target, const raster::Paint& dash, const std::optional<raster::Paint>& gap, int width,
-               bool alongX)
-        : target_(target), dash_(dash), gap_(gap), width_(width), alongX_(alongX)
+               bool alongX, std::vector<PixelBox>& dashes, std::vector<PixelBox>& gaps)
+        : target_(target), dash_(dash), gap_(gap), width_(width), alongX_(alongX), dashes_(dashes), gaps_(gaps)
     {
+        dashes_.clear();
+        gaps_.clear();
     }
     TargetRuns(const TargetRuns&) = delete;
     TargetRuns& operator=(const TargetRuns&) = delete;
-    ~TargetRuns() { Flush(); }
+    ~TargetRuns()
+    {
+        Flush();
+        if (!dashes_.empty())
+            target_.FillBoxes(dashes_, dash_);
+        if (gap_ && !gaps_.empty())
+            target_.FillBoxes(gaps_, *gap_);
+    }
 
     void Add(int x, int y, bool dash)
     {
@@ -67,9 +78,9 @@ private:
             cell.right += span.last;
         }
         if (dashOn_)
-            target_.FillBox(cell, dash_);
+            dashes_.push_back(cell);
         else if (gap_)
-            target_.FillBox(cell, *gap_);
+            gaps_.push_back(cell);
     }
 
     CanvasTarget& target_;
@@ -77,6 +88,8 @@ private:
     std::optional<raster::Paint> gap_;
     int width_;
     bool alongX_;
+    std::vector<PixelBox>& dashes_;
+    std::vector<PixelBox>& gaps_;
     PixelBox run_;
     bool open_ = false;
     Point last_;
@@ -309,11 +322,14 @@ bool Canvas::DrawsLinesDirectly() const
 
 std::optional<raster::DirectLineWriter> Canvas::DirectWriter(int width)
 {
-    const PixelBox visible = Visible();
-    if (visible.Empty())
+    if (deviceClip_ && deviceClip_->Empty())
         return std::nullopt;
     PixelBuffer* pixels = target_->Pixels();
     if (pixels == nullptr)
+        return std::nullopt;
+    const PixelBox surface{0, 0, pixels->Width(), pixels->Height()};
+    const PixelBox visible = deviceClip_ ? deviceClip_->Intersected(surface) : surface;
+    if (visible.Empty())
         return std::nullopt;
     return raster::DirectLineWriter(*pixels, visible, Resolve(pen_.Color()), width);
 }
@@ -376,7 +392,8 @@ void Canvas::DrawDeviceLines(ForEach&& forEach)
     if (!IsBound() || recipes::DrawsNothing(pen_.Data()))
         return;
     const TPenData& pen = pen_.Data();
-    if (pen.width > 1 && DirectCopyPossible()) {
+    const bool direct = DirectCopyPossible();
+    if (pen.width > 1 && direct) {
         // Straight lines are written directly with the pixels the target gives
         // them; the others, and short ones whose caps may meet, through the target.
         const int width = mapping_.PenWidth(pen.width);
@@ -397,7 +414,7 @@ void Canvas::DrawDeviceLines(ForEach&& forEach)
         });
         return;
     }
-    if (pen.width <= 1 && DirectCopyPossible()) {
+    if (pen.width <= 1 && direct) {
         const int width = mapping_.PenWidth(pen.width);
         std::optional<raster::DirectLineWriter> writer = DirectWriter(width);
         if (!writer)
@@ -445,7 +462,7 @@ void Canvas::LineThroughTarget(Point from, Point to)
     const std::optional<std::uint32_t> gap = pattern.empty() ? std::nullopt : GapColor();
     TargetRuns runs(*target_, {recipes::ModeColor(pen.mode, Resolve(pen.color)), op},
                     gap ? std::optional<raster::Paint>(raster::Paint{*gap, op}) : std::nullopt, width,
-                    raster::StepsAlongX(from, to));
+                    raster::StepsAlongX(from, to), runDashes_, runGaps_);
     std::optional<raster::DashPhase> phase;
     raster::TraceWideLine(from, to, visible, width, [&](int x, int y, long long step) {
         if (phase)

@@ -20,6 +20,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -274,6 +275,9 @@ private:
     bool monochrome_ = false;
 
     std::map<int, std::optional<raster::WideLineCaps>> wideLineCaps_;
+    // The runs of a line drawn through the target, kept for the next line.
+    std::vector<PixelBox> runDashes_;
+    std::vector<PixelBox> runGaps_;
     mutable std::uint64_t fontRevision_ = ~std::uint64_t{0};
     mutable TextFont textFont_;
 };

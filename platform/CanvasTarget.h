@@ -112,8 +112,10 @@ public:
     // True when the engine's rasteriser is to draw the shape on the pixels.
     virtual bool UsesEngineShapes(const ShapeCase& shape) const = 0;
 
-    // A solid box in the paint (runs of lines, bands of outlines, text backgrounds).
-    virtual void FillBox(const PixelBox& box, const raster::Paint& paint) = 0;
+    // Solid boxes in the paint (runs of lines, bands of outlines, text
+    // backgrounds), in any order: they share no pixel.
+    virtual void FillBoxes(std::span<const PixelBox> boxes, const raster::Paint& paint) = 0;
+    void FillBox(const PixelBox& box, const raster::Paint& paint) { FillBoxes({&box, 1}, paint); }
     // The insides of shapes in a brush's paint (its hatch).
     virtual void FillRectangle(const PixelBox& box, const raster::Paint& brush) = 0;
     virtual void FillEllipse(const raster::RealBox& box, const raster::Paint& brush) = 0;

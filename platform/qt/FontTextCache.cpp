@@ -32,18 +32,18 @@ FontTextCache::FontTextCache(const QFont& font)
 {
 }
 
-FontTextCache::Entry& FontTextCache::EntryOf(const std::string& text)
+FontTextCache::Entry& FontTextCache::EntryOf(std::string_view text)
 {
     if (const auto found = entries_.find(text); found != entries_.end())
         return found->second;
     if (entries_.size() >= MostTextsPerFont)
         entries_.clear();
     Entry entry;
-    entry.width = metrics_.horizontalAdvance(QString::fromStdString(text));
-    return entries_.emplace(text, std::move(entry)).first->second;
+    entry.width = metrics_.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return entries_.emplace(std::string(text), std::move(entry)).first->second;
 }
 
-int FontTextCache::Width(const std::string& text)
+int FontTextCache::Width(std::string_view text)
 {
     return EntryOf(text).width;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -26,7 +27,7 @@ public:
     const QFontMetrics& Metrics() const { return metrics_; }
 
     // QFontMetrics::horizontalAdvance of the UTF-8 text.
-    int Width(const std::string& text);
+    int Width(std::string_view text);
     // The glyphs that draw the text with the left end of its baseline at
     // (0, 0), for QPainter::drawGlyphRun; none for a text that only
     // QPainter::drawText draws the same (one with control characters, a
@@ -39,13 +40,18 @@ private:
         bool shaped = false;
         std::optional<QList<QGlyphRun>> glyphs;
     };
-    Entry& EntryOf(const std::string& text);
+    Entry& EntryOf(std::string_view text);
+    // Looks texts up without making strings of them.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
     std::optional<QList<QGlyphRun>> Shape(const QString& text) const;
 
     QFont font_;
     QFontMetrics metrics_;
     bool decorated_;
-    std::unordered_map<std::string, Entry> entries_;
+    std::unordered_map<std::string, Entry, TextHash, std::equal_to<>> entries_;
 };
 
 // The FontTextCache of each font a canvas has written with lately.

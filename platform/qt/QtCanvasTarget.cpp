@@ -315,13 +315,15 @@ void QtCanvasTarget::ApplyFont(QPainter& p, const TextFont& font)
     applied_->font = font;
 }
 
-void QtCanvasTarget::FillBox(const PixelBox& box, const raster::Paint& paint)
+void QtCanvasTarget::FillBoxes(std::span<const PixelBox> boxes, const raster::Paint& paint)
 {
     QPainter* p = Painter();
     if (p == nullptr)
         return;
     ApplyComposition(*p, Composition(paint.op));
-    p->fillRect(ToQRect(box), QColor::fromRgb(paint.color));
+    const QColor color = QColor::fromRgb(paint.color);
+    for (const PixelBox& box : boxes)
+        p->fillRect(ToQRect(box), color);
 }
 
 QPainter* QtCanvasTarget::FillPainter(const raster::Paint& brush)
@@ -342,9 +344,8 @@ void QtCanvasTarget::FillRectangle(const PixelBox& box, const raster::Paint& bru
         p->drawRect(ToQRect(box));
 }
 
-void QtCanvasTarget::FillEllipse(const raster::RealBox& box, const raster::Paint& brush)
+void QtCanvasTarget::DrawEllipse(QPainter* p, const raster::RealBox& box) const
 {
-    QPainter* p = FillPainter(brush);
     if (p == nullptr)
         return;
     // At a ratio of 1 the painter takes the box as whole pixels, as it
@@ -353,6 +354,11 @@ void QtCanvasTarget::FillEllipse(const raster::RealBox& box, const raster::Paint
         p->drawEllipse(ToQRectF(box).toRect());
     else
         p->drawEllipse(ToQRectF(box));
+}
+
+void QtCanvasTarget::FillEllipse(const raster::RealBox& box, const raster::Paint& brush)
+{
+    DrawEllipse(FillPainter(brush), box);
 }
 
 void QtCanvasTarget::FillPolygon(std::span<const Point> corners, const raster::Paint& brush)
@@ -386,13 +392,7 @@ void QtCanvasTarget::OutlineRectangle(const PixelBox& box, const StrokePen& pen)
 
 void QtCanvasTarget::OutlineEllipse(const raster::RealBox& box, const StrokePen& pen)
 {
-    QPainter* p = OutlinePainter(pen);
-    if (p == nullptr)
-        return;
-    if (IsIdentity())
-        p->drawEllipse(ToQRectF(box).toRect());
-    else
-        p->drawEllipse(ToQRectF(box));
+    DrawEllipse(OutlinePainter(pen), box);
 }
 
 void QtCanvasTarget::Arc(const raster::RealBox& box, int start16, int span16, const StrokePen& pen)

@@ -48,7 +48,7 @@ public:
     void Settle() override;
     std::optional<raster::WideLineCaps> CapsOfWideLines(int deviceWidth) override;
     bool UsesEngineShapes(const ShapeCase& shape) const override;
-    void FillBox(const PixelBox& box, const raster::Paint& paint) override;
+    void FillBoxes(std::span<const PixelBox> boxes, const raster::Paint& paint) override;
     void FillRectangle(const PixelBox& box, const raster::Paint& brush) override;
     void FillEllipse(const raster::RealBox& box, const raster::Paint& brush) override;
     void FillPolygon(std::span<const Point> corners, const raster::Paint& brush) override;
@@ -88,6 +88,8 @@ private:
     QPainter* FillPainter(const raster::Paint& brush);
     // Sets the painter up to outline shapes with the pen, no fill.
     QPainter* OutlinePainter(const StrokePen& pen);
+    // The ellipse inscribed in the box with the painter as it is set up (none: nothing).
+    void DrawEllipse(QPainter* p, const raster::RealBox& box) const;
     // Draws the text cell at (x, y) in the painter's current coordinates,
     // with its background box if it has one and background is true.
     void TextRun(QPainter& p, const TextCell& cell, int x, int y, bool background, bool upright);

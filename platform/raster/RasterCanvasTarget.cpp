@@ -114,15 +114,16 @@ std::optional<WideLineCaps> RasterCanvasTarget::CapsOfWideLines(int deviceWidth)
     });
 }
 
-void RasterCanvasTarget::FillBox(const PixelBox& box, const Paint& paint)
+void RasterCanvasTarget::FillBoxes(std::span<const PixelBox> boxes, const Paint& paint)
 {
     if (!HasPixels())
         return;
     Paint solid = paint;
     solid.hatch = hatches::Solid;
     SpanWriter writer(Surface32(), VisibleClip(), solid);
-    for (int y = box.top; y < box.bottom; ++y)
-        writer.Span(box.left, y, box.right - box.left);
+    for (const PixelBox& box : boxes)
+        for (int y = box.top; y < box.bottom; ++y)
+            writer.Span(box.left, y, box.right - box.left);
 }
 
 void RasterCanvasTarget::FillRectangle(const PixelBox& box, const Paint& brush)

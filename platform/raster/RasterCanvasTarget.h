@@ -50,7 +50,7 @@ public:
     void Settle() override {}
     std::optional<WideLineCaps> CapsOfWideLines(int deviceWidth) override;
     bool UsesEngineShapes(const ShapeCase& /*shape*/) const override { return HasPixels(); }
-    void FillBox(const PixelBox& box, const Paint& paint) override;
+    void FillBoxes(std::span<const PixelBox> boxes, const Paint& paint) override;
     void FillRectangle(const PixelBox& box, const Paint& brush) override;
     void FillEllipse(const RealBox& box, const Paint& brush) override;
     void FillPolygon(std::span<const Point> corners, const Paint& brush) override;

@@ -2,9 +2,9 @@
 
 #include "figure/PendulumFigure.h"
 #include "platform/RasterBitmap.h"
-#include "tests/support/TestImages.h"
 #include "platform/qt/QtCanvasTarget.h"
 #include "platform/qt/QtPixels.h"
+#include "tests/support/TestImages.h"
 
 #include <QImage>
 

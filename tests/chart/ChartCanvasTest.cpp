@@ -1,9 +1,9 @@
 // The chart's drawing canvas: targets, the kept off-screen picture, chart pens, text.
 #include "chart/ChartCanvas.h"
 
-#include "tests/support/TestImages.h"
 #include "platform/qt/QtCanvasTarget.h"
 #include "platform/qt/QtPixels.h"
+#include "tests/support/TestImages.h"
 
 
 #include <gtest/gtest.h>

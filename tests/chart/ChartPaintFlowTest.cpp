@@ -1,10 +1,10 @@
 // When the chart draws anew, when it only copies its kept picture, and what
 // the drawing events and the zoom rubber band do.
 #include "chart/ChartCanvas.h"
+#include "platform/qt/QtCanvasTarget.h"
 #include "tests/chart/ChartPaintTestSupport.h"
 #include "tests/chart/ChartTestSupport.h"
 #include "tests/support/TestImages.h"
-#include "platform/qt/QtCanvasTarget.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 #include "model/PendulumState.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
+#include "platform/qt/QtCanvasTarget.h"
 #include "runchart/RunAxes.h"
 #include "runchart/RunChart.h"
 #include "tests/model/PendulumTestSupport.h"
-#include "platform/qt/QtCanvasTarget.h"
 
 #include <QImage>
 #include <QPointF>

@@ -1,7 +1,7 @@
 #include "chart/AxisPanel.h"
 #include "chart/ChartExceptions.h"
-#include "tests/chart/ChartTestSupport.h"
 #include "platform/qt/QtCanvasTarget.h"
+#include "tests/chart/ChartTestSupport.h"
 
 #include <gtest/gtest.h>
 

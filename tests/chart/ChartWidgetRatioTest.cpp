@@ -2,10 +2,10 @@
 // at 2 and at 1.5 (ChartWidgetAtRatio), and on an offscreen platform with two
 // screens of ratios 1 and 2 (ChartWidgetOnTwoScreens, see tests/support/TwoScreens.json).
 #include "chart/ChartCanvas.h"
-#include "platform/qt/QtColors.h"
-#include "tests/chart/ChartMouseTestSupport.h"
 #include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtColors.h"
 #include "platform/qt/QtPixels.h"
+#include "tests/chart/ChartMouseTestSupport.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,8 +1,8 @@
 #include "chart/ChartCanvas.h"
+#include "platform/qt/QtCanvasTarget.h"
 #include "tests/chart/ChartPaintTestSupport.h"
 #include "tests/chart/ChartTestSupport.h"
 #include "tests/support/TestImages.h"
-#include "platform/qt/QtCanvasTarget.h"
 
 #include <gtest/gtest.h>
 

@@ -6,11 +6,11 @@
 #include "chart/qt/Chart.h"
 #include "cli/RunPicture.h"
 #include "platform/NumberConversion.h"
+#include "platform/qt/QtCanvasTarget.h"
+#include "platform/qt/QtPixels.h"
 #include "runchart/RunChart.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/TestImages.h"
-#include "platform/qt/QtCanvasTarget.h"
-#include "platform/qt/QtPixels.h"
 
 #include <QImage>
 #include <QLineEdit>

@@ -3,10 +3,10 @@
 #include "platform/Canvas.h"
 #include "platform/DeviceMapping.h"
 
-#include "tests/platform/CanvasSurface.h"
-#include "tests/support/TestImages.h"
 #include "platform/qt/QtCanvasTarget.h"
 #include "platform/qt/QtPixels.h"
+#include "tests/platform/CanvasSurface.h"
+#include "tests/support/TestImages.h"
 
 #include <gtest/gtest.h>
 

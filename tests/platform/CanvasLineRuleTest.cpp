@@ -4,10 +4,10 @@
 #include "platform/Canvas.h"
 #include "platform/RasterRecipes.h"
 
+#include "platform/qt/QtCanvasTarget.h"
 #include "tests/platform/CanvasSurface.h"
 #include "tests/platform/MidpointReference.h"
 #include "tests/support/TestImages.h"
-#include "platform/qt/QtCanvasTarget.h"
 
 #include <QPainter>
 

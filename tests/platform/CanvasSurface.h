@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/Canvas.h"
-#include "tests/support/TestImages.h"
 #include "platform/qt/QtCanvasTarget.h"
+#include "tests/support/TestImages.h"
 
 #include <QColor>
 #include <QImage>

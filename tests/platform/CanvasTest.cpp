@@ -1,10 +1,10 @@
 // Shapes, pen modes, styles, clipping and block copies of the canvas, on pixels.
 #include "platform/Canvas.h"
 
-#include "tests/platform/CanvasSurface.h"
-#include "tests/support/TestImages.h"
 #include "platform/qt/QtCanvasTarget.h"
 #include "platform/qt/QtPixels.h"
+#include "tests/platform/CanvasSurface.h"
+#include "tests/support/TestImages.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,11 @@
 // cases that may differ are listed with their bounds.
 #include "platform/Canvas.h"
 #include "platform/RasterRecipes.h"
+#include "platform/qt/QtCanvasTarget.h"
 #include "platform/raster/CanvasShapeGeometry.h"
 #include "platform/raster/ShapeRaster.h"
 #include "tests/platform/CanvasSurface.h"
 #include "tests/platform/LongDoubleBits.h"
-#include "platform/qt/QtCanvasTarget.h"
 
 #include <QImage>
 #include <QPainter>
