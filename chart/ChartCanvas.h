@@ -12,8 +12,8 @@
 // The one canvas through which a chart, its axes and its series draw.
 //
 // It draws on a target, a platform::Canvas it does not own: outside painting
-// the chart window's own canvas (which the chart control binds to its paint
-// QPainter, or a test to an image standing for the window), and between
+// the chart window's own canvas (which the chart control binds to its
+// surface, or a test to an image standing for the window), and between
 // BeginDrawing and EndDrawing of a buffered paint the canvas of its off-screen
 // bitmap. Pen(), Brush() and Font() are the target's own objects, so changing
 // them changes what the target draws with; switching the target switches all
@@ -21,8 +21,9 @@
 //
 // The off-screen bitmap is kept between paints: a paint with nothing changed
 // (dirty False) only copies it to the window. It is made for the logical
-// paint size at the device pixel ratio of the target it is copied to, made
-// again when either changes, and dropped when the buffer is turned off or the
+// paint size at the device pixel ratio of the target it is copied to, drawn
+// by that target's backend (CanvasTarget::Bitmaps), made again when the size
+// or ratio changes, and dropped when the buffer is turned off or the
 // monochrome flag changes. Only flat drawing is provided.
 //
 // Coordinates are logical pixels; Mapping() tells how they map onto the

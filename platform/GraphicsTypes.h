@@ -5,7 +5,7 @@
 #include <string>
 
 // The pen, brush and font settings a drawing canvas works with. They are plain
-// values; platform::Canvas turns them into QPainter state when it draws.
+// values; platform::Canvas and its target turn them into drawing when it draws.
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 

@@ -5,16 +5,24 @@
 namespace platform {
 
 PixelBuffer::PixelBuffer(int width, int height, double ratio, std::uint32_t fill)
-    : width_(std::max(width, 0)),
-      height_(std::max(height, 0)),
-      stride_(width_),
-      ratio_(ratio)
+    : PixelBuffer(Unset(width, height, ratio))
 {
-    if (IsEmpty())
-        return;
-    storage_.reset(new std::uint32_t[static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height_)]);
-    pixels_ = storage_.get();
     Fill(fill);
+}
+
+PixelBuffer PixelBuffer::Unset(int width, int height, double ratio)
+{
+    PixelBuffer buffer;
+    buffer.width_ = std::max(width, 0);
+    buffer.height_ = std::max(height, 0);
+    buffer.stride_ = buffer.width_;
+    buffer.ratio_ = ratio;
+    if (buffer.IsEmpty())
+        return buffer;
+    buffer.storage_.reset(
+        new std::uint32_t[static_cast<std::size_t>(buffer.stride_) * static_cast<std::size_t>(buffer.height_)]);
+    buffer.pixels_ = buffer.storage_.get();
+    return buffer;
 }
 
 PixelBuffer PixelBuffer::Borrow(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stride, double ratio)

@@ -48,6 +48,9 @@ public:
     PixelBuffer() = default;
     // Owned pixels, width x height, each set to fill; rows have no padding.
     PixelBuffer(int width, int height, double ratio = 1.0, std::uint32_t fill = 0xFFFFFFFFu);
+    // Owned pixels whose values are not set, for a caller that sets every
+    // one of them next (a fill of the whole buffer, a copy).
+    static PixelBuffer Unset(int width, int height, double ratio = 1.0);
     // A view of pixels someone else owns: stride is the distance from one
     // row to the next in pixels (at least the width).
     static PixelBuffer Borrow(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stride,

@@ -71,7 +71,7 @@ public:
     }
 
     // A straight line of a wide round-capped pen along a row or a column
-    // (the writer's width is the pen's), with the pixels QPainter gives it:
+    // (the writer's width is the pen's), with the pixels the target gives it:
     // the cross-section from the lower end to the pixel before the upper
     // one, and the caps beyond. The line must be at least
     // caps.ShortestLine() long.

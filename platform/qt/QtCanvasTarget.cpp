@@ -48,7 +48,7 @@ struct QtCanvasTarget::PainterState {
 };
 
 QtCanvasTarget::QtCanvasTarget(QImage* image)
-    : image_(image), applied_(std::make_unique<PainterState>())
+    : image_(image), applied_(std::make_unique<PainterState>()), ratio_(RatioOfSurface())
 {
 }
 
@@ -59,12 +59,14 @@ QtCanvasTarget::QtCanvasTarget(QPainter* painter)
         external_->setRenderHint(QPainter::Antialiasing, false);
         external_->setRenderHint(QPainter::TextAntialiasing, false);
     }
+    ratio_ = RatioOfSurface();
 }
 
 QtCanvasTarget::QtCanvasTarget(PixelBuffer* pixels)
     : buffer_(pixels), applied_(std::make_unique<PainterState>())
 {
     ViewBuffer();
+    ratio_ = RatioOfSurface();
 }
 
 QtCanvasTarget::~QtCanvasTarget()
@@ -82,6 +84,11 @@ void QtCanvasTarget::ViewBuffer()
 }
 
 double QtCanvasTarget::Ratio() const
+{
+    return ratio_;
+}
+
+double QtCanvasTarget::RatioOfSurface() const
 {
     double ratio = 1.0;
     if (image_ != nullptr && !image_->isNull())
@@ -127,7 +134,7 @@ void QtCanvasTarget::OwnPixels()
         if (buffer_->Storage().use_count() <= 1)
             return;
         EndOwnPainter();
-        PixelBuffer own(buffer_->Width(), buffer_->Height(), buffer_->Ratio());
+        PixelBuffer own = PixelBuffer::Unset(buffer_->Width(), buffer_->Height(), buffer_->Ratio());
         for (int y = 0; y < own.Height(); ++y)
             std::copy_n(buffer_->Row(y), own.Width(), own.Row(y));
         *buffer_ = std::move(own);
@@ -157,7 +164,7 @@ void QtCanvasTarget::TakeFreshPixels()
         if (buffer_->Storage().use_count() <= 1)
             return;
         EndOwnPainter();
-        *buffer_ = PixelBuffer(buffer_->Width(), buffer_->Height(), buffer_->Ratio());
+        *buffer_ = PixelBuffer::Unset(buffer_->Width(), buffer_->Height(), buffer_->Ratio());
         ViewBuffer();
         return;
     }

@@ -62,7 +62,9 @@ public:
 private:
     struct PainterState;
 
-    bool IsIdentity() const { return Ratio() == 1.0; }
+    bool IsIdentity() const { return ratio_ == 1.0; }
+    // The device pixel ratio of what the target draws on, as it is now.
+    double RatioOfSurface() const;
     // The image drawn on (the buffer's view for a buffer); null for a painter.
     QImage* Image() const { return image_; }
     // Before a buffer's pixels are written: when a copy shares them, the
@@ -108,6 +110,8 @@ private:
     QPainter ownPainter_;
     std::unique_ptr<PainterState> applied_;
     std::optional<QRect> clip_;
+    // The ratio when bound: it stays while the target lives.
+    double ratio_ = 1.0;
     QtTextBackend text_;
 };
 

@@ -89,7 +89,7 @@ PixelBuffer* RasterCanvasTarget::Pixels()
 {
     if (pixels_->Storage().use_count() > 1) {
         // A copy shares the pixels: this target's writes go to a copy of its own.
-        PixelBuffer own(pixels_->Width(), pixels_->Height(), pixels_->Ratio());
+        PixelBuffer own = PixelBuffer::Unset(pixels_->Width(), pixels_->Height(), pixels_->Ratio());
         for (int y = 0; y < own.Height(); ++y)
             std::copy_n(pixels_->Row(y), own.Width(), own.Row(y));
         *pixels_ = std::move(own);
@@ -100,7 +100,7 @@ PixelBuffer* RasterCanvasTarget::Pixels()
 void RasterCanvasTarget::TakeFreshPixels()
 {
     if (pixels_->Storage().use_count() > 1)
-        *pixels_ = PixelBuffer(pixels_->Width(), pixels_->Height(), pixels_->Ratio());
+        *pixels_ = PixelBuffer::Unset(pixels_->Width(), pixels_->Height(), pixels_->Ratio());
 }
 
 std::optional<WideLineCaps> RasterCanvasTarget::CapsOfWideLines(int deviceWidth)

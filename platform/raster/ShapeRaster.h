@@ -26,14 +26,15 @@
 //     about one case in a hundred;
 //   - copy, the raster operations and the brush hatches alike.
 //
-// The canvas (CanvasShapes.cpp) draws its shapes on a bound Format_RGB32
-// image with it where it gives QPainter's pixels for the shape, with the
-// boxes and angles of CanvasShapeGeometry.h, and keeps QPainter for the rest.
+// The canvas (CanvasShapes.cpp) draws its shapes on its target's pixels with
+// it where the target wants it (on the desktop where it gives QPainter's
+// pixels for the shape), with the boxes and angles of CanvasShapeGeometry.h,
+// and leaves the rest to the target.
 // A paint's op is the pen mode's RasterOp (recipes::RasterOp; pmCopy, pmBlack
 // and pmWhite are Copy); the pen's colour is recipes::ModeColor's; a brush's
 // hatch is its style's (recipes::BrushHatch), and a hatched brush in opaque
 // background mode is first filled with the solid hatch in the background
-// colour, as FillArea does.
+// colour first.
 namespace platform::raster {
 
 class ShapeRaster final : public ShapePainter {
