@@ -227,7 +227,8 @@ async function open() {
       separator: () => separator,
       // Whether the page was built with its figure and chart.
       picturesBuiltIn: () => hasPictures,
-      // The time (bottom) and angle (left) axes' ranges.
+      // The time (bottom) and angle (left) axes' ranges, and the plot's
+      // rectangle [left, top, right, bottom] in the chart's pixels.
       chartRanges: () => JSON.parse(engine.UTF8ToString(engine._kyvadlo_chart_ranges_json())),
     };
   }

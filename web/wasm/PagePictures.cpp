@@ -192,9 +192,10 @@ EMSCRIPTEN_KEEPALIVE const char* kyvadlo_chart_cursor()
     return CssCursor(pictures->chart.WindowCursor());
 }
 
-// The ranges of the chart's time and angle axes as JSON, for the test hook:
-// {"bottom": {"automatic": b, "minimum": x, "maximum": y}, "left": {...}}.
-// The string lives until the next call.
+// The ranges of the chart's time and angle axes and the plot's rectangle
+// as the last paint laid it out, as JSON for the test hook:
+// {"bottom": {"automatic": b, "minimum": x, "maximum": y}, "left": {...},
+//  "area": [left, top, right, bottom]}. The string lives until the next call.
 EMSCRIPTEN_KEEPALIVE const char* kyvadlo_chart_ranges_json()
 {
     static std::string json;
@@ -202,7 +203,9 @@ EMSCRIPTEN_KEEPALIVE const char* kyvadlo_chart_ranges_json()
     AppendRange(json, "bottom", pictures->chart.BottomAxis());
     json += ',';
     AppendRange(json, "left", pictures->chart.LeftAxis());
-    json += '}';
+    const TChartRect& area = pictures->chart.ChartArea();
+    json += ",\"area\":[" + std::to_string(area.left) + ',' + std::to_string(area.top) + ','
+        + std::to_string(area.right) + ',' + std::to_string(area.bottom) + "]}";
     return json.c_str();
 }
 

@@ -55,9 +55,10 @@ export async function launchBrowser() {
 }
 
 // A page of the window's client size that records console errors and
-// uncaught exceptions; query "?test" opens the test hook.
-export async function openPage({ browser, url }, { locale = "en-US", query = "?test" } = {}) {
-  const context = await browser.newContext({ locale, viewport: { width: 1092, height: 692 } });
+// uncaught exceptions; query "?test" opens the test hook. The device pixel
+// ratio is 1 unless given.
+export async function openPage({ browser, url }, { locale = "en-US", query = "?test", deviceScaleFactor = 1 } = {}) {
+  const context = await browser.newContext({ locale, viewport: { width: 1092, height: 692 }, deviceScaleFactor });
   const page = await context.newPage();
   const problems = [];
   page.on("console", (message) => {
