@@ -66,6 +66,14 @@ function commandLinePicture(points, size, length, angle, inertia) {
   }
 }
 
+// One run from the fields as they are, stopped after the given passes.
+async function runPasses(page, passes) {
+  await page.click("#Button1");
+  await waitForPasses(page, passes);
+  await page.click("#Button2");
+  await page.waitForFunction(() => window.kyvadloTest.runDepth() === 0);
+}
+
 // The chart's box on the page, for the mouse.
 const chartBox = (page) => page.locator("#Chart1").boundingBox();
 
@@ -75,10 +83,7 @@ test("after a run the chart shows kyvadlo-run's picture pixel for pixel outside 
     return;
   const { page, context, problems } = opened;
   await setFields(page, "0.5", "12", "0.05");
-  await page.click("#Button1");
-  await waitForPasses(page, 60);
-  await page.click("#Button2");
-  await page.waitForFunction(() => window.kyvadloTest.runDepth() === 0);
+  await runPasses(page, 60);
   const [run] = await page.evaluate(() => window.kyvadloTest.series());
 
   const shown = await canvasPixels(page, "Chart1");
@@ -116,10 +121,7 @@ test("a zoom drag, a right-drag, the wheel and the undo drag move the axes as on
   if (!opened)
     return;
   const { page, context } = opened;
-  await page.click("#Button1");
-  await waitForPasses(page, 20);
-  await page.click("#Button2");
-  await page.waitForFunction(() => window.kyvadloTest.runDepth() === 0);
+  await runPasses(page, 20);
   const ranges = () => page.evaluate(() => window.kyvadloTest.chartRanges());
   const box = await chartBox(page);
   const at = (x, y) => [box.x + x, box.y + y];
@@ -166,10 +168,7 @@ test("at devicePixelRatio 2 the chart and the figure have the device's pixels", 
   if (!opened)
     return;
   const { page, context } = opened;
-  await page.click("#Button1");
-  await waitForPasses(page, 5);
-  await page.click("#Button2");
-  await page.waitForFunction(() => window.kyvadloTest.runDepth() === 0);
+  await runPasses(page, 5);
   const sizes = await page.evaluate(() => ["Chart1", "Image1"].map((id) => {
     const canvas = document.getElementById(id);
     return [canvas.width, canvas.height, canvas.clientWidth, canvas.clientHeight];
