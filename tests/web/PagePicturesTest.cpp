@@ -70,6 +70,8 @@ TEST(PageChart, AfterTheRunsItShowsTheCommandLinesPictureByteForByte)
     }
     EXPECT_TRUE(chart.Paint());
     EXPECT_FALSE(chart.Paint()) << "nothing asked for since";
+    chart.Repaint();
+    EXPECT_TRUE(chart.Paint()) << "a picture painted at once is shown as well";
 
     cli::RunPicture picture(runchart::ChartWidth, runchart::ChartHeight, 400);
     for (std::size_t i = 0; i < played.size(); ++i) {

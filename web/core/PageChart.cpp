@@ -5,6 +5,7 @@
 #include "runchart/RunChart.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace web {
 
@@ -73,8 +74,14 @@ void PageChart::RemoveAllSeries()
 
 bool PageChart::Paint()
 {
+    Answer();
+    return std::exchange(unshown_, false);
+}
+
+void PageChart::Answer()
+{
     if (!answerPending_ && !flushPending_)
-        return false;
+        return;
     if (answerPending_ && width_ > 0 && height_ > 0) {
         answerPending_ = false;
         // The window keeps what it showed when the paint fails.
@@ -87,7 +94,7 @@ bool PageChart::Paint()
     }
     flushPending_ = false;
     binding_->Settle();
-    return true;
+    unshown_ = true;
 }
 
 } // namespace web

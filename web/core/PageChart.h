@@ -84,11 +84,13 @@ public:
 private:
     // ChartHost.
     void InvalidateWindow() override { answerPending_ = true; }
-    void RepaintNow() override { Paint(); }
+    void RepaintNow() override { Answer(); }
     void FlushWindow() override { flushPending_ = true; }
     void SetWindowCursor(TCursor cursor) override { cursor_ = cursor; }
 
     void MakePicture(double ratio);
+    // Answers what the chart asked for into the window picture.
+    void Answer();
     // Runs a mouse action; a failure goes to OnMouseError.
     template <typename Action>
     void ForwardMouse(Action&& action);
@@ -102,6 +104,8 @@ private:
     bool answerPending_ = true;
     // Something was drawn onto the window picture outside a paint.
     bool flushPending_ = false;
+    // The window picture changed since Paint last told so.
+    bool unshown_ = false;
     TCursor cursor_ = crDefault;
     // Wheel turns that do not yet make a whole notch, in eighths of a degree.
     double wheelRemainder_ = 0.0;
