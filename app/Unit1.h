@@ -4,6 +4,7 @@
 #include "app/RunState.h"
 #include "model/PendulumState.h"
 #include "model/RunInputs.h"
+#include "platform/ComponentOwner.h"
 
 #include <QChar>
 #include <QLocale>
