@@ -27,7 +27,7 @@ bool IsOnSegment(QPoint a, QPoint b, QPoint p)
 
 } // namespace
 
-TFastLineSeries::TFastLineSeries(QObject* owner)
+TFastLineSeries::TFastLineSeries(platform::ComponentOwner* owner)
     : TChartSeries(owner)
 {
     linePen_.OnChange = [this] { LinePenChanged(); };

@@ -3,6 +3,7 @@
 
 #include "embedded/qt/PictureRenderer.h"
 #include "platform/DrawEdge.h"
+#include "platform/qt/QtPixels.h"
 
 #include <QPainter>
 
@@ -11,7 +12,11 @@ QRect PaintContainer(QPainter& painter, const QRect& bounds, const ContainerLook
     painter.fillRect(bounds, ToQColor(look.color));
     // The edge fills the interior with the face colour, so the control's own
     // colour does not show once the edge is drawn.
-    const QRect interior = DrawEdge(painter, bounds, edgeSunken, bfRect | bfMiddle);
+    const auto fill = [&painter](const platform::PixelBox& box, TColor color) {
+        painter.fillRect(platform::qt::ToQRect(box), ToQColor(color));
+    };
+    const QRect interior =
+        platform::qt::ToQRect(DrawEdge(fill, platform::qt::ToPixelBox(bounds), edgeSunken, bfRect | bfMiddle));
     if (look.picture == nullptr || interior.isEmpty())
         return interior;
 
