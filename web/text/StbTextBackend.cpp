@@ -1,6 +1,6 @@
 #include "web/text/StbTextBackend.h"
 
-#include "web/text/Utf8.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -154,7 +154,7 @@ platform::TextExtent StbTextBackend::Measure(const platform::TextFont& font, std
     const std::string text(utf8);
     double width = 0.0;
     for (std::size_t position = 0; position < text.size();)
-        width += GlyphOf(*face, font.pixelSize, DecodeUtf8(text, position)).advance;
+        width += GlyphOf(*face, font.pixelSize, platform::DecodeUtf8(text, position)).advance;
     extent.width = static_cast<int>(std::lround(width));
     return extent;
 }
@@ -194,7 +194,7 @@ void StbTextBackend::Draw(platform::PixelBuffer& target, const platform::PixelBo
     const std::string text(utf8);
     double pen = 0.0;
     for (std::size_t position = 0; position < text.size();) {
-        const Glyph& glyph = GlyphOf(*face, pixelSize, DecodeUtf8(text, position));
+        const Glyph& glyph = GlyphOf(*face, pixelSize, platform::DecodeUtf8(text, position));
         const int origin = startU + static_cast<int>(std::lround(pen));
         for (int gy = 0; gy < glyph.height; ++gy) {
             for (int gx = 0; gx < glyph.width; ++gx) {
