@@ -1,5 +1,6 @@
 // The browser's text backend: measures as the desktop measures the chart's
 // numbers, draws inside its cell and clip, turns by quarter turns exactly.
+#include "tests/web/FontFiles.h"
 #include "web/text/StbTextBackend.h"
 
 #include <QFont>
@@ -8,27 +9,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
 
-const std::string FontFolder = "/usr/share/fonts/truetype/liberation2/";
-
-std::vector<unsigned char> FontFile(const std::string& name)
-{
-    std::ifstream file(FontFolder + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 class TextBackend : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(text.AddFace("Liberation Sans", FontFile("LiberationSans-Regular.ttf")));
-        ASSERT_TRUE(text.AddFace("Liberation Serif", FontFile("LiberationSerif-Regular.ttf")));
+        ASSERT_TRUE(text.AddFace("Liberation Sans", font_files::Liberation("LiberationSans-Regular.ttf")));
+        ASSERT_TRUE(text.AddFace("Liberation Serif", font_files::Liberation("LiberationSerif-Regular.ttf")));
         text.AddAlias("Arial", "Liberation Sans");
         text.AddAlias("Times New Roman", "Liberation Serif");
     }

@@ -34,8 +34,50 @@ function defaultTexts(separator) {
   return { length: `0${separator}8`, angle: "10", inertia: `0${separator}05` };
 }
 
+// Shows a picture's RGBA bytes in the engine's memory one to one on the
+// canvas's bitmap (its CSS size stays the logical one).
+function showPicture(engine, canvas, pointer, width, height) {
+  if (canvas.width !== width || canvas.height !== height) {
+    canvas.width = width;
+    canvas.height = height;
+  }
+  const bytes = new Uint8ClampedArray(engine.HEAPU8.buffer, pointer, width * height * 4);
+  canvas.getContext("2d").putImageData(new ImageData(bytes, width, height), 0, 0);
+}
+
+// The font files the engine draws text with: the serif face of the equations
+// panel, under the name the window asks for it by. A file that cannot be had
+// leaves its glyphs out and is reported; the page works on without them.
+async function loadFonts(engine) {
+  const faces = [
+    { file: "fonts/LiberationSerif-Regular.ttf", italic: 0 },
+    { file: "fonts/LiberationSerif-Italic.ttf", italic: 1 },
+  ];
+  const files = await Promise.all(faces.map(async ({ file }) => {
+    try {
+      const response = await fetch(file);
+      if (!response.ok)
+        throw new Error(`${response.status} ${response.statusText}`);
+      return new Uint8Array(await response.arrayBuffer());
+    } catch (error) {
+      console.error(`The font ${file} could not be loaded: ${error.message}`);
+      return null;
+    }
+  }));
+  faces.forEach(({ file, italic }, index) => {
+    const bytes = files[index];
+    if (bytes === null)
+      return;
+    engine.HEAPU8.set(bytes, engine._kyvadlo_font_room(bytes.length));
+    if (!engine.ccall("kyvadlo_font_add", "number", ["string", "number", "number"], ["Liberation Serif", 0, italic]))
+      console.error(`The font ${file} is not a TrueType font.`);
+  });
+  engine.ccall("kyvadlo_font_alias", null, ["string", "string"], ["Times New Roman", "Liberation Serif"]);
+}
+
 async function open() {
   const engine = await createEngine();
+  await loadFonts(engine);
   const controls = {
     length: byId("Edit1"),
     angle: byId("Edit2"),
@@ -46,6 +88,7 @@ async function open() {
     slow: byId("CheckBox1").querySelector("input"),
     figure: byId("Image1"),
     chart: byId("Chart1"),
+    panel: byId("tlumene"),
     errorBox: byId("ErrorBox"),
     errorText: byId("ErrorBoxText"),
   };
@@ -73,17 +116,21 @@ async function open() {
     pictureCanvases.forEach((canvas, which) => {
       if (!engine._kyvadlo_picture_update(which))
         return;
-      const width = engine._kyvadlo_picture_width(which);
-      const height = engine._kyvadlo_picture_height(which);
-      if (canvas.width !== width || canvas.height !== height) {
-        canvas.width = width;
-        canvas.height = height;
-      }
-      const bytes = new Uint8ClampedArray(engine.HEAPU8.buffer, engine._kyvadlo_picture_bytes(which), width * height * 4);
-      canvas.getContext("2d").putImageData(new ImageData(bytes, width, height), 0, 0);
+      showPicture(engine, canvas, engine._kyvadlo_picture_bytes(which), engine._kyvadlo_picture_width(which),
+                  engine._kyvadlo_picture_height(which));
     });
     controls.chart.style.cursor = engine.UTF8ToString(engine._kyvadlo_chart_cursor());
   };
+  // The equations panel, drawn by the engine at the page's ratio (every page
+  // has it); it changes only with the ratio.
+  const presentPanel = () => {
+    if (!engine._kyvadlo_panel_update(window.devicePixelRatio || 1))
+      return;
+    showPicture(engine, controls.panel, engine._kyvadlo_panel_bytes(), engine._kyvadlo_panel_width(),
+                engine._kyvadlo_panel_height());
+  };
+  presentPanel();
+
   // While no run goes on, what the engine drew is shown at once, as the
   // window paints when it is idle; during a run it waits for the run's
   // dispatch step.
@@ -176,6 +223,7 @@ async function open() {
   new ResizeObserver(fitPictures).observe(controls.chart);
   const followRatio = () => {
     matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`).addEventListener("change", () => {
+      presentPanel();
       fitPictures();
       followRatio();
     }, { once: true });

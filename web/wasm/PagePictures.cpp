@@ -8,11 +8,11 @@
 #include "web/core/RgbaPicture.h"
 #include "web/wasm/JsonNumber.h"
 #include "web/wasm/Page.h"
+#include "web/wasm/PageRatio.h"
 
 #include <emscripten/emscripten.h>
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -35,12 +35,6 @@ std::unique_ptr<Pictures> pictures;
 web::PointerKeys KeysOf(int buttons, int keys)
 {
     return {static_cast<unsigned>(buttons), (keys & 1) != 0, (keys & 2) != 0, (keys & 4) != 0};
-}
-
-// The page's devicePixelRatio; 1 for what is not a ratio at all.
-double PageRatio(double ratio)
-{
-    return std::isfinite(ratio) && ratio > 0.0 ? ratio : 1.0;
 }
 
 void ReportFailure(const std::exception& error)
@@ -115,12 +109,12 @@ extern "C" {
 // The chart's box in CSS pixels and the page's devicePixelRatio.
 EMSCRIPTEN_KEEPALIVE void kyvadlo_chart_resize(int width, int height, double ratio)
 {
-    pictures->chart.Resize(width, height, PageRatio(ratio));
+    pictures->chart.Resize(width, height, web::PageRatio(ratio));
 }
 
 EMSCRIPTEN_KEEPALIVE void kyvadlo_figure_ratio(double ratio)
 {
-    pictures->figure.SetRatio(PageRatio(ratio));
+    pictures->figure.SetRatio(web::PageRatio(ratio));
 }
 
 // The separators the chart writes its numbers with, in the page's language.
