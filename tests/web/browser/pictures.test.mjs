@@ -9,7 +9,7 @@ import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { kyvadloRun, openPage, setFields, usePageInChromium, waitForPasses } from "./support.mjs";
+import { canvasPixels, kyvadloRun, openPage, pngPixels, setFields, usePageInChromium, waitForPasses } from "./support.mjs";
 
 const shared = usePageInChromium();
 
@@ -21,36 +21,6 @@ async function openWithPictures(t, options) {
   t.skip("the page is built without its chart and figure");
   await opened.context.close();
   return null;
-}
-
-// A canvas's pixels as RGBA bytes, or a PNG's decoded by the page.
-async function canvasPixels(page, id) {
-  const { width, height, base64 } = await page.evaluate((id) => {
-    const canvas = document.getElementById(id);
-    const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
-    let text = "";
-    for (let i = 0; i < data.length; i += 0x8000)
-      text += String.fromCharCode(...data.subarray(i, i + 0x8000));
-    return { width: canvas.width, height: canvas.height, base64: btoa(text) };
-  }, id);
-  return { width, height, data: Buffer.from(base64, "base64") };
-}
-
-async function pngPixels(page, png) {
-  const { width, height, base64 } = await page.evaluate(async (png) => {
-    const image = new Image();
-    image.src = `data:image/png;base64,${png}`;
-    await image.decode();
-    const canvas = new OffscreenCanvas(image.naturalWidth, image.naturalHeight);
-    const context = canvas.getContext("2d");
-    context.drawImage(image, 0, 0);
-    const data = context.getImageData(0, 0, canvas.width, canvas.height).data;
-    let text = "";
-    for (let i = 0; i < data.length; i += 0x8000)
-      text += String.fromCharCode(...data.subarray(i, i + 0x8000));
-    return { width: canvas.width, height: canvas.height, base64: btoa(text) };
-  }, png.toString("base64"));
-  return { width, height, data: Buffer.from(base64, "base64") };
 }
 
 // kyvadlo-run's picture of one run of the inputs with the given points.
