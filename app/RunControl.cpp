@@ -149,7 +149,7 @@ void TForm1::Button3Click(QObject* /*Sender*/)
     const int count = Chart1->NumberOfSeries();
     for (int i = 0; i < count; ++i) {
         // Destroying a series takes it off the chart, which repaints.
-        delete run_.SeriesSlots[i].data();
+        delete run_.SeriesSlots[i].Get();
     }
     run_.SeriesIndex = -1;
     descriptions_->Cleared();

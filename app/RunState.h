@@ -1,10 +1,9 @@
 #pragma once
 
 #include "chart/ChartSeries.h"
+#include "platform/ComponentOwner.h"
 #include "platform/Exceptions.h"
 #include "runchart/RunChart.h"
-
-#include <QPointer>
 
 #include <array>
 
@@ -22,7 +21,7 @@ struct RunState {
     bool StopFlag = false;
     // Slot i holds the series of the (i+1)-th run since the last "Clear". The
     // window owns the series; a slot whose series is gone reads as null.
-    std::array<QPointer<TChartSeries>, SeriesSlotCount> SeriesSlots{};
+    std::array<platform::ComponentPointer<TChartSeries>, SeriesSlotCount> SeriesSlots{};
 };
 
 // "Start" with every slot taken since the last "Clear".

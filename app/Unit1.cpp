@@ -30,8 +30,8 @@ TForm1::TForm1(platform::RunLoop& runLoop, ErrorBox* errorBox, LocaleSource syst
     HandleEvent([this] { FormCreate(this); });
 }
 
-// The series are children of the window and go with it; the chart, which
-// references them, detaches or destroys them on its own.
+// The window owns the runs' series: those still there go before the window's
+// controls, each leaving the chart, which is still alive.
 TForm1::~TForm1() = default;
 
 template <typename Handler>

@@ -4,6 +4,7 @@
 #include "app/RunState.h"
 #include "model/PendulumState.h"
 #include "model/RunInputs.h"
+#include "platform/ComponentOwner.h"
 
 #include <QChar>
 #include <QLocale>
@@ -38,7 +39,7 @@ class RunLoop;
 // what is pending, so every other handler (and a further "Start") runs nested
 // inside it. All handlers and all nested runs share one run state and one
 // pendulum model.
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public platform::ComponentOwner {
     Q_OBJECT
 
 public:

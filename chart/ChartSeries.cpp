@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <memory>
 
-TChartSeries::TChartSeries(QObject* owner)
-    : QObject(owner)
+TChartSeries::TChartSeries(platform::ComponentOwner* owner)
+    : OwnedComponent(owner)
     , marks_([this] { InvalidateChart(); })
 {
     percentFormat_ = ChartConst::DefaultPercentFormat();
@@ -22,7 +22,7 @@ TChartSeries::TChartSeries(QObject* owner)
 }
 
 // Unlinks the series from its sources and dependents, empties it and detaches
-// it from its chart; the QObject base then leaves the owner's children.
+// it from its chart; the component base then leaves the owner.
 TChartSeries::~TChartSeries()
 {
     UnlinkFromSources();

@@ -6,8 +6,7 @@
 #include "chart/SeriesPaint.h"
 #include "chart/ValueList.h"
 #include "platform/Colors.h"
-
-#include <QObject>
+#include "platform/ComponentOwner.h"
 
 #include <functional>
 #include <string>
@@ -33,19 +32,18 @@ inline constexpr unsigned rOnAllChanges = rOnDelete | rOnModify | rOnInsert | rO
 // The data of one plotted line: X and Y value lists, one colour and one
 // optional label per point, and the link to the chart that shows it.
 //
-// A series is a QObject whose parent is its owner; the owner destroys it
-// unless it was destroyed before. Attached to a chart (SetParentChart), it is
-// referenced by the chart's SeriesList, and the chart destroys it when the
-// chart itself goes, so an attached series must live on the heap and be owned
-// by its QObject parent or by nobody.
+// A series is a component of its owner (platform::ComponentOwner): the owner
+// destroys it unless it was destroyed before. Attached to a chart
+// (SetParentChart), it is referenced by the chart's SeriesList, and the chart
+// destroys it when the chart itself goes, so an attached series must live on
+// the heap and be owned by its owner or by nobody. Destroyed first, a series
+// leaves its chart and its owner itself.
 //
 // Nothing here draws: changes ask the chart to repaint (InvalidateChart), and
 // the chart calls the drawing hooks during its paint.
-class TChartSeries : public QObject {
-    Q_OBJECT
-
+class TChartSeries : public platform::OwnedComponent {
 public:
-    explicit TChartSeries(QObject* owner = nullptr);
+    explicit TChartSeries(platform::ComponentOwner* owner = nullptr);
     ~TChartSeries() override;
 
     // Published settings.

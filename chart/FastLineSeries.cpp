@@ -27,7 +27,7 @@ bool IsOnSegment(platform::Point a, platform::Point b, platform::Point p)
 
 } // namespace
 
-TFastLineSeries::TFastLineSeries(QObject* owner)
+TFastLineSeries::TFastLineSeries(platform::ComponentOwner* owner)
     : TChartSeries(owner)
 {
     linePen_.OnChange = [this] { LinePenChanged(); };

@@ -16,10 +16,8 @@ class TChartCanvas3D;
 //
 // LinePen and SeriesColor are kept equal: setting either colour sets the other.
 class TFastLineSeries : public TChartSeries {
-    Q_OBJECT
-
 public:
-    explicit TFastLineSeries(QObject* owner = nullptr);
+    explicit TFastLineSeries(platform::ComponentOwner* owner = nullptr);
 
     // True: a new point only asks the chart to repaint. False: the new
     // segment is drawn at once onto the chart's window, without a repaint.

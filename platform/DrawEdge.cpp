@@ -1,11 +1,8 @@
 #include "platform/DrawEdge.h"
 
-#include "platform/Colors.h"
-#include "platform/qt/QtColors.h"
-
-#include <QPainter>
-
 #include <algorithm>
+
+using platform::PixelBox;
 
 namespace {
 
@@ -28,54 +25,58 @@ RingColors InnerColors(EdgeRing ring)
     return {clBtnHighlight, clBtnShadow};
 }
 
-// Fills the part of a one-pixel line that lies inside bounds.
-void FillInside(QPainter& painter, const QRect& line, const QRect& bounds, TColor color)
+bool IsEmpty(const PixelBox& box)
 {
-    const QRect visible = line.intersected(bounds);
-    if (!visible.isEmpty())
-        painter.fillRect(visible, ToQColor(color));
+    return box.right <= box.left || box.bottom <= box.top;
+}
+
+// Fills the part of a one-pixel line that lies inside bounds.
+void FillInside(const EdgeFill& fill, const PixelBox& line, const PixelBox& bounds, TColor color)
+{
+    const PixelBox visible{std::max(line.left, bounds.left), std::max(line.top, bounds.top),
+                           std::min(line.right, bounds.right), std::min(line.bottom, bounds.bottom)};
+    if (!IsEmpty(visible))
+        fill(visible, color);
 }
 
 // Draws one ring on the chosen sides of area and returns the area inside it.
-QRect DrawRing(QPainter& painter, const QRect& area, RingColors colors, unsigned flags)
+PixelBox DrawRing(const EdgeFill& fill, const PixelBox& area, RingColors colors, unsigned flags)
 {
-    if (area.isEmpty())
+    if (IsEmpty(area))
         return area;
-    const int left = area.left();
-    const int top = area.top();
-    const int width = area.width();
-    const int height = area.height();
+    const int left = area.left;
+    const int top = area.top;
+    const int right = area.right;
+    const int bottom = area.bottom;
 
     // Top-left colour first, bottom-right colour last: the latter wins the
     // shared corners.
     if ((flags & bfTop) != 0)
-        FillInside(painter, QRect(left, top, width - 1, 1), area, colors.topLeft);
+        FillInside(fill, PixelBox{left, top, right - 1, top + 1}, area, colors.topLeft);
     if ((flags & bfLeft) != 0)
-        FillInside(painter, QRect(left, top, 1, height - 1), area, colors.topLeft);
+        FillInside(fill, PixelBox{left, top, left + 1, bottom - 1}, area, colors.topLeft);
     if ((flags & bfBottom) != 0)
-        FillInside(painter, QRect(left, top + height - 1, width, 1), area, colors.bottomRight);
+        FillInside(fill, PixelBox{left, bottom - 1, right, bottom}, area, colors.bottomRight);
     if ((flags & bfRight) != 0)
-        FillInside(painter, QRect(left + width - 1, top, 1, height), area, colors.bottomRight);
+        FillInside(fill, PixelBox{right - 1, top, right, bottom}, area, colors.bottomRight);
 
-    const int shrinkLeft = (flags & bfLeft) != 0 ? 1 : 0;
-    const int shrinkTop = (flags & bfTop) != 0 ? 1 : 0;
-    const int shrinkRight = (flags & bfRight) != 0 ? 1 : 0;
-    const int shrinkBottom = (flags & bfBottom) != 0 ? 1 : 0;
-    const int innerWidth = std::max(0, width - shrinkLeft - shrinkRight);
-    const int innerHeight = std::max(0, height - shrinkTop - shrinkBottom);
-    return QRect(left + shrinkLeft, top + shrinkTop, innerWidth, innerHeight);
+    const int innerLeft = left + ((flags & bfLeft) != 0 ? 1 : 0);
+    const int innerTop = top + ((flags & bfTop) != 0 ? 1 : 0);
+    const int innerRight = std::max(innerLeft, right - ((flags & bfRight) != 0 ? 1 : 0));
+    const int innerBottom = std::max(innerTop, bottom - ((flags & bfBottom) != 0 ? 1 : 0));
+    return PixelBox{innerLeft, innerTop, innerRight, innerBottom};
 }
 
 } // namespace
 
-QRect DrawEdge(QPainter& painter, const QRect& rect, EdgeStyle style, unsigned flags)
+PixelBox DrawEdge(const EdgeFill& fill, const PixelBox& rect, EdgeStyle style, unsigned flags)
 {
-    QRect area = rect;
+    PixelBox area = rect;
     if (style.outer != EdgeRing::None)
-        area = DrawRing(painter, area, OuterColors(style.outer), flags);
+        area = DrawRing(fill, area, OuterColors(style.outer), flags);
     if (style.inner != EdgeRing::None)
-        area = DrawRing(painter, area, InnerColors(style.inner), flags);
-    if ((flags & bfMiddle) != 0 && !area.isEmpty())
-        painter.fillRect(area, ToQColor(clBtnFace));
+        area = DrawRing(fill, area, InnerColors(style.inner), flags);
+    if ((flags & bfMiddle) != 0 && !IsEmpty(area))
+        fill(area, clBtnFace);
     return area;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QRect>
+#include "platform/Colors.h"
+#include "platform/PixelBuffer.h"
 
-class QPainter;
+#include <functional>
 
 // The classic three-dimensional edge of a control: up to two one-pixel rings
 // (outer, then inner), each either raised (light top and left, dark bottom
@@ -30,16 +31,22 @@ enum EdgeFlag : unsigned {
     bfMiddle = 0x800,
 };
 
-// Draws the edge along the chosen sides of rect and returns the rectangle
-// inside it (rect shrunk by one pixel per ring on every side that has the edge).
+// Whatever paints the edge: fills a box (never empty) with a colour, which
+// may be a system colour for the target to resolve. Later fills cover
+// earlier ones.
+using EdgeFill = std::function<void(const platform::PixelBox& box, TColor color)>;
+
+// Draws the edge along the chosen sides of rect, as fills handed to fill, and
+// returns the box inside it (rect shrunk by one pixel per ring on every side
+// that has the edge).
 //
-// Pixel rules of one ring on the rectangle [left, right) x [top, bottom):
+// Pixel rules of one ring on the box [left, right) x [top, bottom):
 // the top-left colour takes the top row up to right - 2 and the left column up
 // to bottom - 2; the bottom-right colour takes the whole bottom row and the
 // whole right column, so it owns the top-right and bottom-left corners.
 // Outer rings use clBtnShadow / clBtnHighlight (sunken) or cl3DLight /
 // cl3DDkShadow (raised); inner rings cl3DDkShadow / cl3DLight (sunken) or
-// clBtnHighlight / clBtnShadow (raised). Nothing is drawn outside rect, also
-// when rect is too small for both rings; an empty rect (or one of negative
-// size) draws nothing.
-QRect DrawEdge(QPainter& painter, const QRect& rect, EdgeStyle style, unsigned flags);
+// clBtnHighlight / clBtnShadow (raised). Nothing is filled outside rect, also
+// when rect is too small for both rings; an empty rect (right <= left or
+// bottom <= top) fills nothing and is returned as it is.
+platform::PixelBox DrawEdge(const EdgeFill& fill, const platform::PixelBox& rect, EdgeStyle style, unsigned flags);

@@ -3,6 +3,7 @@
 #include "chart/ChartHost.h"
 #include "chart/CustomChart.h"
 #include "platform/Canvas.h"
+#include "platform/ComponentOwner.h"
 #include "platform/qt/ScreenWatch.h"
 
 #include <QImage>
@@ -29,7 +30,10 @@
 // moved to another screen, or the screen's scale changed) makes a new
 // surface and renders anew; a move to another screen, or a change of its
 // screen's resolution, asks for a paint.
-class TChart : public QWidget, public TCustomChart, private ChartHost {
+//
+// The control may own series (made with it as their owner): the chart part
+// destroys those still attached first, the owner then the others.
+class TChart : public QWidget, public platform::ComponentOwner, public TCustomChart, private ChartHost {
     Q_OBJECT
 
 public:

@@ -1,6 +1,8 @@
 #include "embedded/qt/OleContainer.h"
 
-#include "embedded/qt/ContainerPainter.h"
+#include "embedded/ContainerPainter.h"
+#include "embedded/PictureRenderer.h"
+#include "platform/qt/QtPixels.h"
 
 #include <QPainter>
 
@@ -39,7 +41,13 @@ void TOleContainer::ClearPicture()
 
 void TOleContainer::paintEvent(QPaintEvent* /*event*/)
 {
-    QPainter painter(this);
+    // The panel at the widget's device resolution, shown one to one.
+    const double ratio = devicePixelRatioF();
+    const platform::PixelBox bounds{0, 0, width(), height()};
+    const platform::PixelBox device = DeviceBox(bounds, ratio);
+    platform::PixelBuffer pixels(device.right, device.bottom, ratio);
     const ContainerLook look{color_, picture_ ? &*picture_ : nullptr, logicalDpiX(), logicalDpiY()};
-    PaintContainer(painter, rect(), look);
+    PaintContainer(pixels, bounds, look, text_);
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), platform::qt::WrapPixels(pixels));
 }

@@ -2,6 +2,7 @@
 
 #include "embedded/VectorPicture.h"
 #include "platform/Colors.h"
+#include "platform/qt/QtTextBackend.h"
 
 #include <QWidget>
 
@@ -11,7 +12,8 @@
 // equations. It never takes the focus, is skipped by Tab and reacts to no
 // input; it only paints its sunken edge, its face colour and its picture at
 // the widget's logical pixel density. Without a picture it shows only the
-// edge and the face colour.
+// edge and the face colour. The engine paints it (embedded/ContainerPainter),
+// its glyphs drawn with Qt's fonts.
 class TOleContainer : public QWidget {
     Q_OBJECT
 
@@ -33,4 +35,5 @@ protected:
 private:
     TColor color_ = clWhite;
     std::optional<VectorPicture> picture_;
+    platform::qt::QtTextBackend text_;
 };

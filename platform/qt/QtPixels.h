@@ -31,4 +31,10 @@ inline QRect ToQRect(const PixelBox& box)
     return QRect(box.left, box.top, box.right - box.left, box.bottom - box.top);
 }
 
+// A Qt rectangle's pixels as the engine's box (empty when its size is not positive).
+inline PixelBox ToPixelBox(const QRect& rect)
+{
+    return PixelBox{rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
+}
+
 } // namespace platform::qt

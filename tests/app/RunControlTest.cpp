@@ -91,7 +91,7 @@ TEST_F(RunControl, RunsTakeRedGreenBlueBlackThenRedAgain)
     const TColor expected[] = {clRed, clGreen, clBlue, clBlack, clRed};
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(Series(i).SeriesColor(), expected[i]) << i;
-        EXPECT_EQ(form->Run().SeriesSlots[i].data(), &Series(i)) << "slot i holds the chart's series i";
+        EXPECT_EQ(form->Run().SeriesSlots[i].Get(), &Series(i)) << "slot i holds the chart's series i";
     }
     EXPECT_EQ(form->Run().SeriesIndex, 4);
 }
@@ -262,12 +262,12 @@ TEST_F(RunControl, ClearAfterThreeRunsStartsAgainInRed)
 {
     for (int run = 0; run < 3; ++run)
         RunPasses(2);
-    const QPointer<TChartSeries> third = form->Run().SeriesSlots[2];
+    const platform::ComponentPointer<TChartSeries> third = form->Run().SeriesSlots[2];
     Click(form->Button3);
 
     EXPECT_EQ(SeriesCount(), 0);
     EXPECT_EQ(form->Run().SeriesIndex, -1);
-    EXPECT_TRUE(third.isNull()) << "the series are destroyed, not only detached";
+    EXPECT_EQ(third.Get(), nullptr) << "the series are destroyed, not only detached";
     ASSERT_TRUE(form->Image1->HasBitmap()) << "Clear leaves the image";
 
     RunPasses(1);

@@ -194,7 +194,7 @@ TEST_F(AxisMappingTest, SetRangeOrdersTheEndsAndKeepsAMinimumSpan)
 
 TEST_F(AxisMappingTest, ComputeRangeTakesAutomaticEndsFromTheSeries)
 {
-    QObject owner;
+    platform::ComponentOwner owner;
     auto* series = new TChartSeries(&owner);
     series->SetParentChart(&chart);
     series->AddPoint(0.5, -3);
@@ -222,7 +222,7 @@ TEST_F(AxisMappingTest, ComputeRangeTakesAutomaticEndsFromTheSeries)
 
 TEST_F(AxisMappingTest, ScrollRangeWithLimitsMovesOnlyTowardsData)
 {
-    QObject owner;
+    platform::ComponentOwner owner;
     auto* series = new TChartSeries(&owner);
     series->SetParentChart(&chart);
     series->AddPoint(0, 0);

@@ -147,7 +147,7 @@ TEST(Axis, AnglesMustLieBetween0And359)
 TEST(Axis, LogarithmicNeedsANonNegativeNumericRange)
 {
     TCustomAxisPanel chart;
-    QObject owner;
+    platform::ComponentOwner owner;
     auto* series = new TChartSeries(&owner);
     series->SetParentChart(&chart);
     series->AddPoint(1, -3);

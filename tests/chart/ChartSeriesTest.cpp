@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QPointer>
 
 #include <memory>
 #include <vector>
@@ -40,7 +39,7 @@ protected:
         series->SetParentChart(&chart);
         return series;
     }
-    QObject owner;
+    platform::ComponentOwner owner;
 };
 
 } // namespace
@@ -490,7 +489,7 @@ TEST_F(SeriesTest, DataSourcesNeedAChartAndMayNotFormACircle)
 
 TEST_F(SeriesTest, DestroyingASeriesClearsItThenDetachesIt)
 {
-    QPointer<TChartSeries> series = MakeAttached();
+    TChartSeries* series = MakeAttached();
     series->AddPoint(0, 1);
     bool cleared = false;
     series->OnClearValues = [&](TChartSeries& sender) {
@@ -498,11 +497,11 @@ TEST_F(SeriesTest, DestroyingASeriesClearsItThenDetachesIt)
         EXPECT_EQ(sender.ParentChart(), &chart); // still attached while it is emptied
     };
     const RepaintCounter repaints(chart);
-    delete series.data();
+    delete series;
     EXPECT_TRUE(cleared);
     EXPECT_EQ(chart.NumberOfSeries(), 0);
     EXPECT_GE(repaints.Count(), 1);
-    EXPECT_TRUE(owner.children().isEmpty());
+    EXPECT_EQ(owner.ComponentCount(), 0);
 }
 
 TEST_F(SeriesTest, AFailingClearHandlerDoesNotStopTheDestruction)

@@ -6,7 +6,6 @@
 #include "tests/chart/ShownChart.h"
 #include "tests/support/TestImages.h"
 
-#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -94,11 +93,13 @@ TEST(ChartWidget, DestroyingTheWidgetWithSeriesAttachedIsClean)
 {
     ShownChart shown;
     shown.AddRun(clRed, 10, 50);
-    const QPointer<TFastLineSeries> unowned = new TFastLineSeries;
+    const platform::ComponentPointer<TFastLineSeries> unowned = new TFastLineSeries;
     unowned->SetParentChart(shown.chart.get());
+    const platform::ComponentPointer<TFastLineSeries> ownedDetached = new TFastLineSeries(shown.chart.get());
     EXPECT_EQ(shown.chart->NumberOfSeries(), 2);
     shown.chart.reset();
-    EXPECT_TRUE(unowned.isNull()) << "the chart destroys the series still attached, also one it does not own";
+    EXPECT_EQ(unowned.Get(), nullptr) << "the chart destroys the series still attached, also one it does not own";
+    EXPECT_EQ(ownedDetached.Get(), nullptr) << "the control destroys what it owns, also off the chart";
 }
 
 TEST(ChartWidget, ThreeRunsLookLikeThreeSwingingLines)

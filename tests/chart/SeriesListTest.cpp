@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QPointer>
 
 #include <memory>
 
@@ -32,7 +31,7 @@ protected:
     }
 
     TCustomAxisPanel chart;
-    QObject owner;
+    platform::ComponentOwner owner;
 };
 
 } // namespace
@@ -116,22 +115,22 @@ TEST_F(SeriesListTest, PickFreeSeriesColorAvoidsTheBackgroundOnRequest)
 
 TEST(SeriesOwnership, DestroyingTheChartDestroysAttachedSeriesOnly)
 {
-    auto owner = std::make_unique<QObject>();
+    auto owner = std::make_unique<platform::ComponentOwner>();
     auto chart = std::make_unique<TCustomAxisPanel>();
-    QPointer<TChartSeries> attached = new TChartSeries(owner.get());
-    QPointer<TChartSeries> detached = new TChartSeries(owner.get());
+    const platform::ComponentPointer<TChartSeries> attached = new TChartSeries(owner.get());
+    const platform::ComponentPointer<TChartSeries> detached = new TChartSeries(owner.get());
     attached->SetParentChart(chart.get());
     attached->AddPoint(0, 1);
     bool clearedDuringChartDestruction = false;
     attached->OnClearValues = [&](TChartSeries&) { clearedDuringChartDestruction = true; };
 
     chart.reset();
-    EXPECT_TRUE(attached.isNull());
+    EXPECT_EQ(attached.Get(), nullptr);
     EXPECT_TRUE(clearedDuringChartDestruction);
-    ASSERT_FALSE(detached.isNull());
-    EXPECT_EQ(owner->children().size(), 1);
+    ASSERT_NE(detached.Get(), nullptr);
+    EXPECT_EQ(owner->ComponentCount(), 1);
     owner.reset(); // destroys the detached series; the attached one is gone already
-    EXPECT_TRUE(detached.isNull());
+    EXPECT_EQ(detached.Get(), nullptr);
 }
 
 TEST(SeriesOwnership, DestroyingTheOwnerFirstDetachesItsSeries)
@@ -139,7 +138,7 @@ TEST(SeriesOwnership, DestroyingTheOwnerFirstDetachesItsSeries)
     FakeChartHost host;
     TCustomAxisPanel chart;
     chart.SetHost(&host);
-    auto owner = std::make_unique<QObject>();
+    auto owner = std::make_unique<platform::ComponentOwner>();
     (new TChartSeries(owner.get()))->SetParentChart(&chart);
     (new TChartSeries(owner.get()))->SetParentChart(&chart);
     const int before = host.invalidations;
@@ -148,17 +147,32 @@ TEST(SeriesOwnership, DestroyingTheOwnerFirstDetachesItsSeries)
     EXPECT_GT(host.invalidations, before);
 }
 
+TEST(SeriesOwnership, ASeriesTakenOffTheChartGoesWithItsOwnerAndLeavesTheChartAlone)
+{
+    FakeChartHost host;
+    TCustomAxisPanel chart;
+    chart.SetHost(&host);
+    auto owner = std::make_unique<platform::ComponentOwner>();
+    const platform::ComponentPointer<TChartSeries> series = new TChartSeries(owner.get());
+    series->SetParentChart(&chart);
+    series->SetParentChart(nullptr);
+    const int before = host.invalidations;
+    owner.reset();
+    EXPECT_EQ(series.Get(), nullptr);
+    EXPECT_EQ(host.invalidations, before);
+}
+
 TEST(SeriesOwnership, DestroyingTheChartLeavesItsWindowAlone)
 {
     auto host = std::make_unique<FakeChartHost>();
     auto chart = std::make_unique<TCustomAxisPanel>();
     chart->SetHost(host.get());
-    QObject owner;
+    platform::ComponentOwner owner;
     (new TChartSeries(&owner))->SetParentChart(chart.get());
     const int before = host->invalidations;
     chart.reset();
     EXPECT_EQ(host->invalidations, before);
-    EXPECT_TRUE(owner.children().isEmpty());
+    EXPECT_EQ(owner.ComponentCount(), 0);
 }
 
 TEST_F(SeriesListTest, DestroyingADetachedSeriesTouchesNoChart)
@@ -179,7 +193,7 @@ TEST_F(SeriesListTest, DestroyAllSeriesEmptiesTheList)
     MakeSeries();
     chart.DestroyAllSeries();
     EXPECT_EQ(chart.NumberOfSeries(), 0);
-    EXPECT_EQ(owner.children().size(), 1);
+    EXPECT_EQ(owner.ComponentCount(), 1);
 }
 
 TEST_F(SeriesListTest, DetachingRestoresTheChartsOwnCursor)

@@ -1,9 +1,10 @@
-#include "embedded/qt/ContainerPainter.h"
+#include "embedded/ContainerPainter.h"
 #include "embedded/EquationsPicture.h"
+#include "embedded/PictureRenderer.h"
+#include "platform/qt/QtPixels.h"
+#include "platform/qt/QtTextBackend.h"
 #include "tests/embedded/InkScan.h"
 #include "tests/support/TestImages.h"
-
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -19,11 +20,11 @@ constexpr unsigned kUntouched = 0xFF00FFu;
 
 QImage renderPanel(const VectorPicture* picture, int pixelsPerInch)
 {
-    QImage image(kPanelSize, QImage::Format_RGB32);
-    image.fill(kUntouched);
-    QPainter painter(&image);
-    PaintContainer(painter, image.rect(), ContainerLook{clWhite, picture, pixelsPerInch, pixelsPerInch});
-    return image;
+    platform::PixelBuffer pixels(kPanelSize.width(), kPanelSize.height(), 1.0, 0xFF000000u | kUntouched);
+    platform::qt::QtTextBackend text;
+    PaintContainer(pixels, {0, 0, kPanelSize.width(), kPanelSize.height()},
+                   ContainerLook{clWhite, picture, pixelsPerInch, pixelsPerInch}, text);
+    return platform::qt::WrapPixels(pixels);
 }
 
 unsigned rgbOf(TColor color)
@@ -181,15 +182,40 @@ TEST(ContainerPainter, PictureLargerThanTheInteriorIsClipped)
 TEST(ContainerPainter, TinyControlKeepsInsideItsBounds)
 {
     const VectorPicture picture = EquationsPicture();
-    QImage image(10, 10, QImage::Format_RGB32);
-    image.fill(kUntouched);
-    QPainter painter(&image);
-    const QRect interior =
-        PaintContainer(painter, QRect(3, 3, 3, 3), ContainerLook{clWhite, &picture, 96, 96});
-    painter.end();
-    EXPECT_EQ(interior.width(), 0);
-    EXPECT_EQ(interior.height(), 0);
+    platform::PixelBuffer pixels(10, 10, 1.0, 0xFF000000u | kUntouched);
+    platform::qt::QtTextBackend text;
+    const platform::PixelBox interior =
+        PaintContainer(pixels, {3, 3, 6, 6}, ContainerLook{clWhite, &picture, 96, 96}, text);
+    const QImage image = platform::qt::WrapPixels(pixels);
+    EXPECT_EQ(interior.right - interior.left, 0);
+    EXPECT_EQ(interior.bottom - interior.top, 0);
     EXPECT_EQ(testing_support::countPixelsNot(image, kUntouched, 0, 0, 10, 10),
               testing_support::countPixelsNot(image, kUntouched, 3, 3, 6, 6));
     EXPECT_EQ(ink_scan::blackCount(image, image.rect()), 0);
+}
+
+TEST(ContainerPainter, DrawsAtTheBuffersDeviceRatio)
+{
+    // Device edges round halves upwards, as the desktop's painter places them.
+    EXPECT_EQ(DeviceBox({1, 3, 5, 7}, 1.5).left, 2);
+    EXPECT_EQ(DeviceBox({1, 3, 5, 7}, 1.5).top, 5);
+    EXPECT_EQ(DeviceBox({1, 3, 5, 7}, 1.5).right, 8);
+
+    const VectorPicture picture = EquationsPicture();
+    platform::PixelBuffer pixels(322, 338, 2.0, 0xFF000000u | kUntouched);
+    platform::qt::QtTextBackend text;
+    const platform::PixelBox interior =
+        PaintContainer(pixels, {0, 0, 161, 169}, ContainerLook{clWhite, &picture, 96, 96}, text);
+    EXPECT_EQ(interior.left, 2);
+    const QImage image = platform::qt::WrapPixels(pixels);
+    // Each ring of the edge is two device pixels wide; the bar of M / J
+    // (logical row 45) covers device rows 90 and 91.
+    EXPECT_EQ(rgbAt(image, 1, 40), rgbOf(clBtnShadow));
+    EXPECT_EQ(rgbAt(image, 3, 40), rgbOf(cl3DDkShadow));
+    EXPECT_EQ(rgbAt(image, 4, 40), rgbOf(clBtnFace));
+    EXPECT_EQ(ink_scan::blackCount(image, QRect(60, 90, 30, 2)), 60);
+    const auto ink = ink_scan::blackBox(image, QRect(4, 4, 314, 330));
+    ASSERT_TRUE(ink.has_value());
+    EXPECT_GE(ink->right(), 4 + 200);
+    EXPECT_LE(ink->right(), 4 + 232);
 }

@@ -1,14 +1,11 @@
 #include "platform/Colors.h"
 #include "platform/DrawEdge.h"
-#include "tests/support/TestImages.h"
-
-#include <QPainter>
+#include "platform/qt/QtPixels.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-using testing_support::rgbAt;
+#include <vector>
 
 namespace {
 
@@ -34,12 +31,19 @@ char letterOf(unsigned rgb)
     return '?';
 }
 
-std::string mapOf(const QImage& image)
+// A picture of resolved colours, as a target of the edge would hold them.
+struct Picture {
+    int width;
+    int height;
+    std::vector<unsigned> rgb;
+};
+
+std::string mapOf(const Picture& picture)
 {
     std::string map;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            map += letterOf(rgbAt(image, x, y));
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x)
+            map += letterOf(picture.rgb[static_cast<std::size_t>(y * picture.width + x)]);
         map += '\n';
     }
     return map;
@@ -52,12 +56,16 @@ struct EdgeResult {
 
 EdgeResult drawOn(QSize canvas, const QRect& rect, EdgeStyle style, unsigned flags)
 {
-    QImage image(canvas, QImage::Format_RGB32);
-    image.fill(kUntouched);
-    QPainter painter(&image);
-    const QRect interior = DrawEdge(painter, rect, style, flags);
-    painter.end();
-    return {mapOf(image), interior};
+    Picture picture{canvas.width(), canvas.height(),
+                    std::vector<unsigned>(static_cast<std::size_t>(canvas.width() * canvas.height()), kUntouched)};
+    const auto fill = [&picture](const platform::PixelBox& box, TColor color) {
+        EXPECT_TRUE(box.left < box.right && box.top < box.bottom) << "an empty fill";
+        for (int y = box.top; y < box.bottom; ++y)
+            for (int x = box.left; x < box.right; ++x)
+                picture.rgb.at(static_cast<std::size_t>(y * picture.width + x)) = ToRgb(color) & 0xFFFFFFu;
+    };
+    const platform::PixelBox interior = DrawEdge(fill, platform::qt::ToPixelBox(rect), style, flags);
+    return {mapOf(picture), platform::qt::ToQRect(interior)};
 }
 
 } // namespace

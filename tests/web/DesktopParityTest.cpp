@@ -1,12 +1,15 @@
 // The page's run control against the desktop window: the same clicks at the
 // same dispatch steps give the same samples in the same series, the same
-// sleeps, errors and states.
+// sleeps, errors and states, and the same last frame of the figure.
 #include "RunStackTestSupport.h"
 
 #include "tests/app/AppTestSupport.h"
 
+#include "app/ImageControl.h"
 #include "chart/qt/Chart.h"
+#include "platform/qt/QtPixels.h"
 #include "runchart/RunChart.h"
+#include "web/core/PageFigure.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -153,9 +156,23 @@ protected:
         EXPECT_TRUE(SameBits(runs.Pendulum().Omega, desktopModel.Omega));
         EXPECT_TRUE(SameBits(runs.Pendulum().Time, desktopModel.Time));
         EXPECT_EQ(runs.RunDepth(), 0);
+
+        // The last frame, pixel for pixel.
+        ASSERT_EQ(figure.Picture().IsEmpty(), !form->Image1->HasBitmap());
+        if (form->Image1->HasBitmap()) {
+            const QImage shown = platform::qt::WrapPixels(figure.Picture());
+            EXPECT_EQ(shown, form->Image1->Picture()->convertToFormat(QImage::Format_RGB32));
+        }
+    }
+
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        page.drawFrame = [this](double length, double fi) { figure.DrawFrame(length, fi); };
     }
 
     web_testing::FakePage page;
+    web::PageFigure figure;
     web_testing::TrackingChart chart;
     web::RunStack runs{page, chart, u'.'};
 };

@@ -84,3 +84,36 @@ TEST_F(RunStack, The258thStartWithoutClearIsRefusedBeforeAnythingChanges)
     ASSERT_EQ(Series().size(), 1u);
     EXPECT_EQ(Series()[0].seriesIndex, 0);
 }
+
+TEST_F(RunStack, ChartMouseActionsWaitLikeClicksAndChartFailuresOpenTheBox)
+{
+    std::vector<std::string> order;
+    // Idle: a mouse action is handled at once.
+    runs.ChartInput([&] { order.push_back("idle"); });
+    EXPECT_EQ(order, std::vector<std::string>{"idle"});
+
+    // During a run it waits for the dispatch step, in order with the clicks.
+    page.At(2, [&] {
+        runs.ClickStop();
+        runs.ChartInput([&] { order.push_back("after the Stop, with it set: " + std::to_string(runs.StopFlag())); });
+    });
+    runs.ClickStart({});
+    runs.ChartInput([&] { order.push_back("first dispatch"); });
+    EXPECT_EQ(order.size(), 1u);
+    page.RunUntilIdle(runs);
+    EXPECT_EQ(order, (std::vector<std::string>{"idle", "first dispatch", "after the Stop, with it set: 1"}));
+
+    // A failure while the pictures are shown holds the dispatch step until
+    // the box is closed; a second one meanwhile opens no second box.
+    page.At(4, [&] {
+        runs.ReportFailure("paint failed");
+        runs.ReportFailure("paint failed again");
+        EXPECT_TRUE(runs.ErrorBoxOpen());
+    });
+    page.At(5, [&] { runs.ClickStop(); });
+    runs.ClickStart({});
+    page.RunUntilIdle(runs);
+    EXPECT_EQ(page.errors, std::vector<std::string>{"paint failed."});
+    EXPECT_EQ(page.dispatches, 5) << "the run went on after the box";
+    EXPECT_EQ(runs.RunDepth(), 0);
+}

@@ -35,7 +35,12 @@ public:
             action->second();
     }
 
-    void DrawFrame(double /*length*/, double /*fi*/) override { ++frames; }
+    void DrawFrame(double length, double fi) override
+    {
+        ++frames;
+        if (drawFrame)
+            drawFrame(length, fi);
+    }
 
     void SetClearEnabled(bool enabled) override { clearEnabled = enabled; }
 
@@ -75,6 +80,8 @@ public:
     bool errorBoxOpen = false;
     std::vector<std::string> errors;
     std::function<void()> whileErrorBoxOpen;
+    // Draws the frame, where a test looks at the figure.
+    std::function<void(double length, double fi)> drawFrame;
 
 private:
     std::map<int, std::function<void()>> actions_;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -142,4 +143,20 @@ TEST_F(TextBackend, APlacementOffsetsTheRunBeforeTheTurnAndARatioScalesFontAndPl
     text.Draw(atRatio1, {0, 0, 200, 200}, {"Arial", 22}, {20, 58, 0, 0, 0.0}, "Graf", 0x0000FF);
     EXPECT_EQ(twice, large);
     EXPECT_NE(twice, std::vector<std::uint32_t>(200 * 200, 0xFFFFFFFFu));
+}
+
+TEST_F(TextBackend, KeepsStrokesThinnerThanAPixel)
+{
+    // At 16 pixels the bars of the serif "=" cover no pixel by half; each
+    // still shows as a row of its own.
+    std::vector<std::uint32_t> pixels(40 * 40, 0xFFFFFFFFu);
+    platform::PixelBuffer buffer = platform::PixelBuffer::Borrow(pixels.data(), 40, 40, 40);
+    text.Draw(buffer, {0, 0, 40, 40}, {"Times New Roman", 16}, {4, 30, 0, 0, 0.0}, "=", 0x000000);
+    std::vector<int> rows;
+    for (int y = 0; y < 40; ++y) {
+        if (std::count(pixels.begin() + y * 40, pixels.begin() + (y + 1) * 40, 0xFF000000u) >= 5)
+            rows.push_back(y);
+    }
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_GT(rows[1] - rows[0], 1);
 }

@@ -1,14 +1,14 @@
 #include "web/core/NumberField.h"
 
 #include "platform/NumberConversion.h"
-#include "web/text/Utf8.h"
+#include "platform/Utf8.h"
 
 namespace web {
 
 double ReadNumber(const std::string& text, char16_t decimalSeparator)
 {
     std::string separator;
-    AppendUtf8(separator, decimalSeparator);
+    platform::AppendUtf8(separator, decimalSeparator);
     return platform::TextToDouble(text, separator);
 }
 

@@ -9,6 +9,7 @@
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace web {
 
@@ -51,6 +52,17 @@ void RunStack::SetSlow(bool ticked)
     Deliver(SlowChange{ticked});
 }
 
+void RunStack::ChartInput(std::function<void()> action)
+{
+    Deliver(ChartAction{std::move(action)});
+}
+
+void RunStack::ReportFailure(const std::string& message)
+{
+    if (!errorBoxOpen_)
+        ShowFailure(message);
+}
+
 void RunStack::Deliver(Input input)
 {
     if (errorBoxOpen_)
@@ -71,8 +83,10 @@ void RunStack::Handle(const Input& input)
             Stop();
         else if (std::holds_alternative<ClearClick>(input))
             Clear();
+        else if (const auto* slow = std::get_if<SlowChange>(&input))
+            delay_ = slow->ticked ? SlowDelay : 0;
         else
-            delay_ = std::get<SlowChange>(input).ticked ? SlowDelay : 0;
+            std::get<ChartAction>(input).action();
     } catch (const std::exception& failure) {
         ShowFailure(failure.what());
     }
@@ -153,6 +167,9 @@ void RunStack::ErrorBoxClosed()
 void RunStack::Dispatch()
 {
     host_.Dispatching();
+    // Showing the pictures failed: the step goes on when the box is closed.
+    if (errorBoxOpen_)
+        return;
     ContinueDispatch();
 }
 

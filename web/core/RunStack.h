@@ -4,6 +4,7 @@
 #include "web/core/StartFields.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -54,6 +55,12 @@ public:
     void ClickClear();
     // "pomalu" ticked or unticked.
     void SetSlow(bool ticked);
+    // A mouse action on the chart: it waits like a click does, as the
+    // desktop's message queue holds the chart's mouse events too.
+    void ChartInput(std::function<void()> action);
+    // A failure outside the run control's own handlers (the chart's paint or
+    // mouse handling) opens the error box, unless one is open already.
+    void ReportFailure(const std::string& message);
 
     // The host's timer has run out.
     void TimerFired();
@@ -82,7 +89,10 @@ private:
     struct SlowChange {
         bool ticked = false;
     };
-    using Input = std::variant<StartClick, StopClick, ClearClick, SlowChange>;
+    struct ChartAction {
+        std::function<void()> action;
+    };
+    using Input = std::variant<StartClick, StopClick, ClearClick, SlowChange, ChartAction>;
 
     // A run on the stack. It holds its first frame until its first pass, then
     // sleeps after every pass.

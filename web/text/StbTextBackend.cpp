@@ -1,6 +1,6 @@
 #include "web/text/StbTextBackend.h"
 
-#include "web/text/Utf8.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,6 +70,45 @@ std::optional<QuarterTurn> QuarterTurnOf(double angle)
     return QuarterTurn{static_cast<int>(turn / 90.0)};
 }
 
+// Keeps strokes thinner than a pixel, which cover no pixel by half (the bars
+// of "=" at small sizes): along each column, then each row, a run of touched
+// pixels none of which is set nor beside a set pixel, holding at least half
+// a pixel of ink in all, sets its most covered pixel. Thicker strokes and the
+// edges of set ones stay as the half-pixel rule leaves them.
+void KeepThinStrokes(const unsigned char* coverage, int width, int height, std::vector<std::uint8_t>& set)
+{
+    // lines x length pixels, pixel (line, at) at index(line, at).
+    const auto pass = [&](int lines, int length, auto index) {
+        const std::vector<std::uint8_t> before = set;
+        const auto setAt = [&](int line, int at) { return line >= 0 && line < lines && before[index(line, at)] != 0; };
+        for (int line = 0; line < lines; ++line) {
+            for (int at = 0; at < length;) {
+                if (coverage[index(line, at)] == 0) {
+                    ++at;
+                    continue;
+                }
+                int ink = 0;
+                bool covered = false;
+                std::size_t most = index(line, at);
+                for (; at < length && coverage[index(line, at)] != 0; ++at) {
+                    const std::size_t i = index(line, at);
+                    ink += coverage[i];
+                    covered = covered || setAt(line - 1, at) || setAt(line, at) || setAt(line + 1, at);
+                    if (coverage[i] > coverage[most])
+                        most = i;
+                }
+                if (!covered && ink >= 128)
+                    set[most] = 1;
+            }
+        }
+    };
+    const auto pixel = [width](int x, int y) {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
+    };
+    pass(width, height, [&](int x, int y) { return pixel(x, y); });
+    pass(height, width, [&](int y, int x) { return pixel(x, y); });
+}
+
 } // namespace
 
 StbTextBackend::StbTextBackend() = default;
@@ -135,6 +174,7 @@ const StbTextBackend::Glyph& StbTextBackend::GlyphOf(Face& face, int pixelSize, 
         glyph.set.resize(count);
         for (std::size_t i = 0; i < count; ++i)
             glyph.set[i] = coverage[i] >= 128 ? 1 : 0;
+        KeepThinStrokes(coverage, glyph.width, glyph.height, glyph.set);
         stbtt_FreeBitmap(coverage, nullptr);
     } else {
         glyph.width = glyph.height = 0;
@@ -154,7 +194,7 @@ platform::TextExtent StbTextBackend::Measure(const platform::TextFont& font, std
     const std::string text(utf8);
     double width = 0.0;
     for (std::size_t position = 0; position < text.size();)
-        width += GlyphOf(*face, font.pixelSize, DecodeUtf8(text, position)).advance;
+        width += GlyphOf(*face, font.pixelSize, platform::DecodeUtf8(text, position)).advance;
     extent.width = static_cast<int>(std::lround(width));
     return extent;
 }
@@ -194,7 +234,7 @@ void StbTextBackend::Draw(platform::PixelBuffer& target, const platform::PixelBo
     const std::string text(utf8);
     double pen = 0.0;
     for (std::size_t position = 0; position < text.size();) {
-        const Glyph& glyph = GlyphOf(*face, pixelSize, DecodeUtf8(text, position));
+        const Glyph& glyph = GlyphOf(*face, pixelSize, platform::DecodeUtf8(text, position));
         const int origin = startU + static_cast<int>(std::lround(pen));
         for (int gy = 0; gy < glyph.height; ++gy) {
             for (int gx = 0; gx < glyph.width; ++gx) {

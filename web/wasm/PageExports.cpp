@@ -1,46 +1,30 @@
 // What the page's script calls: the controls' events, the timer, the error
-// box, and the record of the runs for the test hook.
-#include "web/core/RunRecord.h"
-#include "web/core/RunStack.h"
-#include "web/wasm/PageHost.h"
+// box, and the record of the runs for the test hook. The chart's and the
+// figure's are in PagePictures.cpp.
+#include "web/wasm/JsonNumber.h"
+#include "web/wasm/Page.h"
 
 #include <emscripten/emscripten.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
 namespace {
 
-// The page's one run control, made when the page has its decimal separator.
-struct Page {
-    web::PageHost host;
-    web::RunRecord record;
-    web::RunStack runs;
-
-    explicit Page(char16_t decimalSeparator)
-        : runs(host, record, decimalSeparator)
-    {
-    }
-};
-
-std::unique_ptr<Page> page;
-
-// Digits enough to give the same double back.
-void AppendNumber(std::string& out, double value)
-{
-    char digits[32];
-    const int length = std::snprintf(digits, sizeof digits, "%.17g", value);
-    out.append(digits, static_cast<std::size_t>(length));
-}
+std::unique_ptr<web::Page> page;
 
 } // namespace
+
+web::Page& web::ThePage()
+{
+    return *page;
+}
 
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void kyvadlo_create(int decimalSeparator)
 {
-    page = std::make_unique<Page>(static_cast<char16_t>(decimalSeparator));
+    page = std::make_unique<web::Page>(static_cast<char16_t>(decimalSeparator));
 }
 
 EMSCRIPTEN_KEEPALIVE void kyvadlo_set_decimal_separator(int decimalSeparator)
@@ -101,13 +85,13 @@ EMSCRIPTEN_KEEPALIVE const char* kyvadlo_series_json()
         for (std::size_t i = 0; i < series.times.size(); ++i) {
             if (i > 0)
                 json += ',';
-            AppendNumber(json, series.times[i]);
+            web::AppendJsonNumber(json, series.times[i]);
         }
         json += "],\"phi\":[";
         for (std::size_t i = 0; i < series.degrees.size(); ++i) {
             if (i > 0)
                 json += ',';
-            AppendNumber(json, series.degrees[i]);
+            web::AppendJsonNumber(json, series.degrees[i]);
         }
         json += "]}";
     }

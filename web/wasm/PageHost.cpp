@@ -24,6 +24,8 @@ void PageHost::Dispatching()
 
 void PageHost::DrawFrame(double length, double fi)
 {
+    if (OnDrawFrame)
+        OnDrawFrame(length, fi);
     PageDrawFrame(length, fi);
 }
 

@@ -2,6 +2,8 @@
 
 #include "web/core/RunHost.h"
 
+#include <functional>
+
 namespace web {
 
 // The page's side of the run control: every request goes to the JavaScript
@@ -13,6 +15,10 @@ public:
     void DrawFrame(double length, double fi) override;
     void SetClearEnabled(bool enabled) override;
     void ShowError(const std::string& text) override;
+
+    // Draws a frame into the page's figure, where the page has one, before
+    // the script is told of it.
+    std::function<void(double length, double fi)> OnDrawFrame;
 };
 
 } // namespace web

@@ -10,6 +10,8 @@ import { chromium } from "playwright-core";
 const repository = resolve(fileURLToPath(import.meta.url), "../../../..");
 export const pageFolder = process.env.KYVADLO_WEB_DIR ?? join(repository, "build/web");
 export const kyvadloRun = process.env.KYVADLO_RUN ?? join(repository, "build/release/cli/kyvadlo-run");
+// The desktop's equations panel as a PNG (tests/web/PanelPicture.cpp).
+export const panelPicture = process.env.KYVADLO_PANEL_PICTURE ?? join(repository, "build/release/tests/web/panel-picture");
 
 const types = {
   ".html": "text/html; charset=utf-8",
@@ -55,9 +57,10 @@ export async function launchBrowser() {
 }
 
 // A page of the window's client size that records console errors and
-// uncaught exceptions; query "?test" opens the test hook.
-export async function openPage({ browser, url }, { locale = "en-US", query = "?test" } = {}) {
-  const context = await browser.newContext({ locale, viewport: { width: 1092, height: 692 } });
+// uncaught exceptions; query "?test" opens the test hook. The device pixel
+// ratio is 1 unless given.
+export async function openPage({ browser, url }, { locale = "en-US", query = "?test", deviceScaleFactor = 1 } = {}) {
+  const context = await browser.newContext({ locale, viewport: { width: 1092, height: 692 }, deviceScaleFactor });
   const page = await context.newPage();
   const problems = [];
   page.on("console", (message) => {
@@ -112,4 +115,34 @@ export function usePageInChromium() {
     shared.server.close();
   });
   return shared;
+}
+
+// A canvas's pixels as RGBA bytes, or a PNG's decoded by the page.
+export async function canvasPixels(page, id) {
+  const { width, height, base64 } = await page.evaluate((id) => {
+    const canvas = document.getElementById(id);
+    const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    let text = "";
+    for (let i = 0; i < data.length; i += 0x8000)
+      text += String.fromCharCode(...data.subarray(i, i + 0x8000));
+    return { width: canvas.width, height: canvas.height, base64: btoa(text) };
+  }, id);
+  return { width, height, data: Buffer.from(base64, "base64") };
+}
+
+export async function pngPixels(page, png) {
+  const { width, height, base64 } = await page.evaluate(async (png) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${png}`;
+    await image.decode();
+    const canvas = new OffscreenCanvas(image.naturalWidth, image.naturalHeight);
+    const context = canvas.getContext("2d");
+    context.drawImage(image, 0, 0);
+    const data = context.getImageData(0, 0, canvas.width, canvas.height).data;
+    let text = "";
+    for (let i = 0; i < data.length; i += 0x8000)
+      text += String.fromCharCode(...data.subarray(i, i + 0x8000));
+    return { width: canvas.width, height: canvas.height, base64: btoa(text) };
+  }, png.toString("base64"));
+  return { width, height, data: Buffer.from(base64, "base64") };
 }

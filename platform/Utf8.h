@@ -3,8 +3,9 @@
 #include <cstddef>
 #include <string>
 
-// UTF-8, the page's text encoding between JavaScript and the engine.
-namespace web {
+// UTF-8, the engine's text encoding (and the page's between JavaScript and
+// the engine).
+namespace platform {
 
 // What stands for a malformed sequence.
 inline constexpr char32_t Replacement = 0xFFFD;
@@ -15,4 +16,4 @@ char32_t DecodeUtf8(const std::string& text, std::size_t& position);
 // Appends the code point's bytes.
 void AppendUtf8(std::string& out, char32_t point);
 
-} // namespace web
+} // namespace platform

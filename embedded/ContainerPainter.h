@@ -2,10 +2,8 @@
 
 #include "embedded/VectorPicture.h"
 #include "platform/Colors.h"
-
-#include <QRect>
-
-class QPainter;
+#include "platform/PixelBuffer.h"
+#include "platform/TextBackend.h"
 
 // What the equations panel looks like, independent of any window: the
 // control's colour erased, a sunken two-pixel edge around the whole control
@@ -19,6 +17,8 @@ struct ContainerLook {
     int pixelsPerInchY = 96;
 };
 
-// Paints the panel into bounds (the control's client rectangle) and returns
-// the interior inside the edge.
-QRect PaintContainer(QPainter& painter, const QRect& bounds, const ContainerLook& look);
+// Paints the panel into bounds (the control's box, in logical pixels of the
+// buffer, which is drawn at its device pixel ratio), its glyphs through the
+// text backend, and returns the interior inside the edge.
+platform::PixelBox PaintContainer(platform::PixelBuffer& buffer, const platform::PixelBox& bounds,
+                                  const ContainerLook& look, platform::TextBackend& text);

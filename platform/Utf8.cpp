@@ -1,6 +1,6 @@
-#include "web/text/Utf8.h"
+#include "platform/Utf8.h"
 
-namespace web {
+namespace platform {
 
 char32_t DecodeUtf8(const std::string& text, std::size_t& position)
 {
@@ -50,4 +50,4 @@ void AppendUtf8(std::string& out, char32_t point)
 }
 
 
-} // namespace web
+} // namespace platform
