@@ -336,7 +336,7 @@ void AxisPainter::DrawGrid(const std::vector<int>& positions, const TChartPen& p
         canvas_.Pen().SetColor(clGray);
     const TChartRect& area = around.chartArea;
     const auto onCrossingAxisLine = [&around](int p) {
-        return std::ranges::any_of(around.crossingAxisLines,
+        return std::any_of(around.crossingAxisLines.begin(), around.crossingAxisLines.end(),
             [p](const platform::PixelSpan& line) { return line.first <= p && p <= line.last; });
     };
     for (const int p : positions) {

@@ -21,6 +21,8 @@ public:
 
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
+    auto rbegin() const { return items_.rbegin(); }
+    auto rend() const { return items_.rend(); }
 
 private:
     friend class TCustomAxisPanel;

@@ -2,7 +2,10 @@
 
 #include "platform/RasterVectorUnit.h"
 
+#if defined(__x86_64__) || defined(__SSE2__)
+#define KYVADLO_VECTOR_MAPPING 1
 #include <immintrin.h>
+#endif
 
 #include <algorithm>
 #include <climits>
@@ -15,8 +18,13 @@ namespace {
 // bounded to +-limit (NaN to -limit), so the result always fits.
 long long RoundToNearest(double value, double limit)
 {
+#ifdef KYVADLO_VECTOR_MAPPING
     const __m128d bounded = _mm_min_sd(_mm_max_sd(_mm_set_sd(value), _mm_set_sd(-limit)), _mm_set_sd(limit));
     return _mm_cvtsd_si64(bounded);
+#else
+    // fmax gives the bound for NaN, as the instruction above does.
+    return static_cast<long long>(std::nearbyint(std::fmin(std::fmax(value, -limit), limit)));
+#endif
 }
 
 bool HasWideVectors()
@@ -144,6 +152,7 @@ std::size_t AxisPixelMapper::MapQuads(const double*, double, int*, std::size_t b
 }
 #endif
 
+#ifdef KYVADLO_VECTOR_MAPPING
 std::size_t AxisPixelMapper::MapPairs(const double* values, double multiplier, int* out, std::size_t begin,
                                       std::size_t count) const
 {
@@ -180,3 +189,11 @@ std::size_t AxisPixelMapper::MapPairs(const double* values, double multiplier, i
     }
     return i;
 }
+#else
+// Without the processor's vectors every value takes Map's way, which has
+// the same arithmetic.
+std::size_t AxisPixelMapper::MapPairs(const double*, double, int*, std::size_t begin, std::size_t) const
+{
+    return begin;
+}
+#endif

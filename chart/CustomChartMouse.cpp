@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <ranges>
 
 namespace {
 
@@ -21,7 +20,8 @@ bool VisibleRangeIsCurrent(const TChartSeries& series)
 TChartClickedPart TCustomChart::FindClickedPart(int x, int y) const
 {
     // Later series lie on top of earlier ones.
-    for (TChartSeries* series : SeriesList() | std::views::reverse) {
+    for (auto it = SeriesList().rbegin(); it != SeriesList().rend(); ++it) {
+        TChartSeries* const series = *it;
         if (!series->Active() || !VisibleRangeIsCurrent(*series))
             continue;
         if (const int index = series->HitTest(x, y); index != -1)
@@ -34,7 +34,7 @@ TChartClickedPart TCustomChart::FindClickedPart(int x, int y) const
         return {.Part = cpTitle};
     if (Foot().Visible() && Foot().BlockRect().Contains(x, y))
         return {.Part = cpFoot};
-    const bool anyActive = std::ranges::any_of(SeriesList(), [](const TChartSeries* s) { return s->Active(); });
+    const bool anyActive = std::any_of(SeriesList().begin(), SeriesList().end(), [](const TChartSeries* s) { return s->Active(); });
     if (anyActive && ChartArea().Contains(x, y))
         return {.Part = cpChartRect};
     // The legend is never drawn, so it has no items to hit.
@@ -163,7 +163,8 @@ void TCustomChart::HandleMouseMove(TShiftState shift, int x, int y)
 void TCustomChart::ShowCursorAt(int x, int y)
 {
     TCursor wanted = Cursor();
-    for (TChartSeries* series : SeriesList() | std::views::reverse) {
+    for (auto it = SeriesList().rbegin(); it != SeriesList().rend(); ++it) {
+        TChartSeries* const series = *it;
         if (series->Active() && series->Cursor() != crDefault && VisibleRangeIsCurrent(*series)
             && series->HitTest(x, y) != -1) {
             wanted = series->Cursor();

@@ -1,7 +1,9 @@
 #include "chart/NumberFormat.h"
 
+#include "platform/DecimalText.h"
+#include "platform/DoubleBits.h"
+
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -57,10 +59,8 @@ DecimalDigits Expand(double magnitude, int significant)
     DecimalDigits result;
     if (magnitude == 0)
         return result;
-    char buffer[64];
-    const auto converted = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-        std::chars_format::scientific, significant - 1);
-    const std::string_view text(buffer, static_cast<std::size_t>(converted.ptr - buffer));
+    const std::string scientific = platform::FormatDecimal(magnitude, 'e', significant - 1);
+    const std::string_view text(scientific);
     const std::size_t mark = text.find('e');
     for (const char c : text.substr(0, mark)) {
         if (c != '.')
@@ -359,7 +359,7 @@ std::string TNumberFormat::Write(double value, const TNumberSeparators& separato
         written_.clear();
         writtenWith_ = separators;
     }
-    const std::uint64_t key = std::bit_cast<std::uint64_t>(value);
+    const std::uint64_t key = platform::DoubleBits(value);
     if (const auto found = written_.find(key); found != written_.end())
         return found->second;
     return written_.emplace(key, Compose(value, separators)).first->second;

@@ -1,9 +1,10 @@
 #include "chart/ValueStatistics.h"
 
+#include "platform/DoubleBits.h"
+
 #include "platform/RasterVectorUnit.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -35,7 +36,7 @@ bool PickLane(const std::array<double, 4>& lanes, Better better, double& best)
         if (better(candidate, best))
             best = candidate;
     for (const double candidate : lanes)
-        if (candidate == best && std::bit_cast<std::uint64_t>(candidate) != std::bit_cast<std::uint64_t>(best))
+        if (candidate == best && platform::DoubleBits(candidate) != platform::DoubleBits(best))
             return false;
     return true;
 }

@@ -1,9 +1,8 @@
 #include "description/CzechNumbers.h"
 
-#include <array>
-#include <charconv>
+#include "platform/DecimalText.h"
+
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace description {
@@ -75,22 +74,16 @@ std::string Restyle(std::string_view plain, const NumberStyle& style)
 
 std::string Decimal(double value, int decimals, const NumberStyle& style)
 {
-    std::array<char, 400> plain{};
     if (std::fabs(value) >= LargestPlain)
-        std::snprintf(plain.data(), plain.size(), "%.5e", value);
-    else
-        std::snprintf(plain.data(), plain.size(), "%.*f", decimals, value);
-    return Restyle(plain.data(), style);
+        return Restyle(platform::FormatDecimal(value, 'e', 5), style);
+    return Restyle(platform::FormatDecimal(value, 'f', decimals), style);
 }
 
 std::string Shortest(double value, const NumberStyle& style)
 {
     const double size = std::fabs(value);
     const bool plainForm = size == 0.0 || (size >= SmallestPlainShortest && size < LargestPlain);
-    std::array<char, 400> plain{};
-    const auto written = std::to_chars(plain.data(), plain.data() + plain.size(), value,
-                                       plainForm ? std::chars_format::fixed : std::chars_format::scientific);
-    return Restyle(std::string_view(plain.data(), written.ptr), style);
+    return Restyle(plainForm ? platform::ShortestFixed(value) : platform::ShortestScientific(value), style);
 }
 
 std::string Whole(std::int64_t value)

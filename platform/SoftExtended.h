@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DoubleBits.h"
 #include <compare>
 #include <concepts>
 #include <cstdint>
@@ -87,21 +88,6 @@ private:
     std::uint16_t signAndExponent_ = 0;
     std::uint64_t significand_ = 0;
 };
-
-// The bits of a double and the double of bits, as std::bit_cast gives them
-// where the standard library has it.
-inline std::uint64_t DoubleBits(double value)
-{
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-inline double DoubleFromBits(std::uint64_t bits)
-{
-    double value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
 
 inline bool IsNaN(SoftExtended value)
 {
