@@ -45,13 +45,15 @@ function showPicture(engine, canvas, pointer, width, height) {
   canvas.getContext("2d").putImageData(new ImageData(bytes, width, height), 0, 0);
 }
 
-// The font files the engine draws text with: the serif face of the equations
-// panel, under the name the window asks for it by. A file that cannot be had
-// leaves its glyphs out and is reported; the page works on without them.
+// The font files the engine draws text with: the window's sans face of the
+// chart's texts and the serif faces of the equations panel, under the names
+// the window asks for them by. A file that cannot be had leaves its glyphs
+// out and is reported; the page works on without them.
 async function loadFonts(engine) {
   const faces = [
-    { file: "fonts/LiberationSerif-Regular.ttf", italic: 0 },
-    { file: "fonts/LiberationSerif-Italic.ttf", italic: 1 },
+    { file: "fonts/LiberationSans-Regular.ttf", family: "Liberation Sans", italic: 0 },
+    { file: "fonts/LiberationSerif-Regular.ttf", family: "Liberation Serif", italic: 0 },
+    { file: "fonts/LiberationSerif-Italic.ttf", family: "Liberation Serif", italic: 1 },
   ];
   const files = await Promise.all(faces.map(async ({ file }) => {
     try {
@@ -64,14 +66,15 @@ async function loadFonts(engine) {
       return null;
     }
   }));
-  faces.forEach(({ file, italic }, index) => {
+  faces.forEach(({ file, family, italic }, index) => {
     const bytes = files[index];
     if (bytes === null)
       return;
     engine.HEAPU8.set(bytes, engine._kyvadlo_font_room(bytes.length));
-    if (!engine.ccall("kyvadlo_font_add", "number", ["string", "number", "number"], ["Liberation Serif", 0, italic]))
+    if (!engine.ccall("kyvadlo_font_add", "number", ["string", "number", "number"], [family, 0, italic]))
       console.error(`The font ${file} is not a TrueType font.`);
   });
+  engine.ccall("kyvadlo_font_alias", null, ["string", "string"], ["Arial", "Liberation Sans"]);
   engine.ccall("kyvadlo_font_alias", null, ["string", "string"], ["Times New Roman", "Liberation Serif"]);
 }
 
@@ -106,13 +109,10 @@ async function open() {
   };
   writeDefaults(null);
 
-  // The engine's pictures, where the page is built with them: the figure
-  // (0) and the chart (1), each shown one to one on its canvas's bitmap.
-  const hasPictures = typeof engine._kyvadlo_picture_update === "function";
+  // The engine's pictures: the figure (0) and the chart (1), each shown one
+  // to one on its canvas's bitmap.
   const pictureCanvases = [controls.figure, controls.chart];
   const present = () => {
-    if (!hasPictures)
-      return;
     pictureCanvases.forEach((canvas, which) => {
       if (!engine._kyvadlo_picture_update(which))
         return;
@@ -180,8 +180,6 @@ async function open() {
 
   engine._kyvadlo_create(separator.charCodeAt(0));
   const setChartSeparators = () => {
-    if (!hasPictures)
-      return;
     const { decimal, thousands } = chartSeparators(navigator.language);
     engine.ccall("kyvadlo_chart_separators", null, ["string", "string"], [decimal, thousands]);
   };
@@ -211,11 +209,6 @@ async function open() {
   // the ratio (a zoom of the page, another screen) makes them anew.
   const fitPictures = () => {
     const ratio = window.devicePixelRatio || 1;
-    if (!hasPictures) {
-      controls.chart.width = Math.round(controls.chart.clientWidth * ratio);
-      controls.chart.height = Math.round(controls.chart.clientHeight * ratio);
-      return;
-    }
     engine._kyvadlo_chart_resize(controls.chart.clientWidth, controls.chart.clientHeight, ratio);
     engine._kyvadlo_figure_ratio(ratio);
     presentWhenIdle();
@@ -234,34 +227,32 @@ async function open() {
   // logical pixels. A press keeps the pointer until its release, as a
   // window's mouse grab does; a second button pressed or released meanwhile
   // comes as a move with a button.
-  if (hasPictures) {
-    const keys = (event) => (event.shiftKey ? 1 : 0) | (event.altKey ? 2 : 0) | (event.ctrlKey ? 4 : 0);
-    const buttonBits = [1, 4, 2];
-    const down = (event) => engine._kyvadlo_chart_mouse_down(event.button, event.buttons, keys(event),
-                                                             event.offsetX, event.offsetY, event.detail);
-    const up = (event) => engine._kyvadlo_chart_mouse_up(event.button, event.buttons, keys(event),
-                                                         event.offsetX, event.offsetY);
-    handle(controls.chart, "pointerdown", (event) => {
-      controls.chart.setPointerCapture(event.pointerId);
-      down(event);
-    });
-    handle(controls.chart, "pointermove", (event) => {
-      if (event.button >= 0 && event.button < buttonBits.length)
-        (event.buttons & buttonBits[event.button] ? down : up)(event);
-      else
-        engine._kyvadlo_chart_mouse_move(event.buttons, keys(event), event.offsetX, event.offsetY);
-    });
-    handle(controls.chart, "pointerup", up);
-    handle(controls.chart, "pointerleave", () => engine._kyvadlo_chart_mouse_leave());
-    // The right button drags the chart; it opens no menu.
-    controls.chart.addEventListener("contextmenu", (event) => event.preventDefault());
-    controls.chart.addEventListener("wheel", (event) => {
-      event.preventDefault();
-      engine._kyvadlo_chart_wheel(event.deltaY, event.deltaMode, event.buttons, keys(event),
-                                  event.offsetX, event.offsetY);
-      presentWhenIdle();
-    }, { passive: false });
-  }
+  const keys = (event) => (event.shiftKey ? 1 : 0) | (event.altKey ? 2 : 0) | (event.ctrlKey ? 4 : 0);
+  const buttonBits = [1, 4, 2];
+  const down = (event) => engine._kyvadlo_chart_mouse_down(event.button, event.buttons, keys(event),
+                                                           event.offsetX, event.offsetY, event.detail);
+  const up = (event) => engine._kyvadlo_chart_mouse_up(event.button, event.buttons, keys(event),
+                                                       event.offsetX, event.offsetY);
+  handle(controls.chart, "pointerdown", (event) => {
+    controls.chart.setPointerCapture(event.pointerId);
+    down(event);
+  });
+  handle(controls.chart, "pointermove", (event) => {
+    if (event.button >= 0 && event.button < buttonBits.length)
+      (event.buttons & buttonBits[event.button] ? down : up)(event);
+    else
+      engine._kyvadlo_chart_mouse_move(event.buttons, keys(event), event.offsetX, event.offsetY);
+  });
+  handle(controls.chart, "pointerup", up);
+  handle(controls.chart, "pointerleave", () => engine._kyvadlo_chart_mouse_leave());
+  // The right button drags the chart; it opens no menu.
+  controls.chart.addEventListener("contextmenu", (event) => event.preventDefault());
+  controls.chart.addEventListener("wheel", (event) => {
+    event.preventDefault();
+    engine._kyvadlo_chart_wheel(event.deltaY, event.deltaMode, event.buttons, keys(event),
+                                event.offsetX, event.offsetY);
+    presentWhenIdle();
+  }, { passive: false });
 
   // Only under ?test: what the browser tests read.
   if (new URLSearchParams(location.search).has("test")) {
@@ -273,8 +264,6 @@ async function open() {
       lastFrame: () => lastFrame,
       timerPending: () => timer !== null,
       separator: () => separator,
-      // Whether the page was built with its figure and chart.
-      picturesBuiltIn: () => hasPictures,
       // The time (bottom) and angle (left) axes' ranges, and the plot's
       // rectangle [left, top, right, bottom] in the chart's pixels.
       chartRanges: () => JSON.parse(engine.UTF8ToString(engine._kyvadlo_chart_ranges_json())),

@@ -8,8 +8,7 @@
 namespace web {
 
 // The page's one run control and what it works through: the script's side,
-// the record of the series for the test hook, and the chart and figure
-// where the page is built with them.
+// the record of the series for the test hook, and the chart and figure.
 struct Page {
     explicit Page(char16_t decimalSeparator)
         : record(CreatePagePictures(host))

@@ -1,8 +1,10 @@
 // What the page's script calls: the controls' events, the timer, the error
 // box, and the record of the runs for the test hook. The chart's and the
 // figure's are in PagePictures.cpp.
+#include "platform/TextBackend.h"
 #include "web/wasm/JsonNumber.h"
 #include "web/wasm/Page.h"
+#include "web/wasm/PageFonts.h"
 
 #include <emscripten/emscripten.h>
 
@@ -24,6 +26,9 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void kyvadlo_create(int decimalSeparator)
 {
+    // The canvases measure and draw their text with the page's fonts; they
+    // ask for it from the moment the chart is made.
+    platform::SetTextBackend(&web::PageText());
     page = std::make_unique<web::Page>(static_cast<char16_t>(decimalSeparator));
 }
 

@@ -1,8 +1,7 @@
 // The page's chart and figure: after a run the chart shows the picture
 // kyvadlo-run draws for the same inputs and points, the mouse zooms, undoes,
 // scrolls and turns the wheel on it, and at devicePixelRatio 2 the pictures
-// have the device's resolution. Skipped while the page is built without its
-// pictures (web/CMakeLists.txt, KYVADLO_PAGE_PICTURES).
+// have the device's resolution.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
@@ -12,16 +11,6 @@ import { join } from "node:path";
 import { canvasPixels, kyvadloRun, openPage, pngPixels, setFields, usePageInChromium, waitForPasses } from "./support.mjs";
 
 const shared = usePageInChromium();
-
-// The page with its test hook, or null (and the test skipped) when it has no pictures.
-async function openWithPictures(t, options) {
-  const opened = await openPage(shared, options);
-  if (await opened.page.evaluate(() => window.kyvadloTest.picturesBuiltIn()))
-    return opened;
-  t.skip("the page is built without its chart and figure");
-  await opened.context.close();
-  return null;
-}
 
 // kyvadlo-run's picture of one run of the inputs with the given points.
 function commandLinePicture(points, size, length, angle, inertia) {
@@ -47,10 +36,8 @@ async function runPasses(page, passes) {
 // The chart's box on the page, for the mouse.
 const chartBox = (page) => page.locator("#Chart1").boundingBox();
 
-test("after a run the chart shows kyvadlo-run's picture pixel for pixel outside the label text", async (t) => {
-  const opened = await openWithPictures(t);
-  if (!opened)
-    return;
+test("after a run the chart shows kyvadlo-run's picture pixel for pixel outside the label text", async () => {
+  const opened = await openPage(shared);
   const { page, context, problems } = opened;
   await setFields(page, "0.5", "12", "0.05");
   await runPasses(page, 60);
@@ -86,10 +73,8 @@ test("after a run the chart shows kyvadlo-run's picture pixel for pixel outside 
   await context.close();
 });
 
-test("a zoom drag, a right-drag, the wheel and the undo drag move the axes as on the desktop", async (t) => {
-  const opened = await openWithPictures(t);
-  if (!opened)
-    return;
+test("a zoom drag, a right-drag, the wheel and the undo drag move the axes as on the desktop", async () => {
+  const opened = await openPage(shared);
   const { page, context } = opened;
   await runPasses(page, 20);
   const ranges = () => page.evaluate(() => window.kyvadloTest.chartRanges());
@@ -133,10 +118,8 @@ test("a zoom drag, a right-drag, the wheel and the undo drag move the axes as on
   await context.close();
 });
 
-test("at devicePixelRatio 2 the chart and the figure have the device's pixels", async (t) => {
-  const opened = await openWithPictures(t, { deviceScaleFactor: 2 });
-  if (!opened)
-    return;
+test("at devicePixelRatio 2 the chart and the figure have the device's pixels", async () => {
+  const opened = await openPage(shared, { deviceScaleFactor: 2 });
   const { page, context } = opened;
   await runPasses(page, 5);
   const sizes = await page.evaluate(() => ["Chart1", "Image1"].map((id) => {
