@@ -46,12 +46,12 @@ function showPicture(engine, canvas, pointer, width, height) {
 }
 
 // The font files the engine draws text with: the window's sans face of the
-// chart's texts and the serif faces of the equations panel, under the names
+// chart's texts (the page's controls' font too) and the serif faces of the equations panel, under the names
 // the window asks for them by. A file that cannot be had leaves its glyphs
 // out and is reported; the page works on without them.
 async function loadFonts(engine) {
   const faces = [
-    { file: "fonts/LiberationSans-Regular.ttf", family: "Liberation Sans", italic: 0 },
+    { file: "fonts/LiberationSans-Regular.ttf", family: "Liberation Sans", italic: 0, page: true },
     { file: "fonts/LiberationSerif-Regular.ttf", family: "Liberation Serif", italic: 0 },
     { file: "fonts/LiberationSerif-Italic.ttf", family: "Liberation Serif", italic: 1 },
   ];
@@ -66,16 +66,24 @@ async function loadFonts(engine) {
       return null;
     }
   }));
-  faces.forEach(({ file, family, italic }, index) => {
+  const documentFaces = [];
+  faces.forEach(({ file, family, italic, page }, index) => {
     const bytes = files[index];
     if (bytes === null)
       return;
+    // The page's own controls take the window's font from the same bytes.
+    if (page) {
+      const face = new FontFace(family, bytes);
+      document.fonts.add(face);
+      documentFaces.push(face.load());
+    }
     engine.HEAPU8.set(bytes, engine._kyvadlo_font_room(bytes.length));
     if (!engine.ccall("kyvadlo_font_add", "number", ["string", "number", "number"], [family, 0, italic]))
       console.error(`The font ${file} is not a TrueType font.`);
   });
   engine.ccall("kyvadlo_font_alias", null, ["string", "string"], ["Arial", "Liberation Sans"]);
   engine.ccall("kyvadlo_font_alias", null, ["string", "string"], ["Times New Roman", "Liberation Serif"]);
+  await Promise.all(documentFaces);
 }
 
 async function open() {

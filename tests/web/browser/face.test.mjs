@@ -44,7 +44,7 @@ test("the page loads without an error, with every control where the layout puts 
   await page.evaluate(() => document.fonts.ready);
   const loaded = await page.evaluate(() => performance.getEntriesByType("navigation").concat(
     performance.getEntriesByType("resource")).reduce((sum, entry) => sum + entry.encodedBodySize, 0));
-  assert.ok(loaded > 400000 && loaded < 2 * 1024 * 1024, `${loaded} bytes`);
+  assert.ok(loaded > 400000 && loaded < 2000000, `${loaded} bytes`);
   console.log(`the page loaded ${loaded} bytes`);
   assert.equal(await page.evaluate(() => "kyvadloTest" in window), false, "no test hook without ?test");
 
