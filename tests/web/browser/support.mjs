@@ -7,7 +7,7 @@ import { fileURLToPath } from "node:url";
 import { after, before } from "node:test";
 import { chromium } from "playwright-core";
 
-const repository = resolve(fileURLToPath(import.meta.url), "../../../..");
+export const repository = resolve(fileURLToPath(import.meta.url), "../../../..");
 export const pageFolder = process.env.KYVADLO_WEB_DIR ?? join(repository, "build/web");
 export const kyvadloRun = process.env.KYVADLO_RUN ?? join(repository, "build/release/cli/kyvadlo-run");
 // The desktop's equations panel as a PNG (tests/web/PanelPicture.cpp).
