@@ -28,6 +28,8 @@ bool HasControlCharacters(const QString& text)
 FontTextCache::FontTextCache(const QFont& font)
     : font_(font)
     , metrics_(font)
+    , ascent_(metrics_.ascent())
+    , descent_(metrics_.descent())
     , decorated_(font.underline() || font.strikeOut() || font.overline())
 {
 }

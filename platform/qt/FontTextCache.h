@@ -25,6 +25,9 @@ public:
 
     const QFont& Font() const { return font_; }
     const QFontMetrics& Metrics() const { return metrics_; }
+    // Metrics().ascent() and descent(), asked once.
+    int Ascent() const { return ascent_; }
+    int Descent() const { return descent_; }
 
     // QFontMetrics::horizontalAdvance of the UTF-8 text.
     int Width(std::string_view text);
@@ -50,6 +53,8 @@ private:
 
     QFont font_;
     QFontMetrics metrics_;
+    int ascent_;
+    int descent_;
     bool decorated_;
     std::unordered_map<std::string, Entry, TextHash, std::equal_to<>> entries_;
 };

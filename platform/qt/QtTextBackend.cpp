@@ -35,7 +35,7 @@ FontTextCache& QtTextBackend::Texts(const TextFont& font)
 TextExtent QtTextBackend::Measure(const TextFont& font, std::string_view utf8)
 {
     FontTextCache& texts = Texts(font);
-    return {texts.Width(utf8), texts.Metrics().ascent(), texts.Metrics().descent()};
+    return {texts.Width(utf8), texts.Ascent(), texts.Descent()};
 }
 
 void QtTextBackend::DrawRun(QPainter& painter, FontTextCache& texts, QPoint baseline, const std::string& text,
