@@ -2,6 +2,8 @@
 
 #include "chart/ChartPanel.h"
 
+#include <utility>
+
 TChartWall::TChartWall(TCustomChartPanel& chart)
     : chart_(chart)
 {
@@ -12,7 +14,9 @@ TChartWall::TChartWall(TCustomChartPanel& chart)
 
 void TChartWall::InitBrushStyle(TBrushStyle style)
 {
-    const std::function<void()> changed = std::move(brush_.OnChange);
+    // Exchanged rather than moved: a moved-from std::function need not be
+    // empty (libc++ keeps a small one), and the default is not a change.
+    const std::function<void()> changed = std::exchange(brush_.OnChange, nullptr);
     brush_.SetStyle(style);
     brush_.OnChange = changed;
 }

@@ -1,8 +1,8 @@
 #include "chart/ValueStatistics.h"
+#include "platform/DoubleBits.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -32,7 +32,7 @@ ValueExtremes ExtremesInOrder(const std::vector<double>& stored, double multipli
 // Equal bit for bit, so that 0 and -0 and the NaNs count as what they are.
 void ExpectSameBits(double actual, double expected, const char* what, std::size_t size)
 {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(actual), std::bit_cast<std::uint64_t>(expected))
+    EXPECT_EQ(platform::DoubleBits(actual), platform::DoubleBits(expected))
         << what << " of " << size << " values: " << actual << " instead of " << expected;
 }
 
