@@ -71,6 +71,26 @@ void TCustomChart::HandlePaint()
     RenderToCanvas(WindowCanvas(), {0, 0, ClientWidth(), ClientHeight()});
 }
 
+void TCustomChart::HandlePaintReportingFailure()
+{
+    try {
+        HandlePaint();
+    } catch (const std::exception& error) {
+        if (OnPaintError)
+            OnPaintError(error);
+    }
+}
+
+void TCustomChart::HandleMouseReportingFailure(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const std::exception& error) {
+        if (OnMouseError)
+            OnMouseError(error);
+    }
+}
+
 void TCustomChart::RenderToCanvas(platform::Canvas* target, const TChartRect& rect)
 {
     // A window without pixels has nothing to show.

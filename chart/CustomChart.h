@@ -7,6 +7,8 @@
 #include "chart/ChartWall.h"
 #include "chart/LineCoverage.h"
 
+#include <exception>
+#include <functional>
 #include <vector>
 
 class AxisPixelMaps;
@@ -97,6 +99,17 @@ public:
     // Answers the window's paint request: copies the kept picture when it is
     // current, otherwise draws a new one onto the window canvas.
     void HandlePaint();
+
+    // Hosts whose event handlers must not let an exception out (a toolkit's,
+    // a page's) run the paint and the mouse actions through these: a failure
+    // (a drawing or mouse event's handler that throws, a value that cannot be
+    // computed) goes to OnPaintError or OnMouseError, and nowhere without
+    // one. The window keeps what it showed; a mouse action ends where it failed.
+    std::function<void(const std::exception& error)> OnPaintError;
+    std::function<void(const std::exception& error)> OnMouseError;
+    void HandlePaintReportingFailure();
+    // Runs action, one of the Handle... mouse calls below.
+    void HandleMouseReportingFailure(const std::function<void()>& action);
     // Draws one complete picture for rect of target.
     void RenderToCanvas(platform::Canvas* target, const TChartRect& rect);
     // The picture, step by step, into the prepared canvas.

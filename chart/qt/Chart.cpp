@@ -60,6 +60,9 @@ TChart::TChart(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button pressed decide the cursor over the series.
     setMouseTracking(true);
+    // Failures no one else is told about are at least logged.
+    OnPaintError = [](const std::exception& error) { qWarning("Chart paint failed: %s", error.what()); };
+    OnMouseError = [](const std::exception& error) { qWarning("Chart mouse handling failed: %s", error.what()); };
     MakeSurface();
     SetWindowCanvas(&surfaceCanvas_);
     SetHost(this);
@@ -93,15 +96,8 @@ void TChart::paintEvent(QPaintEvent* /*event*/)
     }
     if (answerPending_ && width() > 0 && height() > 0) {
         answerPending_ = false;
-        // No exception may leave a Qt event handler; the window keeps what it showed.
-        try {
-            HandlePaint();
-        } catch (const std::exception& error) {
-            if (OnPaintError)
-                OnPaintError(error);
-            else
-                qWarning("Chart paint failed: %s", error.what());
-        }
+        // No exception may leave a Qt event handler.
+        HandlePaintReportingFailure();
     }
     QPainter painter(this);
     const double ratio = surface_.devicePixelRatio();

@@ -46,12 +46,6 @@ public:
     int ClientWidth() const override { return width(); }
     int ClientHeight() const override { return height(); }
 
-    // Told about a failure of a paint (a handler of a drawing event that
-    // throws, a value that cannot be computed); the window keeps its picture.
-    std::function<void(const std::exception& error)> OnPaintError;
-    // Told about a failure of the mouse handling (a handler of a mouse or
-    // zoom event that throws); the action ends where it failed.
-    std::function<void(const std::exception& error)> OnMouseError;
 
     // What the chart shows, told in words: the accessible description that
     // screen readers read. The program calls UpdateDescription when what it
@@ -96,9 +90,6 @@ private:
     // After a mouse action: describes the chart again when the action
     // changed the ranges since the description was made.
     void FollowUserRanges();
-    // Runs a mouse action; a failure goes to OnMouseError.
-    template <typename Action>
-    void ForwardMouse(Action&& action);
 
     QImage surface_;
     platform::Canvas surfaceCanvas_;

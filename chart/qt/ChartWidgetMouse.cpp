@@ -46,20 +46,6 @@ TShiftState ShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
 
 } // namespace
 
-template <typename Action>
-void TChart::ForwardMouse(Action&& action)
-{
-    // No exception may leave a Qt event handler.
-    try {
-        action();
-    } catch (const std::exception& error) {
-        if (OnMouseError)
-            OnMouseError(error);
-        else
-            qWarning("Chart mouse handling failed: %s", error.what());
-    }
-}
-
 void TChart::mousePressEvent(QMouseEvent* event)
 {
     TMouseButton button;
@@ -69,7 +55,7 @@ void TChart::mousePressEvent(QMouseEvent* event)
     }
     const QPoint at = event->position().toPoint();
     const TShiftState shift = ShiftOf(event->modifiers(), event->buttons());
-    ForwardMouse([&] { HandleMouseDown(button, shift, at.x(), at.y()); });
+    HandleMouseReportingFailure([&] { HandleMouseDown(button, shift, at.x(), at.y()); });
 }
 
 // The second press of a double click.
@@ -82,14 +68,14 @@ void TChart::mouseDoubleClickEvent(QMouseEvent* event)
     }
     const QPoint at = event->position().toPoint();
     const TShiftState shift = ShiftOf(event->modifiers(), event->buttons()) | ssDouble;
-    ForwardMouse([&] { HandleMouseDown(button, shift, at.x(), at.y()); });
+    HandleMouseReportingFailure([&] { HandleMouseDown(button, shift, at.x(), at.y()); });
 }
 
 void TChart::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     const TShiftState shift = ShiftOf(event->modifiers(), event->buttons());
-    ForwardMouse([&] { HandleMouseMove(shift, at.x(), at.y()); });
+    HandleMouseReportingFailure([&] { HandleMouseMove(shift, at.x(), at.y()); });
 }
 
 void TChart::mouseReleaseEvent(QMouseEvent* event)
@@ -101,7 +87,7 @@ void TChart::mouseReleaseEvent(QMouseEvent* event)
     }
     const QPoint at = event->position().toPoint();
     const TShiftState shift = ShiftOf(event->modifiers(), event->buttons());
-    ForwardMouse([&] { HandleMouseUp(button, shift, at.x(), at.y()); });
+    HandleMouseReportingFailure([&] { HandleMouseUp(button, shift, at.x(), at.y()); });
     // A zoom, its undo or a scroll drag ends here.
     FollowUserRanges();
 }
@@ -117,13 +103,13 @@ void TChart::wheelEvent(QWheelEvent* event)
         // A positive turn goes away from the user.
         const bool towardsUser = wheelRemainder_ < 0;
         wheelRemainder_ += towardsUser ? wheelNotch : -wheelNotch;
-        ForwardMouse([&] { HandleMouseWheel(towardsUser, shift, at.x(), at.y()); });
+        HandleMouseReportingFailure([&] { HandleMouseWheel(towardsUser, shift, at.x(), at.y()); });
     }
     FollowUserRanges();
 }
 
 void TChart::leaveEvent(QEvent* event)
 {
-    ForwardMouse([&] { HandleMouseLeave(); });
+    HandleMouseReportingFailure([&] { HandleMouseLeave(); });
     QWidget::leaveEvent(event);
 }

@@ -84,13 +84,8 @@ void PageChart::Answer()
         return;
     if (answerPending_ && width_ > 0 && height_ > 0) {
         answerPending_ = false;
-        // The window keeps what it showed when the paint fails.
-        try {
-            HandlePaint();
-        } catch (const std::exception& error) {
-            if (OnPaintError)
-                OnPaintError(error);
-        }
+        // No exception may leave into the page.
+        HandlePaintReportingFailure();
     }
     flushPending_ = false;
     binding_->Settle();

@@ -78,9 +78,6 @@ public:
     void Wheel(double deltaY, int deltaMode, PointerKeys keys, double x, double y);
     void MouseLeave();
 
-    std::function<void(const std::exception& error)> OnPaintError;
-    std::function<void(const std::exception& error)> OnMouseError;
-
 private:
     // ChartHost.
     void InvalidateWindow() override { answerPending_ = true; }
@@ -91,9 +88,6 @@ private:
     void MakePicture(double ratio);
     // Answers what the chart asked for into the window picture.
     void Answer();
-    // Runs a mouse action; a failure goes to OnMouseError.
-    template <typename Action>
-    void ForwardMouse(Action&& action);
 
     int width_ = 0;
     int height_ = 0;

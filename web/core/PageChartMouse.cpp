@@ -76,30 +76,18 @@ double WheelAngle(double deltaY, int deltaMode)
 
 } // namespace
 
-template <typename Action>
-void PageChart::ForwardMouse(Action&& action)
-{
-    // No exception may leave into the page.
-    try {
-        action();
-    } catch (const std::exception& error) {
-        if (OnMouseError)
-            OnMouseError(error);
-    }
-}
-
 void PageChart::MouseDown(int button, PointerKeys keys, double x, double y, int clickCount)
 {
     TMouseButton chartButton;
     if (!ToChartButton(button, chartButton))
         return;
     const TShiftState shift = ShiftOf(keys) | (clickCount == 2 ? ssDouble : ssNone);
-    ForwardMouse([&] { HandleMouseDown(chartButton, shift, ToPixel(x), ToPixel(y)); });
+    HandleMouseReportingFailure([&] { HandleMouseDown(chartButton, shift, ToPixel(x), ToPixel(y)); });
 }
 
 void PageChart::MouseMove(PointerKeys keys, double x, double y)
 {
-    ForwardMouse([&] { HandleMouseMove(ShiftOf(keys), ToPixel(x), ToPixel(y)); });
+    HandleMouseReportingFailure([&] { HandleMouseMove(ShiftOf(keys), ToPixel(x), ToPixel(y)); });
 }
 
 void PageChart::MouseUp(int button, PointerKeys keys, double x, double y)
@@ -107,7 +95,7 @@ void PageChart::MouseUp(int button, PointerKeys keys, double x, double y)
     TMouseButton chartButton;
     if (!ToChartButton(button, chartButton))
         return;
-    ForwardMouse([&] { HandleMouseUp(chartButton, ShiftOf(keys), ToPixel(x), ToPixel(y)); });
+    HandleMouseReportingFailure([&] { HandleMouseUp(chartButton, ShiftOf(keys), ToPixel(x), ToPixel(y)); });
 }
 
 // Fine-grained wheels send parts of a notch; they add up until a whole one is turned.
@@ -119,13 +107,13 @@ void PageChart::Wheel(double deltaY, int deltaMode, PointerKeys keys, double x, 
         // A positive turn goes away from the user.
         const bool towardsUser = wheelRemainder_ < 0;
         wheelRemainder_ += towardsUser ? wheelNotch : -wheelNotch;
-        ForwardMouse([&] { HandleMouseWheel(towardsUser, shift, ToPixel(x), ToPixel(y)); });
+        HandleMouseReportingFailure([&] { HandleMouseWheel(towardsUser, shift, ToPixel(x), ToPixel(y)); });
     }
 }
 
 void PageChart::MouseLeave()
 {
-    ForwardMouse([&] { HandleMouseLeave(); });
+    HandleMouseReportingFailure([&] { HandleMouseLeave(); });
 }
 
 } // namespace web
