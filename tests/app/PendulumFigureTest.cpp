@@ -188,7 +188,8 @@ TEST(PendulumFigure, SwungCentreLineSetsTheNearestPixels)
     const midpoint_reference::Line line{{200, 100}, end};
     ASSERT_FALSE(line.alongX());
     for (long long i = 8; i < line.steps() - 8; ++i) {
-        const QPoint p = line.pixel(i);
+        const platform::Point pixel = line.pixel(i);
+        const QPoint p(pixel.x, pixel.y);
         ASSERT_EQ(rgbAt(image, p.x(), p.y()), Red) << p.y();
         ASSERT_EQ(rgbAt(image, p.x() - 1, p.y()), White) << p.y();
         ASSERT_EQ(rgbAt(image, p.x() + 1, p.y()), White) << p.y();

@@ -69,7 +69,8 @@ public:
         const long long first = std::max(0LL, direction > 0 ? -major0 : major0 - (extent - 1));
         const long long last = std::min(steps - 1, direction > 0 ? extent - 1 - major0 : major0);
         for (long long i = first; i <= last; ++i) {
-            const QPoint p = reference.pixel(i);
+            const platform::Point pixel = reference.pixel(i);
+            const QPoint p(pixel.x, pixel.y);
             if (!visible.contains(p))
                 continue;
             if (midpoint_reference::inDash(pattern, i))

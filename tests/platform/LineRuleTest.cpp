@@ -16,12 +16,12 @@ using midpoint_reference::Line;
 using platform::raster::PixelBox;
 
 struct Traced {
-    QPoint pixel;
+    platform::Point pixel;
     long long step;
     bool operator==(const Traced&) const = default;
 };
 
-std::vector<Traced> trace(QPoint a, QPoint b, const PixelBox& box)
+std::vector<Traced> trace(platform::Point a, platform::Point b, const PixelBox& box)
 {
     std::vector<Traced> pixels;
     platform::raster::TraceLine(a, b, box, [&](int x, int y, long long step) { pixels.push_back({{x, y}, step}); });
@@ -30,15 +30,15 @@ std::vector<Traced> trace(QPoint a, QPoint b, const PixelBox& box)
 
 // The pixels TraceLineRuns gives, stretch by stretch, with the steps TraceLine
 // would number them by.
-std::vector<Traced> traceRuns(QPoint a, QPoint b, const PixelBox& box)
+std::vector<Traced> traceRuns(platform::Point a, platform::Point b, const PixelBox& box)
 {
     const bool alongX = platform::raster::StepsAlongX(a, b);
-    const long long major0 = alongX ? a.x() : a.y();
+    const long long major0 = alongX ? a.x : a.y;
     std::vector<Traced> pixels;
     platform::raster::TraceLineRuns(a, b, box, [&](int minor, int first, int last) {
         const int direction = last < first ? -1 : 1;
         for (long long major = first; major != last + direction; major += direction)
-            pixels.push_back({alongX ? QPoint(static_cast<int>(major), minor) : QPoint(minor, static_cast<int>(major)),
+            pixels.push_back({alongX ? platform::Point(static_cast<int>(major), minor) : platform::Point(minor, static_cast<int>(major)),
                               (major - major0) * (major0 <= major ? 1 : -1)});
     });
     return pixels;
@@ -50,7 +50,7 @@ std::vector<Traced> referenceInBox(const Line& line, const PixelBox& box)
 {
     std::vector<Traced> pixels;
     const bool alongX = line.alongX();
-    const long long major0 = alongX ? line.a.x() : line.a.y();
+    const long long major0 = alongX ? line.a.x : line.a.y;
     const long long direction = (alongX ? line.dx() : line.dy()) < 0 ? -1 : 1;
     const long long low = alongX ? box.left : box.top;
     const long long high = alongX ? box.right : box.bottom;
@@ -59,8 +59,8 @@ std::vector<Traced> referenceInBox(const Line& line, const PixelBox& box)
         const long long i = (major - major0) * direction;
         if (i < 0 || i >= line.steps())
             continue;
-        const QPoint p = line.pixel(i);
-        if (box.Contains(p.x(), p.y()))
+        const platform::Point p = line.pixel(i);
+        if (box.Contains(p.x, p.y))
             pixels.push_back({p, i});
     }
     return pixels;
@@ -76,13 +76,13 @@ TEST(LineRule, TheIssuesExampleSetsTheNearestColumns)
     // 11.5 at row 37; there the larger column is taken.
     std::vector<int> columns(3);
     for (const Traced& t : trace({10, 28}, {12, 40}, everywhere))
-        ++columns.at(t.pixel.x() - 10);
+        ++columns.at(t.pixel.x - 10);
     EXPECT_EQ(columns, (std::vector<int>{3, 6, 3}));
 
     // The first segment of a default run: four of its nine pixels lie right of column 52.
     int beyond52 = 0;
     for (const Traced& t : trace({52, 525}, {53, 516}, everywhere))
-        beyond52 += t.pixel.x() == 53 ? 1 : 0;
+        beyond52 += t.pixel.x == 53 ? 1 : 0;
     EXPECT_EQ(beyond52, 4);
 }
 
@@ -100,7 +100,7 @@ TEST(LineRule, NearLinesInEveryOctantAreTheNearestPixels)
         for (std::size_t i = 0; i < pixels.size(); ++i) {
             ASSERT_EQ(pixels[i].step, static_cast<long long>(i));
             ASSERT_EQ(pixels[i].pixel, line.pixel(pixels[i].step))
-                << line.a.x() << "," << line.a.y() << " - " << line.b.x() << "," << line.b.y() << " step " << i;
+                << line.a.x << "," << line.a.y << " - " << line.b.x << "," << line.b.y << " step " << i;
             ASSERT_LE(line.twiceDistanceTimesSteps(pixels[i].pixel), line.steps());
         }
     }
@@ -112,7 +112,7 @@ TEST(LineRule, ClippedLinesKeepTheirPixelsAndStepsToTheLimitsOfInt)
 {
     std::mt19937 random(3);
     const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    const auto point = [&]() -> QPoint {
+    const auto point = [&]() -> platform::Point {
         switch (pick(0, 3)) {
         case 0:
             return {pick(-20, 120), pick(-20, 100)};
@@ -130,15 +130,15 @@ TEST(LineRule, ClippedLinesKeepTheirPixelsAndStepsToTheLimitsOfInt)
         const int top = pick(-10, 70);
         const PixelBox box{left, top, left + pick(1, 40), top + pick(1, 40)};
         // Half of the lines start in the box: they surely cross its edge.
-        const QPoint start = pick(0, 1) == 0 ? QPoint(pick(box.left, box.right - 1), pick(box.top, box.bottom - 1)) : point();
+        const platform::Point start = pick(0, 1) == 0 ? platform::Point(pick(box.left, box.right - 1), pick(box.top, box.bottom - 1)) : point();
         const Line line = pick(0, 1) == 0 ? Line{start, point()} : Line{point(), start};
         const std::vector<Traced> expected = referenceInBox(line, box);
         crossing += expected.empty() ? 0 : 1;
         ASSERT_EQ(trace(line.a, line.b, box), expected)
-            << line.a.x() << "," << line.a.y() << " - " << line.b.x() << "," << line.b.y() << " in " << box.left
+            << line.a.x << "," << line.a.y << " - " << line.b.x << "," << line.b.y << " in " << box.left
             << "," << box.top << " " << box.right << "," << box.bottom;
         ASSERT_EQ(traceRuns(line.a, line.b, box), expected)
-            << "in stretches: " << line.a.x() << "," << line.a.y() << " - " << line.b.x() << "," << line.b.y();
+            << "in stretches: " << line.a.x << "," << line.a.y << " - " << line.b.x << "," << line.b.y;
     }
     EXPECT_GT(crossing, 8000) << "enough lines reach their boxes";
 }

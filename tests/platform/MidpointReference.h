@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPoint>
+#include "platform/Point.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -18,21 +18,21 @@ namespace midpoint_reference {
 __extension__ typedef __int128 Wide;
 
 struct Line {
-    QPoint a;
-    QPoint b;
+    platform::Point a;
+    platform::Point b;
 
-    long long dx() const { return static_cast<long long>(b.x()) - a.x(); }
-    long long dy() const { return static_cast<long long>(b.y()) - a.y(); }
+    long long dx() const { return static_cast<long long>(b.x) - a.x; }
+    long long dy() const { return static_cast<long long>(b.y) - a.y; }
     bool alongX() const { return std::llabs(dx()) >= std::llabs(dy()); }
     long long steps() const { return std::max(std::llabs(dx()), std::llabs(dy())); }
 
     // The pixel of step i (0 <= i < steps()).
-    QPoint pixel(long long i) const
+    platform::Point pixel(long long i) const
     {
         const long long majorDelta = alongX() ? dx() : dy();
         const long long minorDelta = alongX() ? dy() : dx();
-        const long long major0 = alongX() ? a.x() : a.y();
-        const long long minor0 = alongX() ? a.y() : a.x();
+        const long long major0 = alongX() ? a.x : a.y;
+        const long long minor0 = alongX() ? a.y : a.x;
         const long long major = major0 + (majorDelta < 0 ? -i : i);
         // The ideal line lies at minor0 + i * minorDelta / steps across the
         // step; compare twice the distances to avoid halves.
@@ -44,16 +44,16 @@ struct Line {
             ++c;
         while (twiceAbove(c, -1) > ideal) // the midpoint below c is not reached
             --c;
-        return alongX() ? QPoint(static_cast<int>(major), static_cast<int>(c))
-                        : QPoint(static_cast<int>(c), static_cast<int>(major));
+        return alongX() ? platform::Point(static_cast<int>(major), static_cast<int>(c))
+                        : platform::Point(static_cast<int>(c), static_cast<int>(major));
     }
 
     // Twice the distance of pixel p from the ideal line across the major
     // axis, in units of 1 / steps(): at most steps() for the nearest pixel.
-    Wide twiceDistanceTimesSteps(QPoint p) const
+    Wide twiceDistanceTimesSteps(platform::Point p) const
     {
-        const long long major = alongX() ? p.x() - static_cast<long long>(a.x()) : p.y() - static_cast<long long>(a.y());
-        const long long minor = alongX() ? p.y() - static_cast<long long>(a.y()) : p.x() - static_cast<long long>(a.x());
+        const long long major = alongX() ? p.x - static_cast<long long>(a.x) : p.y - static_cast<long long>(a.y);
+        const long long minor = alongX() ? p.y - static_cast<long long>(a.y) : p.x - static_cast<long long>(a.x);
         const long long i = std::llabs(major);
         const long long minorDelta = alongX() ? dy() : dx();
         const Wide d = 2 * (static_cast<Wide>(minor) * steps() - static_cast<Wide>(i) * minorDelta);
@@ -61,9 +61,9 @@ struct Line {
     }
 
     // All pixels, in order from a.
-    std::vector<QPoint> pixels() const
+    std::vector<platform::Point> pixels() const
     {
-        std::vector<QPoint> all;
+        std::vector<platform::Point> all;
         for (long long i = 0; i < steps(); ++i)
             all.push_back(pixel(i));
         return all;
