@@ -42,4 +42,20 @@ void PixelBuffer::Fill(std::uint32_t color)
         std::fill_n(Row(y), width_, color);
 }
 
+void PixelBuffer::Detach()
+{
+    if (!IsShared())
+        return;
+    PixelBuffer own = Unset(width_, height_, ratio_);
+    for (int y = 0; y < height_; ++y)
+        std::copy_n(Row(y), width_, own.Row(y));
+    *this = std::move(own);
+}
+
+void PixelBuffer::DetachUnset()
+{
+    if (IsShared())
+        *this = Unset(width_, height_, ratio_);
+}
+
 } // namespace platform

@@ -71,6 +71,15 @@ public:
 
     void Fill(std::uint32_t color);
 
+    // True when owned pixels are shared with a copy of the buffer or a wrapper.
+    bool IsShared() const { return storage_.use_count() > 1; }
+    // Shared pixels are replaced by a copy of them of the buffer's own, so
+    // that writing does not change what the others see; unshared ones stay.
+    void Detach();
+    // The same for a writer that sets every pixel next: shared pixels are
+    // replaced by unset ones instead of a copy.
+    void DetachUnset();
+
     // The owner of owned pixels, for a wrapper that must keep them alive;
     // null for borrowed ones.
     const std::shared_ptr<std::uint32_t[]>& Storage() const { return storage_; }

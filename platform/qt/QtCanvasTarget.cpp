@@ -131,13 +131,10 @@ bool QtCanvasTarget::HasPixels() const
 void QtCanvasTarget::OwnPixels()
 {
     if (buffer_ != nullptr) {
-        if (buffer_->Storage().use_count() <= 1)
+        if (!buffer_->IsShared())
             return;
         EndOwnPainter();
-        PixelBuffer own = PixelBuffer::Unset(buffer_->Width(), buffer_->Height(), buffer_->Ratio());
-        for (int y = 0; y < own.Height(); ++y)
-            std::copy_n(buffer_->Row(y), own.Width(), own.Row(y));
-        *buffer_ = std::move(own);
+        buffer_->Detach();
         ViewBuffer();
     }
 }
@@ -161,10 +158,10 @@ PixelBuffer* QtCanvasTarget::Pixels()
 void QtCanvasTarget::TakeFreshPixels()
 {
     if (buffer_ != nullptr) {
-        if (buffer_->Storage().use_count() <= 1)
+        if (!buffer_->IsShared())
             return;
         EndOwnPainter();
-        *buffer_ = PixelBuffer::Unset(buffer_->Width(), buffer_->Height(), buffer_->Ratio());
+        buffer_->DetachUnset();
         ViewBuffer();
         return;
     }

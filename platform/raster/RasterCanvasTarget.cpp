@@ -87,20 +87,14 @@ PixelTarget RasterCanvasTarget::Surface32()
 
 PixelBuffer* RasterCanvasTarget::Pixels()
 {
-    if (pixels_->Storage().use_count() > 1) {
-        // A copy shares the pixels: this target's writes go to a copy of its own.
-        PixelBuffer own = PixelBuffer::Unset(pixels_->Width(), pixels_->Height(), pixels_->Ratio());
-        for (int y = 0; y < own.Height(); ++y)
-            std::copy_n(pixels_->Row(y), own.Width(), own.Row(y));
-        *pixels_ = std::move(own);
-    }
+    // While a copy shares the pixels, this target's writes go to a copy of its own.
+    pixels_->Detach();
     return pixels_;
 }
 
 void RasterCanvasTarget::TakeFreshPixels()
 {
-    if (pixels_->Storage().use_count() > 1)
-        *pixels_ = PixelBuffer::Unset(pixels_->Width(), pixels_->Height(), pixels_->Ratio());
+    pixels_->DetachUnset();
 }
 
 std::optional<WideLineCaps> RasterCanvasTarget::CapsOfWideLines(int deviceWidth)
