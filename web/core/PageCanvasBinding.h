@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 namespace platform {
 class Canvas;
 class PixelBuffer;
@@ -9,19 +7,10 @@ class PixelBuffer;
 
 namespace web {
 
-// A canvas drawing into a picture's pixels, for as long as it lives: when it
-// goes, the canvas is unbound.
-class CanvasBinding {
-public:
-    virtual ~CanvasBinding() = default;
-
-    // Brings everything the canvas has drawn into the pixels. Call it before
-    // the pixels are read.
-    virtual void Settle() = 0;
-};
-
-// Binds the canvas to draw into the pixels at their device pixel ratio. The
-// pixels must outlive the binding.
-std::unique_ptr<CanvasBinding> BindCanvas(platform::Canvas& canvas, platform::PixelBuffer& pixels);
+// Binds the canvas to draw into the pixels at their device pixel ratio, on
+// the engine's own target with the text backend handed to the engine. The
+// target writes into the pixels as it draws, so they are current after each
+// drawing call. The pixels must outlive the binding.
+void BindCanvas(platform::Canvas& canvas, platform::PixelBuffer& pixels);
 
 } // namespace web

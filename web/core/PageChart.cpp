@@ -37,10 +37,10 @@ void PageChart::Resize(int width, int height, double ratio)
 
 void PageChart::MakePicture(double ratio)
 {
-    binding_.reset();
+    canvas_.Unbind();
     const platform::DeviceMapping mapping{ratio};
     picture_ = platform::PixelBuffer(mapping.Size(std::max(1, width_)), mapping.Size(std::max(1, height_)), ratio);
-    binding_ = BindCanvas(canvas_, picture_);
+    BindCanvas(canvas_, picture_);
     picture_.Fill(canvas_.Resolve(Color()));
 }
 
@@ -88,7 +88,6 @@ void PageChart::Answer()
         HandlePaintReportingFailure();
     }
     flushPending_ = false;
-    binding_->Settle();
     unshown_ = true;
 }
 

@@ -93,7 +93,6 @@ private:
     int height_ = 0;
     platform::PixelBuffer picture_;
     platform::Canvas canvas_;
-    std::unique_ptr<CanvasBinding> binding_;
     // The chart asked for a new picture since the last Paint.
     bool answerPending_ = true;
     // Something was drawn onto the window picture outside a paint.

@@ -47,10 +47,10 @@ bool PageFigure::TakeChange()
 
 void PageFigure::MakePicture()
 {
-    binding_.reset();
+    canvas_.Unbind();
     const platform::DeviceMapping mapping{ratio_};
     picture_ = platform::PixelBuffer(mapping.Size(Width), mapping.Size(Height), ratio_);
-    binding_ = BindCanvas(canvas_, picture_);
+    BindCanvas(canvas_, picture_);
 }
 
 void PageFigure::Draw(const Frame& frame)
@@ -58,7 +58,6 @@ void PageFigure::Draw(const Frame& frame)
     canvas_.Brush().SetColor(clWhite);
     canvas_.FillRect(0, 0, Width, Height);
     figure::DrawPendulum(canvas_, PivotX, PivotY, figure::BarLength(frame.length), frame.fi);
-    binding_->Settle();
     changed_ = true;
 }
 

@@ -4,7 +4,6 @@
 #include "platform/PixelBuffer.h"
 #include "web/core/PageCanvasBinding.h"
 
-#include <memory>
 #include <optional>
 
 namespace web {
@@ -48,7 +47,6 @@ private:
     std::optional<Frame> lastFrame_;
     platform::PixelBuffer picture_;
     platform::Canvas canvas_;
-    std::unique_ptr<CanvasBinding> binding_;
     bool changed_ = false;
 };
 
