@@ -158,6 +158,11 @@ public:
     void HandleMouseMove(TShiftState shift, int x, int y);
     void HandleMouseUp(TMouseButton button, TShiftState shift, int x, int y);
     void HandleMouseWheel(bool towardsUser, TShiftState shift, int x, int y);
+    // A turn of the wheel in eighths of a degree, positive away from the user,
+    // as a host reports it: turns add up until they make whole notches of
+    // 120 (fine-grained wheels send parts of one), and each whole notch is a
+    // HandleMouseWheel, a failure of which goes to OnMouseError.
+    void HandleWheelTurn(double eighths, TShiftState shift, int x, int y);
     // The mouse left the window: the scroll drag ends, the chart's cursor is back.
     void HandleMouseLeave();
     // The part under (x, y) as the last paint laid the chart out.
@@ -209,6 +214,8 @@ public:
     static constexpr int minimumZoomDrag = 16;
 
 private:
+    // Wheel turns that do not yet make a whole notch, in eighths of a degree.
+    double wheelRemainder_ = 0.0;
     void DrawAxes();
     // Works out the strips of the fast line series about to be drawn and
     // leaves out the segments that later drawing covers; returns the series

@@ -202,6 +202,17 @@ void TCustomChart::HandleMouseUp(TMouseButton button, TShiftState shift, int x, 
     scrollDrag_.active = false;
 }
 
+void TCustomChart::HandleWheelTurn(double eighths, TShiftState shift, int x, int y)
+{
+    constexpr double notch = 120.0;
+    wheelRemainder_ += eighths;
+    while (wheelRemainder_ >= notch || wheelRemainder_ <= -notch) {
+        const bool towardsUser = wheelRemainder_ < 0;
+        wheelRemainder_ += towardsUser ? notch : -notch;
+        HandleMouseReportingFailure([&] { HandleMouseWheel(towardsUser, shift, x, y); });
+    }
+}
+
 void TCustomChart::HandleMouseWheel(bool towardsUser, TShiftState shift, int x, int y)
 {
     const TChartMouseMoveEvent& handler = towardsUser ? OnMouseWheelDown : OnMouseWheelUp;

@@ -96,8 +96,6 @@ private:
     platform::ScreenWatch screenWatch_;
     // The chart asked for a new picture (or the size changed) since the last paint.
     bool answerPending_ = true;
-    // Wheel turns that do not yet make a whole notch.
-    int wheelRemainder_ = 0;
     // The side axes' ranges when the description was last made.
     SideAxisEnds describedEnds_{};
 };

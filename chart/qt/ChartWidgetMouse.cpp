@@ -6,9 +6,6 @@
 
 namespace {
 
-// One notch of a classic wheel, in eighths of a degree.
-constexpr int wheelNotch = 120;
-
 bool ToChartButton(Qt::MouseButton button, TMouseButton& chartButton)
 {
     switch (button) {
@@ -92,19 +89,11 @@ void TChart::mouseReleaseEvent(QMouseEvent* event)
     FollowUserRanges();
 }
 
-// Fine-grained wheels send parts of a notch; they add up until a whole one is turned.
 void TChart::wheelEvent(QWheelEvent* event)
 {
     event->accept();
-    wheelRemainder_ += event->angleDelta().y();
     const QPoint at = event->position().toPoint();
-    const TShiftState shift = ShiftOf(event->modifiers(), event->buttons());
-    while (wheelRemainder_ >= wheelNotch || wheelRemainder_ <= -wheelNotch) {
-        // A positive turn goes away from the user.
-        const bool towardsUser = wheelRemainder_ < 0;
-        wheelRemainder_ += towardsUser ? wheelNotch : -wheelNotch;
-        HandleMouseReportingFailure([&] { HandleMouseWheel(towardsUser, shift, at.x(), at.y()); });
-    }
+    HandleWheelTurn(event->angleDelta().y(), ShiftOf(event->modifiers(), event->buttons()), at.x(), at.y());
     FollowUserRanges();
 }
 

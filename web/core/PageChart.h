@@ -100,8 +100,6 @@ private:
     // The window picture changed since Paint last told so.
     bool unshown_ = false;
     TCursor cursor_ = crDefault;
-    // Wheel turns that do not yet make a whole notch, in eighths of a degree.
-    double wheelRemainder_ = 0.0;
     // The runs' series in the order of their slots. Declared last: each
     // series leaves the chart before the chart goes.
     std::vector<std::unique_ptr<TFastLineSeries>> series_;

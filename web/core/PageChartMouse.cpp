@@ -98,17 +98,9 @@ void PageChart::MouseUp(int button, PointerKeys keys, double x, double y)
     HandleMouseReportingFailure([&] { HandleMouseUp(chartButton, ShiftOf(keys), ToPixel(x), ToPixel(y)); });
 }
 
-// Fine-grained wheels send parts of a notch; they add up until a whole one is turned.
 void PageChart::Wheel(double deltaY, int deltaMode, PointerKeys keys, double x, double y)
 {
-    wheelRemainder_ += WheelAngle(deltaY, deltaMode);
-    const TShiftState shift = ShiftOf(keys);
-    while (wheelRemainder_ >= wheelNotch || wheelRemainder_ <= -wheelNotch) {
-        // A positive turn goes away from the user.
-        const bool towardsUser = wheelRemainder_ < 0;
-        wheelRemainder_ += towardsUser ? wheelNotch : -wheelNotch;
-        HandleMouseReportingFailure([&] { HandleMouseWheel(towardsUser, shift, ToPixel(x), ToPixel(y)); });
-    }
+    HandleWheelTurn(WheelAngle(deltaY, deltaMode), ShiftOf(keys), ToPixel(x), ToPixel(y));
 }
 
 void PageChart::MouseLeave()
